@@ -1,0 +1,25 @@
+# The two commands of the README:
+#   make run   installs what is needed, builds, and starts murvel on the sample databases
+#   make test  installs what is needed, builds with the sanitizers, and runs every test
+JOBS ?= $(shell nproc)
+
+.PHONY: run test deps build bench
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURVEL_TESTS=OFF
+	cmake --build build/release -j $(JOBS)
+
+run: build
+	build/release/bin/murvel
+
+test: deps
+	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMURVEL_SANITIZE=ON -DMURVEL_WERROR=ON
+	cmake --build build/test -j $(JOBS)
+	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMURVEL_TESTS=OFF -DMURVEL_BENCH=ON
+	cmake --build build/bench -j $(JOBS)

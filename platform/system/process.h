@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace sys
+{
+
+// Starts the program detached, each argument passed as it is (no shell, no quoting
+// rules). False when the program cannot be started.
+bool startProcess(const QString &program, const QStringList &arguments);
+
+// Opens the file with the desktop's viewer for its type. Does nothing and returns false
+// when the file is missing or there is no QGuiApplication.
+bool openHelpFile(const QString &path);
+
+} // namespace sys

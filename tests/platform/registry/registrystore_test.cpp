@@ -1,0 +1,134 @@
+#include "platform/registry/registrystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using registry::RegistryStore;
+using registry::Root;
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace
+{
+
+const QString kAppPaths = u"software\\microsoft\\windows\\currentversion\\app paths\\murvel.exe"_qs;
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const QByteArray &value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    ~ScopedEnvironment() { m_wasSet ? qputenv(m_name, m_old) : qunsetenv(m_name); }
+
+private:
+    const char *m_name;
+    bool m_wasSet;
+    QByteArray m_old;
+};
+
+} // namespace
+
+TEST(RegistryStore, ValuesPersistAcrossStores)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("registry"));
+    RegistryStore writer(folder);
+    ASSERT_TRUE(writer.setValue(Root::LocalMachine, kAppPaths, QString(), u"/opt/m/murvel"_qs));
+    ASSERT_TRUE(writer.setValue(Root::CurrentUser, u"EUDC\\950", u"SystemDefaultEUDCFont"_qs,
+                                u"/opt/m/qeleudc.tte"_qs));
+
+    const RegistryStore reader(folder);
+    EXPECT_EQ(reader.value(Root::LocalMachine,
+                           u"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Murvel.exe",
+                           u""),
+              u"/opt/m/murvel"_qs);
+    EXPECT_EQ(reader.value(Root::CurrentUser, u"eudc\\950", u"systemdefaulteudcfont"),
+              u"/opt/m/qeleudc.tte"_qs);
+    // The roots are separate.
+    EXPECT_EQ(reader.value(Root::CurrentUser, kAppPaths, u""), std::nullopt);
+    EXPECT_FALSE(reader.keyExists(Root::LocalMachine, u"EUDC"));
+
+    // A store made earlier sees later changes too.
+    ASSERT_TRUE(writer.setValue(Root::LocalMachine, kAppPaths, QString(), u"/new/murvel"_qs));
+    EXPECT_EQ(reader.value(Root::LocalMachine, kAppPaths, u""), u"/new/murvel"_qs);
+    EXPECT_EQ(reader.values(Root::LocalMachine, kAppPaths).size(), 1);
+}
+
+TEST(RegistryStore, MissingStoreReadsAsEmpty)
+{
+    QTemporaryDir dir;
+    const RegistryStore store(dir.filePath(QStringLiteral("none")));
+    EXPECT_EQ(store.value(Root::LocalMachine, kAppPaths, u""), std::nullopt);
+    EXPECT_FALSE(store.keyExists(Root::LocalMachine, kAppPaths));
+    EXPECT_TRUE(store.values(Root::CurrentUser, u"EUDC\\950").isEmpty());
+    EXPECT_FALSE(QDir(store.folder()).exists());
+}
+
+TEST(RegistryStore, RewriteKeepsOtherKeysAndRoots)
+{
+    QTemporaryDir dir;
+    RegistryStore store(dir.path());
+    ASSERT_TRUE(store.setValue(Root::CurrentUser, u"EUDC\\950", u"細明體"_qs, u"a.tte"_qs));
+    ASSERT_TRUE(
+        store.setValue(Root::CurrentUser, u"Keyboard Layout\\Preload", u"1"_qs, u"00000404"_qs));
+    ASSERT_TRUE(store.setValue(Root::LocalMachine, kAppPaths, QString(), u"/m"_qs));
+    const QByteArray machineBefore =
+        contentsOf(dir.filePath(QStringLiteral("HKEY_LOCAL_MACHINE.txt")));
+    ASSERT_FALSE(machineBefore.isEmpty());
+
+    ASSERT_TRUE(store.setValue(Root::CurrentUser, u"EUDC\\950", u"標楷體"_qs, u"b.tte"_qs));
+    ASSERT_TRUE(store.deleteValue(Root::CurrentUser, u"eudc\\950", u"細明體"));
+    EXPECT_FALSE(store.deleteValue(Root::CurrentUser, u"eudc\\950", u"細明體"));
+    EXPECT_FALSE(store.errorString().isEmpty());
+
+    EXPECT_EQ(store.value(Root::CurrentUser, u"Keyboard Layout\\Preload", u"1"), u"00000404"_qs);
+    EXPECT_EQ(store.value(Root::CurrentUser, u"EUDC\\950", u"標楷體"), u"b.tte"_qs);
+    EXPECT_TRUE(store.keyExists(Root::CurrentUser, u"EUDC\\950"));
+    EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("HKEY_LOCAL_MACHINE.txt"))), machineBefore);
+    // No temporary file is left beside the stores.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(RegistryStore, UnreadableStoreIsNotOverwritten)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("HKEY_CURRENT_USER.txt")));
+    RegistryStore store(dir.path());
+    EXPECT_FALSE(store.setValue(Root::CurrentUser, u"EUDC\\950", u"x"_qs, u"y"_qs));
+    EXPECT_TRUE(store.errorString().contains(u"HKEY_CURRENT_USER"));
+    EXPECT_EQ(store.value(Root::CurrentUser, u"EUDC\\950", u"x"), std::nullopt);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("HKEY_CURRENT_USER.txt"))).isDir());
+}
+
+TEST(RegistryStore, EnvironmentRedirectsTheDefaultFolder)
+{
+    QTemporaryDir dir;
+    {
+        const ScopedEnvironment redirect("MURVEL_REGISTRY_DIR", dir.path().toUtf8());
+        EXPECT_EQ(RegistryStore::defaultFolder(), dir.path());
+        RegistryStore store;
+        ASSERT_TRUE(store.setValue(Root::LocalMachine, kAppPaths, QString(), u"/m"_qs));
+        EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("HKEY_LOCAL_MACHINE.txt"))));
+    }
+    {
+        const ScopedEnvironment noRedirect("MURVEL_REGISTRY_DIR", QByteArray());
+        const ScopedEnvironment dataHome("XDG_DATA_HOME",
+                                         dir.filePath(QStringLiteral("data")).toUtf8());
+        EXPECT_EQ(RegistryStore::defaultFolder(),
+                  dir.filePath(QStringLiteral("data/murvel/registry")));
+    }
+}

@@ -1,0 +1,116 @@
+#include "operatortable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString H(QChar(0xF6A4));   // operator 1, left-right
+const QString V(QChar(0xF6A3));   // operator 2, top-bottom
+const QString C(QChar(0xF6A5));   // operator 3, enclosure
+const QString Twice(QChar(0xF6A7)); // operator 5, repeats twice
+const QString Open(QChar(0xF6AE));
+const QString Close(QChar(0xF6AF));
+
+class FormulaTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { LoadStandardOperators(); }
+};
+
+TEST_F(FormulaTest, FindOperatorMatchesOneSymbolWithinTheRange)
+{
+    EXPECT_EQ(FindOperator(QString(), 1, 14), 0);
+    EXPECT_EQ(FindOperator(H + H, 1, 14), 0);
+    EXPECT_EQ(FindOperator(H, 1, 14), 1);
+    EXPECT_EQ(FindOperator(H, 2, 3), 0);
+    EXPECT_EQ(FindOperator(Open, 1, 14), 12);
+    EXPECT_EQ(FindOperator(Twice, 4, 11), 5);
+    EXPECT_EQ(FindOperator(QStringLiteral("木"), 1, 14), 0);
+    EXPECT_EQ(FindOperator(H, 3, 2), 0);
+}
+
+TEST_F(FormulaTest, FindOperatorClampsBoundsOutsideTheTable)
+{
+    EXPECT_EQ(FindOperator(H, -5, 40), 1);
+    EXPECT_EQ(FindOperator(QString(QChar(0xF6B0)), 0, 99), 14);
+    EXPECT_EQ(FindOperator(H, 15, 20), 0);
+}
+
+TEST_F(FormulaTest, AnIncompleteTableFindsNothingForMissingNumbers)
+{
+    OperatorTable table;
+    table.setSymbol(2, V);
+    EXPECT_FALSE(table.isComplete());
+    EXPECT_EQ(table.find(QString(), 1, 14), 0); // empty entries never match
+    EXPECT_EQ(table.find(V, 1, 14), 2);
+    EXPECT_FALSE(table.setSymbol(15, H));
+    EXPECT_FALSE(table.setSymbol(0, H));
+}
+
+TEST_F(FormulaTest, JoinFormulaRebuildsTheText)
+{
+    EXPECT_EQ(JoinFormula(0, "AB"), "AB");
+    EXPECT_EQ(JoinFormula(1, "AB"), "A" + H + "B");
+    EXPECT_EQ(JoinFormula(2, "A" + Twice + "BC"), "A" + V + Twice + "B" + V + "C");
+    EXPECT_EQ(JoinFormula(3, "A"), "A");
+    EXPECT_EQ(JoinFormula(4, "A" + H + "B"), Open + "A" + H + "B" + Close);
+    EXPECT_EQ(JoinFormula(5, Twice + "A"), Twice + "A");
+    EXPECT_EQ(JoinFormula(4, Twice + "A"), Twice + "A");
+    EXPECT_EQ(JoinFormula(9, "AB"), Open + "AB" + Close);
+    EXPECT_EQ(JoinFormula(std::nullopt, "AB"), Open + "AB" + Close);
+    EXPECT_EQ(JoinFormula(1, QString()), QString());
+}
+
+TEST_F(FormulaTest, JoinFormulaEndsAtATrailingPrefixOperator)
+{
+    EXPECT_EQ(JoinFormula(1, "A" + Twice), "A" + H + Twice);
+}
+
+TEST_F(FormulaTest, JoinFormulaNeverDropsAComponentWhenTheOperatorIsMissing)
+{
+    OperatorTable saved = gOperatorSymbols;
+    gOperatorSymbols = OperatorTable();
+    gOperatorSymbols.setSymbol(1, H);
+    EXPECT_EQ(JoinFormula(2, "AB"), "AB");
+    gOperatorSymbols = saved;
+}
+
+TEST_F(FormulaTest, HasLikeWildcardIsASubstringTestOfThePatternCharacters)
+{
+    EXPECT_TRUE(HasLikeWildcard("#"));
+    EXPECT_TRUE(HasLikeWildcard("-"));
+    EXPECT_TRUE(HasLikeWildcard("[]"));
+    EXPECT_TRUE(HasLikeWildcard(QString()));
+    EXPECT_FALSE(HasLikeWildcard("A"));
+    EXPECT_FALSE(HasLikeWildcard("口"));
+    EXPECT_FALSE(HasLikeWildcard("*#"));
+}
+
+TEST_F(FormulaTest, FormulaKeyTakesTheLastInfixOperator)
+{
+    EXPECT_EQ(FormulaKeyOf("A" + H + "B"), (FormulaKey{1, "AB"}));
+    EXPECT_EQ(FormulaKeyOf("A" + H + "B" + V + "C"), (FormulaKey{2, "ABC"}));
+    EXPECT_EQ(FormulaKeyOf("A" + C + "B"), (FormulaKey{3, "AB"}));
+    EXPECT_EQ(FormulaKeyOf(Twice + "A"), (FormulaKey{5, Twice + "A"}));
+    EXPECT_EQ(FormulaKeyOf("AB"), (FormulaKey{5, "AB"}));
+}
+
+TEST_F(FormulaTest, FormulaKeyOfABracketIsTheTextBetween)
+{
+    EXPECT_EQ(FormulaKeyOf(Open + "A" + H + "B" + Close), (FormulaKey{4, "A" + H + "B"}));
+    EXPECT_EQ(FormulaKeyOf(Open), (FormulaKey{4, QString()}));
+    EXPECT_EQ(FormulaKeyOf(Open + Close), (FormulaKey{4, QString()}));
+}
+
+TEST_F(FormulaTest, PrefixRepeatCountsFollowTheOperatorGroups)
+{
+    EXPECT_EQ(PrefixRepeatCount(4), 2);
+    EXPECT_EQ(PrefixRepeatCount(5), 2);
+    EXPECT_EQ(PrefixRepeatCount(8), 3);
+    EXPECT_EQ(PrefixRepeatCount(9), 4);
+    EXPECT_EQ(PrefixRepeatCount(11), 4);
+    EXPECT_EQ(PrefixRepeatCount(3), 0);
+    EXPECT_EQ(PrefixRepeatCount(12), 0);
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "operatortable.h"
+#include "vbprog/murvel/core/rootsequence.h"
+
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString H(QChar(0xF6A4));
+const QString Twice(QChar(0xF6A7));  // operator 5
+const QString Thrice(QChar(0xF6A8)); // operator 6
+const QString Four(QChar(0xF6AB));   // operator 9
+
+// An in-memory 檢字表, 異寫字根 and 字根.
+class FakeCatalog : public RootCatalog
+{
+public:
+    void add(const QString &glyph, Record record) { m_records[glyph].append(record); }
+    void root(const QString &glyph, qint32 number)
+    {
+        add(glyph, {0, 0, glyph});
+        m_numbers[glyph] = number;
+    }
+    void variant(const QString &root, const QString &standard) { m_variants[root] = standard; }
+
+    QList<Record> recordsOf(const QString &glyph) const override { return m_records.value(glyph); }
+    std::optional<QString> variantOf(const QString &root) const override
+    {
+        auto it = m_variants.find(root);
+        return it == m_variants.end() ? std::nullopt : std::optional<QString>(*it);
+    }
+    std::optional<qint32> rootNumber(const QString &root) const override
+    {
+        auto it = m_numbers.find(root);
+        return it == m_numbers.end() ? std::nullopt : std::optional<qint32>(*it);
+    }
+
+private:
+    QHash<QString, QList<Record>> m_records;
+    QHash<QString, QString> m_variants;
+    QHash<QString, qint32> m_numbers;
+};
+
+class RootSequenceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        LoadStandardOperators();
+        catalog.root("十", 2);
+        catalog.root("口", 3);
+        catalog.root("月", 4);
+        catalog.root("氵", 1);
+        catalog.root("水", 5);
+        catalog.root("木", 6);
+        catalog.add("古", {0, 2, "十口"});
+        catalog.add("胡", {0, 1, "十口月"});
+        catalog.add("湖", {0, 1, "氵十口月"});
+        catalog.variant("氵", "水");
+    }
+    FakeCatalog catalog;
+};
+
+TEST_F(RootSequenceTest, ExpandsNestedComponentsToRoots)
+{
+    EXPECT_EQ(ExpandRootSequence(catalog, "氵胡"), "氵十口月");
+    EXPECT_EQ(BuildRootSequence(catalog, "氵胡"), "氵十口月");
+    EXPECT_EQ(BuildRootSequence(catalog, "古月"), "十口月");
+}
+
+TEST_F(RootSequenceTest, UnknownComponentsAddNothing)
+{
+    EXPECT_EQ(BuildRootSequence(catalog, "古X月"), "十口月");
+    EXPECT_EQ(ExpandRootSequence(catalog, "X"), QString());
+}
+
+TEST_F(RootSequenceTest, PrefixOperatorsRepeatTheirComponent)
+{
+    EXPECT_EQ(BuildRootSequence(catalog, Twice + "木"), "木木");
+    EXPECT_EQ(BuildRootSequence(catalog, Thrice + "木"), "木木木");
+    EXPECT_EQ(BuildRootSequence(catalog, Four + "口"), "口口口口");
+    EXPECT_EQ(BuildRootSequence(catalog, Twice + "古"), "十口十口");
+}
+
+TEST_F(RootSequenceTest, APrefixOperatorWithAnUnknownOrMissingComponentAddsNothing)
+{
+    EXPECT_EQ(BuildRootSequence(catalog, Twice + "木" + Twice + "X"), "木木");
+    EXPECT_EQ(BuildRootSequence(catalog, "木" + Twice), "木");
+}
+
+TEST_F(RootSequenceTest, OnlyRecordsOfTheDefaultFaceContribute)
+{
+    catalog.add("田", {std::nullopt, 0, "田"});
+    catalog.add("石", {3, 0, "石"});
+    EXPECT_EQ(BuildRootSequence(catalog, "田石口"), "口");
+}
+
+TEST_F(RootSequenceTest, EveryRecordOfARepeatedGlyphContributes)
+{
+    catalog.add("口", {0, 0, "口"});
+    EXPECT_EQ(BuildRootSequence(catalog, "口"), "口口");
+}
+
+TEST_F(RootSequenceTest, SymbolsAreNeverExpanded)
+{
+    catalog.add("X", {0, 9, "古"});
+    EXPECT_EQ(ExpandRootSequence(catalog, "X"), "古");
+}
+
+TEST_F(RootSequenceTest, CyclicDataEnds)
+{
+    catalog.add("甲", {0, 1, "乙"});
+    catalog.add("乙", {0, 1, "甲"});
+    EXPECT_TRUE(ExpandRootSequence(catalog, "甲").size() <= 1);
+}
+
+TEST_F(RootSequenceTest, VariantRootsAreReplaced)
+{
+    EXPECT_EQ(ReplaceVariantRoots(catalog, "氵十口月"), "水十口月");
+}
+
+TEST_F(RootSequenceTest, SortOrdersByRootNumberWithMissingRootsFirst)
+{
+    EXPECT_EQ(SortComponentsByNumber(catalog, "月口十氵"), "氵十口月");
+    EXPECT_EQ(SortComponentsByNumber(catalog, "月X口"), "X口月");
+    EXPECT_EQ(SortComponentsByNumber(catalog, QString()), QString());
+}
+
+TEST_F(RootSequenceTest, SortIsTheExchangeSortNotAStableSort)
+{
+    // 2a 2b 1: the first pass swaps 1 with 2a, leaving 2b before 2a.
+    catalog.root("甲", 2);
+    catalog.root("乙", 2);
+    catalog.root("丙", 1);
+    EXPECT_EQ(SortComponentsByNumber(catalog, "甲乙丙"), "丙乙甲");
+}
+
+TEST_F(RootSequenceTest, SortTakesEveryRootOfALongSequence)
+{
+    const QString roots = QString("月口十").repeated(20);
+    const QString sorted = SortComponentsByNumber(catalog, roots);
+    EXPECT_EQ(sorted, QString("十").repeated(20) + QString("口").repeated(20)
+                          + QString("月").repeated(20));
+}
+
+TEST_F(RootSequenceTest, SortKeepsNumbersBeyondSixteenBits)
+{
+    catalog.root("甲", 70000);
+    catalog.root("乙", 40000);
+    EXPECT_EQ(SortComponentsByNumber(catalog, "甲乙口"), "口乙甲");
+}
+
+} // namespace
