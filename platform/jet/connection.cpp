@@ -1,0 +1,126 @@
+#include "platform/jet/connection.h"
+
+#include "platform/jet/sqlfunctions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace jet
+{
+
+namespace
+{
+
+// The first bytes of every SQLite database file. Checking them also refuses an empty file,
+// which SQLite would otherwise take for a new, empty database.
+constexpr char kSqliteHeader[] = "SQLite format 3";
+
+QString fileProblem(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return QStringLiteral("Cannot open database '%1': the file does not exist.").arg(fileName);
+    if (!info.isFile())
+        return QStringLiteral("Cannot open database '%1': it is not a file.").arg(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot open database '%1': %2").arg(fileName, file.errorString());
+    if (file.read(sizeof kSqliteHeader) != QByteArray(kSqliteHeader, sizeof kSqliteHeader))
+        return QStringLiteral("Cannot open database '%1': it is not a database file.")
+            .arg(fileName);
+    return {};
+}
+
+} // namespace
+
+Connection::Connection(sqlite3 *db, QString fileName) : m_db(db), m_fileName(std::move(fileName))
+{
+}
+
+Connection::~Connection()
+{
+    m_statements.clear(); // finalize before the close
+    sqlite3_close_v2(m_db);
+}
+
+Result<std::shared_ptr<Connection>> Connection::open(const QString &fileName)
+{
+    using Opened = Result<std::shared_ptr<Connection>>;
+    if (const QString problem = fileProblem(fileName); !problem.isEmpty())
+        return Opened::failure(problem);
+
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(fileName).constData(), &db,
+                                   SQLITE_OPEN_READONLY, nullptr);
+    // From here on the connection owns db, also when opening failed.
+    std::shared_ptr<Connection> connection(new Connection(db, fileName));
+    const auto failed = [&](const QString &message) {
+        return Opened::failure(
+            QStringLiteral("Cannot open database '%1': %2").arg(fileName, message));
+    };
+    if (rc != SQLITE_OK)
+        return failed(connection->errorMessage());
+    sqlite3_extended_result_codes(db, 1);
+    // The connection only reads, so it may hold its shared lock for good: a cursor step is
+    // a statement of its own, and taking and dropping the file lock and checking the file
+    // for changes on each one costs more than the index search. Other readers are not
+    // hindered. Reading the schema takes the lock, and tells SQLite that a file with a
+    // valid header is damaged.
+    const char *setup = "PRAGMA query_only = 1; PRAGMA locking_mode = EXCLUSIVE;"
+                        " SELECT count(*) FROM sqlite_schema;";
+    if (sqlite3_exec(db, setup, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return failed(connection->errorMessage());
+    if (registerJetFunctions(db) != SQLITE_OK)
+        return failed(connection->errorMessage());
+    return connection;
+}
+
+QString Connection::errorMessage() const
+{
+    return QString::fromUtf8(sqlite3_errmsg(m_db));
+}
+
+Statement *Connection::cachedStatement(const QString &sql, QString *error)
+{
+    if (auto found = m_statements.find(sql); found != m_statements.end())
+        return &found->second;
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *handle = nullptr;
+    if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT,
+                           &handle, nullptr) != SQLITE_OK) {
+        *error = errorMessage();
+        sqlite3_finalize(handle);
+        return nullptr;
+    }
+    return &m_statements.emplace(sql, Statement(handle)).first->second;
+}
+
+Statement Connection::prepare(const QString &sql, QString *error) const
+{
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *handle = nullptr;
+    const char *tail = nullptr;
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &handle, &tail) != SQLITE_OK) {
+        *error = errorMessage();
+        sqlite3_finalize(handle);
+        return {};
+    }
+    Statement statement(handle);
+    if (statement.isNull()) {
+        *error = QStringLiteral("The SQL text holds no statement.");
+        return {};
+    }
+    // What follows the statement may be blanks or comments, which prepare to nothing.
+    sqlite3_stmt *second = nullptr;
+    const int remaining = int(text.size() - (tail - text.constData()));
+    sqlite3_prepare_v2(m_db, tail, remaining, &second, nullptr);
+    if (second) {
+        sqlite3_finalize(second);
+        *error = QStringLiteral("Characters found after the end of the SQL statement.");
+        return {};
+    }
+    return statement;
+}
+
+} // namespace jet

@@ -1,0 +1,269 @@
+#include "platform/jet/table.h"
+
+#include "platform/jet/connection.h"
+#include "platform/jet/fieldnames.h"
+#include "platform/jet/keysetsql.h"
+#include "platform/jet/logging.h"
+#include "platform/jet/schema.h"
+
+#include <sqlite3.h>
+
+namespace jet
+{
+
+class Table::Cursor
+{
+public:
+    struct Row {
+        qint64 rowid;
+        QVariantList values; // in field order
+    };
+
+    Cursor(std::shared_ptr<Connection> openConnection, TableSchema tableSchema)
+        : connection(std::move(openConnection)), fields(tableSchema.fields),
+          keyset(tableSchema.name, QStringList()), schema(std::move(tableSchema))
+    {
+    }
+
+    // Runs one of the keyset texts. Returns false, with the message in error, when the
+    // engine fails; otherwise *row is the row read or none.
+    bool fetch(const QString &sql, const QVariantList &parameters, std::optional<Row> *row)
+    {
+        Statement *statement = connection->cachedStatement(sql, &error);
+        if (!statement)
+            return false;
+        for (qsizetype i = 0; i < parameters.size(); ++i)
+            statement->bind(int(i + 1), parameters[i]);
+        const int rc = sqlite3_step(statement->handle());
+        row->reset();
+        if (rc == SQLITE_ROW) {
+            Row read{statement->value(0).toLongLong(), {}};
+            read.values.reserve(fields.count());
+            for (qsizetype i = 0; i < fields.count(); ++i)
+                read.values.append(statement->value(int(i + 1)));
+            *row = std::move(read);
+        } else if (rc != SQLITE_DONE) {
+            error = connection->errorMessage();
+        }
+        statement->reset();
+        return rc == SQLITE_ROW || rc == SQLITE_DONE;
+    }
+
+    // Makes the row that the text finds current, or none.
+    void moveTo(const QString &sql, const QVariantList &parameters = {})
+    {
+        std::optional<Row> row;
+        fetch(sql, parameters, &row);
+        current = std::move(row);
+    }
+
+    // The keyset step: the next row among equal keys, else the next greater key at ever
+    // fewer leading keys.
+    void moveNext()
+    {
+        QVariantList keys;
+        for (qsizetype position : keyPositions)
+            keys.append(current->values[position]);
+        const qsizetype keyCount = keys.size();
+        for (qsizetype equal = keyCount; equal >= 0; --equal) {
+            QVariantList parameters = keys.mid(0, equal);
+            const bool nextIsNull = equal < keyCount && keys[equal].isNull();
+            if (equal == keyCount)
+                parameters.append(current->rowid);
+            else if (!nextIsNull)
+                parameters.append(keys[equal]);
+            std::optional<Row> row;
+            if (!fetch(keyset.next(equal, nextIsNull), parameters, &row) || row) {
+                current = std::move(row);
+                return;
+            }
+        }
+        current.reset();
+    }
+
+    std::shared_ptr<Connection> connection; // Shared; null once the cursor is closed.
+    FieldNames fields;
+    KeysetSql keyset;
+    TableSchema schema;
+    std::optional<IndexSchema> index;
+    QList<qsizetype> keyPositions; // of the current index's key fields in a row
+    std::optional<Row> current;
+    bool noMatch = false;
+    QString error;
+};
+
+Table::Table(std::shared_ptr<Cursor> cursor) : d(std::move(cursor))
+{
+}
+
+Result<Table> Table::open(std::shared_ptr<Connection> connection, const QString &name)
+{
+    if (!connection)
+        return Result<Table>::failure(
+            QStringLiteral("Cannot open table '%1': the database is closed.").arg(name));
+    Result<TableSchema> schema = readTableSchema(*connection, name);
+    if (!schema)
+        return Result<Table>::failure(schema.errorString());
+    auto cursor = std::make_shared<Cursor>(std::move(connection), std::move(schema).value());
+    cursor->moveTo(cursor->keyset.first());
+    if (!cursor->error.isEmpty())
+        return Result<Table>::failure(cursor->error);
+    return Table(std::move(cursor));
+}
+
+Table::Cursor *Table::openCursor() const
+{
+    if (!isOpen()) {
+        qCWarning(lcJet) << "operation on a closed table" << name();
+        if (d)
+            d->error = QStringLiteral("Table '%1' is closed.").arg(name());
+        return nullptr;
+    }
+    d->error.clear();
+    return d.get();
+}
+
+bool Table::isOpen() const
+{
+    return d && d->connection;
+}
+
+QString Table::name() const
+{
+    return d ? d->schema.name : QString();
+}
+
+QStringList Table::fieldNames() const
+{
+    return d ? d->fields.names() : QStringList();
+}
+
+bool Table::setIndex(const QString &indexName)
+{
+    Cursor *cursor = openCursor();
+    if (!cursor)
+        return false;
+    Result<IndexSchema> index = readIndexSchema(*cursor->connection, cursor->schema, indexName);
+    if (!index) {
+        cursor->error = index.errorString();
+        return false;
+    }
+    QList<qsizetype> positions;
+    for (const QString &key : index->keyFields)
+        positions.append(cursor->fields.indexOf(key));
+    cursor->keyPositions = positions;
+    cursor->keyset = KeysetSql(cursor->schema.name, index->keyFields);
+    cursor->index = std::move(index).value();
+    return true;
+}
+
+QString Table::index() const
+{
+    return d && d->index ? d->index->name : QString();
+}
+
+bool Table::seek(const QVariantList &key)
+{
+    Cursor *cursor = openCursor();
+    if (!cursor)
+        return false;
+    if (!cursor->index)
+        cursor->error = QStringLiteral("Seek on table '%1' needs a current index.").arg(name());
+    else if (key.isEmpty() || key.size() > cursor->keyset.keyCount())
+        cursor->error = QStringLiteral("Index '%1' of table '%2' has %3 key fields, not %4.")
+                            .arg(cursor->index->name, name())
+                            .arg(cursor->keyset.keyCount())
+                            .arg(key.size());
+    else
+        cursor->moveTo(cursor->keyset.seek(key.size()), key);
+    if (!cursor->error.isEmpty())
+        cursor->current.reset();
+    cursor->noMatch = !cursor->current;
+    return !cursor->noMatch;
+}
+
+bool Table::noMatch() const
+{
+    return d && d->noMatch;
+}
+
+void Table::moveFirst()
+{
+    if (Cursor *cursor = openCursor())
+        cursor->moveTo(cursor->keyset.first());
+}
+
+void Table::moveNext()
+{
+    Cursor *cursor = openCursor();
+    if (!cursor)
+        return;
+    if (!cursor->current) {
+        qCWarning(lcJet) << "moveNext without a current record in table" << name();
+        return;
+    }
+    cursor->moveNext();
+}
+
+void Table::moveLast()
+{
+    if (Cursor *cursor = openCursor())
+        cursor->moveTo(cursor->keyset.last());
+}
+
+bool Table::eof() const
+{
+    return !isOpen() || !d->current;
+}
+
+std::optional<Bookmark> Table::bookmark() const
+{
+    if (eof())
+        return std::nullopt;
+    return Bookmark{d->current->rowid};
+}
+
+bool Table::setBookmark(Bookmark bookmark)
+{
+    Cursor *cursor = openCursor();
+    if (!cursor)
+        return false;
+    std::optional<Cursor::Row> row;
+    if (!cursor->fetch(cursor->keyset.atRowid(), {bookmark.rowid}, &row))
+        return false;
+    if (!row) {
+        cursor->error = QStringLiteral("Not a valid bookmark of table '%1'.").arg(name());
+        return false;
+    }
+    cursor->current = std::move(row);
+    return true;
+}
+
+QVariant Table::value(const QString &field) const
+{
+    if (!d)
+        return {};
+    const qsizetype position = d->fields.indexOf(field);
+    if (position < 0) {
+        qCWarning(lcJet) << "table" << name() << "has no field" << field;
+        return {};
+    }
+    return eof() ? QVariant() : d->current->values[position];
+}
+
+QString Table::errorString() const
+{
+    if (!d)
+        return QStringLiteral("The table is not open.");
+    return d->error;
+}
+
+void Table::close()
+{
+    if (!d)
+        return;
+    d->current.reset();
+    d->connection.reset();
+}
+
+} // namespace jet

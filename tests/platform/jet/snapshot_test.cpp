@@ -1,0 +1,169 @@
+#include "platform/jet/database.h"
+#include "platform/jet/quoting.h"
+#include "testdatabase.h"
+
+#include <QList>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class SnapshotTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStringList statements = glyphTableStatements();
+        statements << "CREATE TABLE 異體字表(組號 INTEGER, 形碼 INTEGER, 編號 INTEGER)"
+                   << "INSERT INTO 異體字表 VALUES (2, 1, 7), (1, 3, 5), (2, 0, 5), (1, 0, 6),"
+                      " (1, 2, 7), (3, NULL, 9), (3, 4, 9)"
+                   << "INSERT INTO 檢字表(編號, 字形) VALUES (11, 'it''s'), (12, '[口]')";
+        jet::Result opened = jet::Database::open(m_files.database("murvel.mdb", statements));
+        ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        m_db = opened.value();
+    }
+
+    jet::Snapshot query(const QString &sql)
+    {
+        jet::Result<jet::Snapshot> snapshot = m_db.openSnapshot(sql);
+        EXPECT_TRUE(snapshot.ok())
+            << sql.toStdString() << ": " << snapshot.errorString().toStdString();
+        return snapshot.value();
+    }
+
+    QList<QVariant> column(jet::Snapshot snapshot, const QString &field)
+    {
+        QList<QVariant> values;
+        for (snapshot.moveFirst(); !snapshot.eof(); snapshot.moveNext())
+            values << snapshot.value(field);
+        return values;
+    }
+
+    TestFiles m_files;
+    jet::Database m_db;
+};
+
+TEST_F(SnapshotTest, RunsTheDerivationQueriesAsWritten)
+{
+    jet::Snapshot found = query("SELECT * From 檢字表 Where 編號>0 and 字根序 Like '*口*'  "
+                                "ORDER BY 部首筆畫排序,組字字數 DESC ");
+    EXPECT_EQ(column(found, "編號"), QList<QVariant>({1, 6, 7, 5, 4}));
+
+    jet::Snapshot withCount =
+        query("SELECT * From 檢字表 Where (字形='木') or ( ( [組字字數(Big5)] > 0 ) And 部件序 "
+              "Like '*木*')  ORDER BY 部首筆畫排序,組字字數 DESC ");
+    EXPECT_EQ(column(withCount, "字形"),
+              QList<QVariant>({QStringLiteral("木"), QStringLiteral("林"), QStringLiteral("杏")}));
+}
+
+TEST_F(SnapshotTest, CountsAllRecordsAndReadsFieldsByNameOrPosition)
+{
+    jet::Snapshot snapshot =
+        query("SELECT 編號, 字形 AS Glyph FROM 檢字表 WHERE 編號 <= 5 ORDER BY 編號 DESC");
+    EXPECT_EQ(snapshot.recordCount(), 5);
+    EXPECT_EQ(snapshot.fieldNames(), QStringList({"編號", "Glyph"}));
+    EXPECT_EQ(snapshot.value(0).toInt(), 5);
+    EXPECT_EQ(snapshot.value(1).toString(), QStringLiteral("杏"));
+    EXPECT_EQ(snapshot.value("GLYPH").toString(), QStringLiteral("杏"));
+    snapshot.moveNext();
+    EXPECT_TRUE(snapshot.value("glyph").isNull());  // 編號 4 has no glyph
+    EXPECT_TRUE(snapshot.value(2).isNull());        // no such position: logged
+    EXPECT_TRUE(snapshot.value("字根序").isNull()); // no such field: logged
+
+    snapshot.moveLast();
+    EXPECT_EQ(snapshot.value(0).toInt(), 1);
+    snapshot.moveNext();
+    EXPECT_TRUE(snapshot.eof());
+    EXPECT_TRUE(snapshot.value(0).isNull());
+    snapshot.moveNext();
+    EXPECT_TRUE(snapshot.eof());
+    EXPECT_EQ(snapshot.recordCount(), 5);
+
+    jet::Snapshot shared = snapshot;
+    shared.moveFirst();
+    EXPECT_EQ(snapshot.value(0).toInt(), 5);
+}
+
+TEST_F(SnapshotTest, AnEmptyResultIsAtTheEnd)
+{
+    jet::Snapshot empty = query("SELECT * FROM 檢字表 WHERE 編號 < 0");
+    EXPECT_TRUE(empty.eof());
+    EXPECT_EQ(empty.recordCount(), 0);
+    empty.moveLast();
+    EXPECT_TRUE(empty.eof());
+}
+
+TEST_F(SnapshotTest, FirstTakesTheFirstValueOfEachGroupInRowOrder)
+{
+    jet::Snapshot groups = query("SELECT 組號,First(形碼),編號 From 異體字表 GROUP BY 組號,編號 "
+                                 "HAVING 編號= 7 order by 組號");
+    EXPECT_EQ(column(groups, "組號"), QList<QVariant>({1, 2}));
+    EXPECT_EQ(column(groups, "First(形碼)"), QList<QVariant>({2, 1}));
+
+    jet::Snapshot firsts = query("SELECT 組號, First(形碼) AS 形碼 FROM 異體字表 GROUP BY 組號");
+    // Group 3's first value is Null: First does not skip it.
+    EXPECT_EQ(column(firsts, "形碼"), QList<QVariant>({3, 1, QVariant()}));
+}
+
+TEST_F(SnapshotTest, RefusesStatementsThatWrite)
+{
+    for (const char *sql :
+         {"DELETE FROM 檢字表", "INSERT INTO 異體字表 VALUES (9, 9, 9)", "DROP TABLE 異體字表",
+          "SELECT 1; DELETE FROM 檢字表", "CREATE TABLE t(x)"}) {
+        const jet::Result<jet::Snapshot> refused = m_db.openSnapshot(sql);
+        EXPECT_FALSE(refused.ok()) << sql;
+        EXPECT_FALSE(refused.errorString().isEmpty());
+    }
+    EXPECT_EQ(query("SELECT * FROM 檢字表").recordCount(), 12);
+    EXPECT_EQ(query("SELECT 1; -- a closing remark").recordCount(), 1);
+}
+
+TEST_F(SnapshotTest, SqlErrorsComeBackWithSqliteMessage)
+{
+    const jet::Result<jet::Snapshot> missing = m_db.openSnapshot("SELECT * FROM 說文部首");
+    EXPECT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.errorString().contains("說文部首"));
+    EXPECT_TRUE(missing.errorString().contains("no such table"));
+
+    const jet::Result<jet::Snapshot> syntax = m_db.openSnapshot("SELECT * FORM 檢字表");
+    EXPECT_FALSE(syntax.ok());
+    EXPECT_TRUE(syntax.errorString().contains("syntax error"));
+
+    const jet::Result<jet::Snapshot> pattern =
+        m_db.openSnapshot("SELECT * FROM 檢字表 WHERE 字形 Like '[口'");
+    EXPECT_FALSE(pattern.ok());
+    EXPECT_TRUE(pattern.errorString().contains("Invalid pattern string"));
+}
+
+TEST_F(SnapshotTest, QuotedUserTextCannotBreakTheStatement)
+{
+    EXPECT_EQ(jet::quoteText("it's"), QStringLiteral("'it''s'"));
+    const QString base = "SELECT 編號 FROM 檢字表 WHERE 字形 = ";
+    EXPECT_EQ(column(query(base + jet::quoteText("it's")), "編號"), QList<QVariant>({11}));
+    EXPECT_EQ(column(query(base + jet::quoteText("[口]")), "編號"), QList<QVariant>({12}));
+    EXPECT_EQ(query(base + jet::quoteText("口' OR '1'='1")).recordCount(), 0);
+    EXPECT_EQ(query(base + jet::quoteText("'; DELETE FROM 檢字表; --")).recordCount(), 0);
+    EXPECT_EQ(query("SELECT * FROM 檢字表").recordCount(), 12);
+}
+
+TEST_F(SnapshotTest, LikeIsJetsLikeOnWholeCharacters)
+{
+    const auto matches = [&](const QString &text, const QString &pattern) {
+        jet::Snapshot result =
+            query("SELECT " + jet::quoteText(text) + " Like " + jet::quoteText(pattern));
+        return result.value(0);
+    };
+    EXPECT_EQ(matches("木口木", "*口*"), QVariant(qint64(1)));
+    EXPECT_EQ(matches("𠀋口", "?口"), QVariant(qint64(1)));
+    EXPECT_EQ(matches("ab", "a%"), QVariant(qint64(0))); // % and _ are plain characters
+    EXPECT_EQ(matches("a%", "a%"), QVariant(qint64(1)));
+    EXPECT_EQ(matches("a_", "a?"), QVariant(qint64(1)));
+    EXPECT_EQ(matches("ABC", "abc"), QVariant(qint64(0)));
+    EXPECT_EQ(matches("口", "[!口]"), QVariant(qint64(0)));
+    EXPECT_TRUE(query("SELECT NULL Like '*'").value(0).isNull());
+    EXPECT_EQ(
+        column(query("SELECT 編號 FROM 檢字表 WHERE 字形 NOT Like '[口木]' ORDER BY 編號"), "編號"),
+        QList<QVariant>({3, 5, 7, 9, 10, 11, 12}));
+}
+
+} // namespace
