@@ -1,0 +1,9 @@
+#pragma once
+
+#include "sourcedata.h"
+
+// Derives 部首筆畫排序 and, where the table has them, BIG5 and Unicode (data/README.md).
+void DeriveCodesAndSortKey(TableData &glyphs);
+
+// The sort key by radical, then strokes without the radical.
+qint64 RadicalStrokeSortKey(std::optional<qint64> radical, std::optional<qint64> residualStrokes);

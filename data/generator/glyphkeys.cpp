@@ -1,0 +1,42 @@
+#include "glyphkeys.h"
+
+#include "sourcerootcatalog.h"
+
+namespace
+{
+
+QString glyphLabel(const TableData &glyphs, int row)
+{
+    return glyphs.isNull(row, "字形") ? glyphs.text(row, "字碼") : glyphs.text(row, "字形");
+}
+
+} // namespace
+
+void DeriveSearchKeys(TableData &glyphs, const TableData *roots, const TableData *variantRoots,
+                      bool firstRecordOnly, QList<SourceError> &errors)
+{
+    const SourceRootCatalog catalog(glyphs, roots, variantRoots, firstRecordOnly);
+    QStringList sequences;
+    for (int row = 0; row < glyphs.rows.size(); ++row) {
+        sequences << catalog.rootSequenceOf(row);
+        if (catalog.cycle()) {
+            QStringList chain;
+            for (int r : *catalog.cycle())
+                chain << glyphLabel(glyphs, r);
+            errors.append(glyphs.errorAt(catalog.cycle()->first(),
+                                         QStringLiteral("cycle in the formulas: %1")
+                                             .arg(chain.join(QStringLiteral(" → ")))));
+            return;
+        }
+    }
+    for (int row = 0; row < glyphs.rows.size(); ++row) {
+        const QString &sequence = sequences[row];
+        const QString set = SortComponentsByNumber(catalog, sequence);
+        glyphs.setValue(row, "字根序", sequence);
+        glyphs.setValue(row, "字根序二", ReplaceVariantRoots(catalog, sequence));
+        glyphs.setValue(row, "字根組", set);
+        glyphs.setValue(row, "字根組二",
+                        SortComponentsByNumber(catalog, ReplaceVariantRoots(catalog, set)));
+        glyphs.setValue(row, "部件序二", ReplaceVariantRoots(catalog, glyphs.text(row, "部件序")));
+    }
+}

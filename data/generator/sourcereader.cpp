@@ -1,0 +1,206 @@
+#include "sourcereader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+namespace
+{
+
+const QString kOmitTablesFile = QStringLiteral("omit-tables");
+
+// The input columns a table accepts.
+QStringList inputColumnsOf(const DatabaseDef &database, const TableDef &table)
+{
+    QStringList inputs;
+    if (table.name == "檢字表" && IsScriptDatabase(database.name))
+        inputs << InputColumns::Formula;
+    if (table.hasField("楷書編號"))
+        inputs << InputColumns::Regular;
+    if (table.name == "異體字表" || table.name == "異體字根")
+        inputs << InputColumns::Number;
+    return inputs;
+}
+
+// The lines of a text file without their line ends; nullopt when it cannot be read.
+std::optional<QStringList> readLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (QString &line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
+bool isSkipped(const QString &line)
+{
+    return line.isEmpty() || line.startsWith(u'#');
+}
+
+QSet<QString> readOmittedTables(const QString &folder)
+{
+    QSet<QString> omitted;
+    const auto lines = readLines(QDir(folder).filePath(kOmitTablesFile));
+    for (const QString &line : lines.value_or(QStringList())) {
+        if (!isSkipped(line.trimmed()))
+            omitted.insert(line.trimmed());
+    }
+    return omitted;
+}
+
+QVariant convertCell(const QString &cell, FieldType type, bool *ok)
+{
+    *ok = true;
+    if (cell.isEmpty())
+        return {};
+    if (type == FieldType::Text)
+        return DecodeCell(cell);
+    const qlonglong number = cell.toLongLong(ok);
+    return *ok ? QVariant(number) : QVariant();
+}
+
+void readTable(const DatabaseDef &database, const QString &path, TableData &table,
+               QList<SourceError> &errors)
+{
+    const auto lines = readLines(path);
+    if (!lines) {
+        errors.append({path, 0, QStringLiteral("cannot be read")});
+        return;
+    }
+    const QStringList inputs = inputColumnsOf(database, *table.def);
+    QStringList header;
+    int headerLine = 0;
+    bool headerValid = true;
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        const QString &line = (*lines)[i];
+        const int lineNumber = static_cast<int>(i) + 1;
+        if (isSkipped(line))
+            continue;
+        const QStringList cells = line.split(u'\t');
+        if (header.isEmpty()) {
+            header = cells;
+            headerLine = lineNumber;
+            for (const QString &column : header) {
+                if (inputs.contains(column))
+                    continue;
+                if (!table.def->hasField(column)) {
+                    errors.append({path, lineNumber,
+                                   QStringLiteral("unknown column \"%1\" in table %2")
+                                       .arg(column, table.def->name)});
+                    headerValid = false;
+                } else if (IsDerivedField(database, *table.def, column)) {
+                    errors.append(
+                        {path, lineNumber,
+                         QStringLiteral("column \"%1\" is derived by the generator").arg(column)});
+                    headerValid = false;
+                }
+            }
+            if (header.size() != QSet<QString>(header.begin(), header.end()).size()) {
+                errors.append({path, lineNumber, QStringLiteral("a column is named twice")});
+                headerValid = false;
+            }
+            continue;
+        }
+        if (!headerValid)
+            return;
+        if (cells.size() > header.size()) {
+            errors.append({path, lineNumber,
+                           QStringLiteral("%1 cells but %2 columns (header on line %3)")
+                               .arg(cells.size())
+                               .arg(header.size())
+                               .arg(headerLine)});
+            continue;
+        }
+        Row row;
+        row.line = lineNumber;
+        row.values.resize(table.def->fields.size());
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            const QString &column = header[c];
+            const int field = table.def->fieldIndex(column);
+            if (field < 0) {
+                row.inputs.insert(column, DecodeCell(cells[c]));
+                continue;
+            }
+            bool ok = false;
+            row.values[field] = convertCell(cells[c], table.def->fields[field].type, &ok);
+            if (!ok)
+                errors.append({path, lineNumber,
+                               QStringLiteral("%1 \"%2\" is not a number").arg(column, cells[c])});
+        }
+        table.rows.append(row);
+    }
+}
+
+} // namespace
+
+bool IsDerivedField(const DatabaseDef &database, const TableDef &table, const QString &field)
+{
+    static const QSet<QString> glyphDerived = {
+        "部件序",           "部件序二",       "字根序",           "字根序二",
+        "字根組",           "字根組二",       "組字字數",         "組字字數二",
+        "組字字數(常用字)", "組字字數(Big5)", "組字字數(簡化字)", "組字字數(漢語大字典)",
+        "部首筆畫排序",     "BIG5",           "Unicode",          "小篆編號",
+        "金文編號",         "甲骨文編號",     "楚系文字編號",     "楷書編號",
+    };
+    return IsScriptDatabase(database.name) && table.name == "檢字表" &&
+           glyphDerived.contains(field);
+}
+
+QString DecodeCell(const QString &cell)
+{
+    QString decoded;
+    decoded.reserve(cell.size());
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell[i] == u'\\' && i + 5 < cell.size() && cell[i + 1] == u'u') {
+            bool ok = false;
+            const ushort unit = cell.mid(i + 2, 4).toUShort(&ok, 16);
+            if (ok) {
+                decoded += QChar(unit);
+                i += 5;
+                continue;
+            }
+        }
+        decoded += cell[i];
+    }
+    return decoded;
+}
+
+DatabaseData ReadDatabaseSources(const QString &folder, const DatabaseDef &database,
+                                 QList<SourceError> &errors)
+{
+    const QDir dir(folder);
+    const QSet<QString> omitted = readOmittedTables(folder);
+    QSet<QString> known;
+    DatabaseData data;
+    data.def = &database;
+    for (const TableDef &def : database.tables) {
+        known.insert(def.name);
+        if (omitted.contains(def.name))
+            continue;
+        TableData table;
+        table.def = &def;
+        const QString path = dir.filePath(def.name + ".tsv");
+        if (QFile::exists(path)) {
+            table.file = path;
+            readTable(database, path, table, errors);
+        }
+        data.tables.append(table);
+    }
+    for (const QString &name : omitted) {
+        if (!known.contains(name))
+            errors.append({dir.filePath(kOmitTablesFile), 0,
+                           QStringLiteral("unknown table \"%1\"").arg(name)});
+    }
+    const QStringList files = dir.entryList({"*.tsv"}, QDir::Files);
+    for (const QString &file : files) {
+        if (!known.contains(QFileInfo(file).completeBaseName()))
+            errors.append({dir.filePath(file), 0,
+                           QStringLiteral("database %1 has no such table").arg(database.name)});
+    }
+    return data;
+}

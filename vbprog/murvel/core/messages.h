@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The texts the glyph data core shows or reports, in one place.
+namespace Messages {
+
+inline QString databaseProblem(const QString &file, const QString &problem)
+{
+    return QStringLiteral("%1：%2").arg(file, problem);
+}
+
+inline QString numberText(std::optional<int> number)
+{
+    return number ? QString::number(*number) : QStringLiteral("(空白)");
+}
+
+inline QString faceNumberOutOfRange(std::optional<int> number)
+{
+    return QStringLiteral("字體表的編號 %1 不在 0 到 20 之間，已略過").arg(numberText(number));
+}
+
+inline QString operatorNumberOutOfRange(std::optional<int> number)
+{
+    return QStringLiteral("符號表的編號 %1 不在 1 到 14 之間，已略過").arg(numberText(number));
+}
+
+inline QString operatorsMissing(const QStringList &numbers)
+{
+    return QStringLiteral("符號表缺少編號 %1 的連接符號").arg(numbers.join(QStringLiteral("、")));
+}
+
+} // namespace Messages
