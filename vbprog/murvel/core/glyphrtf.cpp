@@ -1,0 +1,199 @@
+#include "vbprog/murvel/core/glyphrtf.h"
+
+#include "platform/codepage/cp950.h"
+#include "vbprog/murvel/core/公用變數.h"
+
+#include <algorithm>
+
+namespace
+{
+
+const QString KaiBase = QStringLiteral("標楷體");
+const QString MingBase = QStringLiteral("細明體");
+constexpr int KaiFirstFont = 0;
+constexpr int MingFirstFont = 16;
+constexpr int LastFaceCode = 20;
+constexpr QChar CarriageReturn = u'\r';
+constexpr QChar MissingGlyph = u'●';
+
+bool isOperator(QChar c)
+{
+    return c >= QChar(OperatorCodes::First) && c <= QChar(OperatorCodes::Last);
+}
+
+bool isInfix(QChar c)
+{
+    return c >= QChar(OperatorCodes::InfixFirst) && c <= QChar(OperatorCodes::InfixLast);
+}
+
+// Infix and prefix operators govern the character after them.
+bool takesNextCharacter(QChar c)
+{
+    return c >= QChar(OperatorCodes::InfixFirst) && c <= QChar(OperatorCodes::PrefixLast);
+}
+
+QString escapeCharacter(QChar c)
+{
+    const quint16 code = codepage::big5Code(c).value_or(u'?');
+    const QString digits = QString::number(code, 16);
+    if (digits.size() == 4)
+        return QStringLiteral("\\'%1\\'%2").arg(digits.left(2), digits.mid(2));
+    if (digits.size() == 2)
+        return QStringLiteral("\\'") + digits;
+    return {};
+}
+
+QString escapeText(const QString &text)
+{
+    QString escaped;
+    for (QChar c : text)
+        escaped += escapeCharacter(c);
+    return escaped;
+}
+
+QString fontEntry(int number, const char *family, const QString &name)
+{
+    return QStringLiteral("{\\f%1\\%2\\fcharset136%3;}")
+        .arg(QString::number(number), QLatin1String(family), escapeText(name));
+}
+
+// A group of escaped bytes in one font: "{\fN" + bytes + "}".
+QString fontGroup(int font, const QString &escapedBytes)
+{
+    return QStringLiteral("{\\f%1%2}").arg(QString::number(font), escapedBytes);
+}
+
+// The font table of a base family: the family itself, then its eight sets of
+// end-user-defined characters.
+QString fontTable(const QString &family, int firstFont)
+{
+    const QString setNumerals = QStringLiteral("一二三四五六七八");
+    QString table = QStringLiteral("{\\fonttbl") + fontEntry(firstFont, "fscript", family);
+    for (int set = 0; set < setNumerals.size(); ++set)
+        table += fontEntry(firstFont + 1 + set, "fmodern",
+                           family + QStringLiteral("外字集") + setNumerals[set]);
+    return table + u'}';
+}
+
+// Writes the body of one GlyphRtf; positions are 0-based UTF-16 indexes.
+class BodyWriter
+{
+public:
+    BodyWriter(const QString &text, int firstFont, const FormulaGlyphLookup &lookup)
+        : m_text(text), m_firstFont(firstFont), m_lookup(lookup)
+    {
+    }
+
+    QString write()
+    {
+        for (qsizetype p = 0; p < m_text.size(); ++p) {
+            const QChar c = m_text[p];
+            if (!isOperator(c))
+                writeOrdinary(p);
+            else if (c == QChar(OperatorCodes::OpenBracket))
+                p = writeBracketed(p);
+            else
+                p = writeOperatorFormula(p);
+        }
+        return m_body;
+    }
+
+private:
+    // The character at p; past the end a carriage return.
+    QChar at(qsizetype p) const { return p < m_text.size() ? m_text[p] : CarriageReturn; }
+
+    void writeOrdinary(qsizetype p)
+    {
+        if (isInfix(at(p + 1)))
+            return; // the first component of the formula that the operator continues
+        const QString escaped = escapeCharacter(m_text[p]);
+        if (p == m_formulaEnd) {
+            m_body += fontGroup(m_firstFont, escaped);
+        } else {
+            m_body.chop(1); // extends the text group before it
+            m_body += escaped + u'}';
+        }
+    }
+
+    // Returns the position of the formula's last character.
+    qsizetype writeBracketed(qsizetype start)
+    {
+        qsizetype p = start + 1;
+        while (at(p) != QChar(OperatorCodes::CloseBracket) && at(p) != CarriageReturn)
+            ++p;
+        m_formulaEnd = p + 1;
+        if (at(p) == QChar(OperatorCodes::CloseBracket))
+            writeGlyph(m_text.mid(start, p - start + 1));
+        else
+            writeMissingGlyph();
+        return p;
+    }
+
+    // Returns the position of the formula's last character.
+    qsizetype writeOperatorFormula(qsizetype p)
+    {
+        const qsizetype start = isInfix(m_text[p]) ? std::max(p - 1, m_formulaEnd) : p;
+        do
+            ++p;
+        while (isInfix(at(p)) || takesNextCharacter(at(p - 1)));
+        --p;
+        m_formulaEnd = p + 1;
+        writeGlyph(m_text.mid(start, p - start + 1));
+        return p;
+    }
+
+    void writeGlyph(const QString &formula)
+    {
+        const std::optional<FormulaGlyph> glyph = m_lookup(FormulaKeyOf(formula));
+        if (!glyph || !glyph->face || *glyph->face < 0 || *glyph->face > LastFaceCode ||
+            glyph->code.isEmpty()) {
+            writeMissingGlyph();
+            return;
+        }
+        m_body += fontGroup(*glyph->face + m_firstFont, escapeCharacter(glyph->code[0]));
+    }
+
+    void writeMissingGlyph() { m_body += fontGroup(m_firstFont, escapeCharacter(MissingGlyph)); }
+
+    const QString &m_text;
+    const int m_firstFont;
+    const FormulaGlyphLookup &m_lookup;
+    qsizetype m_formulaEnd = 0; // the first position after the last formula
+    QString m_body;
+};
+
+std::optional<FormulaGlyph> lookUpRegularScript(const FormulaKey &key)
+{
+    if (!gRs檢字表楷書.seek(int(key.kind), key.components))
+        return std::nullopt;
+    FormulaGlyph glyph;
+    const QVariant face = gRs檢字表楷書.value(QStringLiteral("字體"));
+    bool isNumber = false;
+    const int faceCode = face.toInt(&isNumber);
+    if (!face.isNull() && isNumber)
+        glyph.face = faceCode;
+    glyph.code = gRs檢字表楷書.value(QStringLiteral("字碼")).toString();
+    return glyph;
+}
+
+} // namespace
+
+QString RtfHexEscape(const QString &c)
+{
+    return c.isEmpty() ? QString() : escapeCharacter(c[0]);
+}
+
+QString FormulaTextToRtf(const QString &text, const QString &base, const FormulaGlyphLookup &lookup)
+{
+    const bool kai = base == KaiBase;
+    const int firstFont = kai ? KaiFirstFont : MingFirstFont;
+    return QStringLiteral("{\\rtf1\\ansi\\deflang1033") +
+           fontTable(kai ? KaiBase : MingBase, firstFont) +
+           BodyWriter(text, firstFont, lookup).write() + u'}';
+}
+
+QString FormulaTextToRtf(const QString &text, const QString &base)
+{
+    gRs檢字表楷書.setIndex(QStringLiteral("構字式"));
+    return FormulaTextToRtf(text, base, lookUpRegularScript);
+}
