@@ -6,19 +6,31 @@
 
 namespace {
 
-QString expand(const RootCatalog &catalog, const QString &components, int depth)
+// `path` holds the glyphs being expanded, so a glyph that reaches itself contributes its
+// stored roots instead of expanding again; `budget` caps the total output, so even
+// branching data that is deep but acyclic cannot grow without bound.
+QString expand(const RootCatalog &catalog, const QString &components, QList<QChar> &path,
+               qsizetype &budget)
 {
     QString roots;
     for (QChar c : components) {
+        if (budget <= 0)
+            break;
         const QList<RootCatalog::Record> records = catalog.recordsOf(QString(c));
         if (records.isEmpty())
             continue;
         const RootCatalog::Record &first = records.first();
         const bool composed = first.kind != FormulaKinds::Root && first.kind != FormulaKinds::Symbol;
-        if (composed && depth < MaxRootExpansionDepth)
-            roots += expand(catalog, first.rootSequence, depth + 1);
-        else
-            roots += first.rootSequence;
+        QString piece;
+        if (composed && !path.contains(c) && path.size() < MaxRootExpansionDepth) {
+            path.append(c);
+            piece = expand(catalog, first.rootSequence, path, budget);
+            path.removeLast();
+        } else {
+            piece = first.rootSequence.left(budget);
+            budget -= piece.size();
+        }
+        roots += piece;
     }
     return roots;
 }
@@ -27,7 +39,9 @@ QString expand(const RootCatalog &catalog, const QString &components, int depth)
 
 QString ExpandRootSequence(const RootCatalog &catalog, const QString &components)
 {
-    return expand(catalog, components, 0);
+    QList<QChar> path;
+    qsizetype budget = MaxRootSequenceLength;
+    return expand(catalog, components, path, budget);
 }
 
 QString BuildRootSequence(const RootCatalog &catalog, const QString &key)

@@ -30,8 +30,10 @@ public:
     virtual std::optional<qint32> rootNumber(const QString &root) const = 0;
 };
 
-// Expansion stops this deep, so cyclic data ends instead of recursing without bound.
+// Expansion stops this deep, and a root sequence grows no longer than this, so damaged
+// data (a glyph that reaches itself through its roots) ends instead of running on.
 constexpr int MaxRootExpansionDepth = 32;
+constexpr qsizetype MaxRootSequenceLength = 4096;
 
 // The roots of the components: each character's first record contributes its 字根序,
 // itself expanded again when the record is composed (連接符號 neither 0 nor 9).

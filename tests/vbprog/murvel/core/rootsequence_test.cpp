@@ -115,6 +115,23 @@ TEST_F(RootSequenceTest, CyclicDataEnds)
     EXPECT_TRUE(ExpandRootSequence(catalog, "甲").size() <= 1);
 }
 
+TEST_F(RootSequenceTest, ABranchingCycleEndsWithoutBlowingUp)
+{
+    // Each expansion of 甲 would double it; the path check stops at the first repeat.
+    catalog.add("甲", {0, 1, "甲甲"});
+    EXPECT_EQ(ExpandRootSequence(catalog, "甲"), "甲甲甲甲");
+}
+
+TEST_F(RootSequenceTest, DeepBranchingDataIsCappedInLength)
+{
+    // A chain of 30 glyphs, each made of the next twice: 2^30 roots without a cap.
+    const QString glyphs = "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未申酉戌亥天地玄黃宇宙洪荒";
+    for (qsizetype i = 0; i + 1 < glyphs.size(); ++i)
+        catalog.add(QString(glyphs[i]), {0, 1, QString(glyphs[i + 1]).repeated(2)});
+    catalog.root(QString(glyphs.back()), 9);
+    EXPECT_EQ(ExpandRootSequence(catalog, "甲").size(), MaxRootSequenceLength);
+}
+
 TEST_F(RootSequenceTest, VariantRootsAreReplaced)
 {
     EXPECT_EQ(ReplaceVariantRoots(catalog, "氵十口月"), "水十口月");

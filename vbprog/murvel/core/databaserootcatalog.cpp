@@ -1,0 +1,56 @@
+#include "databaserootcatalog.h"
+
+#include "recordfields.h"
+#include "公用變數.h"
+
+QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) const
+{
+    jet::Table &table = gRs檢字表;
+    if (!table.setIndex(QStringLiteral("字形"))) {
+        m_failed = true;
+        return {};
+    }
+    const std::optional<jet::Bookmark> current = table.bookmark();
+    QList<Record> records;
+    if (table.seek(glyph)) {
+        for (; !table.eof() && table.value(QStringLiteral("字形")).toString() == glyph;
+             table.moveNext()) {
+            const int kind = Int32Field(table.value(QStringLiteral("連接符號"))).value_or(0);
+            const QVariant roots = table.value(QStringLiteral("字根序"));
+            if (roots.isNull() && kind != FormulaKinds::Root)
+                m_failed = true; // a composed record without its roots cannot be expanded
+            records.append(
+                {Int32Field(table.value(QStringLiteral("字體"))), kind, roots.toString()});
+        }
+    }
+    if (current)
+        table.setBookmark(*current);
+    return records;
+}
+
+std::optional<QString> DatabaseRootCatalog::variantOf(const QString &root) const
+{
+    if (!gRs異寫字根.setIndex(QStringLiteral("字根"))) {
+        m_failed = true;
+        return std::nullopt;
+    }
+    if (!gRs異寫字根.seek(root))
+        return std::nullopt;
+    const QVariant variant = gRs異寫字根.value(QStringLiteral("異寫"));
+    return variant.isNull() ? std::nullopt : std::optional<QString>(variant.toString());
+}
+
+std::optional<qint32> DatabaseRootCatalog::rootNumber(const QString &root) const
+{
+    if (!m_roots.isOpen()) {
+        jet::Result<jet::Table> opened = gDb楷書.openTable(QStringLiteral("字根"));
+        if (!opened || !opened->setIndex(QStringLiteral("字形"))) {
+            m_failed = true;
+            return std::nullopt;
+        }
+        m_roots = opened.value();
+    }
+    if (!m_roots.seek(root))
+        return std::nullopt;
+    return Int32Field(m_roots.value(QStringLiteral("編號")));
+}

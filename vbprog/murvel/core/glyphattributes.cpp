@@ -1,0 +1,122 @@
+#include "glyphattributes.h"
+
+#include "formula.h"
+#include "recordfields.h"
+#include "scripttables.h"
+#include "公用程序.h"
+#include "公用變數.h"
+
+#include <optional>
+
+namespace
+{
+
+// The regular 編號 that a key of the face's script stands for; nullopt when the ancient
+// script has no record for the key or its record links to no regular glyph.
+std::optional<qint32> regularNumber(const QString &face, qint32 key)
+{
+    jet::Table *script = AncientScriptTable(face);
+    if (!script)
+        return key;
+    if (!script->setIndex("編號") || !script->seek(key))
+        return std::nullopt;
+    return Int32Field(script->value("楷書編號"));
+}
+
+// Makes gRs檢字表 refer to the regular-script table and seeks; true on a match.
+bool seekRegular(const QString &index, const QVariantList &key)
+{
+    gRs檢字表 = gRs檢字表楷書;
+    return gRs檢字表.setIndex(index) && gRs檢字表.seek(key);
+}
+
+QString faceOfCode(const QVariant &code)
+{
+    const std::optional<qint32> number = Int32Field(code);
+    if (!number || *number <= 0 || *number >= FaceCodeCount || gFaceNames[*number].isEmpty())
+        return gDefaultFace;
+    return gFaceNames[*number];
+}
+
+QString glyphTextOf(const jet::Table &record)
+{
+    for (const char *field : {"字形", "字碼"}) {
+        const QString text = record.value(field).toString();
+        if (!text.isEmpty())
+            return text;
+    }
+    return QStringLiteral("●");
+}
+
+} // namespace
+
+void ClearGlyphPanel(GlyphPanel &panel)
+{
+    for (const char *box :
+         {"txt字形", "txt總筆畫", "txt部首", "txt扣除部首筆畫", "txt注音", "txt內碼", "txt倉頡碼",
+          "txt構字式", "txt冊數", "txt組字字數", "txt組字字數含異寫"})
+        panel.setText(box, QString());
+    gCurrentGlyphNumber = NoGlyphNumber;
+}
+
+void ShowGlyphAttributes(GlyphPanel &panel, const QString &face, qint32 key)
+{
+    if (key < 0)
+        return;
+    const std::optional<qint32> regular = regularNumber(face, key);
+    const bool found = regular && seekRegular("編號", {*regular});
+    ClearGlyphPanel(panel);
+    if (!found)
+        return;
+
+    const jet::Table &record = gRs檢字表;
+    const auto field = [&](const char *name) { return record.value(name); };
+    const auto show = [&](const char *box, const char *name) {
+        panel.setText(box, field(name).toString());
+    };
+    gCurrentGlyphNumber = *regular;
+    panel.setGlyphFace(faceOfCode(field("字體")));
+    for (const auto &[box, name] : {std::pair{"txt編號", "編號"}, std::pair{"txt外字集", "字體"}}) {
+        if (!field(name).isNull())
+            show(box, name);
+    }
+    panel.setText("txt字形", glyphTextOf(record));
+    show("txt總筆畫", "筆畫");
+    if (const std::optional<qint32> radical = Int32Field(field("部首")))
+        panel.setText("txt部首", KangxiRadicalGlyph(*radical));
+    show("txt扣除部首筆畫", "部首筆畫");
+    panel.setText("txt注音", ZhuyinToneMarks(field("注音").toString()));
+    show("txt內碼", "BIG5");
+    panel.setText("txt倉頡碼", CangjieCodeToRadicals(field("倉頡").toString()));
+    show("txt冊數", "遠東漢語大字典");
+    show("txt組字字數", "組字字數");
+    show("txt組字字數含異寫", "組字字數二");
+}
+
+void ShowGlyphFormula(GlyphPanel &panel, const QString &face, const QString &glyph, qint32 key)
+{
+    if (key < 0)
+        return;
+    QString glyphText = glyph;
+    if (AncientScriptTable(face)) {
+        const std::optional<qint32> regular = regularNumber(face, key);
+        if (!regular || !seekRegular("編號", {*regular}))
+            return;
+        key = *regular;
+        glyphText = gRs檢字表.value("字碼").toString();
+    }
+    const bool prefixFormula =
+        glyphText.size() == 2 && FindOperator(glyphText.left(1), OperatorNumbers::PrefixFirst,
+                                              OperatorNumbers::PrefixLast) > 0;
+    bool found = false;
+    if (prefixFormula)
+        found = seekRegular("構字式", {int(FormulaKinds::Other), glyphText});
+    else if (key != 0)
+        found = seekRegular("編號", {key});
+    else
+        found = seekRegular("字形", {glyphText});
+    if (!found)
+        return;
+    gDragText = gRs檢字表.value("部件序").toString();
+    panel.setText("txt構字式", JoinFormula(Int32Field(gRs檢字表.value("連接符號")), gDragText));
+}
