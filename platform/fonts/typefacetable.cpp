@@ -1,0 +1,108 @@
+#include "platform/fonts/typefacetable.h"
+
+#include "platform/fonts/facefiles.h"
+#include "platform/fonts/operatorfont.h"
+
+#include <QList>
+#include <algorithm>
+
+namespace fonts
+{
+
+namespace
+{
+
+struct FaceEntry {
+    QString name;
+    QString baseFamily;  // the installed family that draws the face, or stands in for it
+    bool suppliedByFile; // a face file in the program folder may draw it instead
+};
+
+QString kaiFamily()
+{
+    return QStringLiteral("AR PL UKai TW");
+}
+
+QString mingFamily()
+{
+    return QStringLiteral("AR PL UMing TW");
+}
+
+QList<FaceEntry> buildFaceTable()
+{
+    QList<FaceEntry> table = {
+        {QStringLiteral("標楷體"), kaiFamily(), false},
+        {QStringLiteral("細明體"), mingFamily(), false},
+        {QStringLiteral("新細明體"), mingFamily(), false},
+    };
+    const QStringList setNumbers = {
+        QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四"),
+        QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("七"), QStringLiteral("八"),
+    };
+    for (const QString &number : setNumbers)
+        table.append({QStringLiteral("標楷體外字集") + number, kaiFamily(), true});
+    for (const QString &number : setNumbers)
+        table.append({QStringLiteral("細明體外字集") + number, mingFamily(), true});
+    const QStringList ancientScriptFaces = {
+        QStringLiteral("北師大說文小篆"), QStringLiteral("北師大說文重文"),
+        QStringLiteral("Ombrel金文"),     QStringLiteral("Ombrel甲骨文"),
+        QStringLiteral("Ombrel楚系文字"), QStringLiteral("hzkf"),
+        QStringLiteral("qel98m"),
+    };
+    for (const QString &face : ancientScriptFaces)
+        table.append({face, kaiFamily(), true});
+    return table;
+}
+
+const QList<FaceEntry> &faceTable()
+{
+    static const QList<FaceEntry> table = buildFaceTable();
+    return table;
+}
+
+const FaceEntry *findFace(const QString &faceName)
+{
+    const QList<FaceEntry> &table = faceTable();
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const FaceEntry &entry) { return entry.name == faceName; });
+    return found != table.end() ? &*found : nullptr;
+}
+
+} // namespace
+
+QStringList familiesFor(const QString &faceName)
+{
+    QStringList families;
+    if (const FaceEntry *entry = findFace(faceName)) {
+        if (entry->suppliedByFile)
+            families << faceFileFamilies(faceName);
+        families << entry->baseFamily;
+    } else {
+        if (!faceName.isEmpty())
+            families << faceName;
+        families << kaiFamily();
+    }
+    families << operatorFamily();
+    families.removeDuplicates();
+    return families;
+}
+
+QFont fontFor(const QString &faceName, qreal pointSize)
+{
+    QFont font;
+    font.setFamilies(familiesFor(faceName));
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+QStringList fileFaceNames()
+{
+    QStringList names;
+    for (const FaceEntry &entry : faceTable()) {
+        if (entry.suppliedByFile)
+            names << entry.name;
+    }
+    return names;
+}
+
+} // namespace fonts

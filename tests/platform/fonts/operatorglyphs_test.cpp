@@ -1,0 +1,125 @@
+#include "platform/fonts/operatorfont.h"
+#include "platform/fonts/programfonts.h"
+#include "platform/fonts/typefacetable.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QRawFont>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+std::vector<char32_t> symbolRange(char32_t first, char32_t last)
+{
+    std::vector<char32_t> symbols;
+    for (char32_t symbol = first; symbol <= last; ++symbol)
+        symbols.push_back(symbol);
+    return symbols;
+}
+
+const std::vector<char32_t> operatorSymbols = symbolRange(0xF6A3, 0xF6B0);
+const std::vector<char32_t> trigramSymbols = symbolRange(0xEDC0, 0xEDC7);
+
+std::vector<char32_t> allSymbols()
+{
+    std::vector<char32_t> symbols = operatorSymbols;
+    symbols.insert(symbols.end(), trigramSymbols.begin(), trigramSymbols.end());
+    return symbols;
+}
+
+std::string codePoint(char32_t symbol)
+{
+    return QStringLiteral("U+%1")
+        .arg(uint(symbol), 4, 16, QLatin1Char('0'))
+        .toUpper()
+        .toStdString();
+}
+
+// Draws the symbol on a fixed baseline, so that the main family's metrics do not move it.
+QImage render(const QFont &font, char32_t symbol)
+{
+    QImage image(128, 128, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(16, 96), QString::fromUcs4(&symbol, 1));
+    return image;
+}
+
+int inkedPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *line = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            count += line[x] < 128 ? 1 : 0;
+    }
+    return count;
+}
+
+QFont operatorFontOnly(qreal pointSize)
+{
+    QFont font;
+    font.setFamilies({fonts::operatorFamily()});
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+class OperatorGlyphs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
+    }
+};
+
+} // namespace
+
+TEST_F(OperatorGlyphs, TheFontCoversExactlyTheOperatorsAndTrigrams)
+{
+    const QRawFont raw(QDir(MURVEL_PROGRAM_DIR).filePath(fonts::operatorFontFileName()), 48);
+    ASSERT_TRUE(raw.isValid());
+    EXPECT_EQ(raw.familyName(), fonts::operatorFamily());
+    for (const char32_t symbol : allSymbols())
+        EXPECT_TRUE(raw.supportsCharacter(symbol)) << codePoint(symbol);
+    for (const char32_t outside : {U'\uF6A2', U'\uF6B1', U'\uEDBF', U'\uEDC8'})
+        EXPECT_FALSE(raw.supportsCharacter(outside)) << codePoint(outside);
+}
+
+TEST_F(OperatorGlyphs, EverySymbolIsDrawnWithInk)
+{
+    const QFont kai = fonts::fontFor("標楷體", 48);
+    for (const char32_t symbol : allSymbols())
+        EXPECT_GT(inkedPixels(render(kai, symbol)), 100) << codePoint(symbol);
+}
+
+TEST_F(OperatorGlyphs, DistinctSymbolsLookDifferent)
+{
+    const QFont kai = fonts::fontFor("標楷體", 48);
+    const std::vector<char32_t> symbols = allSymbols();
+    std::vector<QImage> images;
+    for (const char32_t symbol : symbols)
+        images.push_back(render(kai, symbol));
+    for (size_t i = 0; i < images.size(); ++i) {
+        for (size_t j = i + 1; j < images.size(); ++j)
+            EXPECT_NE(images[i], images[j])
+                << codePoint(symbols[i]) << " " << codePoint(symbols[j]);
+    }
+}
+
+TEST_F(OperatorGlyphs, SymbolsComeFromTheOperatorFontWhateverTheFace)
+{
+    for (const char *face : {"標楷體", "細明體", "標楷體外字集一", "qel98m", "zodi"}) {
+        const QFont font = fonts::fontFor(face, 48);
+        for (const char32_t symbol : allSymbols()) {
+            EXPECT_EQ(render(font, symbol), render(operatorFontOnly(48), symbol))
+                << face << " " << codePoint(symbol);
+        }
+    }
+}

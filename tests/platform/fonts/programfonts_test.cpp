@@ -1,0 +1,61 @@
+#include "platform/fonts/operatorfont.h"
+#include "platform/fonts/programfonts.h"
+#include "platform/fonts/typefacetable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QString kai = QStringLiteral("AR PL UKai TW");
+const QString ming = QStringLiteral("AR PL UMing TW");
+const QString testFace = QStringLiteral(TEST_FACE_FAMILY);
+
+} // namespace
+
+TEST(ProgramFonts, RegistersTheBuiltOperatorFont)
+{
+    EXPECT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
+    EXPECT_TRUE(QFontDatabase::families().contains(fonts::operatorFamily()));
+    EXPECT_EQ(QFontInfo(QFont(fonts::operatorFamily())).family(), fonts::operatorFamily());
+    // A second call finds everything registered already.
+    EXPECT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
+}
+
+TEST(ProgramFonts, FaceFilesInTheProgramFolderDrawTheirFaces)
+{
+    const QTemporaryDir programFolder;
+    ASSERT_TRUE(programFolder.isValid());
+    const QDir folder(programFolder.path());
+    ASSERT_TRUE(QFile::copy(TEST_FACE_FILE, folder.filePath("hzkf.ttf")));
+    ASSERT_TRUE(QFile::copy(TEST_FACE_FILE, folder.filePath("細明體外字集五.ttf")));
+    QFile notAFont(folder.filePath("Ombrel金文.ttf"));
+    ASSERT_TRUE(notAFont.open(QIODevice::WriteOnly));
+    notAFont.write("not a font");
+    notAFont.close();
+
+    // This folder has no operator font, and one of its face files is broken.
+    EXPECT_EQ(fonts::registerProgramFonts(folder.path()),
+              QStringList({folder.filePath(fonts::operatorFontFileName()),
+                           folder.filePath("Ombrel金文.ttf")}));
+
+    const QString operators = fonts::operatorFamily();
+    EXPECT_EQ(fonts::familiesFor("hzkf"), QStringList({testFace, kai, operators}));
+    EXPECT_EQ(fonts::familiesFor("細明體外字集五"), QStringList({testFace, ming, operators}));
+    EXPECT_EQ(fonts::familiesFor("Ombrel金文"), QStringList({kai, operators}));
+    EXPECT_EQ(fonts::familiesFor("細明體外字集六"), QStringList({ming, operators}));
+    EXPECT_EQ(QFontInfo(fonts::fontFor("hzkf", 20)).family(), testFace);
+}
+
+TEST(ProgramFonts, InstalledFamiliesDrawTheBaseFaces)
+{
+    EXPECT_EQ(QFontInfo(fonts::fontFor("標楷體", 20)).family(), kai);
+    EXPECT_EQ(QFontInfo(fonts::fontFor("細明體", 20)).family(), ming);
+    // A name that no installed font has falls through to Kai, not to the operator font.
+    EXPECT_EQ(QFontInfo(fonts::fontFor("zodi", 20)).family(), kai);
+}
