@@ -1,23 +1,10 @@
-#include "vbprog/murvel/core/databases.h"
+#include "sampledatabases.h"
 #include "vbprog/murvel/core/formulasearch.h"
 
 #include <benchmark/benchmark.h>
 
 namespace
 {
-
-// Opens the sample databases once for every benchmark of the run.
-bool openSampleDatabases()
-{
-    static const bool opened = [] {
-        OpenReport report;
-        OpenDatabases(QStringLiteral(MURVEL_PROGRAM_DIR), report);
-        OpenTables(report);
-        LoadOperatorTable(report);
-        return report.ok();
-    }();
-    return opened;
-}
 
 // Times the search of one formula, which must find a glyph.
 void searchFormula(benchmark::State &state, const QString &formula)
@@ -53,5 +40,3 @@ BENCHMARK(BM_FormulaFoundByItself);
 BENCHMARK(BM_FormulaFoundByVariantRootSet);
 
 } // namespace
-
-BENCHMARK_MAIN();
