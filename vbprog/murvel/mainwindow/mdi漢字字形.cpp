@@ -1,0 +1,288 @@
+#include "mdi漢字字形.h"
+
+#include "childwindow.h"
+#include "layouttarget.h"
+#include "platform/fonts/typefacetable.h"
+#include "platform/vb/twips.h"
+#include "toolstrip.h"
+#include "vbprog/murvel/core/公用變數.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace
+{
+
+mdi漢字字形 *theMainWindow = nullptr;
+
+constexpr int PanelFontSize = 12;
+
+// The panel boxes by focus code (1..13), with their captions.
+struct PanelBox {
+    QString name;
+    QString caption;
+};
+const PanelBox PanelBoxes[] = {
+    {"txt編號", "編號"},
+    {"txt外字集", "外字集"},
+    {"txt字形", "字形"},
+    {"txt總筆畫", "總筆畫"},
+    {"txt部首", "部首"},
+    {"txt扣除部首筆畫", "部首外筆畫"},
+    {"txt注音", "注音"},
+    {"txt內碼", "內碼"},
+    {"txt倉頡碼", "倉頡碼"},
+    {"txt構字式", "構字式"},
+    {"txt冊數", "冊數"},
+    {"txt組字字數", "組字字數"},
+    {"txt組字字數含異寫", "含異寫"},
+};
+constexpr int PanelBoxCount = int(std::size(PanelBoxes));
+// The one box whose text is not selected when it gets the focus.
+const QString UnselectedBox = QStringLiteral("txt組字字數含異寫");
+
+// Focus that moves between controls; a menu opening or another application's window
+// taking the focus is no focus change of the window's own.
+bool isControlFocusChange(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+bool isCopyOrPasteKey(const QEvent *event)
+{
+    const QKeyCombination key = static_cast<const QKeyEvent *>(event)->keyCombination();
+    return key == QKeyCombination(Qt::ControlModifier, Qt::Key_C) ||
+           key == QKeyCombination(Qt::ControlModifier, Qt::Key_V);
+}
+
+} // namespace
+
+mdi漢字字形 *MainWindow()
+{
+    return theMainWindow;
+}
+
+int FocusCodeOfBox(const QString &name)
+{
+    for (int code = 1; code <= PanelBoxCount; ++code) {
+        if (PanelBoxes[code - 1].name == name)
+            return code;
+    }
+    return 0;
+}
+
+QString BoxNameOfFocusCode(int code)
+{
+    return code >= 1 && code <= PanelBoxCount ? PanelBoxes[code - 1].name : QString();
+}
+
+mdi漢字字形::mdi漢字字形(const QString &programFolder)
+    : m_programFolder(programFolder), m_area(new QMdiArea), m_childWindows(m_area),
+      m_menus(menuBar(), m_childWindows), m_toolStrip(new ToolStrip), m_status(new QLineEdit),
+      m_panelWidget(new QWidget)
+{
+    theMainWindow = this;
+    setObjectName("mdi漢字字形");
+    setWindowTitle("漢字字形");
+    m_area->setObjectName("mdiArea");
+
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolStrip);
+    layout->addWidget(m_panelWidget);
+    layout->addWidget(m_area, 1);
+    setCentralWidget(central);
+    buildPanel(m_panelWidget);
+
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] { onSubWindowActivated(); });
+    connectToolStrip();
+    connectMenus();
+    // Menu shortcuts must win over a focused box's own copy and paste.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+mdi漢字字形::~mdi漢字字形()
+{
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+}
+
+void mdi漢字字形::setProblemReporter(std::function<void(const QString &)> report)
+{
+    m_reportProblem = std::move(report);
+}
+
+void mdi漢字字形::reportProblem(const QString &problem)
+{
+    if (m_reportProblem)
+        m_reportProblem(problem);
+    else
+        QMessageBox::critical(this, windowTitle(), problem);
+}
+
+void mdi漢字字形::buildPanel(QWidget *panel)
+{
+    panel->setObjectName("pic字形屬性");
+    auto *grid = new QGridLayout(panel);
+    grid->setContentsMargins(2, 2, 2, 2);
+    const QFont glyphFont = fonts::fontFor(gDefaultFace, PanelFontSize);
+    constexpr int BoxesPerRow = 7;
+    for (int i = 0; i < PanelBoxCount; ++i) {
+        const PanelBox &entry = PanelBoxes[i];
+        auto *box = new QLineEdit(panel);
+        box->setObjectName(entry.name);
+        if (entry.name == "txt字形" || entry.name == "txt構字式")
+            box->setFont(glyphFont);
+        m_boxes.insert(entry.name, box);
+        const int row = entry.name == "txt構字式" ? 2 : i / BoxesPerRow;
+        const int column = entry.name == "txt構字式" ? 0 : (i % BoxesPerRow) * 2;
+        grid->addWidget(new QLabel(entry.caption, panel), row, column);
+        grid->addWidget(box, row, column + 1, 1, entry.name == "txt構字式" ? 5 : 1);
+    }
+    m_status->setObjectName("txt狀態");
+    m_status->setReadOnly(true);
+    grid->addWidget(new QLabel("狀態", panel), 2, 6);
+    grid->addWidget(m_status, 2, 7, 1, 7);
+}
+
+QLineEdit *mdi漢字字形::box(const QString &name) const
+{
+    return m_boxes.value(name);
+}
+
+void mdi漢字字形::readPanel()
+{
+    for (const QString &name : GlyphPanel::BoxNames)
+        m_panel.setText(name, box(name)->text());
+}
+
+void mdi漢字字形::showPanel()
+{
+    QLineEdit *glyphBox = box("txt字形");
+    if (!m_panel.glyphFace().isEmpty())
+        glyphBox->setFont(fonts::fontFor(m_panel.glyphFace(), glyphBox->font().pointSizeF()));
+    for (const QString &name : GlyphPanel::BoxNames) {
+        QLineEdit *target = box(name);
+        if (target->text() != m_panel.text(name))
+            target->setText(m_panel.text(name));
+    }
+}
+
+bool mdi漢字字形::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // A focused box would take Ctrl+C and Ctrl+V for itself; leaving the override
+        // unaccepted lets the menu's copy and paste run instead.
+        if (auto *widget = qobject_cast<QWidget *>(watched);
+            widget != nullptr && widget->window() == this && isCopyOrPasteKey(event)) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::FocusIn:
+        if (auto *target = qobject_cast<QLineEdit *>(watched);
+            target != nullptr && m_boxes.value(target->objectName()) == target &&
+            isControlFocusChange(event)) {
+            if (target->objectName() != UnselectedBox)
+                target->selectAll();
+            gCurrentWindowKind = 0;
+            gFocusedBox = FocusCodeOfBox(target->objectName());
+        }
+        break;
+    case QEvent::FocusOut:
+        if (isControlFocusChange(event))
+            fontBarLostFocus(watched);
+        break;
+    case QEvent::KeyPress:
+        if (watched->parent() != nullptr && watched->parent()->parent() == m_toolStrip)
+            return fontBarKeyPressed(watched, static_cast<QKeyEvent *>(event)->key());
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdi漢字字形::onSubWindowActivated()
+{
+    QMdiSubWindow *frame = m_area->activeSubWindow();
+    // The area reports a window again when the application comes back to the front; a
+    // child's activation runs only when the active child changes.
+    if (frame == nullptr || frame->widget() == m_lastActivated)
+        return;
+    m_lastActivated = frame->widget();
+    if (auto *window = dynamic_cast<ChildWindow *>(frame->widget());
+        window != nullptr && !window->isClosing())
+        window->activated();
+}
+
+void mdi漢字字形::showWindowList()
+{
+    QMenu *menu = m_menus.menu("mnu_視窗");
+    for (QAction *item : std::as_const(m_windowListItems))
+        delete item;
+    m_windowListItems.clear();
+    const QList<ChildWindow *> windows = m_childWindows.loaded();
+    if (windows.isEmpty())
+        return;
+    m_windowListItems.append(menu->addSeparator());
+    for (ChildWindow *window : windows) {
+        QAction *item = menu->addAction(window->windowTitle());
+        item->setCheckable(true);
+        item->setChecked(window->frame() == m_area->activeSubWindow());
+        QMdiSubWindow *frame = window->frame();
+        connect(item, &QAction::triggered, this,
+                [this, frame] { m_area->setActiveSubWindow(frame); });
+        m_windowListItems.append(item);
+    }
+}
+
+void mdi漢字字形::applyPresetLayout(PresetFamily family, int number)
+{
+    const PresetLayout *layout = FindPresetLayout(family, number);
+    if (layout == nullptr)
+        return;
+    LayoutTarget target(m_childWindows, *m_area, [this](int kind) { openComponentList(kind); });
+    ApplyPresetLayout(target, *layout, gCurrentScript);
+}
+
+void mdi漢字字形::tileSideBySide()
+{
+    QList<QMdiSubWindow *> frames;
+    // Most recently activated first, so that it ends on the left.
+    for (QMdiSubWindow *frame : m_area->subWindowList(QMdiArea::ActivationHistoryOrder)) {
+        auto *window = dynamic_cast<ChildWindow *>(frame->widget());
+        if (frame->isVisible() && window != nullptr && !window->isClosing())
+            frames.prepend(frame);
+    }
+    const QSize client = m_area->viewport()->size();
+    const double dpi = m_area->logicalDpiX();
+    const QSize clientTwips(vb::PixelsToTwips(client.width(), dpi),
+                            vb::PixelsToTwips(client.height(), m_area->logicalDpiY()));
+    const std::vector<TwipsRect> tiles = TileSideBySide(clientTwips, int(frames.size()));
+    for (int i = 0; i < frames.size(); ++i) {
+        frames[i]->showNormal();
+        frames[i]->setGeometry(TwipsRectToPixels(tiles[size_t(i)], dpi));
+    }
+}
+
+void mdi漢字字形::closeEvent(QCloseEvent *event)
+{
+    shutDown();
+    event->accept();
+}

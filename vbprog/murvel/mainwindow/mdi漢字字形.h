@@ -1,0 +1,125 @@
+#pragma once
+
+#include "childwindows.h"
+#include "mainmenus.h"
+#include "presetlayouts.h"
+#include "vbprog/murvel/core/glyphpanel.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class QLineEdit;
+class QMdiArea;
+class ToolStrip;
+
+// The main window: the multiple-document area of the child windows, the tool strip
+// pic構字符號 (font bar, stroke filters, symbol bar), the glyph attribute panel pic字形屬性
+// with its thirteen boxes and the status box txt狀態, and the menus.
+//
+// startUp() is the window's load (settings, databases, shared tables, the last run's
+// windows); closing the window is its shut-down (child windows recorded, databases
+// closed, settings written while 結束時儲存視窗設定 has its mark).
+class mdi漢字字形 : public QMainWindow
+{
+public:
+    // The program folder holds the databases, murvel.ini and the help file.
+    explicit mdi漢字字形(const QString &programFolder);
+    ~mdi漢字字形() override;
+
+    // How problems that stop the program or lose settings reach the user; a message box
+    // unless replaced.
+    void setProblemReporter(std::function<void(const QString &)> report);
+
+    // The whole start-up. False when the databases cannot be opened: the problem has been
+    // reported and the program cannot work.
+    bool startUp();
+
+    ChildWindows &childWindows() { return m_childWindows; }
+    MainMenus &menus() { return m_menus; }
+    ToolStrip &toolStrip() { return *m_toolStrip; }
+    QMdiArea &mdiArea() { return *m_area; }
+
+    // A panel box by name (txt編號 .. txt組字字數含異寫); null for another name.
+    QLineEdit *box(const QString &name) const;
+    QLineEdit *statusBox() const { return m_status; }
+
+    // The panel's model. readPanel() takes the boxes' texts into it; showPanel() puts the
+    // model into the boxes, in the order the panel fills them.
+    GlyphPanel &panel() { return m_panel; }
+    void readPanel();
+    void showPanel();
+
+    // Font bar handlers, also run by the font dialog's menu item.
+    void cbo字型名稱_click();
+    void cbo字體大小_Click();
+
+    // The preset layouts 簡易瀏覽一..四 (Simple) and 預設瀏覽一..四 (Advanced); another
+    // number does nothing.
+    void applyPresetLayout(PresetFamily family, int number);
+
+    // Child windows side by side over the whole area, full height, the window activated
+    // last on the left; hidden windows take no part.
+    void tileSideBySide();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildPanel(QWidget *panel);
+    void connectToolStrip();
+    void connectMenus();
+    void onSubWindowActivated();
+    void showWindowList();
+    void restoreSession();
+    void restoreLastRun();
+    void layOutFirstRun();
+    void shutDown();
+    void refreshSettingsMirror();
+    void reportProblem(const QString &problem);
+
+    // Tool strip handlers.
+    bool fontBarKeyPressed(QObject *watched, int key);
+    void fontBarLostFocus(QObject *watched);
+    void cbo符號類型_Click();
+    void cbo符號_Click();
+    void cbo筆畫_Click();
+    void cbo首筆_Click();
+    void queryComponentList();
+
+    // Menu handlers.
+    void openView(int kind);
+    void openComponentList(int kind);
+    void copySelection();
+    void pasteClipboard();
+    QString copyTextOfListItem(int kind) const;
+    void chooseFont();
+    void choosePresetLayout(PresetFamily family);
+    void showHelp();
+    void showAbout();
+
+    const QString m_programFolder;
+    QMdiArea *const m_area; // owned by the window
+    ChildWindows m_childWindows;
+    MainMenus m_menus;
+    ToolStrip *m_toolStrip;                   // owned by the window
+    QHash<QString, QLineEdit *> m_boxes;      // owned by the panel
+    QLineEdit *m_status;                      // owned by the panel
+    QWidget *m_panelWidget;                   // owned by the window
+    QList<QAction *> m_windowListItems;       // owned by the 視窗 menu
+    const QWidget *m_lastActivated = nullptr; // not owned; compared only
+    GlyphPanel m_panel;
+    int m_strokeFilter = 0;
+    int m_firstStrokeFilter = 0;
+    bool m_shutDown = false;
+    std::function<void(const QString &)> m_reportProblem;
+};
+
+// The main window of the program; null while there is none.
+mdi漢字字形 *MainWindow();
+
+// The focus code (gFocusedBox) of a panel box, 1..13; 0 for another name.
+int FocusCodeOfBox(const QString &name);
+// The panel box of a focus code; empty for another code.
+QString BoxNameOfFocusCode(int code);

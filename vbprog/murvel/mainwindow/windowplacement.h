@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// Where windows stand, between the screen (pixels) and murvel.ini (twips at the screen's
+// logical dpi).
+
+// A first run lays out the preset windows instead of restoring the last run's: murvel.ini
+// holds [Start] first=1, or there is no murvel.ini at all (a missing file would otherwise
+// restore a 0 x 0 window with font size 0).
+bool IsFirstRun();
+
+// Window states as murvel.ini keeps them.
+namespace WindowStates
+{
+constexpr int Normal = 0;
+constexpr int Minimised = 1;
+constexpr int Maximised = 2;
+} // namespace WindowStates
+
+int WindowStateOf(const QWidget *window);
+void SetWindowState(QWidget *window, int state);
+
+// A window's position and size in twips: left, top, width, height.
+QRect TwipsGeometryOf(const QWidget *window);
+void SetTwipsGeometry(QWidget *window, const QRect &twips);
+
+// A child window's load: while start-up restores the last run (not a first run,
+// gSessionRestored 0), the window takes its section's saved state, or its saved geometry
+// when that state is normal.
+void ApplySavedPlacement(QWidget *frame, int kind);
+
+// Records in the kind's section that the window is open, with its state and geometry.
+void RecordPlacement(const QWidget *frame, int kind);
