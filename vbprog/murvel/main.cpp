@@ -10,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(MURVEL_VERSION));
     const QString folder = sys::programFolder();
     fonts::registerProgramFonts(folder);
 

@@ -18,6 +18,13 @@ double RoundedLeadingNumber(const QString &text)
 
 } // namespace
 
+const QStringList &FontSizeItems()
+{
+    static const QStringList items{"10", "12", "14", "16", "18", "20", "22", "24", "26", "28", "30",
+                                   "32", "34", "36", "38", "40", "44", "48", "52", "60", "72"};
+    return items;
+}
+
 bool IsBaseFontName(const QString &name)
 {
     return name == QStringLiteral("標楷體") || name == QStringLiteral("細明體");

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The rules of the font bar's two boxes, apart from the widgets.
 
 // The two base typefaces the font bar offers.
 bool IsBaseFontName(const QString &name);
+
+// The glyph sizes that the size box and the font dialog offer, smallest first.
+const QStringList &FontSizeItems();
 
 // Enter in the typeface box: the text the box then shows, and whether it is applied. An
 // empty text or any name but the two base typefaces gives the current base typeface back,

@@ -25,9 +25,6 @@ constexpr int kLargestSize = 72;
 // The items of lst楷書, in the order the dialog lists them.
 const QStringList kBaseTypefaces{"標楷體", "細明體"};
 
-const QStringList kSizeItems{"10", "12", "14", "16", "18", "20", "22", "24", "26", "28", "30",
-                             "32", "34", "36", "38", "40", "44", "48", "52", "60", "72"};
-
 template<typename Widget> Widget *named(Widget *widget, const QString &name)
 {
     widget->setObjectName(name);
@@ -100,7 +97,7 @@ frm字型::frm字型(QWidget *parent) : QDialog(parent)
         QListWidgetItem *item = lst楷書->item(row);
         item->setFont(fonts::fontFor(item->text(), lst楷書->font().pointSizeF()));
     }
-    QListWidget *lstFontsize = listFeeding(txtFontsize_, "lstFontsize", kSizeItems);
+    QListWidget *lstFontsize = listFeeding(txtFontsize_, "lstFontsize", FontSizeItems());
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(named(new QLabel("字型"), "lblFontName"), 0, 1);

@@ -111,6 +111,7 @@ mdi漢字字形::mdi漢字字形(const QString &programFolder)
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] { onSubWindowActivated(); });
     connectToolStrip();
     connectMenus();
+    connectPanel();
     // Menu shortcuts must win over a focused box's own copy and paste.
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -211,6 +212,9 @@ bool mdi漢字字形::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if (watched->parent() != nullptr && watched->parent()->parent() == m_toolStrip)
             return fontBarKeyPressed(watched, static_cast<QKeyEvent *>(event)->key());
+        if (auto *target = qobject_cast<QLineEdit *>(watched);
+            target != nullptr && m_boxes.value(target->objectName()) == target)
+            panelKeyPressed(target, static_cast<QKeyEvent *>(event));
         break;
     default:
         break;

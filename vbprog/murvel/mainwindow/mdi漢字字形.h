@@ -9,9 +9,11 @@
 #include <QMainWindow>
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
 class QMdiArea;
 class ToolStrip;
+struct CrossNumbers;
 
 // The main window: the multiple-document area of the child windows, the tool strip
 // pic構字符號 (font bar, stroke filters, symbol bar), the glyph attribute panel pic字形屬性
@@ -88,6 +90,18 @@ private:
     void cbo首筆_Click();
     void queryComponentList();
 
+    // Glyph lookups: Enter in txt字形, txt構字式 or txt編號, the hit and miss paths, and the
+    // automatic copy of the glyph and formula boxes.
+    void connectPanel();
+    void panelKeyPressed(QLineEdit *target, const QKeyEvent *event);
+    void lookUpGlyph();
+    void lookUpFormula();
+    void lookUpNumber();
+    void showHit(qint32 number, const CrossNumbers &cross);
+    void showMiss();
+    void txt字形_Change();
+    void txt構字式_Change();
+
     // Menu handlers.
     void openView(int kind);
     void openComponentList(int kind);
@@ -110,6 +124,8 @@ private:
     QList<QAction *> m_windowListItems;       // owned by the 視窗 menu
     const QWidget *m_lastActivated = nullptr; // not owned; compared only
     GlyphPanel m_panel;
+    // Near matches of the last formula search, shown after its miss.
+    QString m_similarGlyphList;
     int m_strokeFilter = 0;
     int m_firstStrokeFilter = 0;
     bool m_shutDown = false;

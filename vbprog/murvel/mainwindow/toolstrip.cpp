@@ -1,5 +1,6 @@
 #include "toolstrip.h"
 
+#include "fontbar.h"
 #include "platform/fonts/typefacetable.h"
 
 #include <QComboBox>
@@ -47,8 +48,7 @@ ToolStrip::ToolStrip(QWidget *parent)
     addItems(fontName, {"細明體", "標楷體"});
     for (int i = 0; i < fontName->count(); ++i)
         fontName->setItemData(i, 0);
-    addItems(fontSize, {"10", "12", "14", "16", "18", "20", "22", "24", "26", "28", "30",
-                        "32", "34", "36", "38", "40", "44", "48", "52", "60", "72"});
+    addItems(fontSize, FontSizeItems());
     addItems(firstStroke, {"(全)", "橫", "直", "撇", "點", "曲"});
 
     auto *layout = new QHBoxLayout(this);

@@ -1,4 +1,6 @@
-// The application object that the window tests share.
+// The application object that the window tests share, with the program's own fonts.
+
+#include "platform/fonts/programfonts.h"
 
 #include <QApplication>
 #include <array>
@@ -11,7 +13,11 @@ namespace
 class QtEnvironment : public ::testing::Environment
 {
 public:
-    void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv.data()); }
+    void SetUp() override
+    {
+        m_app = std::make_unique<QApplication>(m_argc, m_argv.data());
+        fonts::registerProgramFonts(MURVEL_PROGRAM_DIR);
+    }
     void TearDown() override { m_app.reset(); }
 
 private:

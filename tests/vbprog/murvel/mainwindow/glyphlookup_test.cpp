@@ -1,0 +1,193 @@
+#include "mainwindowfixture.h"
+#include "platform/fonts/operatorfont.h"
+#include "platform/fonts/typefacetable.h"
+#include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QRawFont>
+#include <QTest>
+#include <QTextLayout>
+
+namespace
+{
+
+const QString Side(QChar(0xF6A4));
+
+// The main window restored with the structure and evolution views open, so that the
+// broadcast can be seen.
+class GlyphLookupTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        writeIni(RestoredIni("[字形結構]\nopen=1\n[字形演變]\nopen=1\n"));
+        ASSERT_TRUE(start());
+        log.events.clear();
+        QGuiApplication::clipboard()->setText("untouched");
+    }
+
+    QLineEdit *box(const QString &name) const { return window->box(name); }
+    QString text(const QString &name) const { return box(name)->text(); }
+    QString status() const { return window->statusBox()->text(); }
+
+    // Text typed into a panel box, then Enter.
+    void enter(const QString &name, const QString &typed) const
+    {
+        QLineEdit *target = box(name);
+        target->setFocus();
+        target->setText(typed);
+        QTest::keyClick(target, Qt::Key_Return);
+    }
+
+    // The regular 編號 of a glyph, as the panel shows it after a hit.
+    qint32 numberOf(const QString &glyph)
+    {
+        enter("txt字形", glyph);
+        return text("txt編號").toInt();
+    }
+};
+
+TEST_F(GlyphLookupTest, AGlyphFillsThePanelAndReachesTheOpenViewsInOrder)
+{
+    enter("txt字形", "明");
+    const QString number = text("txt編號");
+    EXPECT_GT(number.toInt(), 0);
+    EXPECT_EQ(text("txt字形"), "明");
+    EXPECT_EQ(text("txt構字式"), "日" + Side + "月");
+    EXPECT_EQ(gCurrentGlyphNumber, number.toInt());
+    EXPECT_EQ(log.events,
+              QStringList({"glyph 12 標楷體 明 " + number, "glyph 15 標楷體 明 " + number}));
+}
+
+TEST_F(GlyphLookupTest, BlankInputDoesNothingAndABlankBeforeTheGlyphMisses)
+{
+    enter("txt字形", "明");
+    log.events.clear();
+    enter("txt字形", "   ");
+    EXPECT_EQ(text("txt構字式"), "日" + Side + "月");
+    EXPECT_TRUE(status().isEmpty());
+
+    enter("txt字形", " 明");
+    EXPECT_EQ(status(), "0 個字根");
+    EXPECT_TRUE(text("txt字形").isEmpty());
+    EXPECT_TRUE(text("txt總筆畫").isEmpty());
+    // The formula and number of the last glyph stay; the views are not told.
+    EXPECT_EQ(text("txt構字式"), "日" + Side + "月");
+    EXPECT_FALSE(text("txt編號").isEmpty());
+    EXPECT_TRUE(log.events.isEmpty());
+}
+
+TEST_F(GlyphLookupTest, NumbersAreRoundedAndOnlyNumbersAreLookedUp)
+{
+    const qint32 ming = numberOf("明");
+    enter("txt字形", "好");
+    log.events.clear();
+
+    enter("txt編號", "abc");
+    EXPECT_EQ(text("txt字形"), "好");
+    EXPECT_TRUE(status().isEmpty());
+
+    enter("txt編號", QString::number(ming) + ".4");
+    EXPECT_EQ(text("txt字形"), "明");
+    EXPECT_EQ(log.events.size(), 2);
+
+    for (const QString &miss : QStringList{"0", "-5", "99999999999", "9999999"}) {
+        window->statusBox()->clear();
+        enter("txt編號", miss);
+        EXPECT_EQ(status(), "0 個字根") << miss.toStdString();
+        EXPECT_EQ(text("txt編號"), miss); // the typed number stays visible
+    }
+}
+
+TEST_F(GlyphLookupTest, AFormulaFindsItsGlyph)
+{
+    enter("txt構字式", "日" + Side + "月");
+    EXPECT_EQ(text("txt字形"), "明");
+    EXPECT_EQ(log.events.size(), 2);
+}
+
+TEST_F(GlyphLookupTest, ATooShortFormulaShowsItsKeyAndMisses)
+{
+    enter("txt構字式", Side + "木" + Side);
+    EXPECT_EQ(status(), "0 個字根");
+    EXPECT_EQ(text("txt構字式"), Side + "木" + Side);
+    EXPECT_TRUE(log.events.isEmpty());
+}
+
+TEST_F(GlyphLookupTest, TheScriptChosenSendsTheAncientFormWhenThereIsOne)
+{
+    click("mnu_金文");
+    enter("txt字形", "明"); // has a bronze form, number 1
+    EXPECT_EQ(log.events.first(), "glyph 12 Ombrel金文 明 1");
+    log.events.clear();
+
+    const QString number = QString::number(numberOf("好")); // no bronze form
+    EXPECT_EQ(log.events.first(), "glyph 12 標楷體 好 " + number);
+}
+
+TEST_F(GlyphLookupTest, AnEarlierSearchsNearMatchesNeverShowAfterAnotherMiss)
+{
+    enter("txt構字式", "口" + Side + "木"); // 呆 and 困 share the components: near matches
+    window->statusBox()->clear();
+    enter("txt字形", "龘");
+    EXPECT_EQ(status(), "0 個字根");
+}
+
+TEST_F(GlyphLookupTest, TheAutomaticCopyTakesTheGlyphOrTheFormulaOfAMissingCharacter)
+{
+    click("mnu_複製到剪貼簿");
+    ASSERT_TRUE(checked("mnu_複製到剪貼簿"));
+    enter("txt字形", "明");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "明");
+
+    // 月 beside 木 is a missing character of a typeface of its own: its formula is copied.
+    enter("txt構字式", "月" + Side + "木");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "月" + Side + "木");
+}
+
+TEST_F(GlyphLookupTest, WithoutTheOptionTheClipboardIsNeverTouched)
+{
+    ASSERT_FALSE(checked("mnu_複製到剪貼簿"));
+    enter("txt字形", "明");
+    enter("txt構字式", "月" + Side + "木");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched");
+}
+
+// The typeface family that draws the character at a position of a box's text, as the box
+// lays it out (font fallback included).
+QString familyDrawing(const QLineEdit &box, int position)
+{
+    QTextLayout layout(box.text(), box.font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns(position, 1);
+    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+// Renders the main window after a formula lookup (the picture is left in the test's working
+// folder) and checks that the formula's operator is drawn by the program's operator font.
+TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorInTheOperatorFont)
+{
+    window->resize(900, 600);
+    window->show();
+    enter("txt構字式", "日" + Side + "月");
+    QLineEdit *formula = box("txt構字式");
+    ASSERT_EQ(formula->text(), "日" + Side + "月");
+
+    const QImage screenshot = window->grab().toImage();
+    ASSERT_FALSE(screenshot.isNull());
+    EXPECT_TRUE(screenshot.save(QDir::current().filePath("mainwindow-formula.png")));
+
+    EXPECT_EQ(familyDrawing(*formula, 1), fonts::operatorFamily());
+    EXPECT_EQ(familyDrawing(*formula, 0), fonts::familiesFor("標楷體").first());
+}
+
+} // namespace
