@@ -65,4 +65,9 @@ int gPresetLayoutNumber = -1;
 bool gPresetIsSimple = true;
 bool gPresetDialogOk = false;
 
+QString gDerivationMessage;
+QString gGlyphViewMessage;
+QString gVariantViewMessage;
+QString gComponentListMessage;
+
 SettingsMirror gIni;

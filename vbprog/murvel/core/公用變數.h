@@ -111,5 +111,11 @@ extern int gPresetLayoutNumber;
 extern bool gPresetIsSimple;
 extern bool gPresetDialogOk;
 
+// The last status texts of the list views, shown in txt狀態 when a view is activated.
+extern QString gDerivationMessage;    // derivation view
+extern QString gGlyphViewMessage;     // structure view and the two reference views
+extern QString gVariantViewMessage;   // both variant views
+extern QString gComponentListMessage; // component lists
+
 // The in-memory mirror of murvel.ini.
 extern SettingsMirror gIni;
