@@ -2,8 +2,8 @@
 
 #include "schema.h"
 
-#include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QVariant>
 #include <optional>
@@ -21,10 +21,13 @@ struct SourceError {
     QString text() const;
 };
 
+// A large source has hundreds of thousands of rows, so a row holds no more than it needs: its
+// values are allocated to the exact field count, and its few inputs are a QMap, since a
+// QHash allocates a whole span of buckets for its first entry (kilobytes per row).
 struct Row {
-    int line = 0;                   // line of the source file
-    QList<QVariant> values;         // by field position
-    QHash<QString, QString> inputs; // the generator's input columns, by name with the '@'
+    int line = 0;                  // line of the source file
+    QList<QVariant> values;        // by field position
+    QMap<QString, QString> inputs; // the generator's input columns, by name with the '@'
 };
 
 struct TableData {

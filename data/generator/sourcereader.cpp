@@ -118,7 +118,7 @@ void readTable(const DatabaseDef &database, const QString &path, TableData &tabl
         }
         Row row;
         row.line = lineNumber;
-        row.values.resize(table.def->fields.size());
+        row.values = QList<QVariant>(table.def->fields.size());
         for (qsizetype c = 0; c < cells.size(); ++c) {
             const QString &column = header[c];
             const int field = table.def->fieldIndex(column);

@@ -88,7 +88,8 @@ GlyphListWindow::GlyphListWindow(GlyphListTraits traits, QWidget *parent)
 
     QObject::connect(m_list, &OutlineList::Select, this, [this] { onSelect(); });
     QObject::connect(m_list, &OutlineList::GotFocus, this, [this] {
-        gCurrentWindowKind = windowKind();
+        if (m_traits.listFocusIsCurrentWindow)
+            gCurrentWindowKind = windowKind();
         if (m_traits.listFocusCode != 0)
             gFocusedBox = m_traits.listFocusCode;
     });
@@ -205,11 +206,14 @@ bool GlyphListWindow::selectionIsBroadcast() const
     const int firstGlyphItem = m_traits.firstItemIsTitle ? 1 : 0;
     if (index < firstGlyphItem || m_list->ItemText(firstGlyphItem).isEmpty())
         return false;
-    return !m_traits.selectsOneCharacterOnly || m_list->ItemText(index).size() == 1;
+    const bool oneCharacterOnly = m_traits.selectsOneCharacterOnly || m_traits.selectsGlyphRowsOnly;
+    return !oneCharacterOnly || m_list->ItemText(index).size() == 1;
 }
 
 void GlyphListWindow::onSelect()
 {
+    if (m_traits.selectMakesCurrentWindow)
+        gCurrentWindowKind = windowKind();
     if (MainWindow() == nullptr || !selectionIsBroadcast())
         return;
     const int index = m_list->ListIndex();
@@ -228,7 +232,10 @@ void GlyphListWindow::onSelect()
     if (window.panel().glyphFace() == RegularFace)
         gDragText = text;
 
-    BroadcastGlyph(window.childWindows(), face, [text] { return text; }, number, {windowKind()});
+    QList<int> skipped = m_traits.selectSkipsKinds;
+    skipped << windowKind();
+    BroadcastGlyph(
+        window.childWindows(), face, [text] { return text; }, number, skipped);
     if (m_traits.selectShowsStatus)
         window.statusBox()->setText(*m_traits.statusMessage);
 }

@@ -3,6 +3,7 @@
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/childwindow.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -24,6 +25,10 @@ struct GlyphListTraits {
     bool selectsOneCharacterOnly = false; // and passes CanonicalFontName of the typeface
     bool firstItemIsTitle = false;        // the component lists: item 0 is a title row
     int listFocusCode = 0;                // gFocusedBox when the list gets the focus; 0 none
+    bool listFocusIsCurrentWindow = true; // the list's focus makes the view the current window
+    bool selectsGlyphRowsOnly = false;    // only one-character items, with their own typeface
+    bool selectMakesCurrentWindow = false; // a selection first makes the view the current one
+    QList<int> selectSkipsKinds = {};      // views a selection never tells, besides itself
 };
 
 // A child window built around one outline list, tree字形樹狀結構: the behaviour the glyph

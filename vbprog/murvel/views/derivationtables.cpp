@@ -1,0 +1,57 @@
+#include "vbprog/murvel/views/derivationtables.h"
+
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/公用變數.h"
+
+namespace
+{
+
+const QString GlyphIndex = QStringLiteral("字形");
+
+// Seeks the table on `index` for the key; false when the table cannot or finds nothing.
+bool Seek(jet::Table &table, const QString &index, const QString &key)
+{
+    return table.setIndex(index) && table.seek(key);
+}
+
+} // namespace
+
+DerivationScript DerivationScriptOf(const QString &script)
+{
+    if (script == u"小篆")
+        return {&gDb小篆, &gRs檢字表小篆, &gRs字根小篆, &gRs異寫字根小篆,
+                QStringLiteral("北師大說文小篆")};
+    if (script == u"金文")
+        return {&gDb金文, &gRs檢字表金文, &gRs字根金文, &gRs異寫字根金文,
+                QStringLiteral("Ombrel金文")};
+    if (script == u"甲骨文")
+        return {&gDb甲骨文, &gRs檢字表甲骨文, &gRs字根甲骨文, &gRs異寫字根甲骨文,
+                QStringLiteral("Ombrel甲骨文")};
+    if (script == u"楚系文字")
+        return {&gDb楚系文字, &gRs檢字表楚系文字, &gRs字根楚系文字, &gRs異寫字根楚系文字,
+                QStringLiteral("Ombrel楚系文字")};
+    return {&gDb楷書, &gRs檢字表楷書, &gRs字根楷書, &gRs異寫字根, QString()};
+}
+
+std::optional<QString> JetDerivationTables::sequenceOf(const QString &glyph,
+                                                       const QString &column) const
+{
+    if (!Seek(*m_script.glyphs, GlyphIndex, glyph))
+        return std::nullopt;
+    return m_script.glyphs->value(column).toString();
+}
+
+std::optional<qint32> JetDerivationTables::rootNumber(const QString &root) const
+{
+    if (!Seek(*m_script.roots, GlyphIndex, root))
+        return std::nullopt;
+    return Int32Field(m_script.roots->value(QStringLiteral("編號")));
+}
+
+std::optional<QString> JetDerivationTables::variantOf(const QString &root) const
+{
+    if (!Seek(*m_script.variants, QStringLiteral("字根"), root))
+        return std::nullopt;
+    const QVariant variant = m_script.variants->value(QStringLiteral("異寫"));
+    return variant.isNull() ? std::nullopt : std::optional<QString>(variant.toString());
+}

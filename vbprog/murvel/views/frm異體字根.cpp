@@ -1,0 +1,73 @@
+#include "vbprog/murvel/views/frm異體字根.h"
+
+#include "vbprog/murvel/core/scripttables.h"
+
+namespace
+{
+
+// A regular record, sought through the working handle gRs檢字表, which a load leaves on the
+// regular table with index 編號. It is pointed there again for each seek: other code may
+// move it while a load yields.
+std::optional<VariantGlyph> RegularGlyph(qint32 number)
+{
+    gRs檢字表 = gRs檢字表楷書;
+    return ReadVariantGlyph(gRs檢字表, GlyphTableKind::Regular, number);
+}
+
+// The regular 編號 of a glyph: an ancient glyph stands for the regular glyph its record
+// names; nullopt when it has no record or names none.
+std::optional<qint32> RegularNumberOf(const QString &face, qint32 number)
+{
+    jet::Table *ancient = AncientScriptTable(face);
+    if (ancient == nullptr)
+        return number;
+    gRs檢字表 = *ancient;
+    const std::optional<VariantGlyph> glyph =
+        ReadVariantGlyph(gRs檢字表, GlyphTableKind::Ancient, number);
+    return glyph ? glyph->regularNumber : std::nullopt;
+}
+
+} // namespace
+
+frm異體字根::frm異體字根()
+    : VariantWindow({.title = QStringLiteral("異體字根"),
+                     .openFlag = &gOpen異體字根,
+                     .statusMessage = &gVariantViewMessage,
+                     .menuItem = QStringLiteral("mnu_異體字根"),
+                     .hasLock = true,
+                     .loadsCurrentGlyph = true,
+                     .selectShowsStatus = true})
+{
+    setObjectName(QStringLiteral("frm異體字根"));
+}
+
+void frm異體字根::load()
+{
+    jet::Result<jet::Table> roots = gDb楷書.openTable(QStringLiteral("字根"));
+    if (roots && roots->setIndex(QStringLiteral("字形")))
+        mRootsTable = roots.value();
+    VariantWindow::load();
+}
+
+void frm異體字根::unload()
+{
+    mRootsTable.close();
+    VariantWindow::unload();
+}
+
+void frm異體字根::loadVariants(LongLoad::Session &session, const QString &face,
+                               const QString &glyph, qint32 number)
+{
+    const std::optional<qint32> regularNumber = RegularNumberOf(face, number);
+    if (!regularNumber) {
+        // No regular glyph to list the components of: the list stays empty.
+        gRs檢字表 = gRs檢字表楷書;
+        gRs檢字表.setIndex(QStringLiteral("編號"));
+        finishLoad(session);
+        return;
+    }
+    VariantComponentTree tree(listTarget(), mFaceNames, RegularGlyph(*regularNumber),
+                              *regularNumber, glyph, face, RegularGlyph);
+    if (fillGroups(session, gDb楷書, QStringLiteral("異體字根"), *regularNumber, tree))
+        finishLoad(session);
+}
