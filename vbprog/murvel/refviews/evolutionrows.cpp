@@ -1,0 +1,172 @@
+#include "evolutionrows.h"
+
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/typefacenames.h"
+
+namespace
+{
+
+const QString SealFace = QStringLiteral("北師大說文小篆");
+const QString SealVariantFace = QStringLiteral("北師大說文重文");
+const QString SourceFace = QStringLiteral("標楷體");
+
+struct ScriptOfView {
+    EvolutionForm::Script script;
+    QString linkField;  // of the regular record
+    QString optionItem; // of the main window's 字形演變 options
+    QString face;
+    jet::Table *table; // shared state, not owned
+    QStringList sourceFields;
+};
+
+// The scripts in the order of the list.
+const ScriptOfView Scripts[] = {
+    {EvolutionForm::OracleBone,
+     "甲骨文編號",
+     "mnu_甲骨文選項",
+     "Ombrel甲骨文",
+     &gRs檢字表甲骨文,
+     {}},
+    {EvolutionForm::Bronze,
+     "金文編號",
+     "mnu_金文選項",
+     "Ombrel金文",
+     &gRs檢字表金文,
+     {"集成器名", "器名缺字"}},
+    {EvolutionForm::Chu,
+     "楚系文字編號",
+     "mnu_楚系文字選項",
+     "Ombrel楚系文字",
+     &gRs檢字表楚系文字,
+     {"出處"}},
+    {EvolutionForm::SmallSeal, "小篆編號", "mnu_小篆選項", SealFace, &gRs檢字表小篆, {"字源"}},
+};
+
+// The script that a face names; the small seal for both of its faces.
+bool facesName(const QString &face, const ScriptOfView &script)
+{
+    if (script.script == EvolutionForm::SmallSeal)
+        return face == SealFace || face == SealVariantFace;
+    return face == script.face;
+}
+
+ReferenceRow sourceRow(const QString &text, int parent)
+{
+    ReferenceRow row;
+    row.text = text;
+    row.parent = parent;
+    row.fontSize = ReferenceRow::LabelSize;
+    row.flag = 3;
+    return row;
+}
+
+// The source row under a form's row; none for an empty source text.
+std::optional<ReferenceRow> sourceOf(const EvolutionForm &form, int parent,
+                                     const std::function<QString(const QString &)> &toRtf)
+{
+    const RecordFields &record = form.record;
+    switch (form.script) {
+    case EvolutionForm::OracleBone: {
+        ReferenceRow row = sourceRow("甲骨刻辭類纂", parent);
+        row.fontName = SourceFace;
+        return row;
+    }
+    case EvolutionForm::Bronze: {
+        const QString name = record.value("集成器名").toString();
+        if (name.isEmpty())
+            return std::nullopt;
+        ReferenceRow row = sourceRow(name, parent);
+        if (Int32Field(record.value("器名缺字")) == 1) {
+            // Its missing characters are formulas, drawn as glyphs; the copy tag keeps the
+            // plain name, from which the font bar draws it again.
+            row.text = toRtf(name);
+            row.richText = true;
+            row.flag = QStringLiteral("2") + name;
+        } else {
+            row.fontName = SourceFace;
+        }
+        return row;
+    }
+    case EvolutionForm::Chu:
+    case EvolutionForm::SmallSeal: {
+        const bool seal = form.script == EvolutionForm::SmallSeal;
+        const QString text = record.value(seal ? "字源" : "出處").toString();
+        if (text.isEmpty())
+            return std::nullopt;
+        ReferenceRow row = sourceRow(text, parent);
+        row.fontName = seal ? DisplayFontName(SourceFace) : SourceFace;
+        return row;
+    }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<EvolutionRecords> ReadEvolutionRecords(const QString &face, qint32 number,
+                                                     const OptionCheck &checked)
+{
+    const std::optional<qint32> regularNumber = RegularNumberOfFace(face, number);
+    if (!regularNumber)
+        return std::nullopt;
+    gRs檢字表 = gRs檢字表楷書;
+    QStringList regularFields = {"字碼", "字體", "字形"};
+    for (const ScriptOfView &script : Scripts)
+        regularFields << script.linkField;
+    std::optional<RecordFields> regular =
+        SeekByNumber(gRs檢字表楷書, *regularNumber, regularFields);
+    if (!regular)
+        return std::nullopt;
+
+    EvolutionRecords records;
+    records.number = *regularNumber;
+    records.regular = std::move(*regular);
+    for (const ScriptOfView &script : Scripts) {
+        const qint32 formNumber =
+            facesName(face, script)
+                ? number
+                : Int32Field(records.regular.value(script.linkField)).value_or(0);
+        if (formNumber == 0 || !checked(script.optionItem))
+            continue;
+        std::optional<RecordFields> record = SeekByNumber(
+            *script.table, formNumber, QStringList{"字碼", "字形"} + script.sourceFields);
+        if (!record)
+            continue; // a cross-number its table lacks shows no form
+        const QString formFace =
+            script.script == EvolutionForm::SmallSeal && face == SealVariantFace ? face
+                                                                                 : script.face;
+        records.forms.append({script.script, formNumber, formFace, std::move(*record)});
+    }
+    return records;
+}
+
+ReferenceRows BuildEvolutionRows(const EvolutionRecords &records, const QString &glyphFace,
+                                 const std::function<QString(const QString &)> &toRtf)
+{
+    ReferenceRows rows;
+    ReferenceRow glyph;
+    glyph.text = records.regular.value("字碼").toString();
+    glyph.fontName = glyphFace;
+    glyph.data = records.number;
+    glyph.flag = HasValue(records.regular, "字形") ? 0 : 1;
+    glyph.node = !records.forms.isEmpty();
+    glyph.expanded = glyph.node;
+    rows.append(glyph);
+
+    for (const EvolutionForm &form : records.forms) {
+        ReferenceRow row;
+        row.text = form.record.value("字碼").toString();
+        row.parent = 0;
+        row.fontName = form.face;
+        row.data = form.number;
+        row.flag = HasValue(form.record, "字形") ? 0 : 1;
+        row.expanded = true;
+        const int index = int(rows.size());
+        rows.append(row);
+        if (std::optional<ReferenceRow> source = sourceOf(form, index, toRtf)) {
+            rows[index].node = true;
+            rows.append(*source);
+        }
+    }
+    return rows;
+}

@@ -1,0 +1,62 @@
+#include "frm字形演變.h"
+
+#include "evolutionrows.h"
+#include "platform/system/waitcursor.h"
+#include "vbprog/murvel/core/glyphrtf.h"
+#include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/core/typefacenames.h"
+#include "vbprog/murvel/views/outlinelist.h"
+
+namespace
+{
+
+QString vesselNameRtf(const QString &name)
+{
+    return FormulaTextToRtf(name, gBaseFontName);
+}
+
+} // namespace
+
+frm字形演變::frm字形演變(QWidget *parent)
+    : ReferenceView({.title = "字形演變",
+                     .openFlag = &gOpen字形演變,
+                     .statusMessage = &gGlyphViewMessage,
+                     .menuItem = "mnu_字形演變",
+                     .hasLock = true,
+                     .startsWithEmptyItem = true,
+                     .loadsCurrentGlyph = true,
+                     .reselectsOnActivate = true,
+                     .selectsGlyphRowsOnly = true},
+                    parent)
+{
+    setObjectName("frm字形演變");
+}
+
+void frm字形演變::載入字形(const QString &face, const QString &, qint32 number)
+{
+    if (isLocked() || number <= 0)
+        return;
+    const sys::WaitCursor wait;
+    const std::optional<EvolutionRecords> records =
+        ReadEvolutionRecords(face, number, optionChecked);
+    if (!records)
+        return;
+    showRows(BuildEvolutionRows(*records, glyphFaceOfCode(records->regular.value("字體")),
+                                vesselNameRtf));
+    if (!records->forms.isEmpty())
+        clearStatus();
+}
+
+void frm字形演變::baseFontChanged()
+{
+    OutlineList *tree = list();
+    for (int i = 0; i < tree->ListCount(); ++i) {
+        const QString face = tree->ItemFontName(i);
+        if (AncientScriptTable(face) != nullptr)
+            continue; // the five script typefaces
+        if (tree->ItemCell(i).RichText() == 1)
+            tree->setItemText(i, vesselNameRtf(tree->ItemFlag(i).toString().mid(1)));
+        else
+            tree->setItemFontName(i, SwapBaseFontName(face));
+    }
+}

@@ -1,0 +1,35 @@
+#include "referencerecords.h"
+
+#include "platform/jet/table.h"
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/scripttables.h"
+
+std::optional<RecordFields> SeekByNumber(jet::Table &table, qint32 number,
+                                         const QStringList &fields)
+{
+    if (!table.setIndex(QStringLiteral("編號")) || !table.seek(QVariant(number)))
+        return std::nullopt;
+    RecordFields record;
+    for (const QString &field : fields)
+        record.insert(field, table.value(field));
+    return record;
+}
+
+std::optional<qint32> RegularNumberOfFace(const QString &face, qint32 number)
+{
+    jet::Table *ancient = AncientScriptTable(face);
+    if (ancient == nullptr)
+        return number;
+    const QString link = QStringLiteral("楷書編號");
+    const std::optional<RecordFields> record = SeekByNumber(*ancient, number, {link});
+    return record ? Int32Field(record->value(link)) : std::nullopt;
+}
+
+QString FaceNameOfCode(const std::array<QString, FaceCodeCount> &faces, const QVariant &code,
+                       const QString &fallback)
+{
+    const std::optional<qint32> face = Int32Field(code);
+    if (!face || *face < 0 || *face >= FaceCodeCount || faces[*face].isEmpty())
+        return fallback;
+    return faces[*face];
+}
