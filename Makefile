@@ -3,7 +3,7 @@
 #   make test  installs what is needed, builds with the sanitizers, and runs every test
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build bench
+.PHONY: run test deps build bench synthetic
 
 deps:
 	scripts/install-deps
@@ -23,3 +23,8 @@ test: deps
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMURVEL_TESTS=OFF -DMURVEL_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
+
+# The large synthetic databases for the benchmarks (docs/PERFORMANCE.md), into build/bench/synthetic.
+synthetic: deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMURVEL_TESTS=OFF -DMURVEL_BENCH=ON
+	cmake --build build/bench -j $(JOBS) --target synthetic_databases

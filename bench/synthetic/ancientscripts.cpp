@@ -1,0 +1,104 @@
+#include "ancientscripts.h"
+
+#include "codepoints.h"
+#include "syntheticrandom.h"
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr double FurtherFormShare = 0.08;
+constexpr double PhoneticShare = 0.5;
+// Composed glyphs are taken a little more often than the count needs, so that the script
+// is full before the regular glyphs run out.
+constexpr double ShareMargin = 1.05;
+// A small-seal root is a single picture (象形); the other scripts leave its 解形 empty.
+constexpr int SealFace = 13;
+const QString Pictograph = QStringLiteral("○");
+
+// 解形: the components of the formula one by one, the last marked phonetic (V) for some
+// glyphs of two; a repeated component keeps its operator.
+QString analysisOf(const QString &formula, SyntheticRandom &random)
+{
+    if (formula.isEmpty())
+        return {};
+    if (IsOperator(formula[0]) && !IsInfixOperator(formula[0]) && formula.size() == 2)
+        return formula;
+    QString analysis;
+    for (QChar c : formula) {
+        if (!IsOperator(c))
+            analysis += c;
+    }
+    if (analysis.size() == 2 && random.chance(PhoneticShare))
+        analysis += u'V';
+    return analysis;
+}
+
+} // namespace
+
+const QList<AncientScriptDef> &AncientScriptDefs()
+{
+    static const QList<AncientScriptDef> defs = {
+        {QStringLiteral("qelseal"), SealFace, 14, 0xE100},
+        {QStringLiteral("qelbronz"), 15, 15, 0xE200},
+        {QStringLiteral("qeljiagu"), 16, 16, 0xE300},
+        {QStringLiteral("qelchu"), 17, 17, 0xE400},
+    };
+    return defs;
+}
+
+AncientScript PlanAncientScript(const SyntheticShape &shape, const RegularScript &regular,
+                                const AncientScriptDef &def)
+{
+    SyntheticRandom random(shape.seed * 1000003ULL + def.face);
+    AncientScript script;
+    script.def = def;
+    qsizetype composedWithGlyph = 0;
+    for (const SyntheticGlyph &glyph : regular.glyphs) {
+        if (!glyph.glyph.isEmpty() && !glyph.symbol && !glyph.formula.isEmpty())
+            ++composedWithGlyph;
+    }
+    const double firstForms = shape.ancientGlyphs / (1.0 + FurtherFormShare);
+    const double composedShare =
+        composedWithGlyph == 0
+            ? 0.0
+            : std::clamp(ShareMargin * (firstForms - double(regular.roots.size())) /
+                             double(composedWithGlyph),
+                         0.0, 1.0);
+    const QList<QChar> privateUse = PrivateUsePool(def.firstPrivateCode);
+    qsizetype nextPrivate = 0;
+
+    for (int index = 0; index < regular.glyphs.size(); ++index) {
+        if (script.records.size() >= shape.ancientGlyphs)
+            break;
+        const SyntheticGlyph &glyph = regular.glyphs[index];
+        if (glyph.glyph.isEmpty() || glyph.symbol)
+            continue;
+        const bool root = glyph.formula.isEmpty();
+        if (!root && !random.chance(composedShare))
+            continue;
+        if (root)
+            script.roots.append(glyph.glyph);
+        AncientRecord first;
+        first.regular = index;
+        first.glyph = glyph.glyph;
+        first.face = def.face;
+        first.formula = glyph.formula;
+        first.analysis =
+            root && def.face == SealFace ? Pictograph : analysisOf(glyph.formula, random);
+        script.records.append(first);
+        const bool roomForAnother =
+            script.records.size() < shape.ancientGlyphs && nextPrivate < privateUse.size();
+        if (roomForAnother && random.chance(FurtherFormShare)) {
+            AncientRecord further = first;
+            further.code = QString(privateUse[nextPrivate++]);
+            further.face = def.variantFace;
+            further.repeated = true;
+            const int head = int(script.records.size()) - 1;
+            script.variantGroups.append({head, head + 1});
+            script.records.append(further);
+        }
+    }
+    return script;
+}

@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+// The main of the benchmark programs on the synthetic databases: a widget application, so that
+// windows and lists can be timed beside the queries; without a display it draws offscreen.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,101 @@
+#include "bench/synthetic/syntheticprobes.h"
+#include "bench/synthetic/syntheticset.h"
+#include "data/generator/datagenerator.h"
+#include "vbprog/murvel/core/databases.h"
+#include "vbprog/murvel/core/formulasearch.h"
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/公用變數.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// A small synthetic set, written, built by the generator and opened as the program opens it.
+class SyntheticDatabases : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        folder = new QTemporaryDir;
+        SyntheticShape shape;
+        shape.regularGlyphs = 3000;
+        shape.roots = 300;
+        shape.ancientGlyphs = 800;
+        const QString sources = folder->filePath("sources");
+        const QString error = WriteSyntheticSet(shape, MURVEL_SAMPLE_SOURCES, sources);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        const QList<SourceError> errors = GenerateDatabases(sources, folder->filePath("program"));
+        for (const SourceError &e : errors)
+            ADD_FAILURE() << e.text().toStdString();
+        OpenDatabases(folder->filePath("program"), report);
+        OpenTables(report);
+        LoadOperatorTable(report);
+    }
+
+    static void TearDownTestSuite()
+    {
+        CloseDatabases();
+        delete folder;
+    }
+
+    static qint32 numberOf(const QString &glyph)
+    {
+        gRs檢字表 = gRs檢字表楷書;
+        if (!gRs檢字表.setIndex("字形") || !gRs檢字表.seek(glyph))
+            return -1;
+        return Int32Field(gRs檢字表.value("編號")).value_or(-1);
+    }
+
+    static QTemporaryDir *folder;
+    static OpenReport report;
+};
+
+QTemporaryDir *SyntheticDatabases::folder = nullptr;
+OpenReport SyntheticDatabases::report;
+
+TEST_F(SyntheticDatabases, OpenAsTheProgramOpensThem)
+{
+    EXPECT_TRUE(report.ok()) << report.errors.join('\n').toStdString();
+    EXPECT_TRUE(report.warnings.isEmpty()) << report.warnings.join('\n').toStdString();
+}
+
+TEST_F(SyntheticDatabases, FindTheProbeGlyphByTheFormulaOfEachSearchLevel)
+{
+    const qint32 probe = numberOf(SyntheticProbes::ProbeGlyph);
+    ASSERT_GT(probe, 0);
+    for (int level = SyntheticProbes::FirstLevel; level <= SyntheticProbes::LastLevel; ++level) {
+        QString similar;
+        EXPECT_EQ(FindGlyphByFormula(SyntheticProbes::TypedFormulaForLevel(level), similar).number,
+                  probe)
+            << "level " << level;
+    }
+}
+
+// The levels tell the probe apart only while its side form 亻 differs from 人 in its keys and
+// no other record shares its loosest key; else a formula would be found a level early.
+TEST_F(SyntheticDatabases, KeepTheProbeKeysApartLevelByLevel)
+{
+    const QString reserved = SyntheticProbes::ReservedRoot;
+    gRs檢字表 = gRs檢字表楷書;
+    ASSERT_TRUE(gRs檢字表.setIndex("字形") && gRs檢字表.seek(SyntheticProbes::ProbeGlyph));
+    EXPECT_EQ(gRs檢字表.value("字根序").toString(), "亻" + reserved + "口");
+    EXPECT_EQ(gRs檢字表.value("字根序二").toString(), "人" + reserved + "口");
+    const QString looseKey = gRs檢字表.value("字根組二").toString();
+    EXPECT_NE(gRs檢字表.value("字根組").toString(), looseKey);
+
+    ASSERT_TRUE(gRs檢字表.setIndex("字根組二") && gRs檢字表.seek(looseKey));
+    gRs檢字表.moveNext();
+    EXPECT_TRUE(gRs檢字表.eof() || gRs檢字表.value("字根組二").toString() != looseKey);
+}
+
+TEST_F(SyntheticDatabases, LinkRegularGlyphsToEveryAncientScript)
+{
+    gRs檢字表 = gRs檢字表楷書;
+    ASSERT_TRUE(gRs檢字表.setIndex("字形") && gRs檢字表.seek(QStringLiteral("口")));
+    for (const char *field : {"小篆編號", "金文編號", "甲骨文編號", "楚系文字編號"})
+        EXPECT_GT(Int32Field(gRs檢字表.value(field)).value_or(0), 0) << field;
+}
+
+} // namespace
