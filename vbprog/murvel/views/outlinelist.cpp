@@ -191,9 +191,14 @@ void OutlineList::setListIndex(int index)
     }
     // An item added while Redraw is False is not in the view yet.
     const QModelIndex target = m_model->modelIndex(itemAt(index));
-    if (target.isValid())
-        selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
-                                                      QItemSelectionModel::Rows);
+    if (!target.isValid())
+        return;
+    // Selecting a hidden item makes the tree open its parents to show it; that opening is
+    // the code's, not the user's, so it sends no Expand (whose loader could remove the very
+    // item being selected).
+    const FlagGuard guard(m_expandingByCode);
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
 }
 
 void OutlineList::AddItem(const QString &text, int parent)

@@ -135,6 +135,20 @@ TEST_F(OutlineListEventsTest, ExpandingFromCodeSendsNoExpandEvent)
     EXPECT_TRUE(expandEvents.isEmpty());
 }
 
+TEST_F(OutlineListEventsTest, SelectingAHiddenPlaceholderFromCodeLoadsNothing)
+{
+    // Selecting a placeholder under a closed item opens the item to show it; the loader
+    // must not run then, or it would remove the item being selected.
+    QList<int> expandEvents;
+    loadChildrenOnExpand(*list, expandEvents);
+    loadTwoComposites();
+    showWindow();
+    list->setListIndex(1);
+    EXPECT_TRUE(expandEvents.isEmpty());
+    EXPECT_EQ(list->ListCount(), 4);
+    EXPECT_EQ(list->ListIndex(), 1);
+}
+
 TEST_F(OutlineListEventsTest, TheSelectionSurvivesABatchThatAddsItemsBeforeIt)
 {
     loadTwoComposites();
