@@ -1,6 +1,7 @@
 #include "vbprog/murvel/core/glyphrtf.h"
 
 #include "platform/codepage/cp950.h"
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
 
 #include <algorithm>
@@ -8,8 +9,8 @@
 namespace
 {
 
-const QString KaiBase = QStringLiteral("標楷體");
-const QString MingBase = QStringLiteral("細明體");
+const QString &KaiBase = Faces::Kai;
+const QString &MingBase = Faces::Ming;
 constexpr int KaiFirstFont = 0;
 constexpr int MingFirstFont = 16;
 constexpr int LastFaceCode = 20;

@@ -1,12 +1,13 @@
 #include "vbprog/murvel/core/typefacenames.h"
 
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
 
 namespace
 {
 
-const QString Kai = QStringLiteral("標楷體");
-const QString Ming = QStringLiteral("細明體");
+const QString &Kai = Faces::Kai;
+const QString &Ming = Faces::Ming;
 
 QString replaceFirst(QString name, const QString &from, const QString &to)
 {

@@ -11,6 +11,7 @@
 #include "vbprog/murvel/core/formulasearch.h"
 #include "vbprog/murvel/core/glyphattributes.h"
 #include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
 
 #include <QClipboard>
@@ -27,7 +28,7 @@ struct CrossNumbers {
 namespace
 {
 
-const QString RegularFace = QStringLiteral("標楷體");
+const QString &RegularFace = Faces::Kai;
 const QString MissStatus = QStringLiteral("0 個字根");
 // A similar-glyph list no longer than this holds at most one one-character glyph.
 constexpr qsizetype ShortestShownList = 11;

@@ -7,6 +7,7 @@
 #include "mdi漢字字形.h"
 #include "toolstrip.h"
 #include "vbprog/murvel/core/glyphattributes.h"
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用程序.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "windowkinds.h"
@@ -17,7 +18,7 @@
 namespace
 {
 
-const QString RegularFace = QStringLiteral("標楷體");
+const QString &RegularFace = Faces::Kai;
 
 bool isEnter(int key)
 {

@@ -1,14 +1,15 @@
 #include "evolutionrows.h"
 
 #include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/typefacenames.h"
 
 namespace
 {
 
-const QString SealFace = QStringLiteral("北師大說文小篆");
-const QString SealVariantFace = QStringLiteral("北師大說文重文");
-const QString SourceFace = QStringLiteral("標楷體");
+const QString &SealFace = Faces::Seal;
+const QString &SealVariantFace = Faces::SealVariant;
+const QString &SourceFace = Faces::Kai;
 
 struct ScriptOfView {
     EvolutionForm::Script script;
@@ -24,19 +25,19 @@ const ScriptOfView Scripts[] = {
     {EvolutionForm::OracleBone,
      "甲骨文編號",
      "mnu_甲骨文選項",
-     "Ombrel甲骨文",
+     Faces::OracleBone,
      &gRs檢字表甲骨文,
      {}},
     {EvolutionForm::Bronze,
      "金文編號",
      "mnu_金文選項",
-     "Ombrel金文",
+     Faces::Bronze,
      &gRs檢字表金文,
      {"集成器名", "器名缺字"}},
     {EvolutionForm::Chu,
      "楚系文字編號",
      "mnu_楚系文字選項",
-     "Ombrel楚系文字",
+     Faces::Chu,
      &gRs檢字表楚系文字,
      {"出處"}},
     {EvolutionForm::SmallSeal, "小篆編號", "mnu_小篆選項", SealFace, &gRs檢字表小篆, {"字源"}},

@@ -3,6 +3,7 @@
 #include "outlinelist.h"
 #include "vbprog/murvel/core/glyphattributes.h"
 #include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/mainwindow/broadcast.h"
 #include "vbprog/murvel/mainwindow/mdi漢字字形.h"
@@ -18,7 +19,7 @@
 namespace
 {
 
-const QString RegularFace = QStringLiteral("標楷體");
+const QString &RegularFace = Faces::Kai;
 const char *const TagProperty = "Tag";
 constexpr int ListMargin = 4;
 

@@ -1,13 +1,14 @@
 #include "vbprog/murvel/views/structuretree.h"
 
 #include "vbprog/murvel/core/formula.h"
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/views/rolemarks.h"
 
 namespace
 {
 
-const QString Kai = QStringLiteral("標楷體");
+const QString &Kai = Faces::Kai;
 const QString Ming = QStringLiteral("細明體");
 const QString Unshowable = QString(QChar(OperatorCodes::Last)); // U+F6B0
 constexpr int RepeatOperatorFirst = OperatorNumbers::PrefixFirst;
@@ -18,9 +19,8 @@ constexpr qint32 LastOperatorGlyphNumber = 19782;
 
 // FaceCodes 13..17 always show in their script typefaces, whatever table 字體 calls them.
 constexpr int FirstScriptFaceCode = 13;
-const QString ScriptFaces[] = {QStringLiteral("北師大說文小篆"), QStringLiteral("北師大說文重文"),
-                               QStringLiteral("Ombrel金文"), QStringLiteral("Ombrel甲骨文"),
-                               QStringLiteral("Ombrel楚系文字")};
+const QString *const ScriptFaces[] = {&Faces::Seal, &Faces::SealVariant, &Faces::Bronze,
+                                      &Faces::OracleBone, &Faces::Chu};
 
 // Analyses that stand for the whole glyph as one part that cannot be shown.
 bool isWholePart(const QString &analysis)
@@ -71,7 +71,7 @@ QString rootFace(const GlyphRecord &record, const StructureOptions &options)
 {
     const int code = record.face.value_or(0);
     if (code >= FirstScriptFaceCode && code < FirstScriptFaceCode + int(std::size(ScriptFaces)))
-        return ScriptFaces[code - FirstScriptFaceCode];
+        return *ScriptFaces[code - FirstScriptFaceCode];
     const QString name = code != 0 ? faceName(code, options) : QString();
     // FaceCode 0, Null, or a code without a name: the default face.
     return DisplayFontName(name.isEmpty() ? gDefaultFace : name);

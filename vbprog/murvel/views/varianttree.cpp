@@ -1,5 +1,6 @@
 #include "vbprog/murvel/views/varianttree.h"
 
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/typefacenames.h"
 
 #include <algorithm>
@@ -8,15 +9,13 @@
 namespace
 {
 
-const QString RegularFace = QStringLiteral("標楷體");
-const QString SealFace = QStringLiteral("北師大說文小篆");
-const QString SealVariantFace = QStringLiteral("北師大說文重文");
-const QString BronzeFace = QStringLiteral("Ombrel金文");
-const QString OracleBoneFace = QStringLiteral("Ombrel甲骨文");
-const QString ChuFace = QStringLiteral("Ombrel楚系文字");
-// Bronze glyphs shown in the views of the other scripts: no script face, so a receiver of
-// their broadcast takes them as regular glyphs.
-const QString BronzeInOtherViews = QStringLiteral("zodi");
+const QString &RegularFace = Faces::Kai;
+const QString &SealFace = Faces::Seal;
+const QString &SealVariantFace = Faces::SealVariant;
+const QString &BronzeFace = Faces::Bronze;
+const QString &OracleBoneFace = Faces::OracleBone;
+const QString &ChuFace = Faces::Chu;
+const QString &BronzeInOtherViews = Faces::BronzeInOtherViews;
 
 bool HasMark(int category)
 {
