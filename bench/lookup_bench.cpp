@@ -5,7 +5,6 @@
 #include "synthetic/syntheticprobes.h"
 #include "vbprog/murvel/core/formulasearch.h"
 #include "vbprog/murvel/core/glyphattributes.h"
-#include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/公用變數.h"
 
 namespace
@@ -13,13 +12,12 @@ namespace
 
 const QString RegularFace = QStringLiteral("標楷體");
 
-// The 編號 of the regular glyph, or nullopt when the synthetic databases lack it.
+// The 編號 of the regular glyph, with gRs檢字表 pointed at the regular script as a lookup
+// leaves it; nullopt when the synthetic databases lack it.
 std::optional<qint32> numberOf(const QString &glyph)
 {
     gRs檢字表 = gRs檢字表楷書;
-    if (!gRs檢字表.setIndex("字形") || !gRs檢字表.seek(glyph))
-        return std::nullopt;
-    return Int32Field(gRs檢字表.value("編號"));
+    return RegularNumber(glyph);
 }
 
 // The glyph by its text, then its panel: what Enter in txt字形 does before the broadcast.

@@ -1,5 +1,6 @@
-// The real main program on the synthetic program folder: started offscreen, left until it
-// idles in its event loop, then ended; its peak resident memory comes from the kernel.
+// The real main program on the synthetic program folder, whose murvel.ini reopens every view:
+// started offscreen, left until it idles in its event loop, then ended; its peak resident
+// memory comes from the kernel.
 
 #include "synthetic/syntheticdatabases.h"
 

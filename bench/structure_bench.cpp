@@ -1,74 +1,61 @@
-#include "sampledatabases.h"
-#include "vbprog/murvel/core/recordfields.h"
-#include "vbprog/murvel/core/公用變數.h"
+// The structure view's tree of a glyph three levels deep, in the real main window on the
+// synthetic databases.
+
+#include "synthetic/syntheticdatabases.h"
+#include "synthetic/syntheticprobes.h"
+#include "syntheticmainwindow.h"
+#include "vbprog/murvel/core/scriptfaces.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/frm字形結構.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 namespace
 {
 
-// 湖 is 氵 beside 胡, 胡 is 古 beside 月, 古 is 十 over 口: three levels of composites.
-const QString Glyph = QStringLiteral("湖");
+// The probe glyph and its components down to the roots: ThreeLevelGlyph is ProbeGlyph over
+// 木, ProbeGlyph is 亻 beside InnerGlyph, InnerGlyph is ReservedRoot over 口.
+constexpr int ItemsOfTheWholeTree = 7;
 
-qint32 regularNumber(const QString &glyph)
+// Opens every item that still holds its placeholder, as a user opening the whole tree does;
+// the items that opening adds are opened in their turn.
+void openAll(OutlineList &list)
 {
-    jet::Table table = gRs檢字表楷書;
-    if (!table.setIndex("字形") || !table.seek(glyph))
-        return 0;
-    return Int32Field(table.value("編號")).value_or(0);
-}
-
-// Opens every item that still holds its placeholder, as a user opening the whole tree does.
-int openAll(OutlineList &list)
-{
-    int opened = 0;
     for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.ChildCount(i) == 1 && list.ItemText(i + 1).isEmpty()) {
+        if (list.ChildCount(i) == 1 && list.ItemText(i + 1).isEmpty())
             emit list.Expand(i);
-            ++opened;
-        }
     }
-    return opened;
 }
 
-// The view's load of the glyph (root and first level) and the opening of its composite
-// components down to the roots, on a view that stands alone, shown.
-void BM_ThreeLevelTree(benchmark::State &state)
+// 載入字形 (the root and its first level), then every composite component opened, drawn.
+void BM_StructureTreeOfThreeLevelGlyph(benchmark::State &state)
 {
-    if (!openSampleDatabases()) {
-        state.SkipWithError("the sample databases cannot be opened");
+    auto *view = OpenView<frm字形結構>(state, WindowKinds::Structure);
+    if (view == nullptr)
+        return;
+    const QString glyph = SyntheticProbes::ThreeLevelGlyph;
+    const std::optional<qint32> number = RegularNumber(glyph);
+    if (!number) {
+        state.SkipWithError("the synthetic databases lack the three-level glyph");
         return;
     }
-    const qint32 number = regularNumber(Glyph);
-    frm字形結構 view;
-    view.resize(300, 400);
-    view.show();
-    view.load();
-    int items = 0;
+    // The panel shows the glyph, as when it reaches the view from a lookup or a selection.
+    LookUpGlyphNumber(*SyntheticMainWindow(state), *number);
     for (auto _ : state) {
-        view.載入字形(QStringLiteral("標楷體"), Glyph, number);
-        openAll(*view.list());
+        view->載入字形(Faces::Kai, glyph, *number);
+        openAll(*view->list());
         QCoreApplication::processEvents();
-        items = view.list()->ListCount();
     }
-    if (items < 7)
-        state.SkipWithError("the sample databases lack the three levels of the glyph");
-    state.counters["items"] = items;
+    if (const int items = view->list()->ListCount(); items != ItemsOfTheWholeTree)
+        state.SkipWithError(QStringLiteral("the tree holds %1 items, not the glyph and its %2 "
+                                           "components down to the roots")
+                                .arg(items)
+                                .arg(ItemsOfTheWholeTree - 1)
+                                .toUtf8()
+                                .constData());
+    state.counters["items"] = view->list()->ListCount();
 }
-BENCHMARK(BM_ThreeLevelTree)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StructureTreeOfThreeLevelGlyph)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,72 +1,72 @@
-#include "sampledatabases.h"
-#include "vbprog/murvel/core/recordfields.h"
+// The variant views: a glyph's variant group loaded into each, in the real main window on
+// the synthetic databases.
+
+#include "synthetic/syntheticdatabases.h"
+#include "syntheticmainwindow.h"
+#include "vbprog/murvel/core/scriptfaces.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/frm異體字根.h"
 #include "vbprog/murvel/views/frm異體字表.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 namespace
 {
 
-// The regular 編號 of a glyph of the sample databases; 0 when they lack it.
-qint32 regularNumber(const QString &glyph)
+// The head of the first group of three variant characters, which has a character of its own.
+QString HeadOfGroupOfThree()
 {
-    jet::Table table = gRs檢字表楷書;
-    if (!table.setIndex("字形") || !table.seek(glyph))
-        return 0;
-    return Int32Field(table.value("編號")).value_or(0);
+    const jet::Result<jet::Snapshot> heads = gDb楷書.openSnapshot(QStringLiteral(
+        "SELECT 檢字表.字形 FROM 檢字表 INNER JOIN 異體字表 ON 檢字表.編號 = 異體字表.編號 "
+        "WHERE 異體字表.形碼 = 1 And 檢字表.字形 Is Not Null And 異體字表.組號 In "
+        "(SELECT 組號 FROM 異體字表 GROUP BY 組號 HAVING Count(*) = 3) ORDER BY 異體字表.組號"));
+    return heads && !heads->eof() ? heads->value(0).toString() : QString();
 }
 
-// Times one view's load of a glyph's variant groups, list built and shown; the view stands
-// alone, without the main window.
-template<typename View> void loadGroups(benchmark::State &state, const QString &glyph)
+// Times one view's load of the glyph's variant groups, list built and drawn; `items` is what
+// the list must hold afterwards.
+template<typename View>
+void loadGroups(benchmark::State &state, int kind, const QString &glyph, int items)
 {
-    if (!openSampleDatabases()) {
-        state.SkipWithError("the sample databases cannot be opened");
+    auto *view = OpenView<View>(state, kind);
+    if (view == nullptr)
+        return;
+    const std::optional<qint32> number = RegularNumber(glyph);
+    if (!number) {
+        state.SkipWithError("the synthetic databases lack the glyph");
         return;
     }
-    const qint32 number = regularNumber(glyph);
-    View view;
-    view.resize(300, 400);
-    view.show();
-    view.load();
-    view.載入字形(QStringLiteral("標楷體"), glyph, number);
-    if (view.list()->ListCount() < 2) {
-        state.SkipWithError("the sample databases hold no variant group of the glyph");
-        return;
-    }
+    // The panel shows the glyph, as when it reaches the view from a lookup or a selection.
+    LookUpGlyphNumber(*SyntheticMainWindow(state), *number);
     for (auto _ : state) {
-        view.載入字形(QStringLiteral("標楷體"), glyph, number);
+        view->載入字形(Faces::Kai, glyph, *number);
         QCoreApplication::processEvents();
     }
-    state.SetItemsProcessed(state.iterations() * view.list()->ListCount());
+    if (const int shown = view->list()->ListCount(); shown != items)
+        state.SkipWithError(QStringLiteral("the list holds %1 items, not the %2 of the glyph's "
+                                           "variant group")
+                                .arg(shown)
+                                .arg(items)
+                                .toUtf8()
+                                .constData());
+    state.counters["items"] = view->list()->ListCount();
 }
 
-// 線 heads a group of variant characters with their category marks.
+// The members of the glyph's group of three, the glyph first.
 void BM_VariantCharacterGroup(benchmark::State &state)
 {
-    loadGroups<frm異體字表>(state, QStringLiteral("線"));
+    if (SyntheticMainWindow(state) == nullptr)
+        return;
+    loadGroups<frm異體字表>(state, WindowKinds::VariantCharacters, HeadOfGroupOfThree(), 3);
 }
 BENCHMARK(BM_VariantCharacterGroup)->Unit(benchmark::kMicrosecond);
 
-// 亻 is a member of a group of variant components: a root over the group.
+// 亻 at the root, and below it its group of variant components: 人 and 亻.
 void BM_VariantComponentGroup(benchmark::State &state)
 {
-    loadGroups<frm異體字根>(state, QStringLiteral("亻"));
+    loadGroups<frm異體字根>(state, WindowKinds::VariantComponents, QStringLiteral("亻"), 3);
 }
 BENCHMARK(BM_VariantComponentGroup)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "vbprog/murvel/core/databases.h"
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/公用變數.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,4 +41,14 @@ inline bool OpenSyntheticDatabases(benchmark::State &state)
     if (!problem.isEmpty())
         state.SkipWithError(problem.toUtf8().constData());
     return problem.isEmpty();
+}
+
+// The 編號 of a glyph of the regular script's 檢字表, on the shared handle gRs檢字表楷書 (a copy
+// of a handle shares its cursor); nullopt when the open databases lack it.
+inline std::optional<qint32> RegularNumber(const QString &glyph)
+{
+    jet::Table glyphs = gRs檢字表楷書;
+    if (!glyphs.setIndex(QStringLiteral("字形")) || !glyphs.seek(glyph))
+        return std::nullopt;
+    return Int32Field(glyphs.value(QStringLiteral("編號")));
 }

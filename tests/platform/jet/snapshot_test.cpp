@@ -84,6 +84,30 @@ TEST_F(SnapshotTest, CountsAllRecordsAndReadsFieldsByNameOrPosition)
     EXPECT_EQ(snapshot.value(0).toInt(), 5);
 }
 
+TEST_F(SnapshotTest, GivesBackEveryKindOfValueAsStoredAfterTheDatabaseCloses)
+{
+    jet::Snapshot rows = query("SELECT 9223372036854775807, -1.5, 'a木', '', x'00FF', NULL "
+                               "UNION ALL SELECT -7, 0.25, NULL, 'b', x'', 'c'");
+    m_db.close();
+
+    EXPECT_EQ(rows.value(0), QVariant(qint64(9223372036854775807)));
+    EXPECT_EQ(rows.value(1), QVariant(-1.5));
+    EXPECT_EQ(rows.value(2), QVariant(QStringLiteral("a木")));
+    EXPECT_EQ(rows.value(3).typeId(), QMetaType::QString);
+    EXPECT_FALSE(rows.value(3).isNull());
+    EXPECT_TRUE(rows.value(3).toString().isEmpty());
+    EXPECT_EQ(rows.value(4), QVariant(QByteArray("\x00\xFF", 2)));
+    EXPECT_TRUE(rows.value(5).isNull());
+
+    rows.moveNext();
+    EXPECT_EQ(rows.value(0), QVariant(qint64(-7)));
+    EXPECT_EQ(rows.value(1), QVariant(0.25));
+    EXPECT_TRUE(rows.value(2).isNull());
+    EXPECT_EQ(rows.value(3), QVariant(QStringLiteral("b")));
+    EXPECT_EQ(rows.value(4).toByteArray(), QByteArray());
+    EXPECT_EQ(rows.value(5), QVariant(QStringLiteral("c")));
+}
+
 TEST_F(SnapshotTest, AnEmptyResultIsAtTheEnd)
 {
     jet::Snapshot empty = query("SELECT * FROM 檢字表 WHERE 編號 < 0");
