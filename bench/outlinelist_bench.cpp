@@ -1,7 +1,7 @@
 #include "vbprog/murvel/views/longload.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -92,14 +92,3 @@ void BM_LongLoadUnderAnExpandedRoot(benchmark::State &state)
 BENCHMARK(BM_LongLoadUnderAnExpandedRoot)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -107,21 +107,16 @@ std::optional<ReferenceRow> sourceOf(const EvolutionForm &form, int parent,
 std::optional<EvolutionRecords> ReadEvolutionRecords(const QString &face, qint32 number,
                                                      const OptionCheck &checked)
 {
-    const std::optional<qint32> regularNumber = RegularNumberOfFace(face, number);
-    if (!regularNumber)
-        return std::nullopt;
-    gRs檢字表 = gRs檢字表楷書;
     QStringList regularFields = {"字碼", "字體", "字形"};
     for (const ScriptOfView &script : Scripts)
         regularFields << script.linkField;
-    std::optional<RecordFields> regular =
-        SeekByNumber(gRs檢字表楷書, *regularNumber, regularFields);
+    std::optional<RegularRecord> regular = ReadRegularRecord(face, number, regularFields);
     if (!regular)
         return std::nullopt;
 
     EvolutionRecords records;
-    records.number = *regularNumber;
-    records.regular = std::move(*regular);
+    records.number = regular->number;
+    records.regular = std::move(regular->fields);
     for (const ScriptOfView &script : Scripts) {
         const qint32 formNumber =
             facesName(face, script)

@@ -91,18 +91,13 @@ private:
 
 std::optional<IndexRecords> ReadIndexRecords(const QString &face, qint32 number)
 {
-    const std::optional<qint32> regularNumber = RegularNumberOfFace(face, number);
-    if (!regularNumber)
-        return std::nullopt;
-    gRs檢字表 = gRs檢字表楷書;
-    std::optional<RecordFields> regular =
-        SeekByNumber(gRs檢字表楷書, *regularNumber, RegularFields);
+    std::optional<RegularRecord> regular = ReadRegularRecord(face, number, RegularFields);
     if (!regular)
         return std::nullopt;
 
     IndexRecords records;
-    records.number = *regularNumber;
-    records.regular = std::move(*regular);
+    records.number = regular->number;
+    records.regular = std::move(regular->fields);
     const RecordFields &r = records.regular;
     records.seal = linkedRecord(r, "小篆編號", gRs檢字表小篆, SealFields);
     records.bronze = linkedRecord(r, "金文編號", gRs檢字表金文, BronzeFields);

@@ -25,6 +25,19 @@ std::optional<qint32> RegularNumberOfFace(const QString &face, qint32 number)
     return record ? Int32Field(record->value(link)) : std::nullopt;
 }
 
+std::optional<RegularRecord> ReadRegularRecord(const QString &face, qint32 number,
+                                               const QStringList &fields)
+{
+    const std::optional<qint32> regularNumber = RegularNumberOfFace(face, number);
+    if (!regularNumber)
+        return std::nullopt;
+    gRs檢字表 = gRs檢字表楷書;
+    std::optional<RecordFields> record = SeekByNumber(gRs檢字表楷書, *regularNumber, fields);
+    if (!record)
+        return std::nullopt;
+    return RegularRecord{*regularNumber, std::move(*record)};
+}
+
 QString FaceNameOfCode(const std::array<QString, FaceCodeCount> &faces, const QVariant &code,
                        const QString &fallback)
 {

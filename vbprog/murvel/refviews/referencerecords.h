@@ -32,6 +32,16 @@ std::optional<RecordFields> SeekByNumber(jet::Table &table, qint32 number,
 // itself. nullopt when the ancient record is missing or links to no regular glyph.
 std::optional<qint32> RegularNumberOfFace(const QString &face, qint32 number);
 
+// The regular-script record of a glyph named by (face, number), with the fields read; the
+// working handle gRs檢字表 is left referring to the regular-script table. nullopt when
+// RegularNumberOfFace finds no regular number or the regular table holds no such record.
+struct RegularRecord {
+    qint32 number = 0;
+    RecordFields fields;
+};
+std::optional<RegularRecord> ReadRegularRecord(const QString &face, qint32 number,
+                                               const QStringList &fields);
+
 // The typeface of a FaceCode in a view's copy of the typeface names; `fallback` when the
 // code is Null, no whole number, outside 0..20 or names no typeface.
 QString FaceNameOfCode(const std::array<QString, FaceCodeCount> &faces, const QVariant &code,

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-// The main of the benchmark programs on the synthetic databases: a widget application, so that
-// windows and lists can be timed beside the queries; without a display it draws offscreen.
+// The main of the benchmark programs that time windows and lists: a widget application;
+// without a display it draws offscreen.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
