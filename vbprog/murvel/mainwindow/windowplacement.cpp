@@ -48,7 +48,11 @@ void SetTwipsGeometry(QWidget *window, const QRect &twips)
     const double dpiX = window->logicalDpiX();
     const double dpiY = window->logicalDpiY();
     window->move(vb::TwipsToPixels(twips.x(), dpiX), vb::TwipsToPixels(twips.y(), dpiY));
-    window->resize(vb::TwipsToPixels(twips.width(), dpiX), vb::TwipsToPixels(twips.height(), dpiY));
+    // A settings file without a size (keys missing or 0) would make the window vanish;
+    // it keeps the size it has.
+    if (twips.width() > 0 && twips.height() > 0)
+        window->resize(vb::TwipsToPixels(twips.width(), dpiX),
+                       vb::TwipsToPixels(twips.height(), dpiY));
 }
 
 void ApplySavedPlacement(QWidget *frame, int kind)

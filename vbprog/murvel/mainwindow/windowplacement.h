@@ -25,6 +25,8 @@ void SetWindowState(QWidget *window, int state);
 
 // A window's position and size in twips: left, top, width, height.
 QRect TwipsGeometryOf(const QWidget *window);
+// A width or height of 0 or less keeps the window's size: settings without a size never
+// make a window vanish.
 void SetTwipsGeometry(QWidget *window, const QRect &twips);
 
 // A child window's load: while start-up restores the last run (not a first run,

@@ -139,6 +139,16 @@ TEST_F(MainWindowTest, RestoredRunReopensWindowsInOrderWithTheirGeometryAfterThe
     EXPECT_TRUE(child(WindowKinds::Derivation)->frame()->isMaximized());
 }
 
+TEST_F(MainWindowTest, ARestoredWindowWithoutASavedSizeKeepsItsOwn)
+{
+    writeIni(RestoredIni("[字形索引]\nopen=1\nleft=600\n"));
+    ASSERT_TRUE(start());
+    const QRect index = child(WindowKinds::Index)->frame()->geometry();
+    EXPECT_EQ(index.left(), vb::TwipsToPixels(600, window->logicalDpiX()));
+    EXPECT_GT(index.width(), 0);
+    EXPECT_GT(index.height(), 0);
+}
+
 TEST_F(MainWindowTest, RestoredRadicalListIsKangxiUnlessTheScriptIsSmallSeal)
 {
     writeIni(RestoredIni("[字集]\n金文編=1\n[構形部件]\nopen=1\n"));
