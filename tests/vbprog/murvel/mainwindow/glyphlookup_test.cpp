@@ -172,7 +172,7 @@ QString familyDrawing(const QLineEdit &box, int position)
     return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
 }
 
-// Renders the main window after a formula lookup (the picture is left in the test's working
+// Renders the main window after a formula lookup (the picture is left in the temporary
 // folder) and checks that the formula's operator is drawn by the program's operator font.
 TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorInTheOperatorFont)
 {
@@ -184,7 +184,7 @@ TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorInTheOperatorFont)
 
     const QImage screenshot = window->grab().toImage();
     ASSERT_FALSE(screenshot.isNull());
-    EXPECT_TRUE(screenshot.save(QDir::current().filePath("mainwindow-formula.png")));
+    EXPECT_TRUE(screenshot.save(QDir::temp().filePath("murvel-mainwindow-formula.png")));
 
     EXPECT_EQ(familyDrawing(*formula, 1), fonts::operatorFamily());
     EXPECT_EQ(familyDrawing(*formula, 0), fonts::familiesFor("標楷體").first());
