@@ -11,18 +11,6 @@
 namespace
 {
 
-// The regular 編號 that a key of the face's script stands for; nullopt when the ancient
-// script has no record for the key or its record links to no regular glyph.
-std::optional<qint32> regularNumber(const QString &face, qint32 key)
-{
-    jet::Table *script = AncientScriptTable(face);
-    if (!script)
-        return key;
-    if (!script->setIndex("編號") || !script->seek(key))
-        return std::nullopt;
-    return Int32Field(script->value("楷書編號"));
-}
-
 // Makes gRs檢字表 refer to the regular-script table and seeks; true on a match.
 bool seekRegular(const QString &index, const QVariantList &key)
 {
@@ -63,7 +51,7 @@ void ShowGlyphAttributes(GlyphPanel &panel, const QString &face, qint32 key)
 {
     if (key < 0)
         return;
-    const std::optional<qint32> regular = regularNumber(face, key);
+    const std::optional<qint32> regular = RegularNumberOfFace(face, key);
     const bool found = regular && seekRegular("編號", {*regular});
     ClearGlyphPanel(panel);
     if (!found)
@@ -99,7 +87,7 @@ void ShowGlyphFormula(GlyphPanel &panel, const QString &face, const QString &gly
         return;
     QString glyphText = glyph;
     if (AncientScriptTable(face)) {
-        const std::optional<qint32> regular = regularNumber(face, key);
+        const std::optional<qint32> regular = RegularNumberOfFace(face, key);
         if (!regular || !seekRegular("編號", {*regular}))
             return;
         key = *regular;

@@ -1,5 +1,6 @@
 #include "scripttables.h"
 
+#include "recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "公用變數.h"
 
@@ -14,4 +15,14 @@ jet::Table *AncientScriptTable(const QString &face)
     if (face == Faces::Chu)
         return &gRs檢字表楚系文字;
     return nullptr;
+}
+
+std::optional<qint32> RegularNumberOfFace(const QString &face, qint32 number)
+{
+    jet::Table *ancient = AncientScriptTable(face);
+    if (ancient == nullptr)
+        return number;
+    if (!ancient->setIndex(QStringLiteral("編號")) || !ancient->seek(number))
+        return std::nullopt;
+    return Int32Field(ancient->value(QStringLiteral("楷書編號")));
 }

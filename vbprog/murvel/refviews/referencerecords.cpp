@@ -15,16 +15,6 @@ std::optional<RecordFields> SeekByNumber(jet::Table &table, qint32 number,
     return record;
 }
 
-std::optional<qint32> RegularNumberOfFace(const QString &face, qint32 number)
-{
-    jet::Table *ancient = AncientScriptTable(face);
-    if (ancient == nullptr)
-        return number;
-    const QString link = QStringLiteral("楷書編號");
-    const std::optional<RecordFields> record = SeekByNumber(*ancient, number, {link});
-    return record ? Int32Field(record->value(link)) : std::nullopt;
-}
-
 std::optional<RegularRecord> ReadRegularRecord(const QString &face, qint32 number,
                                                const QStringList &fields)
 {

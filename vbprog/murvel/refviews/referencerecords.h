@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
 
 #include <QHash>
@@ -26,11 +27,6 @@ using OptionCheck = std::function<bool(const QString &itemName)>;
 // nullopt when the table holds no such record.
 std::optional<RecordFields> SeekByNumber(jet::Table &table, qint32 number,
                                          const QStringList &fields);
-
-// The regular-script 編號 of a glyph named by (face, number): for the face of an ancient
-// script (AncientScriptTable) the 楷書編號 of that script's record, otherwise the number
-// itself. nullopt when the ancient record is missing or links to no regular glyph.
-std::optional<qint32> RegularNumberOfFace(const QString &face, qint32 number);
 
 // The regular-script record of a glyph named by (face, number), with the fields read; the
 // working handle gRs檢字表 is left referring to the regular-script table. nullopt when

@@ -14,19 +14,6 @@ std::optional<VariantGlyph> RegularGlyph(qint32 number)
     return ReadVariantGlyph(gRs檢字表, GlyphTableKind::Regular, number);
 }
 
-// The regular 編號 of a glyph: an ancient glyph stands for the regular glyph its record
-// names; nullopt when it has no record or names none.
-std::optional<qint32> RegularNumberOf(const QString &face, qint32 number)
-{
-    jet::Table *ancient = AncientScriptTable(face);
-    if (ancient == nullptr)
-        return number;
-    gRs檢字表 = *ancient;
-    const std::optional<VariantGlyph> glyph =
-        ReadVariantGlyph(gRs檢字表, GlyphTableKind::Ancient, number);
-    return glyph ? glyph->regularNumber : std::nullopt;
-}
-
 } // namespace
 
 frm異體字根::frm異體字根()
@@ -58,7 +45,7 @@ void frm異體字根::unload()
 void frm異體字根::loadVariants(LongLoad::Session &session, const QString &face,
                                const QString &glyph, qint32 number)
 {
-    const std::optional<qint32> regularNumber = RegularNumberOf(face, number);
+    const std::optional<qint32> regularNumber = RegularNumberOfFace(face, number);
     if (!regularNumber) {
         // No regular glyph to list the components of: the list stays empty.
         gRs檢字表 = gRs檢字表楷書;
