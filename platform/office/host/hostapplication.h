@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/system/waitcursor.h"
+
+#include <QString>
+#include <optional>
+
+namespace office
+{
+
+// What the add-ins use of every host's Application object: its name (how they tell the
+// hosts apart), the screen-updating switch, the status-bar text and the host's pointer.
+// Each host's Application derives from it; the host program shows the values.
+class HostApplication
+{
+public:
+    // The host pointer's shapes, numbered as the hosts number them.
+    enum class Cursor { Wait = 0, Normal = 2 };
+
+    virtual ~HostApplication() = default;
+
+    // "Microsoft Word", "Microsoft Excel", "Microsoft PowerPoint" or "Microsoft FrontPage".
+    virtual QString name() const = 0;
+
+    bool screenUpdating() const { return m_screenUpdating; }
+    virtual void setScreenUpdating(bool on) { m_screenUpdating = on; }
+
+    bool displayStatusBar() const { return m_displayStatusBar; }
+    virtual void setDisplayStatusBar(bool on) { m_displayStatusBar = on; }
+    QString statusBar() const { return m_statusBar; }
+    virtual void setStatusBar(const QString &text) { m_statusBar = text; }
+
+    // The wait shape stays until the pointer is set back to Normal (or the host goes).
+    Cursor cursor() const { return m_wait ? Cursor::Wait : Cursor::Normal; }
+    void setCursor(Cursor shape);
+
+protected:
+    HostApplication() = default;
+    HostApplication(const HostApplication &) = delete;
+    HostApplication &operator=(const HostApplication &) = delete;
+
+private:
+    bool m_screenUpdating = true;
+    bool m_displayStatusBar = true;
+    QString m_statusBar;
+    std::optional<sys::WaitCursor> m_wait;
+};
+
+} // namespace office
