@@ -1,9 +1,10 @@
 #include "platform/profile/profilefile.h"
 
 #include "platform/codepage/cp950.h"
+#include "platform/system/filewrite.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 
@@ -80,6 +81,11 @@ int leadingInteger(QStringView text)
                                                std::numeric_limits<int>::max()));
 }
 
+QString readError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("無法讀取 %1（%2）").arg(QDir::toNativeSeparators(path), reason);
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path))
@@ -100,12 +106,12 @@ bool ProfileFile::load()
         return true;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
+        m_error = readError(m_path, file.errorString());
         return false;
     }
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        m_error = QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
+        m_error = readError(m_path, file.errorString());
         return false;
     }
 
@@ -140,24 +146,14 @@ bool ProfileFile::load()
 bool ProfileFile::save()
 {
     if (!m_loaded) {
-        m_error = QStringLiteral("%1 was not read, so it is not rewritten").arg(m_path);
+        m_error = QStringLiteral("%1 未能讀取，不予改寫").arg(QDir::toNativeSeparators(m_path));
         return false;
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = QStringLiteral("Cannot write %1: %2").arg(m_path, file.errorString());
+    QByteArray data = m_hasBom ? kUtf8Bom : QByteArray();
+    for (const Line &line : std::as_const(m_lines))
+        data += line.bytes + line.ending;
+    if (!sys::replaceFile(m_path, data, &m_error))
         return false;
-    }
-    if (m_hasBom)
-        file.write(kUtf8Bom);
-    for (const Line &line : std::as_const(m_lines)) {
-        file.write(line.bytes);
-        file.write(line.ending);
-    }
-    if (!file.commit()) {
-        m_error = QStringLiteral("Cannot write %1: %2").arg(m_path, file.errorString());
-        return false;
-    }
     m_encoding = Encoding::Utf8;
     m_error.clear();
     return true;
@@ -197,7 +193,7 @@ bool ProfileFile::setValue(const QString &section, const QString &key, const QSt
                        !hasLineBreakOrNul(key) && !key.contains(u'=') && !key.startsWith(u'[') &&
                        !key.startsWith(u';');
     if (!sectionOk || !keyOk || hasLineBreakOrNul(value)) {
-        m_error = QStringLiteral("Cannot store [%1] %2 in a profile file").arg(section, key);
+        m_error = QStringLiteral("設定檔無法存入 [%1] %2").arg(section, key);
         return false;
     }
 

@@ -1,8 +1,9 @@
 #include "platform/registry/registrystore.h"
 
+#include "platform/system/filewrite.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace registry
@@ -65,7 +66,7 @@ bool RegistryStore::deleteValue(Root root, QStringView keyPath, QStringView name
     if (!hive)
         return false;
     if (!hive->deleteValue(keyPath, name)) {
-        m_error = QStringLiteral("No value \"%1\" in %2\\%3")
+        m_error = QStringLiteral("%2\\%3 沒有「%1」這個值")
                       .arg(name.toString(), rootName(root), keyPath.toString());
         return false;
     }
@@ -83,7 +84,8 @@ std::optional<RegistryHive> RegistryStore::read(Root root) const
     if (!file.exists())
         return RegistryHive();
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString());
+        m_error = QStringLiteral("無法讀取 %1（%2）")
+                      .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
         return std::nullopt;
     }
     return RegistryHive::fromText(file.readAll());
@@ -91,12 +93,13 @@ std::optional<RegistryHive> RegistryStore::read(Root root) const
 
 bool RegistryStore::write(Root root, const RegistryHive &hive)
 {
-    QSaveFile file(filePath(root));
-    if (!QDir().mkpath(m_folder) || !file.open(QIODevice::WriteOnly) ||
-        file.write(hive.toText(rootName(root))) < 0 || !file.commit()) {
-        m_error = QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString());
+    const QString path = filePath(root);
+    if (!QDir().mkpath(m_folder)) {
+        m_error = QStringLiteral("無法建立資料夾 %1").arg(QDir::toNativeSeparators(m_folder));
         return false;
     }
+    if (!sys::replaceFile(path, hive.toText(rootName(root)), &m_error))
+        return false;
     m_error.clear();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "platform/codepage/cp950.h"
 #include "platform/profile/profilefile.h"
+#include "tests/platform/system/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -277,4 +278,21 @@ TEST_F(ProfileFileTest, SaveIntoMissingFolderFailsWithMessage)
     ASSERT_TRUE(file.setValue(u"Start"_qs, u"first"_qs, u"2"_qs));
     EXPECT_FALSE(file.save());
     EXPECT_TRUE(file.errorString().contains(u"murvel.ini"));
+}
+
+TEST_F(ProfileFileTest, FailedWriteKeepsTheOldFileAndSaysSo)
+{
+    const QByteArray before = "[Start]\nfirst=2\n";
+    ProfileFile file = loaded(before);
+    ASSERT_TRUE(file.setValue(u"Window"_qs, u"left"_qs, QString(200, u'7')));
+    {
+        const FileSizeLimit full(8);
+        EXPECT_FALSE(file.save());
+    }
+    EXPECT_TRUE(file.errorString().contains(u"murvel.ini"));
+    EXPECT_EQ(readBytes(), before);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"murvel.ini"_qs});
+    // The same file saves once there is room again.
+    EXPECT_TRUE(file.save());
+    EXPECT_EQ(ProfileFile(path()).load(), true);
 }

@@ -1,4 +1,5 @@
 #include "platform/registry/registrystore.h"
+#include "tests/platform/system/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,4 +132,21 @@ TEST(RegistryStore, EnvironmentRedirectsTheDefaultFolder)
         EXPECT_EQ(RegistryStore::defaultFolder(),
                   dir.filePath(QStringLiteral("data/murvel/registry")));
     }
+}
+
+TEST(RegistryStore, FailedWriteKeepsTheOldStoreAndSaysSo)
+{
+    QTemporaryDir dir;
+    RegistryStore store(dir.path());
+    ASSERT_TRUE(store.setValue(Root::CurrentUser, u"EUDC\\950", u"SystemDefaultEUDCFont"_qs,
+                               u"EUDC.TTE"_qs));
+    const QString path = dir.filePath(QStringLiteral("HKEY_CURRENT_USER.txt"));
+    const QByteArray before = contentsOf(path);
+    {
+        const FileSizeLimit full(16);
+        EXPECT_FALSE(store.setValue(Root::CurrentUser, u"EUDC\\950", u"x"_qs, QString(300, u'y')));
+    }
+    EXPECT_TRUE(store.errorString().contains(u"HKEY_CURRENT_USER"));
+    EXPECT_EQ(contentsOf(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }

@@ -157,7 +157,7 @@ void mdi漢字字形::shutDown()
     refreshSettingsMirror();
     QString error;
     if (!SaveSettings(settingsPath(m_programFolder), gIni, &error))
-        reportProblem(QStringLiteral("無法儲存視窗設定 murvel.ini：%1").arg(error));
+        reportProblem(QStringLiteral("無法儲存視窗設定：%1").arg(error));
 }
 
 void mdi漢字字形::refreshSettingsMirror()
