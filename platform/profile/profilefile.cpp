@@ -63,9 +63,22 @@ QString truncateToBytes(const QString &text, qsizetype maxBytes, ProfileFile::En
     return text.left(end);
 }
 
-// The leading decimal integer as GetPrivateProfileInt reads it: optional sign, then
-// digits up to the first other character. Windows lets a too large number wrap around;
-// here it saturates at the limits of int.
+int digitValue(QChar ch)
+{
+    const char16_t c = ch.unicode();
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'z')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'Z')
+        return c - u'A' + 10;
+    return 99;
+}
+
+// The leading integer as GetPrivateProfileInt reads it, with base 0: optional sign, then
+// "0x" for hexadecimal, "0o" for octal, "0b" for binary digits, else decimal ones (a
+// leading 0 alone does not make it octal), up to the first other character. Windows lets
+// a too large number wrap around; here it saturates at the limits of int.
 int leadingInteger(QStringView text)
 {
     constexpr qint64 kSaturation = qint64(std::numeric_limits<int>::max()) + 1;
@@ -73,12 +86,29 @@ int leadingInteger(QStringView text)
     const bool negative = !text.isEmpty() && text[0] == u'-';
     if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+'))
         ++pos;
+    int base = 10;
+    if (pos + 1 < text.size() && text[pos] == u'0') {
+        const char16_t prefix = text[pos + 1].toLower().unicode();
+        base = prefix == u'x' ? 16 : prefix == u'o' ? 8 : prefix == u'b' ? 2 : 10;
+        if (base != 10)
+            pos += 2;
+    }
     qint64 magnitude = 0;
-    for (; pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9'; ++pos)
-        magnitude = std::min(kSaturation, magnitude * 10 + (text[pos].unicode() - u'0'));
+    for (; pos < text.size() && digitValue(text[pos]) < base; ++pos)
+        magnitude = std::min(kSaturation, magnitude * base + digitValue(text[pos]));
     const qint64 result = negative ? -magnitude : magnitude;
     return static_cast<int>(std::clamp<qint64>(result, std::numeric_limits<int>::min(),
                                                std::numeric_limits<int>::max()));
+}
+
+// The value as the Windows calls give it: trimmed, and one pair of double quotes around
+// it dropped.
+QString unquotedValue(QStringView text)
+{
+    text = trimBlanks(text);
+    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
+        text = text.sliced(1, text.size() - 2);
+    return text.toString();
 }
 
 QString readError(const QString &path, const QString &reason)
@@ -95,7 +125,6 @@ ProfileFile::ProfileFile(QString path) : m_path(std::move(path))
 bool ProfileFile::load()
 {
     m_lines.clear();
-    m_encoding = Encoding::Utf8;
     m_hasBom = false;
     m_loaded = false;
     m_error.clear();
@@ -119,25 +148,20 @@ bool ProfileFile::load()
         m_hasBom = true;
         data.remove(0, kUtf8Bom.size());
     }
-    if (!codepage::isValidUtf8(data)) {
-        // Big5 trail bytes are never '\n' or '\r', so the lines split the same after.
-        m_encoding = Encoding::Cp950;
-        data = codepage::fromCp950(data).toUtf8();
-    }
-
+    // Each line is decoded on its own (Big5 trail bytes are never '\n' or '\r'), so a
+    // section an older tool wrote in cp950 does not spoil the UTF-8 ones around it.
     qsizetype start = 0;
     while (start < data.size()) {
         const qsizetype newline = data.indexOf('\n', start);
-        if (newline < 0) {
-            m_lines.append(parseLine(data.sliced(start), {}));
-            break;
-        }
-        QByteArray bytes = data.sliced(start, newline - start);
-        const bool crlf = bytes.endsWith('\r');
-        if (crlf)
+        const qsizetype end = newline < 0 ? data.size() : newline;
+        QByteArray bytes = data.sliced(start, end - start);
+        QByteArray ending = newline < 0 ? QByteArray() : QByteArray("\n");
+        if (bytes.endsWith('\r')) {
             bytes.chop(1);
-        m_lines.append(parseLine(std::move(bytes), crlf ? "\r\n" : "\n"));
-        start = newline + 1;
+            ending.prepend('\r');
+        }
+        m_lines.append(parseLine(std::move(bytes), std::move(ending)));
+        start = end + 1;
     }
     m_loaded = true;
     return true;
@@ -154,27 +178,30 @@ bool ProfileFile::save()
         data += line.bytes + line.ending;
     if (!sys::replaceFile(m_path, data, &m_error))
         return false;
-    m_encoding = Encoding::Utf8;
     m_error.clear();
     return true;
 }
 
-std::optional<QString> ProfileFile::value(QStringView section, QStringView key) const
+const ProfileFile::Line *ProfileFile::findLine(QStringView section, QStringView key) const
 {
     const qsizetype sectionLine = findSection(section);
-    if (sectionLine < 0)
-        return std::nullopt;
-    const qsizetype keyLine = findKey(sectionLine, key);
-    if (keyLine < 0)
-        return std::nullopt;
-    return m_lines[keyLine].value;
+    const qsizetype keyLine = sectionLine < 0 ? -1 : findKey(sectionLine, key);
+    return keyLine < 0 ? nullptr : &m_lines[keyLine];
+}
+
+std::optional<QString> ProfileFile::value(QStringView section, QStringView key) const
+{
+    const Line *line = findLine(section, key);
+    return line != nullptr ? std::optional(line->value) : std::nullopt;
 }
 
 QString ProfileFile::stringValue(QStringView section, QStringView key, const QString &defaultValue,
                                  int bufferSize) const
 {
-    const QString text = value(section, key).value_or(defaultValue);
-    return truncateToBytes(text, std::max(bufferSize - 1, 0), m_encoding);
+    const Line *line = findLine(section, key);
+    return truncateToBytes(line != nullptr ? line->value : defaultValue,
+                           std::max(bufferSize - 1, 0),
+                           line != nullptr ? line->encoding : Encoding::Utf8);
 }
 
 int ProfileFile::intValue(QStringView section, QStringView key, int defaultValue) const
@@ -206,8 +233,10 @@ bool ProfileFile::setValue(const QString &section, const QString &key, const QSt
     const qsizetype keyLine = findKey(sectionLine, key);
     if (keyLine >= 0) {
         Line &line = m_lines[keyLine];
-        // The key keeps the spelling it has in the file.
-        line = parseLine((line.name + u'=' + value).toUtf8(), line.ending);
+        // A line that already holds the value stays as it is, in its own encoding; a
+        // changed one keeps the key's spelling and is written in UTF-8.
+        if (line.value != value)
+            line = parseLine((line.name + u'=' + value).toUtf8(), line.ending);
         return true;
     }
     qsizetype lastKeyOrHeader = sectionLine;
@@ -226,7 +255,9 @@ ProfileFile::Line ProfileFile::parseLine(QByteArray bytes, QByteArray ending)
     Line line;
     line.bytes = std::move(bytes);
     line.ending = std::move(ending);
-    const QString text = QString::fromUtf8(line.bytes);
+    line.encoding = codepage::isValidUtf8(line.bytes) ? Encoding::Utf8 : Encoding::Cp950;
+    const QString text = line.encoding == Encoding::Utf8 ? QString::fromUtf8(line.bytes)
+                                                         : codepage::fromCp950(line.bytes);
     const QStringView trimmed = trimBlanks(text);
     if (trimmed.startsWith(u'[')) {
         const qsizetype close = trimmed.indexOf(u']');
@@ -237,7 +268,7 @@ ProfileFile::Line ProfileFile::parseLine(QByteArray bytes, QByteArray ending)
                equals >= 0 && !trimmed.startsWith(u';')) {
         line.kind = LineKind::Key;
         line.name = trimBlanks(trimmed.first(equals)).toString();
-        line.value = trimBlanks(trimmed.sliced(equals + 1)).toString();
+        line.value = unquotedValue(trimmed.sliced(equals + 1));
     }
     return line;
 }
@@ -266,12 +297,13 @@ void ProfileFile::insertLine(qsizetype index, const QString &text)
 {
     QByteArray newline = "\n";
     for (const Line &line : std::as_const(m_lines)) {
-        if (!line.ending.isEmpty()) {
+        if (line.ending.endsWith('\n')) {
             newline = line.ending;
             break;
         }
     }
-    if (index > 0 && m_lines[index - 1].ending.isEmpty())
+    // Only a last line lacks "\n"; the line after it needs one between them.
+    if (index > 0 && !m_lines[index - 1].ending.endsWith('\n'))
         m_lines[index - 1].ending = newline;
     m_lines.insert(index, parseLine(text.toUtf8(), newline));
 }

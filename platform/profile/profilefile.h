@@ -14,12 +14,15 @@ namespace profile
 //
 // - Section and key names match case-insensitively; the first matching section is the
 //   only one searched, and in it the first matching key wins.
-// - Names and values are trimmed of blanks and tabs. Lines starting with ';' are comments.
-// - A file that is valid UTF-8 is read as UTF-8, any other as cp950 (files written by the
-//   original programs). Saving always writes UTF-8.
-// - setValue() replaces a key's line in place, adds a missing key after the last key of
-//   its section and a missing section at the end of the file. All other lines, with their
-//   own line ends, are kept byte for byte.
+// - Names and values are trimmed of blanks and tabs, and one pair of double quotes around
+//   a value is dropped. Lines starting with ';' are comments.
+// - Each line that is valid UTF-8 is read as UTF-8, any other as cp950 (files written by
+//   older programs, wholly or in some sections). Lines are ended by "\n" or "\r\n"; a
+//   last line may end in a bare "\r".
+// - setValue() replaces a key's line in place (in UTF-8) unless it already holds the
+//   value, adds a missing key after the last key of its section and a missing section at
+//   the end of the file. All other lines, with their own encoding and line ends, are kept
+//   byte for byte.
 // - save() writes a temporary file in the same folder and renames it over the old one.
 //
 // Load once, read and set many keys, save once.
@@ -45,8 +48,8 @@ public:
                         int bufferSize) const;
 
     // As GetPrivateProfileInt: `defaultValue` when the key is missing or empty, else the
-    // leading decimal integer of the value (optional sign, digits; 0 when there is none),
-    // clamped to the range of int.
+    // leading integer of the value (optional sign, "0x", "0o" or "0b" for base 16, 8 or 2,
+    // digits; 0 when there is none), clamped to the range of int.
     int intValue(QStringView section, QStringView key, int defaultValue) const;
 
     // False, changing nothing, for names or values that would not read back as given:
@@ -55,28 +58,28 @@ public:
     bool setValue(const QString &section, const QString &key, const QString &value);
 
     const QString &path() const { return m_path; }
-    Encoding encoding() const { return m_encoding; }
     QString errorString() const { return m_error; }
 
 private:
     enum class LineKind { Other, Section, Key };
 
     struct Line {
-        QByteArray bytes;  // UTF-8, without its line end
-        QByteArray ending; // "\n", "\r\n" or empty on an unterminated last line
+        QByteArray bytes;  // as in the file, without its line end
+        QByteArray ending; // "\n", "\r\n", or "\r" or empty on an unterminated last line
+        Encoding encoding = Encoding::Utf8;
         LineKind kind = LineKind::Other;
         QString name; // section or key name
         QString value;
     };
 
     static Line parseLine(QByteArray bytes, QByteArray ending);
+    const Line *findLine(QStringView section, QStringView key) const;
     qsizetype findSection(QStringView section) const;
     qsizetype findKey(qsizetype sectionLine, QStringView key) const;
     void insertLine(qsizetype index, const QString &text);
 
     QString m_path;
     QList<Line> m_lines;
-    Encoding m_encoding = Encoding::Utf8;
     bool m_hasBom = false;
     bool m_loaded = false;
     QString m_error;

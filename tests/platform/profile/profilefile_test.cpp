@@ -105,7 +105,16 @@ TEST_F(ProfileFileTest, IntegersReadAsTheWindowsCallReadsThem)
         {"abc", 0},
         {"-", 0},
         {"- 5", 0},
-        {"0x1F", 0},
+        {"0x1F", 31},
+        {"0X10", 16},
+        {"-0x10", -16},
+        {"0x", 0},
+        {"0xG", 0},
+        {"010", 10},
+        {"0o17", 15},
+        {"0b101", 5},
+        {"0x7FFFFFFFF", std::numeric_limits<int>::max()},
+        {"\"120\"", 120},
         {"2147483647", std::numeric_limits<int>::max()},
         {"99999999999", std::numeric_limits<int>::max()},
         {"-2147483648", std::numeric_limits<int>::min()},
@@ -138,7 +147,6 @@ TEST_F(ProfileFileTest, StringsAreCutToTheBufferInWholeCharacters)
     const QString cp950Value = u"a"_qs + QString(200, u'體');
     const ProfileFile big5 =
         loaded(codepage::toCp950(u"[Font]\r\nfontname="_qs + cp950Value + u"\r\n"_qs));
-    ASSERT_EQ(big5.encoding(), ProfileFile::Encoding::Cp950);
     EXPECT_EQ(big5.stringValue(u"Font", u"fontname", {}, 256), cp950Value.left(128));
 
     const QString withPair = u"ab\U00020000"_qs;
@@ -147,22 +155,72 @@ TEST_F(ProfileFileTest, StringsAreCutToTheBufferInWholeCharacters)
     EXPECT_EQ(pair.stringValue(u"S", u"k", {}, 7), withPair);
 }
 
-TEST_F(ProfileFileTest, Cp950FileFromTheOriginalIsReadAndRewrittenAsUtf8)
+TEST_F(ProfileFileTest, Cp950FileIsReadAndOnlyTheChangedLineIsRewritten)
 {
     const QString original = u"[Start]\r\nfirst=2\r\n[字集]\r\n常用字=1\r\n五大碼=0\r\n"
                              u"[Font]\r\nfontname=標楷體\r\n[Convert]\r\n來源=\uF6A3木木\r\n"_qs;
     ProfileFile file = loaded(codepage::toCp950(original));
-    EXPECT_EQ(file.encoding(), ProfileFile::Encoding::Cp950);
     EXPECT_EQ(file.intValue(u"字集", u"常用字", 0), 1);
     EXPECT_EQ(file.value(u"Font", u"FONTNAME"), u"標楷體"_qs);
     EXPECT_EQ(file.value(u"Convert", u"來源"), u"\uF6A3木木"_qs);
 
     ASSERT_TRUE(file.setValue(u"字集"_qs, u"五大碼"_qs, u"1"_qs));
+    // Setting the value a line already holds leaves the line alone.
+    ASSERT_TRUE(file.setValue(u"Font"_qs, u"fontname"_qs, u"標楷體"_qs));
     ASSERT_TRUE(file.save());
-    EXPECT_EQ(file.encoding(), ProfileFile::Encoding::Utf8);
-    QString expected = original;
-    expected.replace(u"五大碼=0"_qs, u"五大碼=1"_qs);
-    EXPECT_EQ(readBytes(), expected.toUtf8());
+    QByteArray expected = codepage::toCp950(original);
+    expected.replace(codepage::toCp950(u"五大碼=0"_qs), u"五大碼=1"_qs.toUtf8());
+    EXPECT_EQ(readBytes(), expected);
+
+    ProfileFile reread(path());
+    ASSERT_TRUE(reread.load());
+    EXPECT_EQ(reread.intValue(u"字集", u"五大碼", 0), 1);
+    EXPECT_EQ(reread.value(u"Font", u"fontname"), u"標楷體"_qs);
+}
+
+TEST_F(ProfileFileTest, MixedFileIsDecodedLineByLine)
+{
+    // An older tool wrote its section in cp950 into a file that is UTF-8 elsewhere.
+    const QByteArray utf8Head = u"[異體字表]\nopen=1\n[Font]\nfontname=細明體\n"_qs.toUtf8();
+    const QByteArray cp950Part = codepage::toCp950(u"[Convert]\nSrcPath=/home/user/文件/來源\n"_qs);
+    const QByteArray utf8Tail = u"[選項]\n逐級列出=1\n"_qs.toUtf8();
+    for (const QByteArray &before :
+         {utf8Head + cp950Part + utf8Tail, cp950Part + utf8Head + utf8Tail}) {
+        ProfileFile file = loaded(before);
+        EXPECT_EQ(file.intValue(u"異體字表", u"open", 0), 1);
+        EXPECT_EQ(file.value(u"Font", u"fontname"), u"細明體"_qs);
+        EXPECT_EQ(file.value(u"Convert", u"SrcPath"), u"/home/user/文件/來源"_qs);
+        EXPECT_EQ(file.intValue(u"選項", u"逐級列出", 0), 1);
+
+        ASSERT_TRUE(file.setValue(u"選項"_qs, u"逐級列出"_qs, u"0"_qs));
+        ASSERT_TRUE(file.save());
+        QByteArray expected = before;
+        expected.replace(u"逐級列出=1"_qs.toUtf8(), u"逐級列出=0"_qs.toUtf8());
+        EXPECT_EQ(readBytes(), expected);
+    }
+}
+
+TEST_F(ProfileFileTest, OnePairOfDoubleQuotesAroundAValueIsDropped)
+{
+    const ProfileFile file =
+        loaded(u"[S]\ntop=\"120\"\nfontname= \"細明體\" \nempty=\"\"\n"
+               u"inner=\"a\"b\"\ntwice=\"\"x\"\"\nopen=\"a\nsingle='a'\n"_qs.toUtf8());
+    EXPECT_EQ(file.intValue(u"S", u"top", 0), 120);
+    EXPECT_EQ(file.value(u"S", u"fontname"), u"細明體"_qs);
+    EXPECT_EQ(file.value(u"S", u"empty"), QString());
+    EXPECT_EQ(file.value(u"S", u"inner"), u"a\"b"_qs);
+    EXPECT_EQ(file.value(u"S", u"twice"), u"\"x\""_qs);
+    EXPECT_EQ(file.value(u"S", u"open"), u"\"a"_qs);
+    EXPECT_EQ(file.value(u"S", u"single"), u"'a'"_qs);
+}
+
+TEST_F(ProfileFileTest, LastLineEndingInABareCarriageReturnKeepsNoneInItsValue)
+{
+    ProfileFile file = loaded("[Window]\r\nleft=10\r\ntop=20\r");
+    EXPECT_EQ(file.value(u"Window", u"top"), u"20"_qs);
+    ASSERT_TRUE(file.setValue(u"Window"_qs, u"width"_qs, u"30"_qs));
+    ASSERT_TRUE(file.save());
+    EXPECT_EQ(readBytes(), "[Window]\r\nleft=10\r\ntop=20\r\nwidth=30\r\n");
 }
 
 TEST_F(ProfileFileTest, WritingKeepsEveryOtherLineByteForByte)
