@@ -73,18 +73,26 @@ const FaceEntry *findFace(const QString &faceName)
 QStringList familiesFor(const QString &faceName)
 {
     QStringList families;
-    if (const FaceEntry *entry = findFace(faceName)) {
-        if (entry->suppliedByFile)
-            families << faceFileFamilies(faceName);
-        families << entry->baseFamily;
-    } else {
-        if (!faceName.isEmpty())
-            families << faceName;
-        families << kaiFamily();
-    }
-    families << operatorFamily();
+    if (mayComeFromFaceFile(faceName))
+        families << faceFileFamilies(faceName);
+    families << installedFamiliesFor(faceName) << operatorFamily();
     families.removeDuplicates();
     return families;
+}
+
+QStringList installedFamiliesFor(const QString &faceName)
+{
+    if (const FaceEntry *entry = findFace(faceName))
+        return {entry->baseFamily};
+    if (faceName.isEmpty())
+        return {kaiFamily()};
+    return {faceName, kaiFamily()};
+}
+
+bool mayComeFromFaceFile(const QString &faceName)
+{
+    const FaceEntry *entry = findFace(faceName);
+    return entry != nullptr && entry->suppliedByFile;
 }
 
 QFont fontFor(const QString &faceName, qreal pointSize)

@@ -21,6 +21,13 @@ namespace fonts
 // Names are compared exactly, case-sensitively.
 QStringList familiesFor(const QString &faceName);
 
+// The installed families of familiesFor(faceName): those that draw the face or stand in
+// for it, without the families of face files and the operator font.
+QStringList installedFamiliesFor(const QString &faceName);
+
+// Whether a face file in the program folder may draw the face (facefiles.h).
+bool mayComeFromFaceFile(const QString &faceName);
+
 // A font of familiesFor(faceName) at the given size in points.
 QFont fontFor(const QString &faceName, qreal pointSize);
 
