@@ -1,0 +1,297 @@
+#include "platform/office/package/package.h"
+#include "tests/support/libreoffice.h"
+#include "tests/support/zipfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+using office::Package;
+using testsupport::ZipEntries;
+
+namespace
+{
+
+const QByteArray contentTypes =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" "
+    "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/word/document.xml\" "
+    "ContentType=\"application/"
+    "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+    "</Types>";
+
+const QByteArray packageRels =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+    "Target=\"word/document.xml\"/></Relationships>";
+
+// Odd but legal formatting that a rewrite would change: single quotes, indentation, a comment.
+const QByteArray documentXml =
+    "<?xml version='1.0' encoding='UTF-8' standalone='yes'?>\n"
+    "<w:document xmlns:w='http://schemas.openxmlformats.org/wordprocessingml/2006/main'>\n"
+    "  <!-- kept -->\n"
+    "  <w:body><w:p><w:r><w:t xml:space='preserve'>說文 </w:t></w:r></w:p>"
+    "<w:p><w:r><w:t> </w:t></w:r></w:p></w:body>\n"
+    "</w:document>";
+
+const QByteArray documentRels =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" Type=\"urn:styles\" Target=\"styles.xml\"/>"
+    "<Relationship Id=\"rId3\" Type=\"urn:custom\" Target=\"../customXml/item1.xml\"/>"
+    "<Relationship Id=\"rId4\" Type=\"urn:link\" Target=\"http://example.org/\" "
+    "TargetMode=\"External\"/></Relationships>";
+
+ZipEntries sampleEntries()
+{
+    QByteArray binary;
+    for (int i = 0; i < 300; ++i)
+        binary.append(char(i * 7));
+    return {{"[Content_Types].xml", contentTypes},
+            {"_rels/.rels", packageRels},
+            {"word/document.xml", documentXml},
+            {"word/_rels/document.xml.rels", documentRels},
+            {"word/styles.xml", "<styles  a='1'/>"},
+            {"customXml/item1.xml", "<unknown><x y=\"z\"/></unknown>"},
+            {"word/media/image1.bin", binary}};
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray entry(const ZipEntries &entries, const QString &name)
+{
+    for (const auto &[entryName, data] : entries) {
+        if (entryName == name)
+            return data;
+    }
+    return {};
+}
+
+class PackageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        sample = folder.filePath("sample.docx");
+        ASSERT_TRUE(testsupport::writeZip(sample, sampleEntries()));
+    }
+
+    std::unique_ptr<Package> openOrFail(const QString &path)
+    {
+        auto opened = Package::open(path);
+        EXPECT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        return std::move(opened).value();
+    }
+
+    // Opening path must fail with a message naming what is wrong, leaving the file as it was.
+    void expectRejected(const QString &path, const char *expectedWords)
+    {
+        QByteArray before = fileBytes(path);
+        auto opened = Package::open(path);
+        EXPECT_FALSE(opened.ok());
+        EXPECT_TRUE(opened.errorString().contains(QString::fromUtf8(expectedWords)))
+            << opened.errorString().toStdString();
+        EXPECT_EQ(fileBytes(path), before);
+    }
+
+    QTemporaryDir folder;
+    QString sample;
+};
+
+TEST_F(PackageTest, UnchangedPackageSavesEveryPartByteForByteInOrder)
+{
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    EXPECT_EQ(package->mainPart(), "word/document.xml");
+    // Reading parts must not make them count as changed.
+    ASSERT_NE(package->xml("word/document.xml"), nullptr);
+    package->relationships("word/document.xml");
+
+    QString copy = folder.filePath("copy.docx");
+    ASSERT_TRUE(package->save(copy).ok()) << package->errorString().toStdString();
+    EXPECT_EQ(testsupport::readZip(copy), sampleEntries());
+
+    // Saving over the file it came from works too and leaves no temporary file behind.
+    ASSERT_TRUE(package->save(sample).ok());
+    EXPECT_EQ(testsupport::readZip(sample), sampleEntries());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(PackageTest, ChangeTouchesOnlyTheChangedPartsAndAddsPartWithRelationship)
+{
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    pugi::xml_document *document = package->xml("word/document.xml");
+    ASSERT_NE(document, nullptr);
+    pugi::xml_node text = document->select_node("//w:t").node();
+    text.text().set("字形 ");
+    package->markChanged("word/document.xml");
+
+    QString picture = package->uniquePartName("word/media/image%1.png");
+    EXPECT_EQ(picture, "word/media/image1.png");
+    package->setBytes(picture, QByteArray("\x89PNG", 4), "image/png");
+    QString id = package->addRelationship("word/document.xml", "urn:image", "media/image1.png");
+    EXPECT_EQ(id, "rId2") << "the first id not taken";
+    QString added = package->addRelationship("word/media/image1.png", "urn:note", "../x.xml");
+    EXPECT_EQ(added, "rId1") << "a part without relationships gets its own";
+
+    QString copy = folder.filePath("changed.docx");
+    ASSERT_TRUE(package->save(copy).ok());
+    ZipEntries before = sampleEntries();
+    ZipEntries after = testsupport::readZip(copy);
+    for (const char *untouched :
+         {"_rels/.rels", "word/styles.xml", "customXml/item1.xml", "word/media/image1.bin"})
+        EXPECT_EQ(entry(after, untouched), entry(before, untouched)) << untouched;
+
+    auto reopened = openOrFail(copy);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->bytes(picture), QByteArray("\x89PNG", 4));
+    EXPECT_EQ(reopened->contentType(picture), "image/png");
+    EXPECT_EQ(reopened->contentType("word/styles.xml"), "application/xml");
+    QString resolved;
+    for (const auto &relationship : reopened->relationships("word/document.xml")) {
+        if (relationship.id == id)
+            resolved = reopened->resolveTarget("word/document.xml", relationship);
+    }
+    EXPECT_EQ(resolved, picture);
+    QString edited = QString::fromUtf8(reopened->bytes("word/document.xml"));
+    EXPECT_TRUE(edited.contains("字形 ")) << edited.toStdString();
+    EXPECT_TRUE(edited.contains("<!-- kept -->"));
+    EXPECT_TRUE(edited.contains("<w:t> </w:t>")) << "a lone space is content, not layout";
+    EXPECT_EQ(reopened->uniquePartName("word/media/image%1.png"), "word/media/image2.png");
+}
+
+TEST_F(PackageTest, RelationshipTargetsResolveToPartNames)
+{
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    QStringList resolved;
+    for (const auto &relationship : package->relationships("word/document.xml"))
+        resolved << package->resolveTarget("word/document.xml", relationship);
+    EXPECT_EQ(resolved, QStringList({"word/styles.xml", "customXml/item1.xml", QString()}));
+    EXPECT_TRUE(package->hasPart("WORD/Styles.xml")) << "part names ignore case";
+    EXPECT_FALSE(package->partNames().contains("word/_rels/missing.rels"));
+    EXPECT_EQ(package->resolveTarget("word/document.xml", {"x", "t", "/word/styles.xml", false}),
+              "word/styles.xml");
+    EXPECT_EQ(package->resolveTarget("word/document.xml", {"x", "t", "../../etc/passwd", false}),
+              QString());
+}
+
+TEST_F(PackageTest, DamagedOrForeignFilesAreRejectedAndLeftAsTheyWere)
+{
+    QString text = folder.filePath("notes.docx");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("plain text, not an archive");
+    file.close();
+    expectRejected(text, "not an Office document");
+
+    QString truncated = folder.filePath("truncated.docx");
+    QFile cut(truncated);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(fileBytes(sample).left(fileBytes(sample).size() / 2));
+    cut.close();
+    expectRejected(truncated, "not an Office document");
+
+    ZipEntries entries = sampleEntries();
+    entries.removeFirst();
+    QString noTypes = folder.filePath("notypes.docx");
+    ASSERT_TRUE(testsupport::writeZip(noTypes, entries));
+    expectRejected(noTypes, "[Content_Types].xml");
+
+    entries = sampleEntries();
+    entries.removeAt(2);
+    QString noMain = folder.filePath("nomain.docx");
+    ASSERT_TRUE(testsupport::writeZip(noMain, entries));
+    expectRejected(noMain, "main part is missing");
+
+    entries = sampleEntries();
+    entries[0].second.chop(3);
+    QString badTypes = folder.filePath("badtypes.docx");
+    ASSERT_TRUE(testsupport::writeZip(badTypes, entries));
+    expectRejected(badTypes, "not well-formed");
+
+    expectRejected(folder.filePath("absent.docx"), "does not exist");
+}
+
+TEST_F(PackageTest, MalformedPartIsReportedWhenUsedAndKeptAsItWas)
+{
+    ZipEntries entries = sampleEntries();
+    entries[4].second = "<styles><unclosed></styles>";
+    ASSERT_TRUE(testsupport::writeZip(sample, entries));
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    EXPECT_EQ(package->xml("word/styles.xml"), nullptr);
+    EXPECT_TRUE(package->errorString().contains("word/styles.xml"));
+    EXPECT_EQ(package->xml("word/missing.xml"), nullptr);
+    EXPECT_TRUE(package->errorString().contains("no part word/missing.xml"));
+
+    QString copy = folder.filePath("copy.docx");
+    ASSERT_TRUE(package->save(copy).ok());
+    EXPECT_EQ(testsupport::readZip(copy), entries);
+}
+
+TEST_F(PackageTest, FailedSaveLeavesNothingBehind)
+{
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    QString intoMissingFolder = folder.filePath("missing/out.docx");
+    auto saved = package->save(intoMissingFolder);
+    EXPECT_FALSE(saved.ok());
+    EXPECT_TRUE(saved.errorString().contains("was not saved"));
+    EXPECT_FALSE(QFile::exists(intoMissingFolder));
+
+    // A folder in the way is not replaced.
+    QString blocked = folder.filePath("blocked.docx");
+    ASSERT_TRUE(QDir().mkdir(blocked));
+    EXPECT_FALSE(package->save(blocked).ok());
+    EXPECT_TRUE(QFileInfo(blocked).isDir());
+}
+
+TEST_F(PackageTest, SavedPackageOpensInLibreOffice)
+{
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    package->xml("word/document.xml")->select_node("//w:t").node().text().set("部首");
+    package->markChanged("word/document.xml");
+    QString copy = folder.filePath("edited.docx");
+    ASSERT_TRUE(package->save(copy).ok());
+
+    auto converted = testsupport::convertWithLibreOffice(copy, "txt:Text (encoded):UTF8");
+    ASSERT_TRUE(converted.ok());
+    EXPECT_TRUE(QString::fromUtf8(converted->document).contains("部首"))
+        << converted->document.toStdString();
+}
+
+TEST(LibreOfficeHelper, FileTheClientCannotReadIsAFailure)
+{
+    QTemporaryDir folder;
+    QString path = folder.filePath("broken.docx");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("PK\x03\x04 broken");
+    file.close();
+    ::testing::TestPartResultArray reported;
+    bool converted = true;
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(&reported);
+        converted = testsupport::convertWithLibreOffice(path, "txt").ok();
+    }
+    EXPECT_FALSE(converted);
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported.GetTestPartResult(0).failed());
+}
+
+} // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace testsupport
+{
+
+using ZipEntries = QList<QPair<QString, QByteArray>>;
+
+// Writes entries, in order and deflated, as a zip at path. Tests build their documents
+// with it, so no sample file from elsewhere is needed.
+bool writeZip(const QString &path, const ZipEntries &entries);
+// The entries of the zip at path, in order; empty when it cannot be read.
+ZipEntries readZip(const QString &path);
+
+} // namespace testsupport
