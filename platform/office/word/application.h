@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/common/result.h"
+#include "platform/office/host/hostapplication.h"
+#include "platform/office/word/collection.h"
+#include "platform/office/word/document.h"
+
+namespace word
+{
+
+class Documents : public Collection<Document>
+{
+public:
+    // The open document whose full name is exactly fullName; nullptr when none.
+    virtual Document *item(const QString &fullName) = 0;
+    using Collection<Document>::item;
+    // Opens a .docx file, which becomes the active document. A file that cannot be read
+    // as one gives the reason and is left as it was.
+    virtual platform::Result<Document *> open(const QString &path) = 0;
+    // Closes the document (saving it first when saveChanges is true; a failed save keeps
+    // it open and gives the reason). The document must not be used afterwards.
+    virtual platform::Result<bool> close(Document *document, bool saveChanges) = 0;
+};
+
+class Application : public office::HostApplication
+{
+public:
+    QString name() const override { return QStringLiteral("Microsoft Word"); }
+
+    virtual Documents &documents() = 0;
+    // The document opened or activated last; nullptr when none is open.
+    virtual Document *activeDocument() = 0;
+    // The selection of the active document's window; nullptr when no document is open.
+    virtual Range *selection() = 0;
+};
+
+} // namespace word
