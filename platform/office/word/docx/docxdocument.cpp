@@ -76,25 +76,11 @@ bool isOnValue(const char *value)
 
 } // namespace
 
-// ---- Small collections ----
-
-Shape *ShapeList::item(int index)
-{
-    if (index < 1 || index > count())
-        return nullptr;
-    return m_shapes[size_t(index - 1)].get();
-}
+// ---- Notes ----
 
 std::unique_ptr<Range> StoryNote::range()
 {
     return m_document->rangeOver(m_story);
-}
-
-Note *NoteList::item(int index)
-{
-    if (index < 1 || index > count())
-        return nullptr;
-    return m_notes[size_t(index - 1)].get();
 }
 
 // ---- Opening ----
@@ -195,7 +181,7 @@ void DocxDocument::loadNotes(const char *relationship, const char *element, Stor
         const char *kind = note.attribute("w:type").value();
         if (*kind != '\0' && std::strcmp(kind, "normal") != 0)
             continue;
-        into.notes().push_back(std::make_unique<StoryNote>(this, makeStory(type, part, {note})));
+        into.items().push_back(std::make_unique<StoryNote>(this, makeStory(type, part, {note})));
     }
 }
 
@@ -279,7 +265,7 @@ void DocxDocument::collectShapes(const Story &story, const QString &part, ShapeL
 {
     for (const auto &[element, position] : story.objects()) {
         if (auto shape = DocxShape::fromRunElement(this, element, part))
-            into.shapes().push_back(std::move(shape));
+            into.items().push_back(std::move(shape));
     }
 }
 

@@ -17,17 +17,23 @@ class DocxShape;
 class DocxInlineShapes;
 class DocxSection;
 
-// Shapes found in a story's text, groups with their items.
-class ShapeList : public Collection<Shape>
+// A collection that owns its items, made by the engine.
+template<typename Item, typename Owned> class OwningList : public Collection<Item>
 {
 public:
-    int count() const override { return int(m_shapes.size()); }
-    Shape *item(int index) override;
-    std::vector<std::unique_ptr<DocxShape>> &shapes() { return m_shapes; }
+    int count() const override { return int(m_items.size()); }
+    Item *item(int index) override
+    {
+        return index < 1 || index > count() ? nullptr : m_items[size_t(index - 1)].get();
+    }
+    std::vector<std::unique_ptr<Owned>> &items() { return m_items; }
 
 private:
-    std::vector<std::unique_ptr<DocxShape>> m_shapes;
+    std::vector<std::unique_ptr<Owned>> m_items;
 };
+
+// Shapes found in a story's text, groups with their items.
+using ShapeList = OwningList<Shape, DocxShape>;
 
 // A note, a comment or a header's text: a story of its own.
 class StoryNote : public Note
@@ -45,16 +51,7 @@ private:
     std::shared_ptr<Story> m_story;
 };
 
-class NoteList : public Collection<Note>
-{
-public:
-    int count() const override { return int(m_notes.size()); }
-    Note *item(int index) override;
-    std::vector<std::unique_ptr<StoryNote>> &notes() { return m_notes; }
-
-private:
-    std::vector<std::unique_ptr<StoryNote>> m_notes;
-};
+using NoteList = OwningList<Note, StoryNote>;
 
 class DocxWindow : public Window
 {

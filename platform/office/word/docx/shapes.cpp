@@ -83,7 +83,7 @@ void DocxShape::buildDrawing()
                 auto item = std::unique_ptr<DocxShape>(
                     new DocxShape(m_document, child, m_alternate, m_part));
                 item->buildDrawing();
-                m_items.shapes().push_back(std::move(item));
+                m_items.items().push_back(std::move(item));
             }
         }
     } else if (named(m_node, "wps:wsp")) {
@@ -106,7 +106,7 @@ void DocxShape::buildVml()
             auto item =
                 std::unique_ptr<DocxShape>(new DocxShape(m_document, child, m_alternate, m_part));
             item->buildVml();
-            m_items.shapes().push_back(std::move(item));
+            m_items.items().push_back(std::move(item));
         }
         return;
     }

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using word::CollapseDirection;
@@ -18,39 +17,11 @@ using word::docx::DocxDocument;
 namespace
 {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using wordtest::fileBytes;
 
-QByteArray entry(const testsupport::ZipEntries &entries, const QString &name)
-{
-    for (const auto &[entryName, data] : entries) {
-        if (entryName == name)
-            return data;
-    }
-    return {};
-}
-
-class DocxDocumentTest : public ::testing::Test
+class DocxDocumentTest : public wordtest::SampleDocxTest
 {
 protected:
-    void SetUp() override
-    {
-        m_path = m_folder.filePath(QStringLiteral("sample.docx"));
-        ASSERT_TRUE(wordtest::writeSampleDocx(m_path));
-        open();
-    }
-
-    void open()
-    {
-        m_document.reset();
-        auto opened = DocxDocument::open(m_path);
-        ASSERT_TRUE(opened) << opened.errorString().toStdString();
-        m_document = std::move(opened.value());
-    }
-
     // Every shape that is no group, groups opened, as the conversions collect them.
     static QStringList shapeTexts(word::Collection<Shape> &shapes)
     {
@@ -75,10 +46,6 @@ protected:
         EXPECT_TRUE(image.save(path, "BMP"));
         return path;
     }
-
-    QTemporaryDir m_folder;
-    QString m_path;
-    std::unique_ptr<DocxDocument> m_document;
 };
 
 } // namespace
@@ -122,7 +89,7 @@ TEST_F(DocxDocumentTest, EditingATextBoxDropsItsStaleFallbackAndKeepsTheEdit)
     text->setText(QStringLiteral("\uE000"));
     ASSERT_TRUE(m_document->save());
     const QString xml =
-        QString::fromUtf8(entry(testsupport::readZip(m_path), QStringLiteral("word/document.xml")));
+        QString::fromUtf8(wordtest::zipEntry(m_path, QStringLiteral("word/document.xml")));
     EXPECT_FALSE(xml.contains(QStringLiteral("mc:Fallback")));
     open();
     EXPECT_EQ(shapeTexts(m_document->shapes()).first(), QStringLiteral("box\uE000one\r"));
@@ -166,8 +133,8 @@ TEST_F(DocxDocumentTest, BookmarksAreAddedFoundAndLeaveNoTrace)
     EXPECT_FALSE(m_document->bookmarks().exists(QStringLiteral("qel_900528")));
     EXPECT_EQ(m_document->bookmarks().range(QStringLiteral("qel_900528")), nullptr);
     ASSERT_TRUE(m_document->save());
-    EXPECT_FALSE(entry(testsupport::readZip(m_path), QStringLiteral("word/document.xml"))
-                     .contains("w:bookmark"));
+    EXPECT_FALSE(
+        wordtest::zipEntry(m_path, QStringLiteral("word/document.xml")).contains("w:bookmark"));
     EXPECT_EQ(m_document->content()->text(), wordtest::sampleMainText);
 }
 
@@ -178,8 +145,7 @@ TEST_F(DocxDocumentTest, CommentsOnlyProtectionIsWrittenWithoutPasswordAndRemove
     ASSERT_TRUE(m_document->save());
     open();
     EXPECT_EQ(m_document->protectionType(), ProtectionType::AllowOnlyComments);
-    const QByteArray settings =
-        entry(testsupport::readZip(m_path), QStringLiteral("word/settings.xml"));
+    const QByteArray settings = wordtest::zipEntry(m_path, QStringLiteral("word/settings.xml"));
     EXPECT_TRUE(
         settings.contains("<w:zoom w:percent=\"100\"/><w:documentProtection "
                           "w:edit=\"comments\" w:enforcement=\"1\"/><w:evenAndOddHeaders/>"))
@@ -291,14 +257,16 @@ TEST_F(DocxDocumentTest, PicturesGoInWithTheirPartRelationshipTypeAndAlternative
         << "a document is no picture";
     ASSERT_TRUE(m_document->save());
 
-    const testsupport::ZipEntries entries = testsupport::readZip(m_path);
-    EXPECT_EQ(entry(entries, QStringLiteral("word/media/image1.bmp")), fileBytes(bitmap));
-    EXPECT_TRUE(entry(entries, QStringLiteral("[Content_Types].xml")).contains("image/bmp"));
-    EXPECT_TRUE(entry(entries, QStringLiteral("word/_rels/document.xml.rels"))
+    EXPECT_EQ(wordtest::zipEntry(m_path, QStringLiteral("word/media/image1.bmp")),
+              fileBytes(bitmap));
+    EXPECT_TRUE(
+        wordtest::zipEntry(m_path, QStringLiteral("[Content_Types].xml")).contains("image/bmp"));
+    EXPECT_TRUE(wordtest::zipEntry(m_path, QStringLiteral("word/_rels/document.xml.rels"))
                     .contains("media/image1.bmp"));
-    EXPECT_TRUE(entry(entries, QStringLiteral("word/_rels/footnotes.xml.rels"))
+    EXPECT_TRUE(wordtest::zipEntry(m_path, QStringLiteral("word/_rels/footnotes.xml.rels"))
                     .contains("media/image2.bmp"));
-    const QString xml = QString::fromUtf8(entry(entries, QStringLiteral("word/document.xml")));
+    const QString xml =
+        QString::fromUtf8(wordtest::zipEntry(m_path, QStringLiteral("word/document.xml")));
     EXPECT_TRUE(xml.contains(QStringLiteral("descr=\"●＝口\uF6A4木\"")));
     // 20 x 30 pixels at 600 dots per inch.
     EXPECT_TRUE(xml.contains(QStringLiteral("cx=\"30480\" cy=\"45720\"")));

@@ -1,49 +1,27 @@
 #include "platform/office/word/docx/docxdocument.h"
 #include "tests/platform/office/word/sampledocx.h"
-#include "tests/support/zipfile.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using word::CollapseDirection;
 using word::FindOptions;
 using word::Font;
-using word::docx::DocxDocument;
 
 namespace
 {
 
-class DocxStoryTest : public ::testing::Test
+class DocxStoryTest : public wordtest::SampleDocxTest
 {
 protected:
-    void SetUp() override
-    {
-        m_path = m_folder.filePath(QStringLiteral("sample.docx"));
-        ASSERT_TRUE(wordtest::writeSampleDocx(m_path));
-        reopen();
-    }
-
-    void reopen()
-    {
-        m_document.reset();
-        auto opened = DocxDocument::open(m_path);
-        ASSERT_TRUE(opened) << opened.errorString().toStdString();
-        m_document = std::move(opened.value());
-    }
-
     void saveAndReopen()
     {
         ASSERT_TRUE(m_document->save());
-        reopen();
+        open();
     }
 
     QString documentXml() const
     {
-        for (const auto &[name, data] : testsupport::readZip(m_path)) {
-            if (name == QLatin1String("word/document.xml"))
-                return QString::fromUtf8(data);
-        }
-        return {};
+        return QString::fromUtf8(wordtest::zipEntry(m_path, QStringLiteral("word/document.xml")));
     }
 
     // The first range of the main text that holds text.
@@ -55,10 +33,6 @@ protected:
         EXPECT_TRUE(range->find(options)) << text.toStdString();
         return range;
     }
-
-    QTemporaryDir m_folder;
-    QString m_path;
-    std::unique_ptr<DocxDocument> m_document;
 };
 
 } // namespace

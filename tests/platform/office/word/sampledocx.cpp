@@ -1,5 +1,7 @@
 #include "tests/platform/office/word/sampledocx.h"
 
+#include <QFile>
+
 namespace wordtest
 {
 namespace
@@ -284,6 +286,36 @@ bool writeDocx(const QString &path, const QString &bodyXml)
          {"word/_rels/document.xml.rels",
           relationships(relationship("rIdS", "styles", "styles.xml"))},
          {"word/styles.xml", styles}});
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray zipEntry(const QString &path, const QString &name)
+{
+    for (const auto &[entryName, data] : testsupport::readZip(path)) {
+        if (entryName == name)
+            return data;
+    }
+    return {};
+}
+
+void SampleDocxTest::SetUp()
+{
+    m_path = m_folder.filePath(QStringLiteral("sample.docx"));
+    ASSERT_TRUE(writeSampleDocx(m_path));
+    open();
+}
+
+void SampleDocxTest::open()
+{
+    m_document.reset();
+    auto opened = word::docx::DocxDocument::open(m_path);
+    ASSERT_TRUE(opened) << opened.errorString().toStdString();
+    m_document = std::move(opened.value());
 }
 
 } // namespace wordtest

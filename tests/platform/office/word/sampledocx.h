@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/office/word/docx/docxdocument.h"
 #include "tests/support/zipfile.h"
 
 #include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
 
 namespace wordtest
 {
@@ -22,5 +26,22 @@ bool writeSampleDocx(const QString &path);
 
 // A minimal document whose body is bodyXml (paragraphs).
 bool writeDocx(const QString &path, const QString &bodyXml);
+
+QByteArray fileBytes(const QString &path);
+// The entry name of the zip at path; empty when there is none.
+QByteArray zipEntry(const QString &path, const QString &name);
+
+// A test on the sample document, written into a temporary folder and opened.
+class SampleDocxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    // Opens the sample again, as it is on disk.
+    void open();
+
+    QTemporaryDir m_folder;
+    QString m_path;
+    std::unique_ptr<word::docx::DocxDocument> m_document;
+};
 
 } // namespace wordtest
