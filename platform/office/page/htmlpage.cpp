@@ -1,0 +1,303 @@
+#include "platform/office/page/htmlpage.h"
+
+#include "platform/office/page/htmlelement.h"
+#include "platform/office/page/htmlparse.h"
+#include "platform/office/page/htmltextrange.h"
+#include "platform/office/page/htmlwriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace office::page
+{
+namespace
+{
+
+// Larger than any page a person edits; libxml2 also refuses text nodes past 10 MB.
+constexpr qint64 kMaxPageBytes = 16 * 1024 * 1024;
+
+using Opened = platform::Result<std::unique_ptr<HtmlPage>>;
+
+QString fileLabel(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// True when the text has at least one tag of HTML (or an HTML doctype).
+bool looksLikeHtml(const QString &text)
+{
+    static const QRegularExpression tag(QStringLiteral(R"(<(!doctype\s+html|[A-Za-z][A-Za-z0-9]*))"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    QRegularExpressionMatchIterator matches = tag.globalMatch(text);
+    for (int checked = 0; matches.hasNext() && checked < 200; ++checked) {
+        const QString name = matches.next().captured(1).toLower();
+        if (name.startsWith(QLatin1String("!doctype")) ||
+            htmlTagLookup(reinterpret_cast<const xmlChar *>(name.toUtf8().constData())) != nullptr)
+            return true;
+    }
+    return false;
+}
+
+// True when the page stops in the middle of a tag or a comment: a file cut short.
+bool endsInsideMarkup(const QString &text)
+{
+    const qsizetype lastOpen = text.lastIndexOf(QLatin1Char('<'));
+    if (lastOpen >= 0 && lastOpen + 1 < text.size() && text.lastIndexOf(QLatin1Char('>')) < lastOpen) {
+        const QChar next = text.at(lastOpen + 1);
+        if (next.isLetter() || next == QLatin1Char('/') || next == QLatin1Char('!'))
+            return true;
+    }
+    return text.lastIndexOf(QLatin1String("<!--")) > text.lastIndexOf(QLatin1String("-->"));
+}
+
+xmlNodePtr findChild(xmlNodePtr parent, const char *name)
+{
+    for (xmlNodePtr child = parent != nullptr ? parent->children : nullptr; child != nullptr;
+         child = child->next) {
+        if (hasName(child, name))
+            return child;
+    }
+    return nullptr;
+}
+
+// The page's <body>, made when the page has none (a head-only page).
+xmlNodePtr ensureBody(htmlDocPtr doc)
+{
+    xmlNodePtr root = xmlDocGetRootElement(doc);
+    if (root == nullptr) {
+        root = xmlNewDocNode(doc, nullptr, reinterpret_cast<const xmlChar *>("html"), nullptr);
+        xmlDocSetRootElement(doc, root);
+    }
+    if (xmlNodePtr body = findChild(root, "body"))
+        return body;
+    return xmlNewChild(root, nullptr, reinterpret_cast<const xmlChar *>("body"), nullptr);
+}
+
+void collectImages(xmlNodePtr node, std::vector<xmlNodePtr> &images)
+{
+    for (xmlNodePtr child = node->children; child != nullptr; child = child->next) {
+        if (hasName(child, "img"))
+            images.push_back(child);
+        else if (child->type == XML_ELEMENT_NODE)
+            collectImages(child, images);
+    }
+}
+
+} // namespace
+
+class HtmlPage::PageBody final : public Body
+{
+public:
+    explicit PageBody(HtmlPage &page) : m_page(page) {}
+    std::unique_ptr<TextRange> createTextRange() override
+    {
+        return std::make_unique<HtmlTextRange>(m_page, 0, m_page.textMap().length());
+    }
+
+private:
+    HtmlPage &m_page;
+};
+
+class HtmlPage::PageSelection final : public Selection
+{
+public:
+    explicit PageSelection(HtmlPage &page) : m_page(page) {}
+    void clear() override
+    {
+        const LiveSpan span = m_page.m_selection;
+        if (span.start < span.end)
+            m_page.replace(span.start, span.end, DomEditor::Placement::AtStart, [](DomPoint) {});
+    }
+    std::unique_ptr<TextRange> createRange() override
+    {
+        return std::make_unique<HtmlTextRange>(m_page, m_page.m_selection.start,
+                                               m_page.m_selection.end);
+    }
+
+private:
+    HtmlPage &m_page;
+};
+
+class HtmlPage::PageImages final : public ImageCollection
+{
+public:
+    explicit PageImages(HtmlPage &page) : m_page(page) {}
+    int length() const override { return static_cast<int>(images().size()); }
+    std::unique_ptr<Element> item(int index) const override
+    {
+        const std::vector<xmlNodePtr> all = images();
+        if (index < 0 || index >= static_cast<int>(all.size()))
+            return nullptr;
+        return std::make_unique<HtmlElement>(m_page, all[index]);
+    }
+
+private:
+    std::vector<xmlNodePtr> images() const
+    {
+        std::vector<xmlNodePtr> all;
+        collectImages(reinterpret_cast<xmlNodePtr>(m_page.m_doc.get()), all);
+        return all;
+    }
+
+    HtmlPage &m_page;
+};
+
+HtmlPage::HtmlPage(QString path, QByteArray bytes, PageEncoding encoding, htmlDocPtr doc)
+    : m_path(std::move(path)), m_bytes(std::move(bytes)), m_encoding(std::move(encoding)),
+      m_doc(doc), m_editor(doc), m_body(ensureBody(doc)),
+      m_bodyObject(std::make_unique<PageBody>(*this)),
+      m_selectionObject(std::make_unique<PageSelection>(*this)),
+      m_imagesObject(std::make_unique<PageImages>(*this))
+{
+}
+
+HtmlPage::~HtmlPage() = default;
+
+Opened HtmlPage::open(const QString &path)
+{
+    const QString name = fileLabel(path);
+    QFile file(path);
+    if (!file.exists())
+        return Opened::failure(QStringLiteral("找不到網頁檔案：%1").arg(name));
+    if (file.size() > kMaxPageBytes)
+        return Opened::failure(QStringLiteral("網頁檔案太大（超過 16 MB）：%1").arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return Opened::failure(QStringLiteral("無法讀取網頁檔案：%1").arg(name));
+    QByteArray bytes = file.readAll();
+    file.close();
+
+    const std::optional<PageEncoding> encoding = PageEncoding::detect(bytes);
+    if (!encoding)
+        return Opened::failure(QStringLiteral("網頁使用本系統無法轉換的字元編碼：%1").arg(name));
+    const std::optional<QString> text = encoding->decode(bytes);
+    if (!text)
+        return Opened::failure(
+            QStringLiteral("網頁內容不是有效的 %1 文字，檔案可能已損毀：%2").arg(encoding->name(), name));
+    if (text->contains(QChar(0)) || !looksLikeHtml(*text))
+        return Opened::failure(QStringLiteral("不是 HTML 網頁：%1").arg(name));
+    if (endsInsideMarkup(*text))
+        return Opened::failure(QStringLiteral("網頁檔案不完整，在標記中途結束：%1").arg(name));
+
+    htmlDocPtr doc = parseHtmlDocument(*text);
+    if (doc == nullptr)
+        return Opened::failure(QStringLiteral("無法解析網頁：%1").arg(name));
+    return Opened(std::unique_ptr<HtmlPage>(new HtmlPage(path, std::move(bytes), *encoding, doc)));
+}
+
+QString HtmlPage::html() const
+{
+    return writeHtmlDocument(m_doc.get());
+}
+
+platform::Result<bool> HtmlPage::save()
+{
+    return saveAs(m_path);
+}
+
+platform::Result<bool> HtmlPage::saveAs(const QString &path)
+{
+    const QByteArray bytes = m_modified ? m_encoding.encode(html()) : m_bytes;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return platform::Result<bool>::failure(
+            QStringLiteral("無法儲存網頁：%1（%2）").arg(fileLabel(path), file.errorString()));
+    m_path = path;
+    m_bytes = bytes;
+    m_modified = false;
+    return true;
+}
+
+void HtmlPage::setScrollHandler(std::function<void(int, bool)> handler)
+{
+    m_scrollHandler = std::move(handler);
+}
+
+Body *HtmlPage::body()
+{
+    return m_bodyObject.get();
+}
+
+Selection *HtmlPage::selection()
+{
+    return m_selectionObject.get();
+}
+
+ImageCollection *HtmlPage::images()
+{
+    return m_imagesObject.get();
+}
+
+QString HtmlPage::fgColor() const
+{
+    xmlChar *text = xmlGetProp(m_body, reinterpret_cast<const xmlChar *>("text"));
+    if (text == nullptr)
+        return QStringLiteral("#000000");
+    QString colour = QString::fromUtf8(reinterpret_cast<const char *>(text));
+    xmlFree(text);
+    return colour;
+}
+
+const TextMap &HtmlPage::textMap() const
+{
+    if (!m_map)
+        m_map.emplace(m_body);
+    return *m_map;
+}
+
+void HtmlPage::track(LiveSpan *span)
+{
+    m_live.push_back(span);
+}
+
+void HtmlPage::untrack(LiveSpan *span)
+{
+    m_live.erase(std::remove(m_live.begin(), m_live.end(), span), m_live.end());
+}
+
+LiveSpan HtmlPage::edit(int from, int to, const std::function<void()> &change)
+{
+    const int oldLength = textMap().length();
+    change();
+    m_map.reset();
+    m_modified = true;
+    const int delta = textMap().length() - oldLength;
+    // A replaced span's new content starts where the old one did. A start point at the place
+    // of a pure insertion moves past the new text; an end point there stays before it.
+    auto follow = [&](LiveSpan &span) {
+        const bool inserting = from == to;
+        auto moved = [&](int position, bool isStart) {
+            if (position < from || (position == from && !(inserting && isStart)))
+                return position;
+            return position < to ? from : std::max(from, position + delta);
+        };
+        span.start = moved(span.start, true);
+        span.end = std::max(span.start, moved(span.end, false));
+    };
+    for (LiveSpan *span : m_live)
+        follow(*span);
+    follow(m_selection);
+    return {from, std::max(from, to + delta)};
+}
+
+LiveSpan HtmlPage::replace(int from, int to, DomEditor::Placement placement,
+                           const std::function<void(DomPoint)> &insert)
+{
+    return edit(from, to, [&] {
+        const TextMap &map = textMap();
+        if (from < to)
+            m_editor.replaceContents(map.startPoint(from), map.endPoint(to), placement, insert);
+        else
+            insert(map.insertionPoint(from));
+    });
+}
+
+void HtmlPage::scrollTo(int position, bool alignToTop)
+{
+    if (m_scrollHandler)
+        m_scrollHandler(position, alignToTop);
+}
+
+} // namespace office::page

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/office/page/domedit.h"
+
+#include <QHash>
+#include <QString>
+#include <libxml/tree.h>
+#include <vector>
+
+namespace office::page
+{
+
+// The body's text as the page model counts it (see pagemodel.h), with the tree nodes each
+// unit comes from. Built afresh after each edit.
+class TextMap
+{
+public:
+    struct Segment {
+        enum class Kind { Text, Object, Break };
+        Kind kind;
+        // The text node, the image or <br>, or the block element that the break ends.
+        xmlNodePtr node;
+        int start;
+        int length;
+        int end() const { return start + length; }
+    };
+
+    explicit TextMap(xmlNodePtr body);
+
+    int length() const { return static_cast<int>(m_text.size()); }
+    const QString &text() const { return m_text; }
+
+    // The tree point of a range's start at position: on the unit that follows it.
+    DomPoint startPoint(int position) const;
+    // The tree point of a range's end at position: right after the unit before it.
+    DomPoint endPoint(int position) const;
+    // Where text typed at position goes: after the character before it, so that it takes
+    // that character's formatting, unless a block ends there.
+    DomPoint insertionPoint(int position) const;
+
+    // The positions before and after the node's content (its closing break included).
+    // For a node without text, both are the position where it stands.
+    std::pair<int, int> span(xmlNodePtr node) const;
+    // The node whose unit is at position: a text node, image, <br> or block (for a break);
+    // null at the end of the body.
+    xmlNodePtr nodeAt(int position) const;
+
+private:
+    void walk(xmlNodePtr node);
+    void append(Segment::Kind kind, xmlNodePtr node, const QString &text);
+    // Index of the segment holding the unit at position, or -1.
+    int segmentAt(int position) const;
+
+    xmlNodePtr m_body;
+    QString m_text;
+    std::vector<Segment> m_segments;
+    QHash<xmlNodePtr, std::pair<int, int>> m_spans;
+};
+
+} // namespace office::page
