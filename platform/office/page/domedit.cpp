@@ -1,6 +1,6 @@
 #include "platform/office/page/domedit.h"
 
-#include "platform/office/page/htmlparse.h"
+#include "platform/office/page/htmlnodes.h"
 
 namespace office::page
 {
@@ -192,9 +192,9 @@ void DomEditor::replaceContents(DomPoint start, DomPoint end, Placement placemen
 void DomEditor::removeEmptied(xmlNodePtr node, xmlNodePtr top)
 {
     while (node != nullptr) {
-        const bool empty = isText(node) ? textOf(node).isEmpty()
-                                        : node->children == nullptr && !isVoidElement(node) &&
-                                              !isStructural(node);
+        const bool empty =
+            isText(node) ? textOf(node).isEmpty()
+                         : node->children == nullptr && !isVoidElement(node) && !isStructural(node);
         if (!empty)
             return;
         xmlNodePtr parent = node->parent;

@@ -1,6 +1,6 @@
 #include "platform/office/page/formatting.h"
 
-#include "platform/office/page/htmlparse.h"
+#include "platform/office/page/htmlnodes.h"
 
 #include <QColor>
 #include <QRegularExpression>
@@ -13,23 +13,14 @@ namespace office::page
 namespace
 {
 
-QString attribute(xmlNodePtr element, const char *name)
-{
-    xmlChar *value = xmlGetProp(element, reinterpret_cast<const xmlChar *>(name));
-    if (value == nullptr)
-        return {};
-    QString text = QString::fromUtf8(reinterpret_cast<const char *>(value));
-    xmlFree(value);
-    return text;
-}
-
 // The value of one property in the element's style attribute, empty when not set.
 QString styleProperty(xmlNodePtr element, const QString &property)
 {
-    const QStringList declarations = attribute(element, "style").split(QLatin1Char(';'));
+    const QStringList declarations = attributeOf(element, "style").split(QLatin1Char(';'));
     for (const QString &declaration : declarations) {
         const qsizetype colon = declaration.indexOf(QLatin1Char(':'));
-        if (colon > 0 && declaration.left(colon).trimmed().compare(property, Qt::CaseInsensitive) == 0)
+        if (colon > 0 &&
+            declaration.left(colon).trimmed().compare(property, Qt::CaseInsensitive) == 0)
             return declaration.mid(colon + 1).trimmed();
     }
     return {};
@@ -97,7 +88,8 @@ std::optional<qint64> colourNumber(const QString &text)
     QColor colour;
     const QRegularExpressionMatch match = rgb.match(text.trimmed());
     if (match.hasMatch())
-        colour.setRgb(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+        colour.setRgb(match.captured(1).toInt(), match.captured(2).toInt(),
+                      match.captured(3).toInt());
     else
         colour = QColor::fromString(text.trimmed());
     if (!colour.isValid())
@@ -110,7 +102,7 @@ std::optional<QString> fontName(xmlNodePtr element)
 {
     QString name = styleProperty(element, QStringLiteral("font-family"));
     if (name.isEmpty() && hasName(element, "font"))
-        name = attribute(element, "face");
+        name = attributeOf(element, "face");
     name.remove(QLatin1Char('"')).remove(QLatin1Char('\''));
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name.trimmed());
 }
@@ -121,7 +113,7 @@ std::optional<int> fontSize(xmlNodePtr element)
     if (!css.isEmpty())
         return htmlSizeFromCss(css);
     if (hasName(element, "font"))
-        return htmlSizeFromAttribute(attribute(element, "size"));
+        return htmlSizeFromAttribute(attributeOf(element, "size"));
     return std::nullopt;
 }
 
@@ -131,7 +123,7 @@ std::optional<qint64> foreColour(xmlNodePtr element)
     if (!css.isEmpty())
         return colourNumber(css);
     if (hasName(element, "font"))
-        return colourNumber(attribute(element, "color"));
+        return colourNumber(attributeOf(element, "color"));
     return std::nullopt;
 }
 

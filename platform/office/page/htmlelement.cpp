@@ -1,5 +1,6 @@
 #include "platform/office/page/htmlelement.h"
 
+#include "platform/office/page/htmlnodes.h"
 #include "platform/office/page/htmlparse.h"
 #include "platform/office/page/htmlwriter.h"
 
@@ -13,12 +14,7 @@ bool HtmlElement::isAttached() const
 
 QString HtmlElement::alt() const
 {
-    xmlChar *value = xmlGetProp(m_node, reinterpret_cast<const xmlChar *>("alt"));
-    if (value == nullptr)
-        return {};
-    QString text = QString::fromUtf8(reinterpret_cast<const char *>(value));
-    xmlFree(value);
-    return text;
+    return attributeOf(m_node, "alt");
 }
 
 QString HtmlElement::outerHTML() const

@@ -1,6 +1,7 @@
 #include "platform/office/page/htmlpage.h"
 
 #include "platform/office/page/htmlelement.h"
+#include "platform/office/page/htmlnodes.h"
 #include "platform/office/page/htmlparse.h"
 #include "platform/office/page/htmltextrange.h"
 #include "platform/office/page/htmlwriter.h"
@@ -29,8 +30,9 @@ QString fileLabel(const QString &path)
 // True when the text has at least one tag of HTML (or an HTML doctype).
 bool looksLikeHtml(const QString &text)
 {
-    static const QRegularExpression tag(QStringLiteral(R"(<(!doctype\s+html|[A-Za-z][A-Za-z0-9]*))"),
-                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tag(
+        QStringLiteral(R"(<(!doctype\s+html|[A-Za-z][A-Za-z0-9]*))"),
+        QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatchIterator matches = tag.globalMatch(text);
     for (int checked = 0; matches.hasNext() && checked < 200; ++checked) {
         const QString name = matches.next().captured(1).toLower();
@@ -45,7 +47,8 @@ bool looksLikeHtml(const QString &text)
 bool endsInsideMarkup(const QString &text)
 {
     const qsizetype lastOpen = text.lastIndexOf(QLatin1Char('<'));
-    if (lastOpen >= 0 && lastOpen + 1 < text.size() && text.lastIndexOf(QLatin1Char('>')) < lastOpen) {
+    if (lastOpen >= 0 && lastOpen + 1 < text.size() &&
+        text.lastIndexOf(QLatin1Char('>')) < lastOpen) {
         const QChar next = text.at(lastOpen + 1);
         if (next.isLetter() || next == QLatin1Char('/') || next == QLatin1Char('!'))
             return true;
@@ -174,8 +177,8 @@ Opened HtmlPage::open(const QString &path)
         return Opened::failure(QStringLiteral("網頁使用本系統無法轉換的字元編碼：%1").arg(name));
     const std::optional<QString> text = encoding->decode(bytes);
     if (!text)
-        return Opened::failure(
-            QStringLiteral("網頁內容不是有效的 %1 文字，檔案可能已損毀：%2").arg(encoding->name(), name));
+        return Opened::failure(QStringLiteral("網頁內容不是有效的 %1 文字，檔案可能已損毀：%2")
+                                   .arg(encoding->name(), name));
     if (text->contains(QChar(0)) || !looksLikeHtml(*text))
         return Opened::failure(QStringLiteral("不是 HTML 網頁：%1").arg(name));
     if (endsInsideMarkup(*text))
@@ -232,12 +235,8 @@ ImageCollection *HtmlPage::images()
 
 QString HtmlPage::fgColor() const
 {
-    xmlChar *text = xmlGetProp(m_body, reinterpret_cast<const xmlChar *>("text"));
-    if (text == nullptr)
-        return QStringLiteral("#000000");
-    QString colour = QString::fromUtf8(reinterpret_cast<const char *>(text));
-    xmlFree(text);
-    return colour;
+    const QString colour = attributeOf(m_body, "text");
+    return colour.isEmpty() ? QStringLiteral("#000000") : colour;
 }
 
 const TextMap &HtmlPage::textMap() const

@@ -128,9 +128,9 @@ void HtmlTextRange::pasteHTML(const QString &html)
 {
     m_span = m_page.replace(m_span.start, m_span.end, DomEditor::Placement::AfterCutElements,
                             [&](DomPoint point) {
-        DomEditor &editor = m_page.editor();
-        editor.insertNodes(point, parseHtmlFragment(html, editor.doc()));
-    });
+                                DomEditor &editor = m_page.editor();
+                                editor.insertNodes(point, parseHtmlFragment(html, editor.doc()));
+                            });
 }
 
 std::unique_ptr<Element> HtmlTextRange::parentElement() const

@@ -1,6 +1,6 @@
 #include "platform/office/page/htmlwriter.h"
 
-#include "platform/office/page/htmlparse.h"
+#include "platform/office/page/htmlnodes.h"
 
 namespace office::page
 {

@@ -26,8 +26,8 @@ QString declaredCharset(const QByteArray &bytes)
 
 bool isBig5Name(const QString &name)
 {
-    static const QStringList names{"big5", "cp950", "windows-950", "x-x-big5", "ms950",
-                                   "csbig5", "x-big5"};
+    static const QStringList names{"big5",  "cp950",  "windows-950", "x-x-big5",
+                                   "ms950", "csbig5", "x-big5"};
     return names.contains(name.toLower());
 }
 
@@ -139,14 +139,16 @@ QByteArray PageEncoding::encode(const QString &text) const
             },
             [](const QString &run) { return codepage::toCp950(run); });
     case Kind::Other: {
-        QStringEncoder whole(m_name.toLatin1().constData(), m_byteOrderMark ? QStringEncoder::Flag::WriteBom
-                                                     : QStringEncoder::Flag::Default);
+        QStringEncoder whole(m_name.toLatin1().constData(), m_byteOrderMark
+                                                                ? QStringEncoder::Flag::WriteBom
+                                                                : QStringEncoder::Flag::Default);
         QByteArray bytes = whole.encode(text);
         if (!whole.hasError())
             return bytes;
-        const QByteArray mark =
-            m_byteOrderMark ? QStringEncoder(m_name.toLatin1().constData(), QStringEncoder::Flag::WriteBom).encode(u"")
-                            : QByteArray();
+        const QByteArray mark = m_byteOrderMark ? QStringEncoder(m_name.toLatin1().constData(),
+                                                                 QStringEncoder::Flag::WriteBom)
+                                                      .encode(u"")
+                                                : QByteArray();
         return mark + encodeWithReferences(
                           text,
                           [this](const QString &ch) {

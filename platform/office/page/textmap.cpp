@@ -1,6 +1,6 @@
 #include "platform/office/page/textmap.h"
 
-#include "platform/office/page/htmlparse.h"
+#include "platform/office/page/htmlnodes.h"
 
 #include <algorithm>
 
@@ -13,8 +13,7 @@ constexpr QChar kObjectReplacement(0xFFFC);
 
 bool holdsNoText(xmlNodePtr element)
 {
-    return hasName(element, "script") || hasName(element, "style") ||
-           hasName(element, "template");
+    return hasName(element, "script") || hasName(element, "style") || hasName(element, "template");
 }
 
 bool isBlank(const QString &text)
@@ -30,7 +29,8 @@ bool isLayoutWhitespace(xmlNodePtr textNode, const QString &text)
     if (!isBlank(text))
         return false;
     const xmlNodePtr parent = textNode->parent;
-    const bool inBlock = hasName(parent, "body") || hasName(parent, "html") || isBlockElement(parent);
+    const bool inBlock =
+        hasName(parent, "body") || hasName(parent, "html") || isBlockElement(parent);
     return isBlockElement(textNode->prev) || isBlockElement(textNode->next) ||
            (inBlock && (textNode->prev == nullptr || textNode->next == nullptr));
 }

@@ -30,7 +30,8 @@ TEST(HtmlPageFile, AnEditChangesOnlyWhatItChanges)
     PageFolder folder;
     QString source = samplePage() + QStringLiteral("<script>if (a < b && c) x = \"<p>\";</script>");
     source.replace(QStringLiteral("<body"), QStringLiteral("<body lang=ZH-TW"))
-        .replace(QStringLiteral("</title>"), QStringLiteral("</title><style>p { color: red }</style>"))
+        .replace(QStringLiteral("</title>"),
+                 QStringLiteral("</title><style>p { color: red }</style>"))
         .replace(QStringLiteral("丙"), QStringLiteral("丙<o:p></o:p>&nbsp;&amp;"));
     const QString path = folder.write("office.html", source.toUtf8());
     auto page = openPage(path);
@@ -76,8 +77,8 @@ TEST(HtmlPageFile, Big5PagesStayBig5WithTheirUserDefinedCharacters)
                                QByteArray("\x8D\xFC", 2)));
     auto reopened = openPage(path);
     EXPECT_EQ(reopened->body()->createTextRange()->text(),
-              QString(kSampleText).replace(QStringLiteral("丙"),
-                                           QStringLiteral("丙") + kOutsideBig5 + kOpen));
+              QString(kSampleText)
+                  .replace(QStringLiteral("丙"), QStringLiteral("丙") + kOutsideBig5 + kOpen));
 }
 
 TEST(HtmlPageFile, EncodingIsFoundWithoutADeclaration)
@@ -101,7 +102,8 @@ TEST(HtmlPageFile, EncodingIsFoundWithoutADeclaration)
 TEST(HtmlPageFile, BadFilesAreRefusedAndLeftAsTheyWere)
 {
     PageFolder folder;
-    const QByteArray huge = "<html><body><p>" + QByteArray(17 * 1024 * 1024, 'a') + "</p></body></html>";
+    const QByteArray huge =
+        "<html><body><p>" + QByteArray(17 * 1024 * 1024, 'a') + "</p></body></html>";
     const struct {
         const char *name;
         QByteArray bytes;

@@ -64,9 +64,10 @@ TEST(PageClients, AnotherHtmlParserReadsWhatTheEngineWrote)
         auto formula = page->body()->createTextRange();
         ASSERT_TRUE(formula->findText(kFormula));
         // A picture as the conversion pastes it: path and alternative text unquoted.
-        formula->pasteHTML(QStringLiteral("<img border=\"0\" src=file:///C:\\Temp\\MurvelTempDir\\~cp1.bmp "
-                                          "align=\"texttop\" width=16 height=16 Alt=●＝") +
-                           kFormula + QStringLiteral(">"));
+        formula->pasteHTML(
+            QStringLiteral("<img border=\"0\" src=file:///C:\\Temp\\MurvelTempDir\\~cp1.bmp "
+                           "align=\"texttop\" width=16 height=16 Alt=●＝") +
+            kFormula + QStringLiteral(">"));
         auto cell = page->body()->createTextRange();
         ASSERT_TRUE(cell->findText(kBracketed));
         cell->pasteHTML(QStringLiteral("<img src=\"pics/a &amp; &quot;b&quot; 圖.bmp\" "

@@ -88,18 +88,21 @@ TEST_F(PageImagesTest, FormulasBecomePicturesInsideTheirFormattingAndComeBack)
                                              "alt=\"●＝") +
                               kFormula + QStringLiteral("\"></b>乙</p>")))
         << html.toStdString();
-    EXPECT_TRUE(html.contains(QStringLiteral("<td><font face=\"標楷體\" size=\"5\" color=\"#FF0000\">"
-                                             "<img border=\"0\"")));
+    EXPECT_TRUE(
+        html.contains(QStringLiteral("<td><font face=\"標楷體\" size=\"5\" color=\"#FF0000\">"
+                                     "<img border=\"0\"")));
     EXPECT_EQ(page->images()->length(), 4);
 
     picturesBackToText(*page);
     // The page's own picture of a formula came back too; the logo stays.
     EXPECT_EQ(page->body()->createTextRange()->text(),
-              QString(kSampleText).replace(QStringLiteral("圖") + kImage, QStringLiteral("圖") + kFormula));
+              QString(kSampleText)
+                  .replace(QStringLiteral("圖") + kImage, QStringLiteral("圖") + kFormula));
     ASSERT_EQ(page->images()->length(), 1);
     EXPECT_EQ(page->images()->item(0)->alt(), QStringLiteral("logo"));
     // The text went where the picture stood, inside the bold of the formula's first character.
-    EXPECT_TRUE(page->html().contains(QStringLiteral("<p>甲<b>") + kFormula + QStringLiteral("</b>乙</p>")));
+    EXPECT_TRUE(page->html().contains(QStringLiteral("<p>甲<b>") + kFormula +
+                                      QStringLiteral("</b>乙</p>")));
 }
 
 TEST_F(PageImagesTest, AdjacentPicturesBothComeBackAndOthersStay)
@@ -120,6 +123,37 @@ TEST_F(PageImagesTest, AdjacentPicturesBothComeBackAndOthersStay)
                                 QStringLiteral("乙") + kBracketed + kImage + QStringLiteral("\n")))
         << text.toStdString();
     EXPECT_EQ(follower->text(), QStringLiteral("丙")); // live ranges follow the removals
+}
+
+TEST(PageScan, AScanThatPastesAsItGoesVisitsEveryCharacterOnce)
+{
+    // Private-use characters standing alone, in a paragraph, in bold and in a second block.
+    PageFolder folder;
+    auto page = openPage(folder.write(
+        "lone.html", QStringLiteral("<html><body><p>甲\uE001乙<b>\uE002</b>\uE003</p><p>\uE004</p>"
+                                    "</body></html>")
+                         .toUtf8()));
+    auto scan = page->body()->createTextRange();
+    scan->collapse();
+    QString visited;
+    int pictures = 0;
+    for (;;) {
+        scan->moveEnd(1);
+        const QString ch = scan->text();
+        if (ch.isEmpty())
+            break;
+        visited += ch;
+        if (ch.front().unicode() >= 0xE000 && ch.front().unicode() <= 0xF848)
+            scan->duplicate()->pasteHTML(pictureOf(ch, ++pictures));
+        if (scan->move(1) == 0)
+            break;
+    }
+    EXPECT_EQ(visited, QStringLiteral("甲\uE001乙\uE002\uE003\n\uE004\n"));
+    ASSERT_EQ(page->images()->length(), 4);
+    EXPECT_EQ(page->images()->item(1)->alt(), QStringLiteral("●＝\uE002"));
+    EXPECT_EQ(page->body()->createTextRange()->text(),
+              QStringLiteral("甲%1乙%1%1\n%1\n").arg(kImage));
+    EXPECT_TRUE(page->html().contains(QStringLiteral("<b><img")));
 }
 
 TEST_F(PageImagesTest, RemovedElementsStaySafeToUse)

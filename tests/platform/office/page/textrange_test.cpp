@@ -108,8 +108,8 @@ TEST_F(TextRangeTest, SetTextKeepsTheFormattingAroundIt)
     ASSERT_TRUE(cell->findText(kBracketed));
     cell->setText(QStringLiteral("囗"));
     EXPECT_EQ(cell->text(), QStringLiteral("囗"));
-    EXPECT_TRUE(page->html().contains(QStringLiteral(
-        "<td><font face=\"標楷體\" size=\"5\" color=\"#FF0000\">囗</font></td>")));
+    EXPECT_TRUE(page->html().contains(
+        QStringLiteral("<td><font face=\"標楷體\" size=\"5\" color=\"#FF0000\">囗</font></td>")));
 
     auto formula = whole();
     ASSERT_TRUE(formula->findText(kFormula));
@@ -133,7 +133,8 @@ TEST_F(TextRangeTest, PasteHtmlReplacesTheRangeAndEscapesAttributes)
     ASSERT_EQ(page->images()->length(), 3);
     EXPECT_EQ(page->images()->item(0)->alt(), alt);
     const QString html = page->images()->item(0)->outerHTML();
-    EXPECT_TRUE(html.contains(QStringLiteral("src=\"file:///tmp/Murvel Temp/~cp1 &amp; &quot;a&quot;.bmp\"")))
+    EXPECT_TRUE(html.contains(
+        QStringLiteral("src=\"file:///tmp/Murvel Temp/~cp1 &amp; &quot;a&quot;.bmp\"")))
         << html.toStdString();
 }
 
@@ -165,7 +166,8 @@ TEST_F(TextRangeTest, TypingAtTheCaretGoesIntoTheSelection)
     caret->select();
     EXPECT_EQ(page->selectionSpan().start, 4);
     EXPECT_EQ(page->selectionSpan().end, 4);
-    EXPECT_TRUE(page->html().contains(QStringLiteral("<b>木") + kH + kOpen + QStringLiteral("</b>")));
+    EXPECT_TRUE(
+        page->html().contains(QStringLiteral("<b>木") + kH + kOpen + QStringLiteral("</b>")));
 
     // A selection is deleted before the symbol goes in.
     rangeAt(0, 1)->select();
@@ -220,9 +222,10 @@ TEST(TextRangeStyles, StyleAttributesOverrideTheElementsAroundThem)
     PageFolder folder;
     auto page = openPage(folder.write(
         "styled.html",
-        QStringLiteral("<html><body><b><span style=\"font-weight: normal; font-family: '細明體'; "
-                       "font-size: 18pt; color: rgb(1, 2, 3); text-decoration: underline\">甲</span>"
-                       "<i><font size=\"+2\">乙</font></i></b></body></html>")
+        QStringLiteral(
+            "<html><body><b><span style=\"font-weight: normal; font-family: '細明體'; "
+            "font-size: 18pt; color: rgb(1, 2, 3); text-decoration: underline\">甲</span>"
+            "<i><font size=\"+2\">乙</font></i></b></body></html>")
             .toUtf8()));
     auto first = page->body()->createTextRange();
     first->collapse();
