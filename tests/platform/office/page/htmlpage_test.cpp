@@ -99,6 +99,32 @@ TEST(HtmlPageFile, EncodingIsFoundWithoutADeclaration)
     EXPECT_EQ(big5->body()->createTextRange()->text(), kFormula + QStringLiteral("\n"));
 }
 
+TEST(HtmlPageFile, OtherEncodingsAreKeptAndWhatTheyLackBecomesReferences)
+{
+    PageFolder folder;
+    const QString latin = folder.write(
+        "latin.html",
+        "<html><head><meta charset=\"windows-1252\"></head><body>caf\xE9 \x80</body></html>");
+    auto page = openPage(latin);
+    auto range = page->body()->createTextRange();
+    EXPECT_EQ(range->text(), QStringLiteral("café €"));
+    range->collapse(false);
+    range->setText(QStringLiteral(" 木"));
+    ASSERT_TRUE(page->save().ok());
+    EXPECT_EQ(folder.read(latin), "<html><head><meta charset=\"windows-1252\"></head><body>caf\xE9 "
+                                  "\x80 &#26408;</body></html>\n");
+
+    QByteArray utf16("\xFF\xFE");
+    const QString text = QStringLiteral("<html><body><p>木%1目</p></body></html>").arg(kH);
+    utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    const QString wide = folder.write("wide.html", utf16);
+    auto widePage = openPage(wide);
+    widePage->body()->createTextRange()->setText(kOpen);
+    ASSERT_TRUE(widePage->save().ok());
+    EXPECT_TRUE(folder.read(wide).startsWith("\xFF\xFE<\0h\0"));
+    EXPECT_EQ(openPage(wide)->body()->createTextRange()->text(), kOpen + QStringLiteral("\n"));
+}
+
 TEST(HtmlPageFile, BadFilesAreRefusedAndLeftAsTheyWere)
 {
     PageFolder folder;
