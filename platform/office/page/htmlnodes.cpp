@@ -1,11 +1,22 @@
 #include "platform/office/page/htmlnodes.h"
 
-#include <algorithm>
-#include <array>
 #include <libxml/HTMLparser.h>
+#include <string_view>
+#include <unordered_set>
 
 namespace office::page
 {
+namespace
+{
+
+// The parser writes element names in lower case, and so does this layer.
+bool isNamedIn(xmlNodePtr node, const std::unordered_set<std::string_view> &names)
+{
+    return node != nullptr && node->type == XML_ELEMENT_NODE &&
+           names.count(reinterpret_cast<const char *>(node->name)) != 0;
+}
+
+} // namespace
 
 bool isVoidElement(xmlNodePtr node)
 {
@@ -17,22 +28,20 @@ bool isVoidElement(xmlNodePtr node)
 
 bool isBlockElement(xmlNodePtr element)
 {
-    static constexpr std::array kBlocks{
+    static const std::unordered_set<std::string_view> kBlocks{
         "address", "article", "aside",    "blockquote", "caption", "center",  "dd",    "div",
         "dl",      "dt",      "fieldset", "figcaption", "figure",  "footer",  "form",  "h1",
         "h2",      "h3",      "h4",       "h5",         "h6",      "header",  "hr",    "li",
         "main",    "nav",     "ol",       "p",          "pre",     "section", "table", "tbody",
         "td",      "tfoot",   "th",       "thead",      "tr",      "ul"};
-    return std::any_of(kBlocks.begin(), kBlocks.end(),
-                       [element](const char *name) { return hasName(element, name); });
+    return isNamedIn(element, kBlocks);
 }
 
 bool isStructural(xmlNodePtr element)
 {
-    static constexpr std::array kParts{"caption", "dd",    "dt", "li",    "table", "tbody",
-                                       "td",      "tfoot", "th", "thead", "tr"};
-    return std::any_of(kParts.begin(), kParts.end(),
-                       [element](const char *name) { return hasName(element, name); });
+    static const std::unordered_set<std::string_view> kParts{
+        "caption", "dd", "dt", "li", "table", "tbody", "td", "tfoot", "th", "thead", "tr"};
+    return isNamedIn(element, kParts);
 }
 
 QString attributeOf(xmlNodePtr element, const char *name)

@@ -90,12 +90,12 @@ void HtmlTextRange::setEndPoint(EndPoint how, const TextRange &source)
     switch (how) {
     case EndPoint::StartToStart:
     case EndPoint::StartToEnd:
-        m_span.start = how == EndPoint::StartToStart ? other.start() : other.end();
+        m_span.start = clamped(how == EndPoint::StartToStart ? other.start() : other.end());
         m_span.end = std::max(m_span.end, m_span.start);
         break;
     case EndPoint::EndToStart:
     case EndPoint::EndToEnd:
-        m_span.end = how == EndPoint::EndToStart ? other.start() : other.end();
+        m_span.end = clamped(how == EndPoint::EndToStart ? other.start() : other.end());
         m_span.start = std::min(m_span.start, m_span.end);
         break;
     }

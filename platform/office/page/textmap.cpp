@@ -76,7 +76,8 @@ void TextMap::walk(xmlNodePtr node)
     default:
         break;
     }
-    m_spans.insert(node, {start, length()});
+    if (node->type == XML_ELEMENT_NODE)
+        m_spans.push_back({node, start, length()});
 }
 
 int TextMap::segmentAt(int position) const
@@ -130,7 +131,11 @@ DomPoint TextMap::insertionPoint(int position) const
 
 std::pair<int, int> TextMap::span(xmlNodePtr node) const
 {
-    return m_spans.value(node, {length(), length()});
+    for (const NodeSpan &span : m_spans) {
+        if (span.node == node)
+            return {span.start, span.end};
+    }
+    return {length(), length()};
 }
 
 xmlNodePtr TextMap::nodeAt(int position) const

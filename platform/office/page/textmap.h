@@ -2,7 +2,6 @@
 
 #include "platform/office/page/domedit.h"
 
-#include <QHash>
 #include <QString>
 #include <libxml/tree.h>
 #include <vector>
@@ -38,8 +37,8 @@ public:
     // that character's formatting, unless a block ends there.
     DomPoint insertionPoint(int position) const;
 
-    // The positions before and after the node's content (its closing break included).
-    // For a node without text, both are the position where it stands.
+    // The positions before and after the element's content (its closing break included).
+    // For an element outside the body, both are the body's length.
     std::pair<int, int> span(xmlNodePtr node) const;
     // The node whose unit is at position: a text node, image, <br> or block (for a break);
     // null at the end of the body.
@@ -54,7 +53,12 @@ private:
     xmlNodePtr m_body;
     QString m_text;
     std::vector<Segment> m_segments;
-    QHash<xmlNodePtr, std::pair<int, int>> m_spans;
+    struct NodeSpan {
+        xmlNodePtr node;
+        int start;
+        int end;
+    };
+    std::vector<NodeSpan> m_spans; // Elements only, in the order their walks end.
 };
 
 } // namespace office::page
