@@ -8,7 +8,8 @@ namespace word
 
 // The character formatting of a range, as a value: reading a range's font gives a
 // duplicate that stays as it was while the range changes, and setting it applies every
-// property that holds a value. A property is empty when the range mixes several values.
+// property that holds a value (an empty name or a size of 0 keeps the range's own). A
+// property is empty when the range mixes several values.
 struct Font {
     // The colour Word calls automatic; other colours are 0x00BBGGRR.
     static constexpr int automaticColor = -16777216;

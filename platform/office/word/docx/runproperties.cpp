@@ -164,7 +164,7 @@ void applyFont(pugi::xml_node run, const Font &font)
     pugi::xml_node properties = run.child("w:rPr");
     if (!properties)
         properties = run.prepend_child("w:rPr");
-    if (font.name) {
+    if (font.name && !font.name->isEmpty()) {
         pugi::xml_node fonts = propertyElement(properties, "w:rFonts");
         for (const char *theme : {"w:asciiTheme", "w:hAnsiTheme", "w:eastAsiaTheme", "w:cstheme"})
             fonts.remove_attribute(theme);
@@ -190,7 +190,7 @@ void applyFont(pugi::xml_node run, const Font &font)
         setOnOff(properties, "w:vanish", *font.hidden);
     if (font.color)
         setValue(properties, "w:color", colorText(*font.color));
-    if (font.size) {
+    if (font.size && *font.size > 0) {
         const QString halfPoints = QString::number(qRound(*font.size * 2));
         setValue(properties, "w:sz", halfPoints);
         setValue(properties, "w:szCs", halfPoints);

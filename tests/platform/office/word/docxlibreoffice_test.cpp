@@ -90,3 +90,52 @@ TEST(DocxInLibreOffice, AnEditedDocumentOpensWithItsTextGlyphsAndPictures)
         << "the nested group's text box";
     EXPECT_TRUE(styles.contains(QStringLiteral("header edited")));
 }
+
+// A document as another word processor writes it: the sample saved by LibreOffice is read,
+// its formulas found in every story and replaced, and the result opens there again.
+TEST(DocxInLibreOffice, ADocumentWrittenByLibreOfficeIsReadAndEdited)
+{
+    QTemporaryDir folder;
+    const QString sample = folder.filePath(QStringLiteral("sample.docx"));
+    ASSERT_TRUE(wordtest::writeSampleDocx(sample));
+    auto written =
+        testsupport::convertWithLibreOffice(sample, QStringLiteral("docx:MS Word 2007 XML"));
+    ASSERT_TRUE(written) << written.errorString().toStdString();
+    const QString path = folder.filePath(QStringLiteral("written.docx"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(written->document);
+    file.close();
+
+    auto opened = DocxDocument::open(path);
+    ASSERT_TRUE(opened) << opened.errorString().toStdString();
+    DocxDocument &document = *opened.value();
+    EXPECT_TRUE(
+        document.content()->text().contains(QStringLiteral("甲口\uF6A4木乙丙\uF6A3丁tail")));
+    ASSERT_EQ(document.footnotes().count(), 1);
+    ASSERT_EQ(document.comments().count(), 1);
+
+    FindOptions operators;
+    operators.text = QStringLiteral("[\uF6A3-\uF6AE]");
+    operators.matchWildcards = true;
+    auto replaceAll = [&](std::unique_ptr<word::Range> range) {
+        int replaced = 0;
+        while (range->find(operators)) {
+            range->setText(QStringLiteral("+"));
+            range->collapse(CollapseDirection::End);
+            ++replaced;
+        }
+        return replaced;
+    };
+    EXPECT_EQ(replaceAll(document.content()), 3);
+    EXPECT_EQ(replaceAll(document.footnotes().item(1)->range()), 1);
+    EXPECT_EQ(replaceAll(document.comments().item(1)->range()), 1);
+    ASSERT_TRUE(document.save());
+
+    auto text =
+        testsupport::convertWithLibreOffice(path, QStringLiteral("txt:Text (encoded):UTF8"));
+    ASSERT_TRUE(text) << text.errorString().toStdString();
+    const QString plain = QString::fromUtf8(text->document);
+    EXPECT_TRUE(plain.contains(QStringLiteral("甲口+木乙丙+丁tail"))) << plain.toStdString();
+    EXPECT_TRUE(plain.contains(QStringLiteral("cell+text")));
+}

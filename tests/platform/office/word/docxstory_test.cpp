@@ -6,6 +6,7 @@
 using word::CollapseDirection;
 using word::FindOptions;
 using word::Font;
+using word::docx::DocxDocument;
 
 namespace
 {
@@ -125,6 +126,13 @@ TEST_F(DocxStoryTest, SettingAFontChangesOnlyTheRange)
     EXPECT_EQ(changed.underline, Font::underlineSingle);
     EXPECT_EQ(rangeOf(QStringLiteral("乙"))->font().name, QStringLiteral("標楷體"));
     EXPECT_EQ(rangeOf(QStringLiteral("\uF6A4"))->font().bold, false);
+    // A lookup without a typeface for its glyph leaves the typeface as it is.
+    Font noFace;
+    noFace.name = QString();
+    noFace.size = 0;
+    range->setFont(noFace);
+    EXPECT_EQ(range->font().name, eudc.name);
+    EXPECT_EQ(range->font().size, 10.5);
     saveAndReopen();
     EXPECT_TRUE(documentXml().contains(QStringLiteral("<w:color w:val=\"FF0000\"/>")));
 
@@ -188,4 +196,43 @@ TEST_F(DocxStoryTest, ReplaceOneChangesOnlyTheFirstMatchFromThePosition)
     EXPECT_EQ(range->text(), QStringLiteral("林"));
     EXPECT_FALSE(range->find(options));
     EXPECT_TRUE(m_document->content()->text().startsWith(QStringLiteral("甲林乙")));
+}
+
+TEST_F(DocxStoryTest, EditsInsideHyperlinksFieldResultsAndCellsStayWhereTheyAre)
+{
+    rangeOf(QStringLiteral("link"))->setText(QStringLiteral("鏈結"));
+    rangeOf(QStringLiteral("\uF6A5"))->setText(QStringLiteral("\uE001"));
+    rangeOf(QStringLiteral("42"))->setText(QStringLiteral("7"));
+    saveAndReopen();
+    const QString xml = documentXml();
+    EXPECT_TRUE(
+        xml.contains(QStringLiteral("<w:hyperlink r:id=\"rIdLink\"><w:r><w:t "
+                                    "xml:space=\"preserve\">鏈結</w:t></w:r></w:hyperlink>")))
+        << xml.toStdString();
+    EXPECT_TRUE(xml.contains(QStringLiteral("<w:fldSimple w:instr=\" PAGE \"><w:r><w:t "
+                                            "xml:space=\"preserve\">7</w:t></w:r></w:fldSimple>")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<w:tc><w:tcPr><w:tcW w:w=\"4000\" w:type=\"dxa\"/>"
+                                            "</w:tcPr><w:p><w:r><w:t xml:space=\"preserve\">"
+                                            "cell\uE001text</w:t></w:r></w:p></w:tc>")));
+}
+
+TEST_F(DocxStoryTest, TextTypedIntoAnEmptyParagraphTakesItsMarksFormatting)
+{
+    const QString path = m_folder.filePath(QStringLiteral("empty.docx"));
+    ASSERT_TRUE(wordtest::writeDocx(
+        path, QStringLiteral("<w:p><w:pPr><w:rPr><w:rFonts w:eastAsia=\"標楷體\"/><w:ins "
+                             "w:id=\"1\" w:author=\"a\"/></w:rPr></w:pPr></w:p>")));
+    auto opened = DocxDocument::open(path);
+    ASSERT_TRUE(opened);
+    auto range = opened.value()->content();
+    EXPECT_EQ(range->text(), QStringLiteral("\r"));
+    range->collapse(CollapseDirection::Start);
+    range->insertAfter(QStringLiteral("口"));
+    EXPECT_EQ(range->font().name, QStringLiteral("標楷體"));
+    ASSERT_TRUE(opened.value()->save());
+    const QByteArray xml = wordtest::zipEntry(path, QStringLiteral("word/document.xml"));
+    // The revision mark belongs to the paragraph's end, not to the new text.
+    EXPECT_TRUE(xml.contains("<w:r><w:rPr><w:rFonts w:eastAsia=\"標楷體\"/></w:rPr><w:t "
+                             "xml:space=\"preserve\">口</w:t></w:r>"))
+        << xml.constData();
 }
