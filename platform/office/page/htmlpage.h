@@ -56,7 +56,16 @@ public:
     ImageCollection *images() override;
     QString fgColor() const override;
 
-    // For the page's ranges and elements.
+private:
+    friend class HtmlTextRange;
+    friend class HtmlElement;
+    class PageBody;
+    class PageSelection;
+    class PageImages;
+
+    HtmlPage(QString path, QByteArray bytes, PageEncoding encoding, htmlDocPtr doc);
+
+    // What the page's ranges and elements work with.
     const TextMap &textMap() const;
     DomEditor &editor() { return m_editor; }
     xmlNodePtr bodyElement() const { return m_body; }
@@ -71,13 +80,6 @@ public:
                      const std::function<void(DomPoint)> &insert);
     void setSelection(LiveSpan span) { m_selection = span; }
     void scrollTo(int position, bool alignToTop);
-
-private:
-    class PageBody;
-    class PageSelection;
-    class PageImages;
-
-    HtmlPage(QString path, QByteArray bytes, PageEncoding encoding, htmlDocPtr doc);
 
     QString m_path;
     QByteArray m_bytes; // As read, or as last saved.

@@ -7,8 +7,9 @@
 // The page model of the web-page host: what the add-ins use of the page open in the editor.
 //
 // Positions count UTF-16 units of the body's text, which is, in document order:
-//  - the characters of every text node under <body> as written (script and style contents
-//    and comments are not text);
+//  - the characters of every text node under <body> as written; script and style contents,
+//    comments and the blank layout text beside blocks (the source's line breaks and
+//    indents between paragraphs, rows and cells) are not text;
 //  - U+FFFC for each image, so that a range can cover a picture;
 //  - "\n" for each line break, and one "\n" after each block (paragraph, heading, list item,
 //    table cell, ...) that ends after some text, so that the texts of two blocks never join.
