@@ -61,10 +61,13 @@ convertWithLibreOffice(const QString &documentPath, const QString &targetFormat,
         if (reader.open(QIODevice::ReadOnly))
             output.files.insert(file.fileName(), reader.readAll());
     }
-    // soffice exits with 0 even when it cannot load the input: the output file is the proof.
+    // soffice exits with 0 even when it cannot load the input: the output is the proof.
     QString extension = targetFormat.section(u':', 0, 0);
     QString documentName = input.completeBaseName() + u'.' + extension;
-    if (soffice.exitStatus() != QProcess::NormalExit || !output.files.contains(documentName))
+    bool written = false;
+    for (const QString &name : output.files.keys())
+        written = written || name.startsWith(input.completeBaseName());
+    if (soffice.exitStatus() != QProcess::NormalExit || !written)
         return failed(QStringLiteral("LibreOffice could not convert %1 to %2 (exit %3): %4")
                           .arg(documentPath, targetFormat)
                           .arg(soffice.exitCode())

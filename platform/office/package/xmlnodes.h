@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <pugixml.hpp>
+
+// Small helpers for the engines that edit package parts in place.
+namespace office::xml
+{
+
+QString text(const pugi::xml_node &node); // the node's text content, UTF-8 decoded
+QString attribute(const pugi::xml_node &node, const char *name);
+void setAttribute(pugi::xml_node node, const char *name, const QString &value);
+
+// An element and its content as XML text, and back: the text's root element is appended
+// to parent (nothing for empty or malformed text). Used to keep formatting elements as
+// values that can be compared and copied.
+QByteArray serialize(const pugi::xml_node &node);
+pugi::xml_node appendParsed(pugi::xml_node parent, const QByteArray &xmlText);
+pugi::xml_node insertParsedBefore(pugi::xml_node parent, const QByteArray &xmlText,
+                                  const pugi::xml_node &before);
+
+// Sets a text element's content, keeping leading and trailing spaces.
+void setPreservedText(pugi::xml_node element, const QString &value);
+
+} // namespace office::xml
