@@ -93,26 +93,6 @@ void StyledText::changeProperties(int start, int length,
     normalize();
 }
 
-StyledText StyledText::left(int position) const
-{
-    StyledText copy = *this;
-    copy.m_runs.resize(copy.splitAt(position));
-    return copy;
-}
-
-StyledText StyledText::mid(int position) const
-{
-    StyledText copy = *this;
-    copy.m_runs.remove(0, copy.splitAt(position));
-    return copy;
-}
-
-void StyledText::append(const StyledText &other)
-{
-    m_runs.append(other.m_runs);
-    normalize();
-}
-
 void StyledText::normalize()
 {
     QList<StyledRun> joined;

@@ -43,10 +43,6 @@ public:
     void changeProperties(int start, int length,
                           const std::function<QByteArray(const QByteArray &)> &change);
 
-    StyledText left(int position) const;
-    StyledText mid(int position) const;
-    void append(const StyledText &other);
-
 private:
     // Makes position fall on a run boundary; returns the index of the run starting there.
     int splitAt(int position);
