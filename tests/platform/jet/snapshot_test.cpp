@@ -163,8 +163,8 @@ TEST_F(SnapshotTest, QuotedUserTextCannotBreakTheStatement)
 {
     EXPECT_EQ(jet::quoteText("it's"), QStringLiteral("'it''s'"));
     const QString base = "SELECT 編號 FROM 檢字表 WHERE 字形 = ";
-    EXPECT_EQ(column(query(base + jet::quoteText("it's")), "編號"), QList<QVariant>({11}));
-    EXPECT_EQ(column(query(base + jet::quoteText("[口]")), "編號"), QList<QVariant>({12}));
+    EXPECT_EQ(column(query(base + jet::quoteText("it's")), "編號"), QList<QVariant>{11});
+    EXPECT_EQ(column(query(base + jet::quoteText("[口]")), "編號"), QList<QVariant>{12});
     EXPECT_EQ(query(base + jet::quoteText("口' OR '1'='1")).recordCount(), 0);
     EXPECT_EQ(query(base + jet::quoteText("'; DELETE FROM 檢字表; --")).recordCount(), 0);
     EXPECT_EQ(query("SELECT * FROM 檢字表").recordCount(), 12);

@@ -16,7 +16,8 @@ protected:
         statements << "CREATE TABLE Misc(Name TEXT)"
                    << "CREATE TABLE 空表(字形 TEXT)"
                    << "CREATE INDEX \"空表.字形\" ON 空表(字形)";
-        Result opened = jet::Database::open(m_files.database("murvel.mdb", statements));
+        Result<jet::Database> opened =
+            jet::Database::open(m_files.database("murvel.mdb", statements));
         ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
         m_db = opened.value();
         Result<jet::Table> table = m_db.openTable("檢字表");

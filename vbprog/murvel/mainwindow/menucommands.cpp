@@ -52,7 +52,7 @@ void mdi漢字字形::connectMenus()
         {"mnu_異體字根", WindowKinds::VariantComponents},
     };
     for (const auto &[name, kind] : views)
-        m_menus.onClick(name, [this, kind] { openView(kind); });
+        m_menus.onClick(name, [this, kind = kind] { openView(kind); });
 
     const std::pair<QString, int> lists[] = {
         {"mnu_康熙字典部首", WindowKinds::KangxiRadicals},
@@ -61,7 +61,7 @@ void mdi漢字字形::connectMenus()
         {"mnu_符號", WindowKinds::Symbols},
     };
     for (const auto &[name, kind] : lists)
-        m_menus.onClick(name, [this, kind] { openComponentList(kind); });
+        m_menus.onClick(name, [this, kind = kind] { openComponentList(kind); });
     for (int kind = WindowKinds::Big5Roots; kind < WindowKinds::KangxiRadicals; ++kind)
         m_menus.onClick("mnu_部件代碼" + QString::number(kind),
                         [this, kind] { openComponentList(kind); });

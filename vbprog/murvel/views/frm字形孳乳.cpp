@@ -62,7 +62,7 @@ GlyphListTraits DerivationTraits()
 frm字形孳乳::frm字形孳乳(QWidget *parent)
     : GlyphListWindow(DerivationTraits(), parent),
       m_box(new DerivationFormulaBox([this] { requestSearch(m_box->text().trimmed()); },
-                                     [this] {
+                                     [] {
                                          gCurrentWindowKind = WindowKinds::Derivation;
                                          gFocusedBox = 1;
                                      })),

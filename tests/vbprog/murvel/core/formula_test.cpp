@@ -61,6 +61,14 @@ TEST_F(FormulaTest, JoinFormulaRebuildsTheText)
     EXPECT_EQ(JoinFormula(1, QString()), QString());
 }
 
+TEST_F(FormulaTest, JoinFormulaLeavesOnlyAShortTextThatOpensWithAnOperatorUnbracketed)
+{
+    EXPECT_EQ(JoinFormula(5, H), H);                                      // a lone operator
+    EXPECT_EQ(JoinFormula(4, Twice + "AB"), Open + Twice + "AB" + Close); // three characters
+    EXPECT_EQ(JoinFormula(5, "A" + Twice), Open + "A" + Twice + Close);   // a component first
+    EXPECT_EQ(JoinFormula(9, QString()), Open + Close);
+}
+
 TEST_F(FormulaTest, JoinFormulaEndsAtATrailingPrefixOperator)
 {
     EXPECT_EQ(JoinFormula(1, "A" + Twice), "A" + H + Twice);

@@ -116,8 +116,10 @@ TEST_F(FormulaSearchTest, EachLevelFindsTheGlyphsItIsMadeFor)
         {FourTimes + "木", QString(QChar(0xE001))},
         // a prefix operator whose component is not in the table adds nothing
         {Twice + "木" + Side + Twice + "乙", "林"},
-        // level 3: variant roots replaced
+        // level 3: variant roots replaced, in the typed roots as in the stored ones; a
+        // root set of the same roots (level 4) belongs to another glyph
         {"人" + Side + "木", "休"},
+        {"人" + Above + "亻", "从"},
         // level 4: the roots ordered by number, numbers beyond 16 bits and 32 roots included
         {"月" + Side + "日", "明"},
         {"一" + Side + "日", "旦"},

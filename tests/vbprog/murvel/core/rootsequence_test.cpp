@@ -153,6 +153,15 @@ TEST_F(RootSequenceTest, SortIsTheExchangeSortNotAStableSort)
     EXPECT_EQ(SortComponentsByNumber(catalog, "甲乙丙"), "丙乙甲");
 }
 
+TEST_F(RootSequenceTest, SortNeverSwapsEqualNumbers)
+{
+    catalog.root("甲", 2);
+    catalog.root("乙", 2);
+    EXPECT_EQ(SortComponentsByNumber(catalog, "甲乙"), "甲乙");
+    EXPECT_EQ(SortComponentsByNumber(catalog, "乙甲"), "乙甲");
+    EXPECT_EQ(SortComponentsByNumber(catalog, "XY"), "XY"); // both missing from 字根
+}
+
 TEST_F(RootSequenceTest, SortTakesEveryRootOfALongSequence)
 {
     const QString roots = QString("月口十").repeated(20);

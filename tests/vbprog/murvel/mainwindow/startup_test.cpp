@@ -72,6 +72,9 @@ TEST_F(MainWindowTest, StartUpFillsTheSymbolBarStrokeFiltersAndWindowNames)
     auto *symbols = find<QComboBox>("cbo符號");
     EXPECT_EQ(symbols->count(), 3);
     EXPECT_EQ(symbols->currentIndex(), 0);
+    // The first symbol is looked up and shown in the panel.
+    EXPECT_EQ(window->box("txt字形")->text(), QString(QChar(0xF6A4)));
+    EXPECT_EQ(window->box("txt編號")->text(), "13063");
 
     auto *strokes = find<QComboBox>("cbo筆畫");
     ASSERT_EQ(strokes->count(), 100);

@@ -119,6 +119,22 @@ TEST_F(ToolStripTest, SymbolTypeListsItsSymbolsAndLooksUpTheFirst)
     EXPECT_EQ(log.events, QStringList({"glyph 12 標楷體 亻 13061"}));
 }
 
+TEST_F(ToolStripTest, ASymbolThatIsNoGlyphFillsThePanelAndReachesNoView)
+{
+    click("mnu_字形結構");
+    click("mnu_異體字表");
+    log.events.clear();
+
+    QComboBox *symbols = combo("cbo符號");
+    ASSERT_EQ(symbols->itemText(2), QString(QChar(0xF6A5))); // 連接符號 9
+    symbols->setCurrentIndex(2);
+    emit symbols->activated(2);
+
+    EXPECT_EQ(window->box("txt字形")->text(), QString(QChar(0xF6A5)));
+    EXPECT_EQ(window->box("txt編號")->text(), "13064");
+    EXPECT_TRUE(log.events.isEmpty()) << log.events.join(", ").toStdString();
+}
+
 TEST_F(ToolStripTest, StrokeFiltersFollowTheOpenComponentList)
 {
     QComboBox *strokes = combo("cbo筆畫");

@@ -297,6 +297,20 @@ TEST_F(DerivationGlyphsOnlyTest, AnAncientScriptSearchesItsOwnForms)
     EXPECT_EQ(status(), Loaded + QStringLiteral("2 個字形(部件)"));
 }
 
+TEST_F(DerivationGlyphsOnlyTest, ASealRootNumberedZeroStandsForItsRegularGlyph)
+{
+    click("mnu_小篆");
+    search(QStringLiteral("氵")); // its seal record is numbered 0, so the answer lacks it
+
+    ASSERT_EQ(tree->ListCount(), 2);
+    EXPECT_EQ(tree->ItemText(1), QStringLiteral("淋"));
+    EXPECT_EQ(tree->ItemData(1), 7);
+    EXPECT_EQ(tree->ItemText(0), QStringLiteral("氵"));
+    EXPECT_EQ(tree->ItemFontName(0), QStringLiteral("標楷體"));
+    EXPECT_EQ(tree->ItemData(0), numberOf("氵"));
+    EXPECT_EQ(status(), Loaded + QStringLiteral("1 個字形(部件)"));
+}
+
 TEST_F(DerivationGlyphsOnlyTest, ACharacterSetFiltersTheAnswerAndTheRootTakesItsOwnNumber)
 {
     click("mnu_常用字");

@@ -87,6 +87,47 @@ TEST(OutlineListTest, RemovingAnItemTakesItsSubtreeAndShiftsNewIndex)
     EXPECT_EQ(list.model()->rowCount(), 0);
 }
 
+TEST(OutlineListTest, RemovingAMiddleChildWithItsSubtreeKeepsTheViewInStep)
+{
+    OutlineList list;
+    QAbstractItemModelTester tester(list.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    list.AddItem(QStringLiteral("A"));
+    list.AddItem(QStringLiteral("a1"), 0);
+    list.AddItem(QStringLiteral("a2"), 0);
+    list.AddItem(QStringLiteral("a2x"), 2);
+    list.AddItem(QStringLiteral("a2y"), 2);
+    list.AddItem(QStringLiteral("a3"), 0);
+    list.AddItem(QStringLiteral("B"));
+    const QAbstractItemModel &model = *list.model();
+    const QModelIndex a = model.index(0, 0);
+    const auto text = [&](int row, const QModelIndex &parent) {
+        return QPersistentModelIndex(model.index(row, OutlineListModel::TextColumn, parent));
+    };
+    const QPersistentModelIndex before = text(0, a);
+    const QPersistentModelIndex after = text(2, a);
+    const QPersistentModelIndex grandchild = text(1, model.index(1, 0, a));
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+
+    list.RemoveItem(2); // a2 with a2x and a2y
+
+    EXPECT_EQ(itemTexts(list), QStringList({"A", "a1", "a3", "B"}));
+    EXPECT_EQ(shownTexts(list), itemTexts(list));
+    EXPECT_EQ(list.ChildCount(0), 2);
+    EXPECT_EQ(list.NewIndex(), 3); // B, added last, moves up by the three items removed
+    ASSERT_EQ(removed.count(), 1);
+    EXPECT_EQ(removed[0][0].value<QModelIndex>(), a);
+    EXPECT_EQ(removed[0][1].toInt(), 1);
+    EXPECT_EQ(removed[0][2].toInt(), 1);
+    EXPECT_EQ(before.data().toString(), "a1");
+    EXPECT_EQ(after.data().toString(), "a3");
+    EXPECT_EQ(after.row(), 1);
+    EXPECT_FALSE(grandchild.isValid());
+
+    list.AddItem(QStringLiteral("a4"), 0); // the list still adds where the model shows
+    EXPECT_EQ(shownTexts(list), QStringList({"A", "a1", "a3", "a4", "B"}));
+}
+
 TEST(OutlineListTest, AParentOutsideTheListAddsNothing)
 {
     OutlineList list;
