@@ -1,9 +1,12 @@
 # The two commands of the README:
 #   make run   installs what is needed, builds, and starts murvel on the sample databases
 #   make test  installs what is needed, builds with the sanitizers, and runs every test
+# and, besides them:
+#   make fuzz  builds the fuzz harnesses with clang and runs each FUZZ_SECONDS seconds
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: run test deps build bench synthetic
+.PHONY: run test deps build bench synthetic fuzz
 
 deps:
 	scripts/install-deps
@@ -28,3 +31,8 @@ bench: deps
 synthetic: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMURVEL_TESTS=OFF -DMURVEL_BENCH=ON
 	cmake --build build/bench -j $(JOBS) --target synthetic_databases
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMURVEL_FUZZ=ON -DMURVEL_TESTS=OFF
+	cmake --build build/fuzz -j $(JOBS)
+	tests/fuzz/run-fuzzers build/fuzz $(FUZZ_SECONDS)

@@ -1,5 +1,7 @@
 #include "platform/office/word/docx/sections.h"
 
+#include "platform/office/word/docx/shapes.h" // the shape lists own complete shapes
+
 #include <cstring>
 
 namespace word::docx

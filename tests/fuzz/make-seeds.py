@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""Makes the seed corpora of the fuzz harnesses from the sample data.
+
+make-seeds.py <data-dir> <committed-seeds-dir> <output-dir>
+
+Writes <output-dir>/<harness>/ for every harness: inputs made from the formulas and glyphs of
+data/sources/murvel/檢字表.tsv, plus the samples committed under <committed-seeds-dir>/<harness>/.
+Texts go in the harnesses' text form: a 0 byte, then UTF-8.
+"""
+import hashlib
+import pathlib
+import re
+import shutil
+import sys
+
+HARNESSES = ["formula", "formulasearch", "glyphrtf", "profile", "derivationsql",
+             "likepattern", "cp950", "databasewalk"]
+PER_KIND = 200
+
+
+def unescape(cell):
+    return re.sub(r"\\u([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), cell)
+
+
+def regular_glyphs(data_dir):
+    """The (glyph, formula) pairs of the regular-script sources, in file order."""
+    rows = []
+    header = None
+    path = data_dir / "sources" / "murvel" / "檢字表.tsv"
+    for line in path.read_text(encoding="utf-8").splitlines():
+        if not line or line.startswith("#"):
+            continue
+        cells = [unescape(c) for c in line.split("\t")]
+        if header is None:
+            header = cells
+            continue
+        record = dict(zip(header, cells))
+        rows.append((record.get("字形", "") or record.get("字碼", ""), record.get("@構字式", "")))
+    return rows
+
+
+def text(value):
+    return b"\0" + value.encode("utf-8")
+
+
+def write(folder, seeds):
+    folder.mkdir(parents=True, exist_ok=True)
+    for seed in seeds:
+        (folder / hashlib.sha1(seed).hexdigest()).write_bytes(seed)
+
+
+def main():
+    data_dir, committed, output = (pathlib.Path(a) for a in sys.argv[1:4])
+    rows = regular_glyphs(data_dir)
+    formulas = [f for _, f in rows if f][:PER_KIND]
+    glyphs = [g for g, _ in rows if g][:PER_KIND]
+    texts = [text(f) for f in formulas] + [text(g) for g in glyphs[:20]]
+
+    seeds = {name: [] for name in HARNESSES}
+    seeds["formula"] = texts
+    seeds["formulasearch"] = texts
+    seeds["glyphrtf"] = texts[:50]
+    # One byte of marks, one of script and set, then the text: each mark alone and a few
+    # mixes, over glyphs and two-component texts.
+    for i, glyph in enumerate(glyphs[:40]):
+        marks = [0, 1, 2, 4, 8, 5, 9][i % 7]
+        seeds["derivationsql"].append(bytes([marks, i % 25]) + text(glyph + glyphs[-1 - i]))
+    # The pattern, a terminating backslash pair, the text.
+    for glyph, formula in rows[:PER_KIND // 4]:
+        if glyph and formula:
+            seeds["likepattern"].append(f"*{glyph}*\\-{formula}{glyph}".encode("utf-8"))
+    for glyph, formula in rows[:PER_KIND // 2]:
+        line = f"{glyph}\t{formula}"
+        seeds["cp950"].append(line.encode("cp950", errors="ignore"))
+        seeds["cp950"].append(line.encode("utf-8"))
+    # Records of the walk: glyph, kind, components, each text ended by a backslash pair.
+    for i in range(0, min(len(rows), 80), 4):
+        records = b"".join(g.encode("utf-8") + b"\\-" + bytes([i % 10]) + f.encode("utf-8")
+                           + b"\\-" for g, f in rows[i:i + 4])
+        seeds["databasewalk"].append(records + bytes([4]))
+
+    if output.exists():
+        shutil.rmtree(output)
+    for name in HARNESSES:
+        folder = output / name
+        write(folder, seeds[name])
+        for sample in sorted((committed / name).glob("*")) if (committed / name).is_dir() else []:
+            shutil.copy(sample, folder / sample.name)
+    # The profile samples also in cp950, as older tools write them.
+    for sample in sorted((committed / "profile").glob("*.ini")):
+        write(output / "profile",
+              [sample.read_text(encoding="utf-8").encode("cp950", errors="ignore")])
+    (output / ".made").touch()
+
+
+if __name__ == "__main__":
+    main()
