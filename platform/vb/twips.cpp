@@ -19,14 +19,16 @@ int roundedToInt(double value)
 
 } // namespace
 
+// Computed in double, which holds every product of an int and the factor exactly enough,
+// and clamped: a hand-edited geometry must not overflow.
 int TwipsToPixels(int twips, double dpi)
 {
-    return dpi > 0 ? roundedToInt(twips * dpi / kTwipsPerInch) : 0;
+    return dpi > 0 ? roundedToInt(double(twips) * dpi / kTwipsPerInch) : 0;
 }
 
 int PixelsToTwips(int pixels, double dpi)
 {
-    return dpi > 0 ? roundedToInt(pixels * kTwipsPerInch / dpi) : 0;
+    return dpi > 0 ? roundedToInt(double(pixels) * kTwipsPerInch / dpi) : 0;
 }
 
 } // namespace vb

@@ -6,8 +6,9 @@ namespace vb
 
 inline constexpr int kTwipsPerInch = 1440;
 
-// Both round to the nearest whole number, halves to even; `dpi` is the screen's logical
-// dots per inch and must be positive (0 is returned otherwise).
+// Both round to the nearest whole number, halves to even, and saturate at the limits of
+// int; `dpi` is the screen's logical dots per inch and must be positive (0 is returned
+// otherwise).
 int TwipsToPixels(int twips, double dpi);
 int PixelsToTwips(int pixels, double dpi);
 

@@ -1,6 +1,7 @@
 #include "platform/vb/twips.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace vb;
 
@@ -30,4 +31,13 @@ TEST(Twips, NonPositiveDpiGivesZero)
 {
     EXPECT_EQ(TwipsToPixels(1440, 0), 0);
     EXPECT_EQ(PixelsToTwips(100, -96), 0);
+}
+
+TEST(Twips, LargeValuesSaturateInsteadOfOverflowing)
+{
+    // A hand-edited left=40000000 twips is 2666667 pixels at 96 dpi.
+    EXPECT_EQ(PixelsToTwips(TwipsToPixels(40000000, 96), 96), 40000005);
+    EXPECT_EQ(PixelsToTwips(std::numeric_limits<int>::max(), 96), std::numeric_limits<int>::max());
+    EXPECT_EQ(PixelsToTwips(std::numeric_limits<int>::min(), 96), std::numeric_limits<int>::min());
+    EXPECT_EQ(TwipsToPixels(std::numeric_limits<int>::max(), 1e9), std::numeric_limits<int>::max());
 }
