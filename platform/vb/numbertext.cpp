@@ -12,6 +12,13 @@ namespace vb
 namespace
 {
 
+// The blanks Val skips; IsNumeric skips the same, so that a text it accepts reads as the
+// number it shows.
+bool isBlank(QChar ch)
+{
+    return ch == u' ' || ch == u'\t' || ch == u'\n';
+}
+
 bool isDecimalDigit(QChar ch)
 {
     return ch >= u'0' && ch <= u'9';
@@ -137,7 +144,7 @@ double Val(QStringView text)
     QString compact;
     compact.reserve(text.size());
     for (QChar ch : text) {
-        if (ch != u' ' && ch != u'\t' && ch != u'\n')
+        if (!isBlank(ch))
             compact.append(ch);
     }
     const std::optional<ScannedNumber> number = scanNumber(compact);
@@ -146,7 +153,11 @@ double Val(QStringView text)
 
 bool IsNumeric(QStringView text)
 {
-    const QStringView trimmed = text.trimmed();
+    QStringView trimmed = text;
+    while (!trimmed.isEmpty() && isBlank(trimmed.front()))
+        trimmed = trimmed.sliced(1);
+    while (!trimmed.isEmpty() && isBlank(trimmed.back()))
+        trimmed.chop(1);
     const std::optional<ScannedNumber> number = scanNumber(trimmed);
     return number && number->end == trimmed.size();
 }

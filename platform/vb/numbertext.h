@@ -16,7 +16,8 @@ namespace vb
 // CInt and CLng then report it).
 double Val(QStringView text);
 
-// IsNumeric for text: true when the whole text, blanks around it aside, is one number in
+// IsNumeric for text: true when the whole text, the blanks Val skips (blanks, tabs and
+// line feeds; not the ideographic space) around it aside, is one number in
 // the forms Val reads (sign, digits with optional decimal point and exponent, or &H/&O
 // with at least one digit). Empty or blank text is not numeric.
 bool IsNumeric(QStringView text);

@@ -72,3 +72,20 @@ TEST(IsNumeric, WholeTextMustBeANumber)
                                  u"&H", u"&HG", u"1.2.3", u"--1"})
         EXPECT_FALSE(IsNumeric(text)) << QString::fromUtf16(text).toStdString();
 }
+
+TEST(IsNumeric, AgreesWithValOnTheBlanksItSkips)
+{
+    // A text IsNumeric accepts must read as its number: a blank that IsNumeric skips in
+    // front of the digits, Val must skip too.
+    for (const char16_t blank :
+         {u' ', u'\t', u'\n', u'\r', u'\v', u'\f', u'\u3000', u'\u00A0', u'\u2003'}) {
+        const QString leading = QString(blank) + u"12"_qs;
+        EXPECT_EQ(IsNumeric(leading), Val(leading) == 12) << "blank U+" << std::hex << int(blank);
+        const QString trailing = u"12"_qs + QString(blank);
+        if (IsNumeric(trailing)) {
+            EXPECT_EQ(Val(trailing), 12) << "blank U+" << std::hex << int(blank);
+        }
+    }
+    EXPECT_FALSE(IsNumeric(u"\u300012"));
+    EXPECT_TRUE(IsNumeric(u" \t12\n"));
+}
