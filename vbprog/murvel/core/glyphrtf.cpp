@@ -33,9 +33,11 @@ bool takesNextCharacter(QChar c)
     return c >= QChar(OperatorCodes::InfixFirst) && c <= QChar(OperatorCodes::PrefixLast);
 }
 
-QString escapeCharacter(QChar c)
+// A character beyond the BMP has no cp950 code, and is one "?" like any other such.
+QString escapeCharacter(char32_t c)
 {
-    const quint16 code = codepage::big5Code(c).value_or(u'?');
+    const quint16 code =
+        c <= 0xFFFF ? codepage::big5Code(QChar(char16_t(c))).value_or(u'?') : quint16(u'?');
     const QString digits = QString::number(code, 16);
     if (digits.size() == 4)
         return QStringLiteral("\\'%1\\'%2").arg(digits.left(2), digits.mid(2));
@@ -47,9 +49,22 @@ QString escapeCharacter(QChar c)
 QString escapeText(const QString &text)
 {
     QString escaped;
-    for (QChar c : text)
+    for (char32_t c : text.toUcs4())
         escaped += escapeCharacter(c);
     return escaped;
+}
+
+// The UTF-16 units of the character at p: 2 for a surrogate pair, else 1.
+qsizetype unitsAt(const QString &text, qsizetype p)
+{
+    return text[p].isHighSurrogate() && p + 1 < text.size() && text[p + 1].isLowSurrogate() ? 2 : 1;
+}
+
+// The character at p, a surrogate pair read whole.
+char32_t characterAt(const QString &text, qsizetype p)
+{
+    return unitsAt(text, p) == 2 ? QChar::surrogateToUcs4(text[p], text[p + 1])
+                                 : char32_t(text[p].unicode());
 }
 
 QString fontEntry(int number, const char *family, const QString &name)
@@ -90,7 +105,7 @@ public:
         for (qsizetype p = 0; p < m_text.size(); ++p) {
             const QChar c = m_text[p];
             if (!isOperator(c))
-                writeOrdinary(p);
+                p = writeOrdinary(p);
             else if (c == QChar(OperatorCodes::OpenBracket))
                 p = writeBracketed(p);
             else
@@ -103,17 +118,20 @@ private:
     // The character at p; past the end a carriage return.
     QChar at(qsizetype p) const { return p < m_text.size() ? m_text[p] : CarriageReturn; }
 
-    void writeOrdinary(qsizetype p)
+    // Returns the position of the character's last UTF-16 unit.
+    qsizetype writeOrdinary(qsizetype p)
     {
-        if (isInfix(at(p + 1)))
-            return; // the first component of the formula that the operator continues
-        const QString escaped = escapeCharacter(m_text[p]);
+        const qsizetype last = p + unitsAt(m_text, p) - 1;
+        if (isInfix(at(last + 1)))
+            return last; // the first component of the formula that the operator continues
+        const QString escaped = escapeCharacter(characterAt(m_text, p));
         if (p == m_formulaEnd) {
             m_body += fontGroup(m_firstFont, escaped);
         } else {
             m_body.chop(1); // extends the text group before it
             m_body += escaped + u'}';
         }
+        return last;
     }
 
     // Returns the position of the formula's last character.
@@ -133,10 +151,16 @@ private:
     // Returns the position of the formula's last character.
     qsizetype writeOperatorFormula(qsizetype p)
     {
-        const qsizetype start = isInfix(m_text[p]) ? std::max(p - 1, m_formulaEnd) : p;
+        qsizetype start = p;
+        if (isInfix(m_text[p])) {
+            // The component before the operator, a surrogate pair whole.
+            start = p >= 2 && unitsAt(m_text, p - 2) == 2 ? p - 2 : p - 1;
+            start = std::max(start, m_formulaEnd);
+        }
         do
             ++p;
-        while (isInfix(at(p)) || takesNextCharacter(at(p - 1)));
+        while (isInfix(at(p)) || takesNextCharacter(at(p - 1)) ||
+               (at(p).isLowSurrogate() && at(p - 1).isHighSurrogate()));
         --p;
         m_formulaEnd = p + 1;
         writeGlyph(m_text.mid(start, p - start + 1));
@@ -151,10 +175,14 @@ private:
             writeMissingGlyph();
             return;
         }
-        m_body += fontGroup(*glyph->face + m_firstFont, escapeCharacter(glyph->code[0]));
+        m_body +=
+            fontGroup(*glyph->face + m_firstFont, escapeCharacter(characterAt(glyph->code, 0)));
     }
 
-    void writeMissingGlyph() { m_body += fontGroup(m_firstFont, escapeCharacter(MissingGlyph)); }
+    void writeMissingGlyph()
+    {
+        m_body += fontGroup(m_firstFont, escapeCharacter(MissingGlyph.unicode()));
+    }
 
     const QString &m_text;
     const int m_firstFont;
@@ -181,7 +209,7 @@ std::optional<FormulaGlyph> lookUpRegularScript(const FormulaKey &key)
 
 QString RtfHexEscape(const QString &c)
 {
-    return c.isEmpty() ? QString() : escapeCharacter(c[0]);
+    return c.isEmpty() ? QString() : escapeCharacter(characterAt(c, 0));
 }
 
 QString FormulaTextToRtf(const QString &text, const QString &base, const FormulaGlyphLookup &lookup)

@@ -53,6 +53,7 @@ TEST(RtfHexEscape, DropsControlCharactersAndWritesAQuestionMarkForWhatCp950Lacks
     EXPECT_EQ(RtfHexEscape(QStringLiteral("\r")), QString());
     EXPECT_EQ(RtfHexEscape(QString()), QString());
     EXPECT_EQ(RtfHexEscape(QStringLiteral("\u0E01")), QStringLiteral(R"(\'3f)"));
+    EXPECT_EQ(RtfHexEscape(QStringLiteral("𠀋口")), QStringLiteral(R"(\'3f)"));
 }
 
 class FormulaTextToRtfTest : public ::testing::Test
@@ -90,6 +91,19 @@ TEST_F(FormulaTextToRtfTest, TextWithoutOperatorsIsOneTextGroup)
     // A carriage return has no escape of its own: the group runs on past it.
     EXPECT_EQ(kai(QStringLiteral("X\rY")), document(KaiPrologue, R"({\f0\'58\'59})"));
     EXPECT_TRUE(glyphs.asked.isEmpty());
+}
+
+TEST_F(FormulaTextToRtfTest, ACharacterBeyondTheBmpIsOneCharacter)
+{
+    EXPECT_EQ(kai(QStringLiteral("X𠀋Y")), document(KaiPrologue, R"({\f0\'58\'3f\'59})"));
+    EXPECT_EQ(kai(QStringLiteral("𠀋𠀋")), document(KaiPrologue, R"({\f0\'3f\'3f})"));
+    EXPECT_TRUE(glyphs.asked.isEmpty());
+    // As a component it belongs to the formula whole.
+    kai(QStringLiteral("X𠀋\uF6A4木Y\uF6A7𠀋"));
+    EXPECT_EQ(glyphs.asked,
+              (QList<FormulaKey>{{1, QStringLiteral("𠀋木")}, {5, QStringLiteral("\uF6A7𠀋")}}));
+    EXPECT_EQ(kai(QStringLiteral("X𠀋\uF6A4木")),
+              document(KaiPrologue, R"({\f0\'58}{\f0\'a1\'b4})"));
 }
 
 TEST_F(FormulaTextToRtfTest, FoundFormulaBetweenTextsIsAGlyphGroupInItsFace)
