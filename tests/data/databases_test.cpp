@@ -174,6 +174,42 @@ TEST(SampleDatabases, holdAtLeast400RegularGlyphs)
     EXPECT_GE(db.value("SELECT count(*) FROM 檢字表 WHERE 編號 > 0").toInt(), 400);
 }
 
+TEST(SampleDatabases, strokeCountsFollowTheBig5OrderWithinEachLevel)
+{
+    // Big5 orders each level of hanzi by stroke count: the count never falls as the code
+    // rises.
+    const SqliteReader db(programDatabase("murvel"));
+    QList<std::pair<quint16, QVariantList>> glyphs;
+    for (const QVariantList &row :
+         db.rows("SELECT 字形, 筆畫 FROM 檢字表 WHERE 筆畫 IS NOT NULL")) {
+        const QString glyph = row[0].toString();
+        const std::optional<quint16> code =
+            glyph.size() == 1 ? codepage::big5Code(glyph[0]) : std::nullopt;
+        if (code && codepage::isBig5Hanzi(glyph))
+            glyphs.append({*code, row});
+    }
+    ASSERT_GE(glyphs.size(), 400);
+    std::sort(glyphs.begin(), glyphs.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    const auto level = [](quint16 code) { return code < 0xC940 ? 1 : 2; };
+    for (qsizetype i = 1; i < glyphs.size(); ++i) {
+        const auto &[code, row] = glyphs[i];
+        const auto &[previousCode, previous] = glyphs[i - 1];
+        if (level(code) == level(previousCode)) {
+            EXPECT_GE(row[1].toInt(), previous[1].toInt())
+                << row[0].toString().toStdString() << " after "
+                << previous[0].toString().toStdString();
+        }
+    }
+
+    // A radical's own record agrees with the radical table.
+    for (const QVariantList &row :
+         db.rows("SELECT 檢字表.字形, 檢字表.筆畫, 康熙部首.筆畫 FROM 檢字表 JOIN 康熙部首"
+                 " ON 檢字表.字形 = 康熙部首.字形 WHERE 檢字表.筆畫 IS NOT NULL")) {
+        EXPECT_EQ(row[1].toInt(), row[2].toInt()) << row[0].toString().toStdString();
+    }
+}
+
 TEST(SampleDatabases, transcodeOldCodesIntoFormulasThatMurvelFinds)
 {
     const SqliteReader regular(programDatabase("murvel"));
