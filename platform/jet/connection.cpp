@@ -1,5 +1,6 @@
 #include "platform/jet/connection.h"
 
+#include "platform/jet/quoting.h"
 #include "platform/jet/sqlfunctions.h"
 
 #include <QFile>
@@ -85,6 +86,10 @@ Statement *Connection::cachedStatement(const QString &sql, QString *error)
 {
     if (auto found = m_statements.find(sql); found != m_statements.end())
         return &found->second;
+    if (!isSqlSafeText(sql)) {
+        *error = unsafeTextMessage();
+        return nullptr;
+    }
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt *handle = nullptr;
     if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT,
@@ -98,6 +103,10 @@ Statement *Connection::cachedStatement(const QString &sql, QString *error)
 
 Statement Connection::prepare(const QString &sql, QString *error) const
 {
+    if (!isSqlSafeText(sql)) {
+        *error = unsafeTextMessage();
+        return {};
+    }
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt *handle = nullptr;
     const char *tail = nullptr;
@@ -108,16 +117,17 @@ Statement Connection::prepare(const QString &sql, QString *error) const
     }
     Statement statement(handle);
     if (statement.isNull()) {
-        *error = QStringLiteral("The SQL text holds no statement.");
+        *error = QStringLiteral("SQL 文字中沒有任何陳述式");
         return {};
     }
-    // What follows the statement may be blanks or comments, which prepare to nothing.
+    // What follows the statement may only be blanks or comments, which prepare to no
+    // statement: a second statement or anything SQLite cannot read is refused.
     sqlite3_stmt *second = nullptr;
     const int remaining = int(text.size() - (tail - text.constData()));
-    sqlite3_prepare_v2(m_db, tail, remaining, &second, nullptr);
-    if (second) {
-        sqlite3_finalize(second);
-        *error = QStringLiteral("Characters found after the end of the SQL statement.");
+    const int rc = sqlite3_prepare_v2(m_db, tail, remaining, &second, nullptr);
+    sqlite3_finalize(second);
+    if (rc != SQLITE_OK || second != nullptr) {
+        *error = QStringLiteral("SQL 陳述式結尾之後還有其他文字");
         return {};
     }
     return statement;

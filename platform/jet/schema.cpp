@@ -20,8 +20,8 @@ QString forEachRow(Connection &connection, const QString &sql, const QString &pa
     Statement statement = connection.prepare(sql, &error);
     if (statement.isNull())
         return error;
-    if (!parameter.isNull())
-        statement.bind(1, parameter);
+    if (!parameter.isNull() && !statement.bind(1, parameter, &error))
+        return error;
     int rc;
     while ((rc = sqlite3_step(statement.handle())) == SQLITE_ROW)
         visit(statement);

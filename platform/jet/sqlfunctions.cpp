@@ -35,7 +35,7 @@ void jetLike(sqlite3_context *context, int, sqlite3_value **arguments)
     if (pattern->isValid())
         sqlite3_result_int(context, pattern->matches(text));
     else
-        sqlite3_result_error(context, "Invalid pattern string.", -1);
+        sqlite3_result_error(context, kInvalidPatternMessage, -1);
     // SQLite owns the pattern from here and may delete it at once, so it is used before.
     sqlite3_set_auxdata(context, 0, pattern,
                         [](void *compiled) { delete static_cast<LikePattern *>(compiled); });

@@ -1,5 +1,7 @@
 #include "platform/jet/statement.h"
 
+#include "platform/jet/quoting.h"
+
 #include <QByteArray>
 #include <limits>
 #include <sqlite3.h>
@@ -16,9 +18,11 @@ Statement::Statement(sqlite3_stmt *handle) : m_handle(handle)
 {
 }
 
-int Statement::bind(int parameter, const QVariant &value)
+namespace
 {
-    sqlite3_stmt *stmt = m_handle.get();
+
+int bindVariant(sqlite3_stmt *stmt, int parameter, const QVariant &value)
+{
     if (value.isNull())
         return sqlite3_bind_null(stmt, parameter);
     switch (value.typeId()) {
@@ -56,6 +60,38 @@ int Statement::bind(int parameter, const QVariant &value)
     }
 }
 
+} // namespace
+
+bool StoredValue::isNull() const
+{
+    return !m_value || sqlite3_value_type(m_value.get()) == SQLITE_NULL;
+}
+
+bool Statement::bind(int parameter, const QVariant &value, QString *error)
+{
+    if (value.typeId() == QMetaType::QString && !isSqlSafeText(value.toString())) {
+        *error = unsafeTextMessage();
+        return false;
+    }
+    if (bindVariant(m_handle.get(), parameter, value) != SQLITE_OK) {
+        *error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_handle.get())));
+        return false;
+    }
+    return true;
+}
+
+bool Statement::bind(int parameter, const StoredValue &value, QString *error)
+{
+    const int rc = value.m_value
+                       ? sqlite3_bind_value(m_handle.get(), parameter, value.m_value.get())
+                       : sqlite3_bind_null(m_handle.get(), parameter);
+    if (rc != SQLITE_OK) {
+        *error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_handle.get())));
+        return false;
+    }
+    return true;
+}
+
 QVariant Statement::value(int column) const
 {
     sqlite3_stmt *stmt = m_handle.get();
@@ -75,6 +111,14 @@ QVariant Statement::value(int column) const
     default:
         return QVariant();
     }
+}
+
+StoredValue Statement::storedValue(int column) const
+{
+    StoredValue stored;
+    stored.m_value.reset(sqlite3_value_dup(sqlite3_column_value(m_handle.get(), column)),
+                         sqlite3_value_free);
+    return stored;
 }
 
 int Statement::columnCount() const

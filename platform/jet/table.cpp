@@ -4,19 +4,33 @@
 #include "platform/jet/fieldnames.h"
 #include "platform/jet/keysetsql.h"
 #include "platform/jet/logging.h"
+#include "platform/jet/quoting.h"
 #include "platform/jet/schema.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace jet
 {
+
+namespace
+{
+
+// Text that SQL cannot hold (a NUL, an unpaired surrogate) is in no record.
+bool isSeekableKey(const QVariant &key)
+{
+    return key.typeId() != QMetaType::QString || isSqlSafeText(key.toString());
+}
+
+} // namespace
 
 class Table::Cursor
 {
 public:
     struct Row {
         qint64 rowid;
-        QVariantList values; // in field order
+        QVariantList values;     // in field order
+        QList<StoredValue> keys; // the current index's key fields, as stored
     };
 
     Cursor(std::shared_ptr<Connection> openConnection, TableSchema tableSchema)
@@ -25,24 +39,32 @@ public:
     {
     }
 
-    // Runs one of the keyset texts. Returns false, with the message in error, when the
-    // engine fails; otherwise *row is the row read or none.
-    bool fetch(const QString &sql, const QVariantList &parameters, std::optional<Row> *row)
+    // Runs one of the keyset texts with the stored values bound first, then the others.
+    // Returns false, with the message in error, when the engine fails; otherwise *row is
+    // the row read or none.
+    bool fetch(const QString &sql, const QList<StoredValue> &stored, const QVariantList &parameters,
+               std::optional<Row> *row)
     {
+        row->reset();
         Statement *statement = connection->cachedStatement(sql, &error);
         if (!statement)
             return false;
-        for (qsizetype i = 0; i < parameters.size(); ++i)
-            statement->bind(int(i + 1), parameters[i]);
-        const int rc = sqlite3_step(statement->handle());
-        row->reset();
+        int parameter = 1;
+        bool bound = true;
+        for (const StoredValue &value : stored)
+            bound = bound && statement->bind(parameter++, value, &error);
+        for (const QVariant &value : parameters)
+            bound = bound && statement->bind(parameter++, value, &error);
+        const int rc = bound ? sqlite3_step(statement->handle()) : SQLITE_MISUSE;
         if (rc == SQLITE_ROW) {
-            Row read{statement->value(0).toLongLong(), {}};
+            Row read{statement->value(0).toLongLong(), {}, {}};
             read.values.reserve(fields.count());
             for (qsizetype i = 0; i < fields.count(); ++i)
                 read.values.append(statement->value(int(i + 1)));
+            for (qsizetype position : std::as_const(keyPositions))
+                read.keys.append(statement->storedValue(int(position + 1)));
             *row = std::move(read);
-        } else if (rc != SQLITE_DONE) {
+        } else if (bound && rc != SQLITE_DONE) {
             error = connection->errorMessage();
         }
         statement->reset();
@@ -53,27 +75,27 @@ public:
     void moveTo(const QString &sql, const QVariantList &parameters = {})
     {
         std::optional<Row> row;
-        fetch(sql, parameters, &row);
+        fetch(sql, {}, parameters, &row);
         current = std::move(row);
     }
 
     // The keyset step: the next row among equal keys, else the next greater key at ever
-    // fewer leading keys.
+    // fewer leading keys. The keys are bound as stored, so that text which is not valid
+    // UTF-8 compares as the index orders it.
     void moveNext()
     {
-        QVariantList keys;
-        for (qsizetype position : keyPositions)
-            keys.append(current->values[position]);
+        const QList<StoredValue> keys = current->keys;
         const qsizetype keyCount = keys.size();
         for (qsizetype equal = keyCount; equal >= 0; --equal) {
-            QVariantList parameters = keys.mid(0, equal);
+            QList<StoredValue> stored = keys.mid(0, equal);
+            QVariantList parameters;
             const bool nextIsNull = equal < keyCount && keys[equal].isNull();
             if (equal == keyCount)
                 parameters.append(current->rowid);
             else if (!nextIsNull)
-                parameters.append(keys[equal]);
+                stored.append(keys[equal]);
             std::optional<Row> row;
-            if (!fetch(keyset.next(equal, nextIsNull), parameters, &row) || row) {
+            if (!fetch(keyset.next(equal, nextIsNull), stored, parameters, &row) || row) {
                 current = std::move(row);
                 return;
             }
@@ -154,7 +176,10 @@ bool Table::setIndex(const QString &indexName)
     cursor->keyPositions = positions;
     cursor->keyset = KeysetSql(cursor->schema.name, index->keyFields);
     cursor->index = std::move(index).value();
-    return true;
+    // The current record stays current, with the keys of the new index.
+    if (cursor->current)
+        cursor->moveTo(cursor->keyset.atRowid(), {cursor->current->rowid});
+    return cursor->error.isEmpty();
 }
 
 QString Table::index() const
@@ -174,8 +199,10 @@ bool Table::seek(const QVariantList &key)
                             .arg(cursor->index->name, name())
                             .arg(cursor->keyset.keyCount())
                             .arg(key.size());
-    else
+    else if (std::all_of(key.begin(), key.end(), isSeekableKey))
         cursor->moveTo(cursor->keyset.seek(key.size()), key);
+    else
+        cursor->current.reset(); // no record holds such text
     if (!cursor->error.isEmpty())
         cursor->current.reset();
     cursor->noMatch = !cursor->current;
@@ -185,6 +212,11 @@ bool Table::seek(const QVariantList &key)
 bool Table::noMatch() const
 {
     return d && d->noMatch;
+}
+
+bool Table::failed() const
+{
+    return !d || !d->error.isEmpty();
 }
 
 void Table::moveFirst()
@@ -229,7 +261,7 @@ bool Table::setBookmark(Bookmark bookmark)
     if (!cursor)
         return false;
     std::optional<Cursor::Row> row;
-    if (!cursor->fetch(cursor->keyset.atRowid(), {bookmark.rowid}, &row))
+    if (!cursor->fetch(cursor->keyset.atRowid(), {}, {bookmark.rowid}, &row))
         return false;
     if (!row) {
         cursor->error = QStringLiteral("Not a valid bookmark of table '%1'.").arg(name());

@@ -49,7 +49,9 @@ public:
     // Seek "=": makes the first record in index order whose leading key fields equal the
     // values current (one value per key field, at most as many as the index has). On a
     // miss noMatch() is true and there is no current record. Integers compare as
-    // integers, text as text. Returns true on a match.
+    // integers, text as text; text that SQL cannot hold (isSqlSafeText) is a miss.
+    // Returns true on a match; false also when the engine fails, which failed() tells
+    // apart from a miss.
     bool seek(const QVariantList &key);
     bool seek(const QVariant &key) { return seek(QVariantList{key}); }
     bool seek(const QVariant &first, const QVariant &second)
@@ -57,6 +59,9 @@ public:
         return seek(QVariantList{first, second});
     }
     bool noMatch() const;
+    // True when the last operation failed (an engine error such as a damaged file, a bad
+    // index name, a closed table); errorString() says why.
+    bool failed() const;
 
     void moveFirst();
     // Past the last record eof() becomes true; at eof() the move does nothing.

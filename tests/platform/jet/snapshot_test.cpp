@@ -156,7 +156,38 @@ TEST_F(SnapshotTest, SqlErrorsComeBackWithSqliteMessage)
     const jet::Result<jet::Snapshot> pattern =
         m_db.openSnapshot("SELECT * FROM 檢字表 WHERE 字形 Like '[口'");
     EXPECT_FALSE(pattern.ok());
-    EXPECT_TRUE(pattern.errorString().contains("Invalid pattern string"));
+    EXPECT_TRUE(pattern.errorString().contains(u"Like 樣式字串不正確"))
+        << pattern.errorString().toStdString();
+}
+
+TEST_F(SnapshotTest, OnlyBlanksAndCommentsMayFollowTheStatement)
+{
+    for (const char *sql : {"SELECT 1; SELECT 2", "SELECT 1; garbage", "SELECT 1; )", "SELECT 1;;x",
+                            "SELECT 1 -- remark\n; 'tail'"}) {
+        const jet::Result<jet::Snapshot> refused = m_db.openSnapshot(sql);
+        EXPECT_FALSE(refused.ok()) << sql;
+        EXPECT_TRUE(refused.errorString().contains(u"結尾之後")) << sql;
+    }
+    EXPECT_EQ(query("SELECT 1;  \n").recordCount(), 1);
+    EXPECT_EQ(query("SELECT 1; /* a remark */").recordCount(), 1);
+    EXPECT_FALSE(m_db.openSnapshot("  ; -- nothing").ok());
+}
+
+TEST_F(SnapshotTest, TextSqlCannotHoldIsRefusedNotMangled)
+{
+    const QString base = "SELECT 編號 FROM 檢字表 WHERE 字形 Like ";
+    const QString unpaired(1, QChar(0xD840));
+    for (const QString &typed : {u"口"_qs + QChar(0) + u"' OR 1=1 --"_qs, unpaired,
+                                 u"*"_qs + unpaired + u"*"_qs, QString(1, QChar(0xDC0B))}) {
+        const jet::Result<jet::Snapshot> refused = m_db.openSnapshot(base + jet::quoteText(typed));
+        EXPECT_FALSE(refused.ok());
+        EXPECT_TRUE(refused.errorString().contains(u"NUL")) << refused.errorString().toStdString();
+    }
+    // A character outside the BMP is a pair, and fine.
+    EXPECT_EQ(column(query(base + jet::quoteText(u"𠀋"_qs)), "編號"), QList<QVariant>({9}));
+    EXPECT_TRUE(jet::isSqlSafeText(u"𠀋口"));
+    EXPECT_FALSE(jet::isSqlSafeText(u"𠀋口"_qs.left(1)));
+    EXPECT_FALSE(jet::isSqlSafeText(u"𠀋口"_qs.mid(1)));
 }
 
 TEST_F(SnapshotTest, QuotedUserTextCannotBreakTheStatement)

@@ -1,6 +1,7 @@
 #include "platform/jet/database.h"
 #include "testdatabase.h"
 
+#include <QFile>
 #include <QList>
 #include <gtest/gtest.h>
 
@@ -247,6 +248,118 @@ TEST_F(TableTest, AnEmptyTableIsAtTheEnd)
     ASSERT_TRUE(empty.setIndex("字形"));
     EXPECT_FALSE(empty.seek(QStringLiteral("口")));
     EXPECT_TRUE(empty.noMatch());
+}
+
+} // namespace
+
+namespace
+{
+
+// A table whose text keys are not all valid UTF-8, as a damaged or foreign file may hold.
+class DamagedTableTest : public ::testing::Test
+{
+protected:
+    jet::Table open(const QStringList &statements)
+    {
+        m_path = m_files.database("damaged.mdb", statements);
+        return openAgain();
+    }
+
+    jet::Table openAgain()
+    {
+        jet::Result<jet::Database> db = jet::Database::open(m_path);
+        EXPECT_TRUE(db.ok()) << db.errorString().toStdString();
+        jet::Table table = db->openTable("字表").value();
+        EXPECT_TRUE(table.setIndex("字形"));
+        return table;
+    }
+
+    static QList<int> walk(jet::Table &table)
+    {
+        QList<int> numbers;
+        table.moveFirst();
+        // Bounded: a walk that repeats a record must fail, not hang.
+        for (int step = 0; !table.eof() && step < 20; ++step, table.moveNext())
+            numbers << table.value("編號").toInt();
+        return numbers;
+    }
+
+    TestFiles m_files;
+    QString m_path;
+};
+
+TEST_F(DamagedTableTest, WalkFollowsTheStoredBytesOfTextThatIsNotUtf8)
+{
+    jet::Table table = open({
+        "CREATE TABLE 字表(字形 TEXT, 編號 INTEGER)",
+        "CREATE INDEX \"字表.字形\" ON 字表(字形)",
+        // C0 and FF41, FE41 decode to U+FFFD (bytes EF BF BD) and U+FFFD A.
+        "INSERT INTO 字表 VALUES (CAST(X'FF41' AS TEXT), 1)",
+        "INSERT INTO 字表 VALUES (CAST(X'FE41' AS TEXT), 2)",
+        "INSERT INTO 字表 VALUES ('B', 3)",
+        "INSERT INTO 字表 VALUES (CAST(X'C0' AS TEXT), 4)",
+        "INSERT INTO 字表 VALUES ('ð', 5)",
+        "INSERT INTO 字表 VALUES (CAST(X'FE41' AS TEXT), 6)",
+    });
+    // Binary order of the stored bytes: 42 < C0 < C3B0 < FE41 (twice) < FF41.
+    EXPECT_EQ(walk(table), QList<int>({3, 4, 5, 2, 6, 1}));
+}
+
+TEST_F(DamagedTableTest, KeysSqlCannotHoldMatchNothing)
+{
+    jet::Table table = open({
+        "CREATE TABLE 字表(字形 TEXT, 編號 INTEGER)",
+        "CREATE INDEX \"字表.字形\" ON 字表(字形)",
+        "INSERT INTO 字表 VALUES ('?', 1)",
+        "INSERT INTO 字表 VALUES (char(65533), 2)",
+        "INSERT INTO 字表 VALUES ('口', 3)",
+    });
+    for (const QString &key : {QString(1, QChar(0xD840)), QString(1, QChar(0xDC0B)),
+                               u"口"_qs + QChar(0), QString(1, QChar(0))}) {
+        EXPECT_FALSE(table.seek(key));
+        EXPECT_TRUE(table.noMatch());
+        EXPECT_FALSE(table.failed()) << table.errorString().toStdString();
+    }
+    EXPECT_TRUE(table.seek(QStringLiteral("?")));
+    EXPECT_EQ(table.value("編號").toInt(), 1);
+}
+
+TEST_F(DamagedTableTest, DamagedIndexPageIsAnErrorNotAMiss)
+{
+    jet::Table table = open({
+        "CREATE TABLE 字表(字形 TEXT, 編號 INTEGER)",
+        "CREATE INDEX \"字表.字形\" ON 字表(字形)",
+        "INSERT INTO 字表 VALUES ('口', 1)",
+        "INSERT INTO 字表 VALUES ('木', 2)",
+    });
+    ASSERT_FALSE(table.seek(QStringLiteral("林")));
+    EXPECT_TRUE(table.noMatch());
+    EXPECT_FALSE(table.failed());
+    ASSERT_TRUE(table.seek(QStringLiteral("木")));
+    table.close();
+
+    // Overwrite the page type of the index's root page.
+    int rootPage = 0;
+    {
+        jet::Result<jet::Database> db = jet::Database::open(m_path);
+        jet::Result<jet::Snapshot> root =
+            db->openSnapshot("SELECT rootpage FROM sqlite_schema WHERE name = '字表.字形'");
+        ASSERT_TRUE(root.ok()) << root.errorString().toStdString();
+        rootPage = root->value(0).toInt();
+    }
+    ASSERT_GT(rootPage, 1);
+    QFile file(m_path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(qint64(rootPage - 1) * 4096));
+    ASSERT_EQ(file.write("\x77\x77\x77\x77", 4), 4);
+    file.close();
+
+    jet::Table damaged = openAgain();
+    EXPECT_FALSE(damaged.seek(QStringLiteral("木")));
+    EXPECT_TRUE(damaged.failed());
+    EXPECT_TRUE(damaged.noMatch());
+    EXPECT_TRUE(damaged.errorString().contains(u"malformed"))
+        << damaged.errorString().toStdString();
 }
 
 } // namespace

@@ -222,8 +222,7 @@ TEST_F(DerivationWindowTest, APatternTheEngineRefusesIsReportedInTheStatusBox)
     click("mnu_字形孳乳採用SQL語法");
     EXPECT_EQ(view->windowTitle(), QStringLiteral("部件檢字(SQL Like)"));
     search(QStringLiteral("木["));
-    EXPECT_TRUE(status().contains(QStringLiteral("Invalid pattern string.")))
-        << status().toStdString();
+    EXPECT_TRUE(status().contains(QStringLiteral("Like 樣式字串不正確"))) << status().toStdString();
     EXPECT_EQ(gDerivationMessage, status());
     EXPECT_EQ(tree->ListCount(), 0);
     EXPECT_TRUE(tree->Redraw());
