@@ -2,15 +2,21 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The texts the glyph data core shows or reports, in one place.
-namespace Messages {
+namespace Messages
+{
 
 inline QString databaseProblem(const QString &file, const QString &problem)
 {
     return QStringLiteral("%1：%2").arg(file, problem);
+}
+
+// A table that could not be read: the engine's own message follows.
+inline QString databaseReadError(const QString &table, const QString &problem)
+{
+    return QStringLiteral("讀取資料表 %1 時發生錯誤：%2").arg(table, problem);
 }
 
 inline QString numberText(std::optional<int> number)

@@ -10,6 +10,7 @@
 #include "platform/vb/numbertext.h"
 #include "vbprog/murvel/core/formulasearch.h"
 #include "vbprog/murvel/core/glyphattributes.h"
+#include "vbprog/murvel/core/messages.h"
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
@@ -111,7 +112,7 @@ void mdi漢字字形::lookUpGlyph()
     m_similarGlyphList.clear();
     // The text is sought exactly as typed: a blank before the glyph misses.
     if (!seekRegular("字形", text)) {
-        showMiss();
+        showSeekMiss();
         return;
     }
     const qint32 number = Int32Field(gRs檢字表.value("編號")).value_or(0);
@@ -130,8 +131,12 @@ void mdi漢字字形::lookUpFormula()
     const FormulaSearchResult result = FindGlyphByFormula(text, m_similarGlyphList);
     if (result.glyphBoxText)
         box("txt字形")->setText(*result.glyphBoxText);
-    if (result.number < 1 || !seekRegular("編號", result.number)) {
+    if (result.number < 1) {
         showMiss();
+        return;
+    }
+    if (!seekRegular("編號", result.number)) {
+        showSeekMiss();
         return;
     }
     showHit(result.number, readCrossNumbers());
@@ -145,8 +150,12 @@ void mdi漢字字形::lookUpNumber()
     m_similarGlyphList.clear();
     // A number beyond 32 bits has no record, like a number below 1.
     const qint32 number = vb::CLng(vb::Val(text)).value_or(0);
-    if (number < 1 || !seekRegular("編號", number)) {
+    if (number < 1) {
         showMiss();
+        return;
+    }
+    if (!seekRegular("編號", number)) {
+        showSeekMiss();
         return;
     }
     showHit(number, readCrossNumbers());
@@ -174,6 +183,14 @@ void mdi漢字字形::showMiss()
                                ? MissStatus
                                : MissStatus + m_similarGlyphList;
     m_status->setText(status);
+}
+
+void mdi漢字字形::showSeekMiss()
+{
+    showMiss();
+    // A damaged file must not pass for a glyph that is not there.
+    if (gRs檢字表.failed())
+        m_status->setText(Messages::databaseReadError(gRs檢字表.name(), gRs檢字表.errorString()));
 }
 
 void mdi漢字字形::txt字形_Change()

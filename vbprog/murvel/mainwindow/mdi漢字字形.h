@@ -99,6 +99,8 @@ private:
     void lookUpNumber();
     void showHit(qint32 number, const CrossNumbers &cross);
     void showMiss();
+    // After a seek of gRs檢字表 that found nothing: the miss, or the engine's failure.
+    void showSeekMiss();
     void txt字形_Change();
     void txt構字式_Change();
 

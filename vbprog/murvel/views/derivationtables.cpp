@@ -9,13 +9,17 @@ namespace
 
 const QString GlyphIndex = QStringLiteral("字形");
 
-// Seeks the table on `index` for the key; false when the table cannot or finds nothing.
-bool Seek(jet::Table &table, const QString &index, const QString &key)
-{
-    return table.setIndex(index) && table.seek(key);
-}
-
 } // namespace
+
+// Seeks the table on `index` for the key; false when the table cannot or finds nothing.
+bool JetDerivationTables::seek(jet::Table &table, const QString &index, const QString &key) const
+{
+    if (table.setIndex(index) && table.seek(key))
+        return true;
+    if (table.failed() && m_failure.isEmpty())
+        m_failure = table.errorString();
+    return false;
+}
 
 DerivationScript DerivationScriptOf(const QString &script)
 {
@@ -35,21 +39,21 @@ DerivationScript DerivationScriptOf(const QString &script)
 std::optional<QString> JetDerivationTables::sequenceOf(const QString &glyph,
                                                        const QString &column) const
 {
-    if (!Seek(*m_script.glyphs, GlyphIndex, glyph))
+    if (!seek(*m_script.glyphs, GlyphIndex, glyph))
         return std::nullopt;
     return m_script.glyphs->value(column).toString();
 }
 
 std::optional<qint32> JetDerivationTables::rootNumber(const QString &root) const
 {
-    if (!Seek(*m_script.roots, GlyphIndex, root))
+    if (!seek(*m_script.roots, GlyphIndex, root))
         return std::nullopt;
     return Int32Field(m_script.roots->value(QStringLiteral("編號")));
 }
 
 std::optional<QString> JetDerivationTables::variantOf(const QString &root) const
 {
-    if (!Seek(*m_script.variants, QStringLiteral("字根"), root))
+    if (!seek(*m_script.variants, QStringLiteral("字根"), root))
         return std::nullopt;
     const QVariant variant = m_script.variants->value(QStringLiteral("異寫"));
     return variant.isNull() ? std::nullopt : std::optional<QString>(variant.toString());

@@ -30,6 +30,13 @@ public:
     std::optional<qint32> rootNumber(const QString &root) const override;
     std::optional<QString> variantOf(const QString &root) const override;
 
+    // The engine's message of the first lookup that failed (a damaged file), which a
+    // caller must not take for a glyph that is not there; empty while none has.
+    const QString &failure() const { return m_failure; }
+
 private:
+    bool seek(jet::Table &table, const QString &index, const QString &key) const;
+
     DerivationScript m_script;
+    mutable QString m_failure;
 };

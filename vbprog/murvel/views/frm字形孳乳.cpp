@@ -158,8 +158,9 @@ void frm字形孳乳::loadDerivationTree(LongLoad::Session &session, const QStri
     if (session.closed())
         return;
 
-    QString failure;
-    if (!IsUselessPattern(pattern)) {
+    // A lookup that failed leaves the pattern short: no search then, but its message.
+    QString failure = !tables.failure().isEmpty() ? tables.failure() : regular.failure();
+    if (failure.isEmpty() && !IsUselessPattern(pattern)) {
         const QString sql = BuildDerivationSql(
             {.column = terms.column,
              .pattern = pattern,
@@ -179,8 +180,9 @@ void frm字形孳乳::loadDerivationTree(LongLoad::Session &session, const QStri
         fixUpRoot(script);
     gDerivationMessage = session.finish(m_recordTotal, DerivationEndSuffix);
     if (!failure.isEmpty()) {
-        // A pattern the engine refuses (a LIKE text written in SQL mode) ends the search
-        // with the engine's message instead of the count.
+        // A pattern the engine refuses (a LIKE text written in SQL mode, a character SQL
+        // cannot hold) or a failed lookup ends the search with its message instead of the
+        // count.
         gDerivationMessage = failure;
         session.showStatus(failure);
     }
@@ -272,8 +274,8 @@ void frm字形孳乳::載入細部樹狀結構(int index)
     const QString pattern = 建構組字式(terms.text, terms.column, false, tables);
 
     int total = 0;
-    QString message;
-    if (!IsUselessPattern(pattern)) {
+    QString message = !tables.failure().isEmpty() ? tables.failure() : regular.failure();
+    if (message.isEmpty() && !IsUselessPattern(pattern)) {
         jet::Result<jet::Snapshot> answer = handles.database->openSnapshot(BuildDerivationSql(
             {.column = terms.column,
              .pattern = pattern,

@@ -191,3 +191,31 @@ TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorInTheOperatorFont)
 }
 
 } // namespace
+
+namespace
+{
+
+class DamagedDatabaseLookupTest : public GlyphLookupTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        DamageIndex(QDir(folder.path()).filePath("murvel.mdb"), "檢字表.編號");
+        writeIni(RestoredIni());
+        ASSERT_TRUE(start());
+    }
+};
+
+TEST_F(DamagedDatabaseLookupTest, AReadErrorIsReportedNotTakenForAMiss)
+{
+    enter("txt編號", "1");
+    EXPECT_NE(status(), "0 個字根");
+    EXPECT_TRUE(status().contains("檢字表")) << status().toStdString();
+    EXPECT_TRUE(status().contains("malformed")) << status().toStdString();
+    // A glyph that is not there is still a plain miss.
+    enter("txt字形", "\u9F98");
+    EXPECT_EQ(status(), "0 個字根");
+}
+
+} // namespace

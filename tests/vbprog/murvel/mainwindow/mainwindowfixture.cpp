@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "platform/jet/database.h"
+#include "platform/jet/quoting.h"
 #include "platform/profile/profilefile.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/公用變數.h"
@@ -33,6 +35,27 @@ bool *openFlagOf(int kind)
 }
 
 } // namespace
+
+void DamageIndex(const QString &databasePath, const QString &index)
+{
+    int rootPage = 0;
+    int pageSize = 0;
+    {
+        jet::Result<jet::Database> db = jet::Database::open(databasePath);
+        ASSERT_TRUE(db.ok());
+        jet::Snapshot root = db->openSnapshot("SELECT rootpage FROM sqlite_schema WHERE name = " +
+                                              jet::quoteText(index))
+                                 .value();
+        rootPage = root.value(0).toInt();
+        pageSize = db->openSnapshot("PRAGMA page_size").value().value(0).toInt();
+    }
+    ASSERT_GT(rootPage, 1);
+    ASSERT_GT(pageSize, 0);
+    QFile file(databasePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(qint64(rootPage - 1) * pageSize));
+    ASSERT_EQ(file.write("\x77\x77\x77\x77", 4), 4);
+}
 
 void MainWindowTest::SetUp()
 {

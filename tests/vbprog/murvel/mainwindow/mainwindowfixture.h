@@ -41,6 +41,10 @@ protected:
     QStringList problems;
 };
 
+// Overwrites the page type of an index's root page in a database file, as a damaged disk
+// would: reading the index then fails.
+void DamageIndex(const QString &databasePath, const QString &index);
+
 // Reads a written murvel.ini back.
 class ProfileCheck
 {

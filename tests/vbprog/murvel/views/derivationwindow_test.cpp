@@ -36,6 +36,8 @@ protected:
             ASSERT_TRUE(QFile::remove(target));
             ASSERT_TRUE(QFile::copy(fixtures.filePath(file), target));
         }
+        if (!m_damagedIndex.isEmpty())
+            DamageIndex(QDir(folder.path()).filePath("murvel.mdb"), m_damagedIndex);
         writeIni(RestoredIni(QStringLiteral("[字形結構]\nopen=1\n[異體字表]\nopen=1\n[選項]\n"
                                             "逐級列出=%1\n異寫部件=1\n")
                                  .arg(m_stepwise ? 1 : 0)));
@@ -99,6 +101,8 @@ protected:
     QString status() const { return window->statusBox()->text(); }
 
     bool m_stepwise;
+    // An index of murvel.mdb to damage before start-up; none when empty.
+    QString m_damagedIndex;
     frm字形孳乳 *view = nullptr;
     QLineEdit *box = nullptr;
     OutlineList *tree = nullptr;
@@ -215,6 +219,31 @@ TEST_F(DerivationWindowTest, QuotesAndBracketsAreSearchedAsCharacters)
     EXPECT_EQ(tree->ItemText(0), QStringLiteral("木'"));
     EXPECT_EQ(tree->ChildCount(0), 13);
     EXPECT_TRUE(problems.isEmpty());
+}
+
+TEST_F(DerivationWindowTest, CharactersSqlCannotHoldAreRefusedWithAMessage)
+{
+    // A NUL would end the statement early; an unpaired surrogate would turn into "?",
+    // which matches every glyph.
+    for (const QString &typed : {QString(QChar(0)), QString(QChar(0xD840))}) {
+        search(typed);
+        EXPECT_EQ(tree->ListCount(), 0);
+        EXPECT_TRUE(status().contains(QStringLiteral("無法查詢的字元"))) << status().toStdString();
+    }
+}
+
+class DamagedDerivationWindowTest : public DerivationWindowTest
+{
+protected:
+    DamagedDerivationWindowTest() { m_damagedIndex = QStringLiteral("異寫字根.字根"); }
+};
+
+TEST_F(DamagedDerivationWindowTest, AFailedLookupIsReportedInsteadOfSearchingWithoutIt)
+{
+    search(QStringLiteral("木"));
+    EXPECT_EQ(tree->ListCount(), 0);
+    EXPECT_TRUE(status().contains(QStringLiteral("malformed"))) << status().toStdString();
+    EXPECT_EQ(gDerivationMessage, status());
 }
 
 TEST_F(DerivationWindowTest, APatternTheEngineRefusesIsReportedInTheStatusBox)
