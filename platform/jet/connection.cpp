@@ -3,6 +3,7 @@
 #include "platform/jet/quoting.h"
 #include "platform/jet/sqlfunctions.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -17,19 +18,23 @@ namespace
 // which SQLite would otherwise take for a new, empty database.
 constexpr char kSqliteHeader[] = "SQLite format 3";
 
+QString cannotOpen(const QString &fileName, const QString &reason)
+{
+    return QStringLiteral("無法開啟資料庫 %1：%2").arg(QDir::toNativeSeparators(fileName), reason);
+}
+
 QString fileProblem(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        return QStringLiteral("Cannot open database '%1': the file does not exist.").arg(fileName);
+        return cannotOpen(fileName, QStringLiteral("檔案不存在"));
     if (!info.isFile())
-        return QStringLiteral("Cannot open database '%1': it is not a file.").arg(fileName);
+        return cannotOpen(fileName, QStringLiteral("這不是檔案"));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open database '%1': %2").arg(fileName, file.errorString());
+        return cannotOpen(fileName, file.errorString());
     if (file.read(sizeof kSqliteHeader) != QByteArray(kSqliteHeader, sizeof kSqliteHeader))
-        return QStringLiteral("Cannot open database '%1': it is not a database file.")
-            .arg(fileName);
+        return cannotOpen(fileName, QStringLiteral("這不是資料庫檔案"));
     return {};
 }
 
@@ -57,8 +62,7 @@ Result<std::shared_ptr<Connection>> Connection::open(const QString &fileName)
     // From here on the connection owns db, also when opening failed.
     std::shared_ptr<Connection> connection(new Connection(db, fileName));
     const auto failed = [&](const QString &message) {
-        return Opened::failure(
-            QStringLiteral("Cannot open database '%1': %2").arg(fileName, message));
+        return Opened::failure(cannotOpen(fileName, message));
     };
     if (rc != SQLITE_OK)
         return failed(connection->errorMessage());

@@ -28,7 +28,7 @@ Result<Table> Database::openTable(const QString &name) const
 Result<Snapshot> Database::openSnapshot(const QString &sql) const
 {
     if (!m_connection)
-        return Result<Snapshot>::failure(QStringLiteral("The database is closed."));
+        return Result<Snapshot>::failure(QStringLiteral("資料庫已關閉"));
     return Snapshot::open(*m_connection, sql);
 }
 

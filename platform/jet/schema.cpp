@@ -45,8 +45,7 @@ Result<TableSchema> readTableSchema(Connection &connection, const QString &table
         return Result<TableSchema>::failure(error);
     if (schema.name.isEmpty())
         return Result<TableSchema>::failure(
-            QStringLiteral("Cannot find table '%1' in database '%2'.")
-                .arg(table, connection.fileName()));
+            QStringLiteral("資料庫 %2 中找不到資料表 %1").arg(table, connection.fileName()));
     error = forEachRow(
         connection, QStringLiteral("SELECT name FROM pragma_table_info(?1) ORDER BY cid"),
         schema.name, [&](const Statement &row) { schema.fields.append(row.value(0).toString()); });
@@ -71,7 +70,7 @@ Result<IndexSchema> readIndexSchema(Connection &connection, const TableSchema &t
         return Result<IndexSchema>::failure(error);
     if (storedName.isEmpty())
         return Result<IndexSchema>::failure(
-            QStringLiteral("'%1' is not an index of table '%2'.").arg(index, table.name));
+            QStringLiteral("%1 不是資料表 %2 的索引").arg(index, table.name));
 
     IndexSchema schema{storedName.sliced(table.name.size() + 1), {}};
     bool hasExpression = false;
@@ -86,8 +85,7 @@ Result<IndexSchema> readIndexSchema(Connection &connection, const TableSchema &t
         return Result<IndexSchema>::failure(error);
     if (hasExpression || schema.keyFields.isEmpty())
         return Result<IndexSchema>::failure(
-            QStringLiteral("Index '%1' of table '%2' has no plain key fields.")
-                .arg(index, table.name));
+            QStringLiteral("資料表 %2 的索引 %1 沒有一般的鍵欄位").arg(index, table.name));
     return schema;
 }
 

@@ -109,7 +109,7 @@ Result<Snapshot> Snapshot::open(Connection &connection, const QString &sql)
         return Result<Snapshot>::failure(error);
     if (!sqlite3_stmt_readonly(statement.handle()))
         return Result<Snapshot>::failure(
-            QStringLiteral("Only a statement that reads can be opened as a snapshot: %1").arg(sql));
+            QStringLiteral("只有讀取資料的陳述式能開成快照：%1").arg(sql));
 
     auto data = std::make_shared<Data>();
     QStringList names;

@@ -121,8 +121,7 @@ Table::Table(std::shared_ptr<Cursor> cursor) : d(std::move(cursor))
 Result<Table> Table::open(std::shared_ptr<Connection> connection, const QString &name)
 {
     if (!connection)
-        return Result<Table>::failure(
-            QStringLiteral("Cannot open table '%1': the database is closed.").arg(name));
+        return Result<Table>::failure(QStringLiteral("無法開啟資料表 %1：資料庫已關閉").arg(name));
     Result<TableSchema> schema = readTableSchema(*connection, name);
     if (!schema)
         return Result<Table>::failure(schema.errorString());
@@ -138,7 +137,7 @@ Table::Cursor *Table::openCursor() const
     if (!isOpen()) {
         qCWarning(lcJet) << "operation on a closed table" << name();
         if (d)
-            d->error = QStringLiteral("Table '%1' is closed.").arg(name());
+            d->error = QStringLiteral("資料表 %1 已關閉").arg(name());
         return nullptr;
     }
     d->error.clear();
@@ -193,9 +192,9 @@ bool Table::seek(const QVariantList &key)
     if (!cursor)
         return false;
     if (!cursor->index)
-        cursor->error = QStringLiteral("Seek on table '%1' needs a current index.").arg(name());
+        cursor->error = QStringLiteral("資料表 %1 沒有目前索引，無法搜尋").arg(name());
     else if (key.isEmpty() || key.size() > cursor->keyset.keyCount())
-        cursor->error = QStringLiteral("Index '%1' of table '%2' has %3 key fields, not %4.")
+        cursor->error = QStringLiteral("資料表 %2 的索引 %1 有 %3 個鍵欄位，不是 %4 個")
                             .arg(cursor->index->name, name())
                             .arg(cursor->keyset.keyCount())
                             .arg(key.size());
@@ -264,7 +263,7 @@ bool Table::setBookmark(Bookmark bookmark)
     if (!cursor->fetch(cursor->keyset.atRowid(), {}, {bookmark.rowid}, &row))
         return false;
     if (!row) {
-        cursor->error = QStringLiteral("Not a valid bookmark of table '%1'.").arg(name());
+        cursor->error = QStringLiteral("這不是資料表 %1 的有效書籤").arg(name());
         return false;
     }
     cursor->current = std::move(row);
@@ -286,7 +285,7 @@ QVariant Table::value(const QString &field) const
 QString Table::errorString() const
 {
     if (!d)
-        return QStringLiteral("The table is not open.");
+        return QStringLiteral("資料表未開啟");
     return d->error;
 }
 

@@ -28,8 +28,13 @@ TEST(DatabaseOpen, RefusesFilesThatAreNotDatabasesNamingThem)
         const jet::Result<jet::Database> opened = jet::Database::open(fileName);
         EXPECT_FALSE(opened.ok()) << name;
         EXPECT_TRUE(opened.errorString().contains(fileName)) << opened.errorString().toStdString();
+        EXPECT_TRUE(opened.errorString().startsWith(u"無法開啟資料庫"));
         EXPECT_FALSE(opened.value().isOpen());
     }
+    EXPECT_TRUE(
+        jet::Database::open(files.path("missing.mdb")).errorString().endsWith(u"檔案不存在"));
+    EXPECT_TRUE(
+        jet::Database::open(files.path("murvel.mdb")).errorString().endsWith(u"這不是資料庫檔案"));
 }
 
 TEST(DatabaseOpen, OpensAnSqliteFileAndKeepsItsName)

@@ -56,6 +56,7 @@ TEST_F(TableTest, MissingTableAndIndexAreErrorsNamingThem)
     const Result<jet::Table> missing = m_db.openTable("檢字表二");
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.errorString().contains("檢字表二"));
+    EXPECT_TRUE(missing.errorString().contains("找不到資料表"));
     EXPECT_FALSE(missing.value().isOpen());
 
     EXPECT_FALSE(m_table.setIndex("部件序"));

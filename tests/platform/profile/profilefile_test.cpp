@@ -347,6 +347,7 @@ TEST_F(ProfileFileTest, FailedWriteKeepsTheOldFileAndSaysSo)
         const FileSizeLimit full(8);
         EXPECT_FALSE(file.save());
     }
+    EXPECT_TRUE(file.errorString().startsWith(u"無法寫入"));
     EXPECT_TRUE(file.errorString().contains(u"murvel.ini"));
     EXPECT_EQ(readBytes(), before);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"murvel.ini"_qs});
