@@ -75,7 +75,7 @@ QString SourceRootCatalog::rootSequenceOf(int row) const
         roots = components;
     } else {
         m_inProgress.append(row);
-        roots = BuildRootSequence(*this, components);
+        roots = BuildRootSequence(*this, components).value_or(QString());
         m_inProgress.removeLast();
     }
     m_rootSequences[row] = roots;

@@ -6,7 +6,8 @@
 QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) const
 {
     jet::Table &table = gRs檢字表;
-    if (!table.setIndex(QStringLiteral("字形"))) {
+    const QString glyphIndex = QStringLiteral("字形");
+    if (table.index() != glyphIndex && !table.setIndex(glyphIndex)) {
         m_failed = true;
         return {};
     }
@@ -15,12 +16,10 @@ QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) 
     if (table.seek(glyph)) {
         for (; !table.eof() && table.value(QStringLiteral("字形")).toString() == glyph;
              table.moveNext()) {
-            const int kind = Int32Field(table.value(QStringLiteral("連接符號"))).value_or(0);
             const QVariant roots = table.value(QStringLiteral("字根序"));
-            if (roots.isNull() && kind != FormulaKinds::Root)
-                m_failed = true; // a composed record without its roots cannot be expanded
-            records.append(
-                {Int32Field(table.value(QStringLiteral("字體"))), kind, roots.toString()});
+            records.append({Int32Field(table.value(QStringLiteral("字體"))),
+                            Int32Field(table.value(QStringLiteral("連接符號"))).value_or(0),
+                            roots.isNull() ? std::nullopt : std::optional(roots.toString())});
         }
     }
     if (current)
@@ -30,9 +29,12 @@ QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) 
 
 std::optional<QString> DatabaseRootCatalog::variantOf(const QString &root) const
 {
-    if (!gRs異寫字根.setIndex(QStringLiteral("字根"))) {
-        m_failed = true;
-        return std::nullopt;
+    if (!m_variantIndexSet) {
+        if (!gRs異寫字根.setIndex(QStringLiteral("字根"))) {
+            m_failed = true;
+            return std::nullopt;
+        }
+        m_variantIndexSet = true;
     }
     if (!gRs異寫字根.seek(root))
         return std::nullopt;

@@ -7,9 +7,8 @@
 // working handle gRs檢字表, 異寫字根 through gRs異寫字根, and table 字根 of murvel.mdb, which
 // the catalog opens itself on first use. One catalog serves one search.
 //
-// A lookup that cannot be made (a missing table or index) or that meets a Null where the
-// rules need text (the 字根序 of a composed record) finds nothing and marks the catalog
-// failed; the search then ends with the result it holds.
+// A lookup that cannot be made (a missing table or index) finds nothing and marks the
+// catalog failed; the search then ends with the result it holds.
 class DatabaseRootCatalog : public RootCatalog
 {
 public:
@@ -27,5 +26,6 @@ public:
 
 private:
     mutable jet::Table m_roots; // Table 字根 of murvel.mdb, index 字形; owned, opened on first use.
+    mutable bool m_variantIndexSet = false; // on gRs異寫字根, once per catalog
     mutable bool m_failed = false;
 };

@@ -59,7 +59,10 @@ public:
         if (auto end = tryLevel("構字式", {int(m_key.kind), key}, key))
             return *end;
         // After level 1 the walk compares with the root sequence, whatever was sought.
-        const QString roots = BuildRootSequence(m_catalog, key);
+        const std::optional<QString> built = BuildRootSequence(m_catalog, key);
+        if (!built)
+            return NoGlyphFound;
+        const QString &roots = *built;
         if (auto end = tryLevel("字根序", {roots}, roots))
             return *end;
         if (auto end = tryLevel("字根序二", {ReplaceVariantRoots(m_catalog, roots)}, roots))

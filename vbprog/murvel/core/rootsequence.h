@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 // The rules that break components down into roots (字根) and order them: the keys of the
@@ -16,9 +15,9 @@ class RootCatalog
 public:
     // One record of 檢字表 as the rules see it.
     struct Record {
-        std::optional<int> face; // 字體; nullopt for Null
-        int kind = 0;            // 連接符號
-        QString rootSequence;    // 字根序
+        std::optional<int> face;             // 字體; nullopt for Null
+        int kind = 0;                        // 連接符號
+        std::optional<QString> rootSequence; // 字根序; nullopt for Null
     };
 
     virtual ~RootCatalog() = default;
@@ -30,22 +29,29 @@ public:
     virtual std::optional<qint32> rootNumber(const QString &root) const = 0;
 };
 
-// Expansion stops this deep, and a root sequence grows no longer than this, so damaged
-// data (a glyph that reaches itself through its roots) ends instead of running on.
+// Caps that keep damaged data (a glyph that reaches itself through its roots, or branching
+// chains) from running on: expansion stops this deep; one root sequence, however many
+// components it is built from, grows no longer than MaxRootSequenceLength and looks up no
+// more than MaxRootLookups glyphs.
 constexpr int MaxRootExpansionDepth = 32;
 constexpr qsizetype MaxRootSequenceLength = 4096;
+constexpr qsizetype MaxRootLookups = 4 * MaxRootSequenceLength;
 
 // The roots of the components: each character's first record contributes its 字根序,
 // itself expanded again when the record is composed (連接符號 neither 0 nor 9).
-QString ExpandRootSequence(const RootCatalog &catalog, const QString &components);
+// nullopt when a record whose roots are needed has a Null 字根序 (records the rule does not
+// use may lack theirs).
+std::optional<QString> ExpandRootSequence(const RootCatalog &catalog, const QString &components);
 
 // The root sequence of a formula key, in writing order: every record of a component with
 // 字體 0 adds its roots; a prefix operator repeats the roots of the component after it.
-QString BuildRootSequence(const RootCatalog &catalog, const QString &key);
+// nullopt as for ExpandRootSequence.
+std::optional<QString> BuildRootSequence(const RootCatalog &catalog, const QString &key);
 
-// Every root that has a variant writing replaced by it.
+// Every root that has a variant writing replaced by it; no longer than MaxRootSequenceLength.
 QString ReplaceVariantRoots(const RootCatalog &catalog, const QString &roots);
 
 // The roots ordered by ascending 字根.編號 (roots missing from 字根 first), by the exchange
-// sort whose exact order the stored keys depend on: equal numbers are never swapped.
+// sort whose exact order the stored keys depend on: equal numbers are never swapped. The sort
+// takes quadratic time, so only the first MaxRootSequenceLength roots take part.
 QString SortComponentsByNumber(const RootCatalog &catalog, const QString &roots);

@@ -242,6 +242,33 @@ TEST_F(EditedSearchDataTest, ANullWhereTheSearchNeedsTextEndsItWithTheResultItHo
     EXPECT_EQ(similar, "");
 }
 
+TEST_F(EditedSearchDataTest, RecordsTheSearchDoesNotReadMayLackTheirRoots)
+{
+    // A composed 日 of another typeface without roots: the root sequence reads only 字體 0.
+    copy.execute("murvel", "INSERT INTO 檢字表 (編號, 字形, 字體, 連接符號, 部件序) "
+                           "VALUES (99001, '日', 3, 1, '口一')");
+    OpenFixture(copy.folder());
+    EXPECT_EQ(FindGlyphByFormula("日" + Above + "月", similar).number, RegularNumber("明"));
+}
+
+TEST_F(EditedSearchDataTest, ACycleTypedManyTimesEndsWithinOneCap)
+{
+    // 口 and 日 made of each other, many times over: each typed 口 would expand to 4096
+    // roots, and twenty of them to a sequence that the sort takes seconds over.
+    copy.execute("murvel",
+                 QString("UPDATE 檢字表 SET 連接符號 = 1, 字根序 = '%1' WHERE 字形 = '口'")
+                     .arg(QString("日").repeated(64)));
+    copy.execute("murvel",
+                 QString("UPDATE 檢字表 SET 連接符號 = 1, 字根序 = '%1' WHERE 字形 = '日'")
+                     .arg(QString("口").repeated(64)));
+    OpenFixture(copy.folder());
+    const DatabaseRootCatalog catalog;
+    const std::optional<QString> roots = BuildRootSequence(catalog, QString("口").repeated(20));
+    ASSERT_TRUE(roots);
+    EXPECT_EQ(roots->size(), MaxRootSequenceLength);
+    EXPECT_EQ(FindGlyphByFormula(QString("口").repeated(20), similar).number, NoGlyphFound);
+}
+
 TEST_F(EditedSearchDataTest, AMissingIndexEndsTheSearchInsteadOfSeekingAnother)
 {
     copy.execute("murvel", "DROP INDEX \"檢字表.字根序\"");

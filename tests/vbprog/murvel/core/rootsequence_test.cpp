@@ -2,10 +2,10 @@
 #include "vbprog/murvel/core/rootsequence.h"
 
 #include <QHash>
-
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const QString H(QChar(0xF6A4));
 const QString Twice(QChar(0xF6A7));  // operator 5
@@ -24,7 +24,11 @@ public:
     }
     void variant(const QString &root, const QString &standard) { m_variants[root] = standard; }
 
-    QList<Record> recordsOf(const QString &glyph) const override { return m_records.value(glyph); }
+    QList<Record> recordsOf(const QString &glyph) const override
+    {
+        ++lookups;
+        return m_records.value(glyph);
+    }
     std::optional<QString> variantOf(const QString &root) const override
     {
         auto it = m_variants.find(root);
@@ -35,6 +39,8 @@ public:
         auto it = m_numbers.find(root);
         return it == m_numbers.end() ? std::nullopt : std::optional<qint32>(*it);
     }
+
+    mutable qsizetype lookups = 0;
 
 private:
     QHash<QString, QList<Record>> m_records;
@@ -112,7 +118,7 @@ TEST_F(RootSequenceTest, CyclicDataEnds)
 {
     catalog.add("甲", {0, 1, "乙"});
     catalog.add("乙", {0, 1, "甲"});
-    EXPECT_TRUE(ExpandRootSequence(catalog, "甲").size() <= 1);
+    EXPECT_EQ(ExpandRootSequence(catalog, "甲"), "乙"); // 甲 met again gives its stored roots
 }
 
 TEST_F(RootSequenceTest, ABranchingCycleEndsWithoutBlowingUp)
@@ -129,7 +135,44 @@ TEST_F(RootSequenceTest, DeepBranchingDataIsCappedInLength)
     for (qsizetype i = 0; i + 1 < glyphs.size(); ++i)
         catalog.add(QString(glyphs[i]), {0, 1, QString(glyphs[i + 1]).repeated(2)});
     catalog.root(QString(glyphs.back()), 9);
-    EXPECT_EQ(ExpandRootSequence(catalog, "甲").size(), MaxRootSequenceLength);
+    EXPECT_EQ(ExpandRootSequence(catalog, "甲")->size(), MaxRootSequenceLength);
+}
+
+TEST_F(RootSequenceTest, ACycleTypedManyTimesSharesOneCap)
+{
+    // Each 甲 expands to 64 × 64 roots: the cap holds for the whole key, not per component.
+    catalog.add("甲", {0, 1, QString("乙").repeated(64)});
+    catalog.add("乙", {0, 1, QString("甲").repeated(64)});
+    const std::optional<QString> roots = BuildRootSequence(catalog, QString("甲").repeated(20));
+    ASSERT_TRUE(roots);
+    EXPECT_EQ(roots->size(), MaxRootSequenceLength);
+    EXPECT_EQ(BuildRootSequence(catalog, Four + "甲")->size(), MaxRootSequenceLength);
+}
+
+TEST_F(RootSequenceTest, BranchingDataWithoutRootsIsCappedInLookups)
+{
+    // A chain of 18 glyphs, each made of the next twice, ending in a glyph the table lacks:
+    // no roots at all, but 2^18 lookups without a cap on them.
+    const QString glyphs = "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未";
+    for (qsizetype i = 0; i + 1 < glyphs.size(); ++i)
+        catalog.add(QString(glyphs[i]), {0, 1, QString(glyphs[i + 1]).repeated(2)});
+    catalog.add(QString(glyphs.back()), {0, 1, "XX"});
+    EXPECT_EQ(BuildRootSequence(catalog, "甲甲"), QString());
+    EXPECT_LE(catalog.lookups, MaxRootLookups);
+}
+
+TEST_F(RootSequenceTest, OnlyTheRecordsTheRulesUseMayLackTheirRoots)
+{
+    catalog.add("林", {0, 5, "木木"});
+    catalog.add("林", {3, 5, std::nullopt}); // another typeface: never read
+    catalog.add("古", {0, 1, std::nullopt}); // second record of 古: expansion reads the first
+    EXPECT_EQ(BuildRootSequence(catalog, "林"), "木木");
+    EXPECT_EQ(ExpandRootSequence(catalog, "古林"), "十口木木");
+    EXPECT_EQ(BuildRootSequence(catalog, Twice + "古"), "十口十口");
+
+    catalog.add("明", {0, 1, std::nullopt});
+    EXPECT_EQ(BuildRootSequence(catalog, "林明"), std::nullopt);
+    EXPECT_EQ(ExpandRootSequence(catalog, "明"), std::nullopt);
 }
 
 TEST_F(RootSequenceTest, VariantRootsAreReplaced)
@@ -166,8 +209,16 @@ TEST_F(RootSequenceTest, SortTakesEveryRootOfALongSequence)
 {
     const QString roots = QString("月口十").repeated(20);
     const QString sorted = SortComponentsByNumber(catalog, roots);
-    EXPECT_EQ(sorted, QString("十").repeated(20) + QString("口").repeated(20)
-                          + QString("月").repeated(20));
+    EXPECT_EQ(sorted,
+              QString("十").repeated(20) + QString("口").repeated(20) + QString("月").repeated(20));
+}
+
+TEST_F(RootSequenceTest, SortTakesAtMostTheCappedLength)
+{
+    const QString roots = QString("月口").repeated(MaxRootSequenceLength);
+    const QString sorted = SortComponentsByNumber(catalog, roots);
+    EXPECT_EQ(sorted, QString("口").repeated(MaxRootSequenceLength / 2) +
+                          QString("月").repeated(MaxRootSequenceLength / 2));
 }
 
 TEST_F(RootSequenceTest, SortKeepsNumbersBeyondSixteenBits)
