@@ -59,6 +59,10 @@ QSize LayoutTarget::clientAreaTwips() const
 
 void LayoutTarget::setChildGeometry(int kind, const TwipsRect &rect)
 {
-    if (ChildWindow *window = m_childWindows.find(kind))
-        window->frame()->setGeometry(TwipsRectToPixels(rect, m_area.logicalDpiX()));
+    ChildWindow *window = m_childWindows.find(kind);
+    if (window == nullptr)
+        return;
+    // A maximised or minimised window would keep its state and ignore its place.
+    window->frame()->setWindowState(Qt::WindowNoState);
+    window->frame()->setGeometry(TwipsRectToPixels(rect, m_area.logicalDpiX()));
 }

@@ -271,7 +271,8 @@ void mdi漢字字形::tileSideBySide()
     // Most recently activated first, so that it ends on the left.
     for (QMdiSubWindow *frame : m_area->subWindowList(QMdiArea::ActivationHistoryOrder)) {
         auto *window = dynamic_cast<ChildWindow *>(frame->widget());
-        if (frame->isVisible() && window != nullptr && !window->isClosing())
+        if (frame->isVisible() && !frame->isMinimized() && window != nullptr
+            && !window->isClosing())
             frames.prepend(frame);
     }
     const QSize client = m_area->viewport()->size();

@@ -61,7 +61,7 @@ public:
     void applyPresetLayout(PresetFamily family, int number);
 
     // Child windows side by side over the whole area, full height, the window activated
-    // last on the left; hidden windows take no part.
+    // last on the left; hidden and minimised windows take no part.
     void tileSideBySide();
 
 protected:

@@ -239,4 +239,40 @@ TEST_F(MenuTest, TilingPutsTheLastActivatedWindowLeftAtFullHeight)
     EXPECT_EQ(derivation.height(), area.height());
 }
 
+TEST_F(MenuTest, TilingLeavesMinimisedWindowsAsIcons)
+{
+    click("mnu_字形結構");
+    click("mnu_異體字表");
+    click("mnu_字形孳乳");
+    child(WindowKinds::VariantCharacters)->frame()->showMinimized();
+    click("mnu_垂直並排");
+
+    EXPECT_TRUE(child(WindowKinds::VariantCharacters)->frame()->isMinimized());
+    const QRect derivation = child(WindowKinds::Derivation)->frame()->geometry();
+    const QRect structure = child(WindowKinds::Structure)->frame()->geometry();
+    const QSize area = window->mdiArea().viewport()->size();
+    EXPECT_EQ(derivation.left(), 0);
+    EXPECT_NEAR(structure.left(), derivation.right() + 1, 1);
+    EXPECT_NEAR(structure.right() + 1, area.width(), 1);
+}
+
+TEST_F(MenuTest, APresetLayoutBringsMaximisedChildrenToTheirPlaces)
+{
+    click("mnu_字形孳乳");
+    child(WindowKinds::Derivation)->frame()->showMaximized();
+    window->applyPresetLayout(PresetFamily::Advanced, 1); // 預設瀏覽一
+
+    const QSize area = window->mdiArea().viewport()->size();
+    for (int kind : {WindowKinds::Derivation, WindowKinds::VariantCharacters,
+                     WindowKinds::Structure, WindowKinds::Evolution}) {
+        SCOPED_TRACE(kind);
+        const QMdiSubWindow *frame = child(kind)->frame();
+        EXPECT_FALSE(frame->isMaximized());
+        EXPECT_NEAR(frame->width(), area.width() / 3, 2);
+    }
+    const QRect upper = child(WindowKinds::Structure)->frame()->geometry();
+    EXPECT_NEAR(upper.height(), area.height() / 2, 1);
+    EXPECT_EQ(child(WindowKinds::Derivation)->frame()->geometry().left(), 0);
+}
+
 } // namespace
