@@ -58,7 +58,8 @@ SettingsMirror ReadSettings(const QString &iniPath)
 {
     profile::ProfileFile file(iniPath);
     SettingsMirror mirror;
-    mirror.fileFound = QFile::exists(iniPath) && file.load();
+    mirror.sessionFound =
+        QFile::exists(iniPath) && file.load() && file.value(Start, First).has_value();
 
     auto readInt = [&](const QString &section, const QString &key) {
         mirror.setValue(section, key, QString::number(file.intValue(section, key, 0)));

@@ -57,8 +57,9 @@ public:
     bool isOn(const QString &section, const QString &key) const;
     void setOn(const QString &section, const QString &key, bool on);
 
-    // Whether murvel.ini existed when it was read.
-    bool fileFound = false;
+    // Whether murvel.ini held a saved session: its [Start] first key. A file without it (one
+    // that only the batch tools wrote) holds none, and the program starts as on a first run.
+    bool sessionFound = false;
 
 private:
     struct Entry {

@@ -68,7 +68,9 @@ const QList<OptionItem> OptionItems = {
     {"mnu_金文選項", "金文", "金文演變", true},
     {"mnu_楚系文字選項", "楚系文字", "楚系文字演變", true},
     {"mnu_小篆選項", "小篆", "小篆演變", true},
-    {"mnu_複製到剪貼簿", "自動複製選取字形到剪貼簿", "copy", true},
+    // Off until the session sets it, so that the symbol picked during start-up never
+    // overwrites the clipboard of a user who turned copying off.
+    {"mnu_複製到剪貼簿", "自動複製選取字形到剪貼簿", "copy", false},
     {"mnu_儲存視窗設定", "結束時儲存視窗設定", "save", true},
 };
 

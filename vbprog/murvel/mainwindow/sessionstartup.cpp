@@ -46,7 +46,7 @@ bool mdi漢字字形::startUp()
 
     show();
     if (firstRun)
-        showMaximized();
+        ShowMaximisedAndWait(this);
     else
         SetTwipsGeometry(this, QRect(gIni.number(Window, "left"), gIni.number(Window, "top"),
                                      gIni.number(Window, "width"), gIni.number(Window, "height")));
@@ -138,6 +138,7 @@ void mdi漢字字形::layOutFirstRun()
                              "mnu_字形孳乳逐級列出單一部件"})
         m_menus.setChecked(name, true);
     m_menus.setChecked("mnu_字形孳乳只列字形不列部件", false);
+    gIni.setOn(Options, OptionKeys.first(), true); // the derivation search reads it beside the mark
     gIni.setValue(Options, CharSetCode, QStringLiteral("1"));
     m_menus.chooseCharSet(int(MainMenus::CharSetItemNames.indexOf(RegularScriptItem)));
     applyPresetLayout(PresetFamily::Advanced, 1); // 預設瀏覽一

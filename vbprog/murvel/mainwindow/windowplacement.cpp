@@ -4,11 +4,32 @@
 #include "vbprog/murvel/core/公用變數.h"
 #include "windowkinds.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QThread>
 #include <QWidget>
+
+namespace
+{
+
+// How long a maximised window waits for the window manager to give it its size.
+constexpr int MaximiseWaitMs = 2000;
+
+// Whether the window with its frame covers (nearly) the screen's free area: 95 % each way,
+// whatever borders the window manager keeps.
+bool fillsItsScreen(const QWidget *window)
+{
+    const QSize area = window->screen()->availableGeometry().size();
+    const QSize frame = window->frameGeometry().size();
+    return frame.width() * 20 >= area.width() * 19 && frame.height() * 20 >= area.height() * 19;
+}
+
+} // namespace
 
 bool IsFirstRun()
 {
-    return !gIni.fileFound || gIni.number(SettingsNames::Start, SettingsNames::First) == 1;
+    return !gIni.sessionFound || gIni.number(SettingsNames::Start, SettingsNames::First) == 1;
 }
 
 int WindowStateOf(const QWidget *window)
@@ -35,24 +56,38 @@ void SetWindowState(QWidget *window, int state)
     }
 }
 
+void ShowMaximisedAndWait(QWidget *window)
+{
+    window->showMaximized();
+    QElapsedTimer waited;
+    waited.start();
+    while (!fillsItsScreen(window) && waited.elapsed() < MaximiseWaitMs) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+}
+
 QRect TwipsGeometryOf(const QWidget *window)
 {
     const double dpiX = window->logicalDpiX();
     const double dpiY = window->logicalDpiY();
-    return {vb::PixelsToTwips(window->x(), dpiX), vb::PixelsToTwips(window->y(), dpiY),
-            vb::PixelsToTwips(window->width(), dpiX), vb::PixelsToTwips(window->height(), dpiY)};
+    const QRect pixels = window->geometry();
+    return {vb::PixelsToTwips(pixels.x(), dpiX), vb::PixelsToTwips(pixels.y(), dpiY),
+            vb::PixelsToTwips(pixels.width(), dpiX), vb::PixelsToTwips(pixels.height(), dpiY)};
 }
 
 void SetTwipsGeometry(QWidget *window, const QRect &twips)
 {
     const double dpiX = window->logicalDpiX();
     const double dpiY = window->logicalDpiY();
-    window->move(vb::TwipsToPixels(twips.x(), dpiX), vb::TwipsToPixels(twips.y(), dpiY));
+    QRect pixels = window->geometry();
+    pixels.moveTopLeft({vb::TwipsToPixels(twips.x(), dpiX), vb::TwipsToPixels(twips.y(), dpiY)});
     // A settings file without a size (keys missing or 0) would make the window vanish;
     // it keeps the size it has.
     if (twips.width() > 0 && twips.height() > 0)
-        window->resize(vb::TwipsToPixels(twips.width(), dpiX),
-                       vb::TwipsToPixels(twips.height(), dpiY));
+        pixels.setSize(
+            {vb::TwipsToPixels(twips.width(), dpiX), vb::TwipsToPixels(twips.height(), dpiY)});
+    window->setGeometry(pixels);
 }
 
 void ApplySavedPlacement(QWidget *frame, int kind)

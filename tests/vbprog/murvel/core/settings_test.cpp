@@ -51,13 +51,21 @@ protected:
 TEST_F(SettingsTest, AMissingFileReadsAsZerosAndTheDefaultTypeface)
 {
     const SettingsMirror mirror = ReadSettings(iniPath());
-    EXPECT_FALSE(mirror.fileFound);
+    EXPECT_FALSE(mirror.sessionFound);
     EXPECT_EQ(mirror.value(Start, First), "0");
     EXPECT_EQ(mirror.value(Window, "width"), "0");
     EXPECT_EQ(mirror.value(Font, FontName), "標楷體");
     EXPECT_EQ(mirror.value(Font, FontSize), "0");
     EXPECT_FALSE(mirror.isOn(Options, Save));
     EXPECT_FALSE(mirror.isOn("字形結構", "open"));
+}
+
+TEST_F(SettingsTest, AFileWithoutTheStartKeyHoldsNoSession)
+{
+    writeFile("[Convert]\nSrcPath=/tmp/來源\n[Window]\nleft=120\n");
+    EXPECT_FALSE(ReadSettings(iniPath()).sessionFound);
+    writeFile("[Start]\nfirst=0\n");
+    EXPECT_TRUE(ReadSettings(iniPath()).sessionFound);
 }
 
 TEST_F(SettingsTest, ReadsEveryKeyCaseInsensitivelyAndSwitchesAreOnOnlyAtOne)
@@ -67,7 +75,7 @@ TEST_F(SettingsTest, ReadsEveryKeyCaseInsensitivelyAndSwitchesAreOnOnlyAtOne)
               "[Font]\nfontname=細明體   \nfontsize=18\n"
               "[選項]\n逐級列出=1\nUnicode=1abc\ncopy=0\nsave=1\n字頻=5\n");
     const SettingsMirror mirror = ReadSettings(iniPath());
-    EXPECT_TRUE(mirror.fileFound);
+    EXPECT_TRUE(mirror.sessionFound);
     EXPECT_EQ(mirror.number(Start, First), 1);
     EXPECT_EQ(mirror.number(Window, "left"), 120);
     EXPECT_EQ(mirror.number(Window, "width"), 9600);

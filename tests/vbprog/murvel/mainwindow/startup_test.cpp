@@ -1,11 +1,14 @@
 #include "mainwindowfixture.h"
 #include "platform/vb/twips.h"
+#include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -60,6 +63,42 @@ TEST_F(MainWindowTest, MissingSettingsFileIsAFirstRunNotAnEmptyWindow)
     EXPECT_TRUE(checked("mnu_儲存視窗設定"));
 }
 
+TEST_F(MainWindowTest, AFileOfTheBatchToolsAloneIsAFirstRunAndKeepsTheirSection)
+{
+    writeIni("[Convert]\nSrcPath=/tmp/來源\n");
+    ASSERT_TRUE(start());
+
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_EQ(gFontSize, 18);
+    EXPECT_EQ(loadedKinds(), Kinds({12, 13, 15, 11}));
+    window->close();
+
+    const ProfileCheck expect(iniPath());
+    EXPECT_EQ(expect("Start", "first"), "2");
+    EXPECT_EQ(expect("Convert", "SrcPath"), "/tmp/來源");
+}
+
+TEST_F(MainWindowTest, TheFirstRunsStepwiseMarkAndSettingAgree)
+{
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(checked("mnu_字形孳乳逐級列出單一部件"));
+    EXPECT_TRUE(gIni.isOn("選項", "逐級列出"));
+}
+
+TEST_F(MainWindowTest, StartUpLeavesTheClipboardAloneWhenCopyingIsOff)
+{
+    for (const QString &ini : {QString("[Start]\nfirst=1\n"), RestoredIni("[選項]\ncopy=0\n")}) {
+        SCOPED_TRACE(ini.toStdString());
+        QGuiApplication::clipboard()->setText("the user's text");
+        writeIni(ini);
+        ASSERT_TRUE(start());
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "the user's text");
+        window->close();
+        window.reset();
+        CloseDatabases();
+    }
+}
+
 TEST_F(MainWindowTest, StartUpFillsTheSymbolBarStrokeFiltersAndWindowNames)
 {
     ASSERT_TRUE(start());
@@ -94,7 +133,7 @@ TEST_F(MainWindowTest, RestoredRunTakesGeometryFontCharacterSetAndOptionsFromThe
     const double dpiX = window->logicalDpiX();
     const double dpiY = window->logicalDpiY();
     EXPECT_FALSE(window->isMaximized());
-    EXPECT_EQ(window->pos(), QPoint(vb::TwipsToPixels(1500, dpiX), vb::TwipsToPixels(750, dpiY)));
+    EXPECT_EQ(window->geometry().topLeft(), QPoint(vb::TwipsToPixels(1500, dpiX), vb::TwipsToPixels(750, dpiY)));
     EXPECT_EQ(window->size(), QSize(vb::TwipsToPixels(9000, dpiX), vb::TwipsToPixels(6000, dpiY)));
     EXPECT_EQ(find<QComboBox>("cbo字型名稱")->currentText(), "細明體");
     EXPECT_EQ(gBaseFontName, "細明體");
