@@ -28,6 +28,12 @@ QString mingFamily()
     return QStringLiteral("AR PL UMing TW");
 }
 
+// The families that draw what the faces above lack: the CJK extensions (㫃, 𠀋, ...).
+QStringList fallbackFamilies()
+{
+    return {QStringLiteral("HanaMinA"), QStringLiteral("HanaMinB")};
+}
+
 QList<FaceEntry> buildFaceTable()
 {
     QList<FaceEntry> table = {
@@ -75,7 +81,7 @@ QStringList familiesFor(const QString &faceName)
     QStringList families;
     if (mayComeFromFaceFile(faceName))
         families << faceFileFamilies(faceName);
-    families << installedFamiliesFor(faceName) << operatorFamily();
+    families << installedFamiliesFor(faceName) << operatorFamily() << fallbackFamilies();
     families.removeDuplicates();
     return families;
 }

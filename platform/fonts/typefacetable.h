@@ -8,8 +8,9 @@ namespace fonts
 {
 
 // The families that draw one of the system's typeface names on this machine, in the order
-// of preference, always ending with the operator font so that formula operators and
-// trigrams are drawn whatever the main typeface:
+// of preference, followed by the operator font, so that formula operators and trigrams are
+// drawn whatever the main typeface, and last by the fallback families HanaMinA and HanaMinB,
+// which draw only the characters of the CJK extensions that the others lack:
 // - "標楷體" -> AR PL UKai TW; "細明體" and "新細明體" -> AR PL UMing TW;
 // - the end-user-defined-character faces "標楷體外字集一".."八" and "細明體外字集一".."八"
 //   and the ancient-script faces ("北師大說文小篆", "北師大說文重文", "Ombrel金文",
@@ -22,7 +23,7 @@ namespace fonts
 QStringList familiesFor(const QString &faceName);
 
 // The installed families of familiesFor(faceName): those that draw the face or stand in
-// for it, without the families of face files and the operator font.
+// for it, without the families of face files, the operator font and the fallback.
 QStringList installedFamiliesFor(const QString &faceName);
 
 // Whether a face file in the program folder may draw the face (facefiles.h).

@@ -113,6 +113,37 @@ TEST_F(OperatorGlyphs, DistinctSymbolsLookDifferent)
     }
 }
 
+QFont fallbackOnly(qreal pointSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("HanaMinA"), QStringLiteral("HanaMinB")});
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+// Characters of the CJK extensions that the stand-in faces lack: 㫃 (A), 𠀋 (B).
+TEST_F(OperatorGlyphs, CjkExtensionsComeFromTheFallbackWhateverTheFace)
+{
+    for (const char *face : {"標楷體", "細明體", "標楷體外字集一", "zodi"}) {
+        for (const char32_t character : {U'\U00003AC3', U'\U0002000B'}) {
+            const QImage drawn = render(fonts::fontFor(face, 48), character);
+            EXPECT_GT(inkedPixels(drawn), 100) << face << " " << codePoint(character);
+            EXPECT_EQ(drawn, render(fallbackOnly(48), character))
+                << face << " " << codePoint(character);
+        }
+    }
+}
+
+TEST_F(OperatorGlyphs, TheFallbackDrawsNothingTheFaceHasItself)
+{
+    QFont kaiOnly;
+    kaiOnly.setFamilies({QStringLiteral("AR PL UKai TW")});
+    kaiOnly.setPointSizeF(48);
+    for (const char32_t character : {U'旅', U'字'})
+        EXPECT_EQ(render(fonts::fontFor("標楷體", 48), character), render(kaiOnly, character))
+            << codePoint(character);
+}
+
 TEST_F(OperatorGlyphs, SymbolsComeFromTheOperatorFontWhateverTheFace)
 {
     for (const char *face : {"標楷體", "細明體", "標楷體外字集一", "qel98m", "zodi"}) {

@@ -44,11 +44,11 @@ TEST(ProgramFonts, FaceFilesInTheProgramFolderDrawTheirFaces)
               QStringList({folder.filePath(fonts::operatorFontFileName()),
                            folder.filePath("Ombrel金文.ttf")}));
 
-    const QString operators = fonts::operatorFamily();
-    EXPECT_EQ(fonts::familiesFor("hzkf"), QStringList({testFace, kai, operators}));
-    EXPECT_EQ(fonts::familiesFor("細明體外字集五"), QStringList({testFace, ming, operators}));
-    EXPECT_EQ(fonts::familiesFor("Ombrel金文"), QStringList({kai, operators}));
-    EXPECT_EQ(fonts::familiesFor("細明體外字集六"), QStringList({ming, operators}));
+    const QStringList behind = {fonts::operatorFamily(), "HanaMinA", "HanaMinB"};
+    EXPECT_EQ(fonts::familiesFor("hzkf"), QStringList({testFace, kai}) + behind);
+    EXPECT_EQ(fonts::familiesFor("細明體外字集五"), QStringList({testFace, ming}) + behind);
+    EXPECT_EQ(fonts::familiesFor("Ombrel金文"), QStringList({kai}) + behind);
+    EXPECT_EQ(fonts::familiesFor("細明體外字集六"), QStringList({ming}) + behind);
     EXPECT_EQ(QFontInfo(fonts::fontFor("hzkf", 20)).family(), testFace);
 }
 

@@ -2,6 +2,7 @@
 
 #include "childwindow.h"
 #include "childwindows.h"
+#include "platform/fonts/typefacetable.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "windowkinds.h"
 
@@ -262,11 +263,8 @@ void MainMenus::chooseCharSet(int index)
         setChecked(item.name, item.name == chosen.name);
     if (gOpen字形孳乳) {
         if (ChildWindow *derivation = m_childWindows.find(WindowKinds::Derivation)) {
-            if (QLineEdit *box = derivation->formulaBox()) {
-                QFont font = box->font();
-                font.setFamily(chosen.inputFace);
-                box->setFont(font);
-            }
+            if (QLineEdit *box = derivation->formulaBox())
+                box->setFont(fonts::fontFor(chosen.inputFace, box->font().pointSizeF()));
         }
     }
     gCurrentScript = chosen.script;

@@ -83,6 +83,8 @@ std::optional<ReferenceRow> sourceOf(const EvolutionForm &form, int parent,
             row.text = toRtf(name);
             row.richText = true;
             row.flag = QStringLiteral("2") + name;
+            // The list keeps its own typeface, so the row names the base family itself.
+            row.fontName = DisplayFontName(SourceFace);
         } else {
             row.fontName = SourceFace;
         }

@@ -26,7 +26,8 @@ frm字形演變::frm字形演變(QWidget *parent)
                      .startsWithEmptyItem = true,
                      .loadsCurrentGlyph = true,
                      .reselectsOnActivate = true,
-                     .selectsGlyphRowsOnly = true},
+                     .selectsGlyphRowsOnly = true,
+                     .keepsListFace = true},
                     parent)
 {
     setObjectName("frm字形演變");
@@ -56,7 +57,6 @@ void frm字形演變::baseFontChanged()
             continue; // the five script typefaces
         if (tree->ItemCell(i).RichText() == 1)
             tree->setItemText(i, vesselNameRtf(tree->ItemFlag(i).toString().mid(1)));
-        else
-            tree->setItemFontName(i, SwapBaseFontName(face));
+        tree->setItemFontName(i, SwapBaseFontName(face));
     }
 }

@@ -1,5 +1,6 @@
 #include "vbprog/murvel/views/frm字形孳乳.h"
 
+#include "platform/fonts/typefacetable.h"
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/mainwindow/mdi漢字字形.h"
@@ -66,7 +67,7 @@ frm字形孳乳::frm字形孳乳(QWidget *parent)
                                          gCurrentWindowKind = WindowKinds::Derivation;
                                          gFocusedBox = 1;
                                      })),
-      m_load(list(), [this](const QString &text) { showStatus(text); })
+      m_load(list(), showInStatusBox)
 {
     m_box->setText(QStringLiteral("輸入一到多個部件後，再按Enter檢字"));
     addAboveList(m_box);
@@ -85,17 +86,14 @@ void frm字形孳乳::load()
         m_box->setText(QStringLiteral("輸入一到多個部件後，再按Enter"));
     m_box->selectAll();
     const QString face = DerivationScriptOf(gCurrentScript).face;
-    if (!face.isEmpty()) {
-        QFont font = m_box->font();
-        font.setFamily(face);
-        m_box->setFont(font);
-    }
+    if (!face.isEmpty())
+        m_box->setFont(fonts::fontFor(face, m_box->font().pointSizeF()));
     // The caption follows the SQL mark also when the view opens with it set.
     setWindowTitle(IsChecked(SqlLikeItem) ? SqlCaption : Caption);
     gFocusedBox = 1;
 }
 
-void frm字形孳乳::showStatus(const QString &text) const
+void frm字形孳乳::showInStatusBox(const QString &text)
 {
     if (MainWindow() != nullptr)
         MainWindow()->statusBox()->setText(text);
@@ -155,8 +153,10 @@ void frm字形孳乳::loadDerivationTree(LongLoad::Session &session, const QStri
     const QString pattern = 建構組字式(terms.text, terms.column, chosen.sqlLike, tables);
 
     QCoreApplication::processEvents(); // the loading message shows before the query runs
-    if (session.closed())
+    if (session.closed()) {
+        session.finish(0, DerivationEndSuffix); // the status box outlives the view
         return;
+    }
 
     // A lookup that failed leaves the pattern short: no search then, but its message.
     QString failure = !tables.failure().isEmpty() ? tables.failure() : regular.failure();
@@ -173,8 +173,11 @@ void frm字形孳乳::loadDerivationTree(LongLoad::Session &session, const QStri
             failure = answer.errorString();
         else if (answer->recordCount() > 0)
             fillTree(session, answer.value(), terms, set, script);
-        if (session.closed())
+        if (session.closed()) {
+            // The view is gone, with its members: the count comes from the answer.
+            session.finish(answer ? int(answer->recordCount()) : 0, DerivationEndSuffix);
             return;
+        }
     }
     if (m_recordTotal > 0)
         fixUpRoot(script);
@@ -295,5 +298,5 @@ void frm字形孳乳::載入細部樹狀結構(int index)
         }
     }
     gDerivationMessage = message.isEmpty() ? DerivationEndMessage(total) : message;
-    showStatus(gDerivationMessage);
+    showInStatusBox(gDerivationMessage);
 }

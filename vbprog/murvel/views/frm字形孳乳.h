@@ -41,7 +41,9 @@ private:
                   CharacterSet set, const QString &script);
     void fixUpRoot(const QString &script);
     void expand(int index);
-    void showStatus(const QString &text) const;
+    // The main window's status box; it outlives the view, so a load that ends after the view
+    // was closed still writes its end message there.
+    static void showInStatusBox(const QString &text);
     DerivationOptions options() const;
     CharacterSet characterSet() const;
 

@@ -129,7 +129,8 @@ void GlyphListWindow::load()
     if (m_traits.openFlag != nullptr)
         *m_traits.openFlag = true;
     m_list->setFontSize(gFontSize);
-    m_list->setFontName(gBaseFontName);
+    if (!m_traits.keepsListFace)
+        m_list->setFontName(gBaseFontName);
     mWindowKind = gOpeningWindowKind;
     mWindowName =
         mWindowKind >= 0 && mWindowKind < WindowKindCount ? gWindowNames[mWindowKind] : QString();

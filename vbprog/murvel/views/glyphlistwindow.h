@@ -29,6 +29,7 @@ struct GlyphListTraits {
     bool selectsGlyphRowsOnly = false;    // only one-character items, with their own typeface
     bool selectMakesCurrentWindow = false; // a selection first makes the view the current one
     QList<int> selectSkipsKinds = {};      // views a selection never tells, besides itself
+    bool keepsListFace = false;            // the load leaves the list's own typeface alone
 };
 
 // A child window built around one outline list, tree字形樹狀結構: the behaviour the glyph

@@ -177,10 +177,13 @@ QString LongLoad::Session::finish(int total, const QString &suffix)
 {
     m_finished = true;
     m_wait.reset();
+    const QString message = finishedMessage(total, suffix);
+    // The status box is the main window's: the end message replaces the progress there
+    // also when the view is gone.
+    if (m_state->status)
+        m_state->status(message);
     if (closed())
         return {};
     m_list->setRedraw(true);
-    const QString message = finishedMessage(total, suffix);
-    showStatus(message);
     return message;
 }

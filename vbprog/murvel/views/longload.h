@@ -34,7 +34,8 @@ public:
     static const QString kDefaultSuffix; // of the end message
 
     // `list` is the view's list (not owned); `status` shows a text in the main window's
-    // status box.
+    // status box. It must not depend on the view: the end message reaches it also after the
+    // view is gone.
     LongLoad(OutlineList *list, StatusSink status);
     // A running load stops at its next unit and ends without touching the view; a waiting
     // request is dropped.
@@ -83,8 +84,8 @@ public:
     // Shows a text in the status box, unless the view is gone.
     void showStatus(const QString &text) const;
     // Switches Redraw on, restores the pointer and shows the end message for `total`
-    // glyphs, "載入完畢！ 共 " & total & suffix; returns the message, or "" when the view
-    // is gone.
+    // glyphs, "載入完畢！ 共 " & total & suffix, also when the view is gone; returns the
+    // message, or "" when the view is gone.
     QString finish(int total, const QString &suffix = kDefaultSuffix);
     QString finish() { return finish(m_count); }
 

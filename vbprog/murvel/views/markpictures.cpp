@@ -56,19 +56,21 @@ QPixmap empty()
     return picture;
 }
 
-// A rounded badge in the colour with the character in white.
-QPixmap badge(QChar character, const QColor &colour)
+// A rounded badge in the colour with the character in white; a hollow one is white with
+// the colour's edge and character, so that the shortened (省) marks differ from their full
+// forms in shape, not in colour alone.
+QPixmap badge(QChar character, const QColor &colour, bool hollow = false)
 {
     QPixmap picture = empty();
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(colour.darker(130));
-    painter.setBrush(colour);
+    painter.setPen(QPen(colour.darker(130), hollow ? 1.5 : 1));
+    painter.setBrush(hollow ? QColor(Qt::white) : colour);
     painter.drawRoundedRect(QRectF(0.5, 0.5, kSize - 1, kSize - 1), 3, 3);
     QFont font = fonts::fontFor(QStringLiteral("標楷體"), 9);
     font.setPixelSize(13);
     painter.setFont(font);
-    painter.setPen(Qt::white);
+    painter.setPen(hollow ? colour.darker(130) : QColor(Qt::white));
     painter.drawText(QRectF(0, 0, kSize, kSize), Qt::AlignCenter, QString(character));
     return picture;
 }
@@ -84,7 +86,7 @@ QPixmap picture(int k)
 {
     if (k <= RoleMarks::None || k >= RoleMarks::Count)
         return empty();
-    return badge(QChar(Marks[k].character), Marks[k].colour);
+    return badge(QChar(Marks[k].character), Marks[k].colour, &Marks[k].colour == &Shortened);
 }
 
 QPixmap question()

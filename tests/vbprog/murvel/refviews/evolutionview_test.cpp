@@ -105,7 +105,13 @@ TEST_F(EvolutionViewTest, TheVesselNameWithFormulasIsRichTextRedrawnByTheFontBar
     EXPECT_EQ(list->ItemFontName(1), "Ombrel甲骨文");
     EXPECT_EQ(list->ItemFontName(7), "北師大說文小篆");
     EXPECT_EQ(list->ItemFontName(8), "標楷體");
-    EXPECT_EQ(list->FontName(), "細明體");
+    EXPECT_EQ(list->FontName(), OutlineList().FontName());
+}
+
+TEST_F(EvolutionViewTest, ItsLoadLeavesTheListsOwnTypefaceAlone)
+{
+    gBaseFontName = "細明體";
+    EXPECT_EQ(evolutionOf("明")->list()->FontName(), OutlineList().FontName());
 }
 
 TEST_F(EvolutionViewTest, EachAncientFaceShowsTheFormPassedIn)

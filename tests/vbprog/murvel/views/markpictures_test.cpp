@@ -20,6 +20,32 @@ TEST(MarkPicturesTest, TheTableNamesEveryMarkInOrder)
     EXPECT_TRUE(markpictures::name(-1).isEmpty());
 }
 
+// The share of the badge's pixels that are light whatever their hue: a filled badge shows
+// only its character light, a hollow one its whole inside.
+double lightShare(int mark)
+{
+    const QImage image =
+        markpictures::picture(mark).toImage().convertToFormat(QImage::Format_ARGB32);
+    int light = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            light += qAlpha(pixel) > 128 && qGray(pixel) > 200 ? 1 : 0;
+        }
+    }
+    return double(light) / (image.width() * image.height());
+}
+
+TEST(MarkPicturesTest, ShortenedMarksDifferFromTheirFullFormsInShapeNotColourAlone)
+{
+    // 形/省形, 義/省義, 聲/省聲, 聲義/省聲義, 亦聲/省亦聲
+    const std::pair<int, int> pairs[] = {{5, 10}, {6, 11}, {7, 12}, {13, 14}, {15, 16}};
+    for (const auto &[full, shortened] : pairs) {
+        SCOPED_TRACE(markpictures::name(shortened).toStdString());
+        EXPECT_GT(lightShare(shortened) - lightShare(full), 0.3);
+    }
+}
+
 TEST(MarkPicturesTest, EveryMarkHasAPictureOfItsOwnAndNoMarkShowsNothing)
 {
     QList<QImage> images;
