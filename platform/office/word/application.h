@@ -32,6 +32,15 @@ public:
     virtual Document *activeDocument() = 0;
     // The selection of the active document's window; nullptr when no document is open.
     virtual Range *selection() = 0;
+
+    // Whether the host shows its window; the batch tools work with it hidden.
+    bool visible() const { return m_visible; }
+    virtual void setVisible(bool visible) { m_visible = visible; }
+    // Closes every document without saving it.
+    virtual void quit() = 0;
+
+private:
+    bool m_visible = true;
 };
 
 } // namespace word

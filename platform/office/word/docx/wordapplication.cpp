@@ -10,6 +10,12 @@ Range *WordApplication::selection()
     return m_active != nullptr ? &m_active->activeWindow().selection() : nullptr;
 }
 
+void WordApplication::quit()
+{
+    m_documents.clear();
+    m_active = nullptr;
+}
+
 Document *WordApplication::item(int index)
 {
     if (index < 1 || index > count())

@@ -18,6 +18,7 @@ public:
     Documents &documents() override { return *this; }
     Document *activeDocument() override { return m_active; }
     Range *selection() override;
+    void quit() override;
 
 private:
     int count() const override { return int(m_documents.size()); }

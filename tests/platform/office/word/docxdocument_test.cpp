@@ -339,7 +339,25 @@ TEST(WordApplication, OpensDocumentsAndKeepsTheActiveOneAndItsSelection)
     EXPECT_EQ(range->text(), QString());
     range->setText(QStringLiteral("lost"));
     EXPECT_EQ(word.activeDocument(), a.value());
-    EXPECT_EQ(fileBytes(second).isEmpty(), false);
     ASSERT_TRUE(word.documents().close(a.value(), true));
     EXPECT_EQ(word.documents().count(), 0);
+}
+
+TEST(WordApplication, QuitClosesEveryDocumentUnsaved)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.docx"));
+    ASSERT_TRUE(wordtest::writeSampleDocx(path));
+    const QByteArray before = fileBytes(path);
+    word::docx::WordApplication word;
+    word.setVisible(false);
+    auto opened = word.documents().open(path);
+    ASSERT_TRUE(opened);
+    auto content = opened.value()->content();
+    content->setText(QStringLiteral("changed"));
+    word.quit();
+    EXPECT_EQ(word.documents().count(), 0);
+    EXPECT_EQ(word.activeDocument(), nullptr);
+    EXPECT_EQ(content->text(), QString());
+    EXPECT_EQ(fileBytes(path), before);
 }
