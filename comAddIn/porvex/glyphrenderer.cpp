@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QScreen>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -39,10 +38,7 @@ GlyphRenderer::GlyphRenderer(QString programFolder)
         m_freeType->library.reset(library);
 }
 
-GlyphRenderer::~GlyphRenderer()
-{
-    m_freeType->faces.clear();
-}
+GlyphRenderer::~GlyphRenderer() = default;
 
 int GlyphRenderer::ScreenDpi()
 {
@@ -121,10 +117,13 @@ bool GlyphRenderer::writeFile(const GlyphFont &font, const QString &text, const 
         return false;
     width = glyph->width;
     height = glyph->height;
-    // Written aside and renamed over the old file, which so never keeps bytes of its own.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(GlyphBitmapFile(*glyph, font.color, resolution)) >= 0 && file.commit();
+    // Written over the old file and then cut to the new length, so an older, longer file
+    // keeps none of its bytes. Cutting a file to nothing before writing it again would make
+    // the file system flush it to disk, which costs far more than drawing the glyph.
+    QFile file(path);
+    const QByteArray bytes = GlyphBitmapFile(*glyph, font.color, resolution);
+    return file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size() &&
+           file.resize(bytes.size()) && file.flush();
 }
 
 bool GlyphRenderer::GlyphToBitmapFile(const GlyphFont &font, const QString &text,

@@ -31,8 +31,8 @@ public:
     std::optional<GrayGlyph> render(const LogicalFont &font, char32_t character);
 
     // Draws the first character of text in the font at dpi (0: the screen's) into the file,
-    // replacing a file of that name whole. False when nothing is drawn or the file cannot be
-    // written; the file is then untouched.
+    // replacing a file of that name whole. False when nothing is drawn, and then the file is
+    // untouched, or when the file cannot be written.
     bool GlyphToBitmapFile(const GlyphFont &font, const QString &text, const QString &path,
                            int dpi);
     // The same at the screen's resolution; width and height are the glyph's in pixels, set
