@@ -50,4 +50,13 @@ ZipEntries readZip(const QString &path)
     return entries;
 }
 
+QByteArray zipEntry(const QString &path, const QString &name)
+{
+    for (const auto &[entryName, data] : readZip(path)) {
+        if (entryName == name)
+            return data;
+    }
+    return {};
+}
+
 } // namespace testsupport

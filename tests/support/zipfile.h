@@ -15,5 +15,7 @@ using ZipEntries = QList<QPair<QString, QByteArray>>;
 bool writeZip(const QString &path, const ZipEntries &entries);
 // The entries of the zip at path, in order; empty when it cannot be read.
 ZipEntries readZip(const QString &path);
+// The data of one entry of the zip at path; empty when it has none of that name.
+QByteArray zipEntry(const QString &path, const QString &name);
 
 } // namespace testsupport

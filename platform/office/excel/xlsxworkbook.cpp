@@ -19,16 +19,6 @@ const char sharedStringsType[] =
 const char stylesType[] =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
 
-// The relationship id of a <sheet>, whatever prefix the file gives its namespace.
-QString relationshipId(const pugi::xml_node &sheet)
-{
-    for (pugi::xml_attribute attribute : sheet.attributes()) {
-        if (QByteArray(attribute.name()).endsWith(":id"))
-            return QString::fromUtf8(attribute.value());
-    }
-    return {};
-}
-
 } // namespace
 
 platform::Result<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QString &fileName)
@@ -51,7 +41,7 @@ platform::Result<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QString
 
     const QList<Relationship> relationships = parts.relationships(main);
     for (pugi::xml_node sheet : root.child("sheets").children("sheet")) {
-        QString id = relationshipId(sheet);
+        QString id = xml::relationshipId(sheet);
         for (const Relationship &relationship : relationships) {
             if (relationship.id != id || relationship.type != QLatin1String(worksheetType))
                 continue;

@@ -38,6 +38,15 @@ void setAttribute(pugi::xml_node node, const char *name, const QString &value)
     attribute.set_value(value.toUtf8().constData());
 }
 
+QString relationshipId(const pugi::xml_node &node)
+{
+    for (pugi::xml_attribute attribute : node.attributes()) {
+        if (QByteArray(attribute.name()).endsWith(":id"))
+            return QString::fromUtf8(attribute.value());
+    }
+    return {};
+}
+
 QByteArray serialize(const pugi::xml_node &node)
 {
     if (!node)

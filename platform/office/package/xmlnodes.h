@@ -12,6 +12,9 @@ QString text(const pugi::xml_node &node); // the node's text content, UTF-8 deco
 QString attribute(const pugi::xml_node &node, const char *name);
 void setAttribute(pugi::xml_node node, const char *name, const QString &value);
 
+// The relationship id (r:id) of an element, whatever prefix the part gives its namespace.
+QString relationshipId(const pugi::xml_node &node);
+
 // An element and its content as XML text, and back: the text's root element is appended
 // to parent (nothing for empty or malformed text). Used to keep formatting elements as
 // values that can be compared and copied.

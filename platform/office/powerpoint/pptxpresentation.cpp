@@ -16,15 +16,6 @@ const char slideType[] =
 const char themeType[] =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/theme";
 
-QString relationshipId(const pugi::xml_node &node)
-{
-    for (pugi::xml_attribute attribute : node.attributes()) {
-        if (QByteArray(attribute.name()).endsWith(":id"))
-            return QString::fromUtf8(attribute.value());
-    }
-    return {};
-}
-
 } // namespace
 
 PptxSlide::PptxSlide(PptxPresentation &presentation, int index, const QString &partName)
@@ -76,7 +67,7 @@ platform::Result<std::unique_ptr<PptxPresentation>> PptxPresentation::open(const
 
     const QList<Relationship> relationships = parts.relationships(main);
     for (pugi::xml_node entry : root.child("p:sldIdLst").children("p:sldId")) {
-        QString id = relationshipId(entry);
+        QString id = xml::relationshipId(entry);
         for (const Relationship &relationship : relationships) {
             if (relationship.id != id || relationship.type != QLatin1String(slideType))
                 continue;

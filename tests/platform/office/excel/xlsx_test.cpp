@@ -15,15 +15,6 @@ namespace
 
 const QString operatorH = QStringLiteral("\uF6A4");
 
-QByteArray entry(const QString &zip, const QString &name)
-{
-    for (const auto &[entryName, data] : testsupport::readZip(zip)) {
-        if (entryName == name)
-            return data;
-    }
-    return {};
-}
-
 class XlsxTest : public ::testing::Test
 {
 protected:
@@ -158,14 +149,16 @@ TEST_F(XlsxTest, WritingAGlyphChangesOnlyThoseCharactersAndTheirTypeface)
     EXPECT_EQ(copied->range("A2")->value(), QVariant(QStringLiteral("abcdef")));
     EXPECT_EQ(copied->range("C1")->value(), QVariant(84.0));
 
-    QByteArray sheetXml = entry(copy, "xl/worksheets/sheet1.xml");
+    QByteArray sheetXml = testsupport::zipEntry(copy, "xl/worksheets/sheet1.xml");
     EXPECT_TRUE(sheetXml.contains("<f>B1*2</f>")) << "formulas are kept";
     EXPECT_TRUE(sheetXml.contains("<sz val=\"14\"/>")) << "the new run keeps the cell's size";
     EXPECT_FALSE(sheetXml.contains("scheme")) << "no theme font overrides the typeface";
     for (const char *untouched : {"xl/worksheets/sheet2.xml", "xl/worksheets/sheet3.xml",
                                   "xl/styles.xml", "xl/sharedStrings.xml"})
-        EXPECT_EQ(entry(copy, untouched), entry(source, untouched)) << untouched;
-    EXPECT_TRUE(entry(copy, "xl/workbook.xml").contains("<calcPr fullCalcOnLoad=\"1\"/>"))
+        EXPECT_EQ(testsupport::zipEntry(copy, untouched), testsupport::zipEntry(source, untouched))
+            << untouched;
+    EXPECT_TRUE(
+        testsupport::zipEntry(copy, "xl/workbook.xml").contains("<calcPr fullCalcOnLoad=\"1\"/>"))
         << "formulas that read an edited cell are calculated again on opening";
 }
 
@@ -193,7 +186,7 @@ TEST_F(XlsxTest, ProtectionIsWrittenWhereTheFormatWantsItAndSurvivesSaving)
     EXPECT_TRUE(sheet->protectionMode());
     QString copy = saveCopy("protected.xlsx");
 
-    QByteArray sheetXml = entry(copy, "xl/worksheets/sheet1.xml");
+    QByteArray sheetXml = testsupport::zipEntry(copy, "xl/worksheets/sheet1.xml");
     int data = int(sheetXml.indexOf("</sheetData>"));
     int protection = int(sheetXml.indexOf("<sheetProtection"));
     int margins = int(sheetXml.indexOf("<pageMargins"));

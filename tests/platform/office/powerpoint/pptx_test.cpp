@@ -13,15 +13,6 @@ namespace
 
 const QString operatorH = QStringLiteral("\uF6A4");
 
-QByteArray entry(const QString &zip, const QString &name)
-{
-    for (const auto &[entryName, data] : testsupport::readZip(zip)) {
-        if (entryName == name)
-            return data;
-    }
-    return {};
-}
-
 // The XML of the first element named element in data, as written.
 QByteArray element(const QByteArray &data, const QByteArray &start, const QByteArray &end)
 {
@@ -148,8 +139,8 @@ TEST_F(PptxTest, WritingAGlyphChangesOnlyItsRunsAndKeepsTheRest)
 
     QString copy = saveCopy("copy.pptx");
     EXPECT_TRUE(presentation->saved());
-    QByteArray slideXml = entry(copy, "ppt/slides/slide1.xml");
-    QByteArray original = entry(source, "ppt/slides/slide1.xml");
+    QByteArray slideXml = testsupport::zipEntry(copy, "ppt/slides/slide1.xml");
+    QByteArray original = testsupport::zipEntry(source, "ppt/slides/slide1.xml");
     QByteArray written = element(slideXml, "<a:r><a:rPr lang=\"zh-TW\" altLang", "</a:r>");
     EXPECT_EQ(written, "<a:r><a:rPr lang=\"zh-TW\" altLang=\"en-US\"><a:latin "
                        "typeface=\"Tesvani標楷體\"/><a:ea typeface=\"Tesvani標楷體\"/></a:rPr>"
@@ -170,7 +161,8 @@ TEST_F(PptxTest, WritingAGlyphChangesOnlyItsRunsAndKeepsTheRest)
             << start;
     for (const char *untouched : {"ppt/slides/slide2.xml", "ppt/presentation.xml",
                                   "ppt/theme/theme1.xml", "ppt/slideMasters/slideMaster1.xml"})
-        EXPECT_EQ(entry(copy, untouched), entry(source, untouched)) << untouched;
+        EXPECT_EQ(testsupport::zipEntry(copy, untouched), testsupport::zipEntry(source, untouched))
+            << untouched;
 
     PptxApplication again;
     auto reopened = again.presentations().open(copy);
@@ -189,7 +181,8 @@ TEST_F(PptxTest, ParagraphBreaksTypedOrDeletedReshapeTheParagraphs)
     EXPECT_EQ(text->text(), QStringLiteral("乙二\v行"));
     text->setText(QStringLiteral("一\r二\r三"));
     EXPECT_EQ(text->text(), QStringLiteral("一\r二\r三"));
-    QByteArray slideXml = entry(saveCopy("paragraphs.pptx"), "ppt/slides/slide1.xml");
+    QByteArray slideXml =
+        testsupport::zipEntry(saveCopy("paragraphs.pptx"), "ppt/slides/slide1.xml");
     EXPECT_EQ(slideXml.count("<a:pPr algn=\"ctr\"/>"), 3)
         << "new paragraphs take the properties of the one they were split from";
 }
