@@ -120,8 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const AddedRecord &record : added) {
         const QByteArray bytes = QByteArray::fromStdString(record.glyph);
         const QString glyph = QString::fromUtf8(bytes);
-        if (bytes.isEmpty() || glyph.toUtf8() != bytes)
-            continue; // no lookup seeks an empty text, and no typed text has these bytes
+        if (bytes.isEmpty() || bytes.contains('\0') || glyph.toUtf8() != bytes)
+            continue; // no lookup seeks an empty text; typed text never holds a NUL or these bytes
         fuzz::Check(table.seek(glyph) && table.value(QStringLiteral("字形")).toString() == glyph,
                     "a stored glyph is found", glyph);
         qint64 steps = 0;
