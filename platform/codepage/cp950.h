@@ -5,8 +5,8 @@
 #include <QStringView>
 #include <optional>
 
-// Code page 950 (Big5 with the Windows extensions), the ANSI code page of the systems the
-// original programs ran on. Its end-user-defined areas hold the private-use characters
+// Code page 950 (Big5 with the Windows extensions), the code page of the settings files,
+// the missing-character log and the old documents these programs read. Its end-user-defined areas hold the private-use characters
 // U+E000..U+F848, among them the formula operators U+F6A3..U+F6B0 (8DF1..8DFE); they map
 // one to one in both directions.
 namespace codepage

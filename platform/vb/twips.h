@@ -1,6 +1,6 @@
 #pragma once
 
-// Twips, the unit of the original's window geometry: 1440 to the logical inch.
+// Twips, the unit in which murvel.ini stores window geometry: 1440 to the logical inch.
 namespace vb
 {
 
