@@ -157,6 +157,36 @@ bool RegistryHive::deleteValue(QStringView keyPath, QStringView name)
     }) > 0;
 }
 
+QStringList RegistryHive::subkeys(QStringView keyPath) const
+{
+    const QString path = folded(keyPath);
+    const QString below = path.isEmpty() ? QString() : path + u'\\';
+    const qsizetype depth = below.count(u'\\');
+    std::map<QString, QString> children; // by case-folded name
+    for (auto key = m_keys.lower_bound(below); key != m_keys.end() && key->first.startsWith(below);
+         ++key) {
+        // The child's own spelling, from the stored path of this key or of a key below it.
+        const QString name = key->second.path.split(u'\\').value(depth);
+        children.try_emplace(name.toCaseFolded(), name);
+    }
+    QStringList names;
+    for (const auto &[foldedName, name] : children)
+        names.append(name);
+    return names;
+}
+
+bool RegistryHive::deleteKey(QStringView keyPath)
+{
+    const QString path = folded(keyPath);
+    if (path.isEmpty() || !keyExists(keyPath))
+        return false;
+    const QString below = path + u'\\';
+    std::erase_if(m_keys, [&](const auto &entry) {
+        return entry.first == path || entry.first.startsWith(below);
+    });
+    return true;
+}
+
 const RegistryHive::Key *RegistryHive::findKey(QStringView keyPath) const
 {
     const auto key = m_keys.find(folded(keyPath));

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <map>
 #include <optional>
@@ -41,11 +42,15 @@ public:
     bool keyExists(QStringView keyPath) const;
     std::optional<QString> value(QStringView keyPath, QStringView name) const;
     QList<RegistryValue> values(QStringView keyPath) const;
+    // The names of the keys right below the key, in case-folded order, each once.
+    QStringList subkeys(QStringView keyPath) const;
 
     // Sets the value, creating the key and replacing a value of the same name.
     void setValue(QStringView keyPath, const QString &name, const QString &data);
     // False when the key or the value is missing.
     bool deleteValue(QStringView keyPath, QStringView name);
+    // Deletes the key with every key and value below it. False when it does not exist.
+    bool deleteKey(QStringView keyPath);
 
 private:
     struct Key {

@@ -50,6 +50,12 @@ QList<RegistryValue> RegistryStore::values(Root root, QStringView keyPath) const
     return hive ? hive->values(keyPath) : QList<RegistryValue>();
 }
 
+QStringList RegistryStore::subkeys(Root root, QStringView keyPath) const
+{
+    const std::optional<RegistryHive> hive = read(root);
+    return hive ? hive->subkeys(keyPath) : QStringList();
+}
+
 bool RegistryStore::setValue(Root root, QStringView keyPath, const QString &name,
                              const QString &data)
 {
@@ -68,6 +74,18 @@ bool RegistryStore::deleteValue(Root root, QStringView keyPath, QStringView name
     if (!hive->deleteValue(keyPath, name)) {
         m_error = QStringLiteral("%2\\%3 沒有「%1」這個值")
                       .arg(name.toString(), rootName(root), keyPath.toString());
+        return false;
+    }
+    return write(root, *hive);
+}
+
+bool RegistryStore::deleteKey(Root root, QStringView keyPath)
+{
+    std::optional<RegistryHive> hive = read(root);
+    if (!hive)
+        return false;
+    if (!hive->deleteKey(keyPath)) {
+        m_error = QStringLiteral("%1\\%2 不存在").arg(rootName(root), keyPath.toString());
         return false;
     }
     return write(root, *hive);

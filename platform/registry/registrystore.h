@@ -30,12 +30,16 @@ public:
     std::optional<QString> value(Root root, QStringView keyPath, QStringView name) const;
     bool keyExists(Root root, QStringView keyPath) const;
     QList<RegistryValue> values(Root root, QStringView keyPath) const;
+    QStringList subkeys(Root root, QStringView keyPath) const;
 
     // Creates the key when needed. False, with errorString(), when the file cannot be
     // read (it is then left alone) or written.
     bool setValue(Root root, QStringView keyPath, const QString &name, const QString &data);
     // False when the value is missing or the file cannot be read or written.
     bool deleteValue(Root root, QStringView keyPath, QStringView name);
+    // Deletes the key and everything below it. False when it is missing or the file
+    // cannot be read or written.
+    bool deleteKey(Root root, QStringView keyPath);
 
     QString errorString() const { return m_error; }
 

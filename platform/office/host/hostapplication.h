@@ -1,12 +1,23 @@
 #pragma once
 
+#include "platform/office/host/commandbars.h"
 #include "platform/system/waitcursor.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace office
 {
+
+// A window of a host that keeps its command bars per window ("Outlook"): the add-ins take
+// the bars of its active explorer.
+class Explorer
+{
+public:
+    virtual ~Explorer() = default;
+    virtual std::shared_ptr<CommandBars> commandBars() const = 0;
+};
 
 // What the add-ins use of every host's Application object: its name (how they tell the
 // hosts apart), the screen-updating switch, the status-bar text and the host's pointer.
@@ -30,6 +41,12 @@ public:
     QString statusBar() const { return m_statusBar; }
     virtual void setStatusBar(const QString &text) { m_statusBar = text; }
 
+    // The application's command bars; nullptr for a host that keeps them per window.
+    std::shared_ptr<CommandBars> commandBars() const { return m_commandBars; }
+    void setCommandBars(std::shared_ptr<CommandBars> bars) { m_commandBars = std::move(bars); }
+    // The active explorer window of a host named "Outlook"; nullptr elsewhere. Owned by the host.
+    virtual Explorer *activeExplorer() const { return nullptr; }
+
     // The wait shape stays until the pointer is set back to Normal (or the host goes).
     Cursor cursor() const { return m_wait ? Cursor::Wait : Cursor::Normal; }
     void setCursor(Cursor shape);
@@ -43,6 +60,7 @@ private:
     bool m_screenUpdating = true;
     bool m_displayStatusBar = true;
     QString m_statusBar;
+    std::shared_ptr<CommandBars> m_commandBars;
     std::optional<sys::WaitCursor> m_wait;
 };
 

@@ -93,3 +93,33 @@ TEST(RegistryHive, HandEditedTextIsReadLeniently)
     EXPECT_EQ(hive.values(u"Software\\Murvel").size(), 2);
     EXPECT_EQ(hive.value(u"", u"orphan"), std::nullopt);
 }
+
+TEST(RegistryHive, SubkeysListEachChildOnceInItsOwnSpelling)
+{
+    RegistryHive hive;
+    const QString addins = u"Software\\Microsoft\\Office\\Word\\Addins"_qs;
+    hive.setValue(addins + u"\\PorvexAddin.ConnectWord"_qs, u"LoadBehavior"_qs, u"16"_qs);
+    hive.setValue(addins + u"\\Trivane.ConnectWord\\Deeper"_qs, u"x"_qs, u"1"_qs);
+    hive.setValue(addins + u"\\Trivane.ConnectWord"_qs, u"LoadBehavior"_qs, u"16"_qs);
+    hive.setValue(addins + u"\\Trivane.ConnectWord 2"_qs, u"x"_qs, u"1"_qs);
+    hive.setValue(u"Software\\Microsoft\\Office\\Word\\AddinsElse", u"x"_qs, u"1"_qs);
+    EXPECT_EQ(hive.subkeys(u"software\\microsoft\\office\\word\\addins"),
+              (QStringList{u"PorvexAddin.ConnectWord"_qs, u"Trivane.ConnectWord"_qs,
+                           u"Trivane.ConnectWord 2"_qs}));
+    EXPECT_EQ(hive.subkeys(u""), QStringList{u"Software"_qs});
+    EXPECT_TRUE(hive.subkeys(u"Software\\Nothing").isEmpty());
+}
+
+TEST(RegistryHive, DeleteKeyTakesEverythingBelowAndNothingBeside)
+{
+    RegistryHive hive;
+    hive.setValue(u"A\\B", u"v"_qs, u"1"_qs);
+    hive.setValue(u"A\\B\\C", u"v"_qs, u"2"_qs);
+    hive.setValue(u"A\\BC", u"v"_qs, u"3"_qs);
+    EXPECT_TRUE(hive.deleteKey(u"a\\b"));
+    EXPECT_FALSE(hive.keyExists(u"A\\B"));
+    EXPECT_FALSE(hive.keyExists(u"A\\B\\C"));
+    EXPECT_EQ(hive.value(u"A\\BC", u"v"), u"3"_qs);
+    EXPECT_FALSE(hive.deleteKey(u"A\\B"));
+    EXPECT_FALSE(hive.deleteKey(u""));
+}
