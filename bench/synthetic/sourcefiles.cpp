@@ -1,7 +1,7 @@
 #include "sourcefiles.h"
 
-#include "data/generator/schema.h"
 #include "data/generator/sourcereader.h"
+#include "vbprog/murvel/schema/databaseschema.h"
 
 #include <QDir>
 #include <QFile>
@@ -207,17 +207,19 @@ QString ReadSampleSources(const QString &sampleDir, SampleSources &sample)
     const DatabaseData data = ReadDatabaseSources(QDir(sampleDir).filePath(Regular), *def, errors);
     if (!errors.isEmpty())
         return errors.first().text();
-    const TableData *roots = data.table("字根");
+    const TableData *roots = data.table(Tables::字根);
     for (int row = 0; roots && row < roots->rows.size(); ++row) {
-        sample.roots.append({roots->text(row, "字形"), int(roots->number(row, "筆畫").value_or(1)),
-                             int(roots->number(row, "首筆").value_or(1)),
-                             roots->number(row, "簡化字").value_or(0) > 0});
+        sample.roots.append({roots->text(row, Fields::字形),
+                             int(roots->number(row, Fields::筆畫).value_or(1)),
+                             int(roots->number(row, Fields::首筆).value_or(1)),
+                             roots->number(row, Fields::簡化字).value_or(0) > 0});
     }
-    if (const TableData *variantRoots = data.table("異寫字根")) {
+    if (const TableData *variantRoots = data.table(Tables::異寫字根)) {
         for (int row = 0; row < variantRoots->rows.size(); ++row)
-            sample.namedGlyphs += variantRoots->text(row, "字根") + variantRoots->text(row, "異寫");
+            sample.namedGlyphs +=
+                variantRoots->text(row, Fields::字根) + variantRoots->text(row, Fields::異寫);
     }
-    if (const TableData *variantComponents = data.table("異體字根")) {
+    if (const TableData *variantComponents = data.table(Tables::異體字根)) {
         for (const Row &row : variantComponents->rows)
             sample.namedGlyphs += row.inputs.value(InputColumns::Number);
     }

@@ -3,6 +3,7 @@
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +49,7 @@ inline bool OpenSyntheticDatabases(benchmark::State &state)
 inline std::optional<qint32> RegularNumber(const QString &glyph)
 {
     jet::Table glyphs = gRs檢字表楷書;
-    if (!glyphs.setIndex(QStringLiteral("字形")) || !glyphs.seek(glyph))
+    if (!glyphs.setIndex(Indexes::字形) || !glyphs.seek(glyph))
         return std::nullopt;
-    return Int32Field(glyphs.value(QStringLiteral("編號")));
+    return Int32Field(glyphs.value(Fields::編號));
 }

@@ -21,17 +21,17 @@ struct CharacterSet {
 const std::array<CharacterSet, 4> &characterSets()
 {
     static const std::array<CharacterSet, 4> sets = {{
-        {"組字字數(常用字)",
-         [](const TableData &t, int r) { return t.number(r, "常用字").value_or(0) > 0; }},
-        {"組字字數(Big5)",
+        {Fields::組字字數常用字,
+         [](const TableData &t, int r) { return t.number(r, Fields::常用字).value_or(0) > 0; }},
+        {Fields::組字字數Big5,
          [](const TableData &t, int r) {
-             const qint64 n = t.number(r, "編號").value_or(0);
+             const qint64 n = t.number(r, Fields::編號).value_or(0);
              return n >= 1 && n <= 13053;
          }},
-        {"組字字數(簡化字)",
-         [](const TableData &t, int r) { return t.number(r, "簡化字").value_or(0) > 0; }},
-        {"組字字數(漢語大字典)",
-         [](const TableData &t, int r) { return t.number(r, "漢語大字典").value_or(0) > 0; }},
+        {Fields::組字字數簡化字,
+         [](const TableData &t, int r) { return t.number(r, Fields::簡化字).value_or(0) > 0; }},
+        {Fields::組字字數漢語大字典,
+         [](const TableData &t, int r) { return t.number(r, Fields::漢語大字典).value_or(0) > 0; }},
     }};
     return sets;
 }
@@ -48,7 +48,7 @@ public:
     explicit CompositionFinder(const TableData &glyphs) : m_glyphs(glyphs)
     {
         for (int row = 0; row < glyphs.rows.size(); ++row) {
-            const QString glyph = glyphs.text(row, "字形");
+            const QString glyph = glyphs.text(row, Fields::字形);
             if (!glyph.isEmpty() && !m_firstRow.contains(glyph))
                 m_firstRow.insert(glyph, row);
         }
@@ -61,13 +61,14 @@ public:
         if (m_memo[row])
             return *m_memo[row];
         Composition composition;
-        const QString keys = m_glyphs.text(row, "部件序") + m_glyphs.text(row, "字根序");
+        const QString keys =
+            m_glyphs.text(row, Fields::部件序) + m_glyphs.text(row, Fields::字根序);
         for (QChar c : keys) {
             if (!isOperator(c))
                 composition.insert(c);
         }
-        if (m_glyphs.number(row, "連接符號").value_or(0) != 0) {
-            for (QChar c : m_glyphs.text(row, "部件序")) {
+        if (m_glyphs.number(row, Fields::連接符號).value_or(0) != 0) {
+            for (QChar c : m_glyphs.text(row, Fields::部件序)) {
                 const int component = m_firstRow.value(QString(c), -1);
                 if (component >= 0 && component != row)
                     composition.unite(of(component));
@@ -94,8 +95,8 @@ void DeriveCompositionCounts(TableData &glyphs, const TableData *variantRoots)
 {
     QHash<QChar, QChar> variants;
     for (int row = 0; variantRoots && row < variantRoots->rows.size(); ++row) {
-        const QString root = variantRoots->text(row, "字根");
-        const QString variant = variantRoots->text(row, "異寫");
+        const QString root = variantRoots->text(row, Fields::字根);
+        const QString variant = variantRoots->text(row, Fields::異寫);
         if (root.size() == 1 && variant.size() == 1 && !variants.contains(root[0]))
             variants.insert(root[0], variant[0]);
     }
@@ -105,8 +106,8 @@ void DeriveCompositionCounts(TableData &glyphs, const TableData *variantRoots)
     std::array<QHash<QChar, int>, 4> setCounts;
     CompositionFinder compositions(glyphs);
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        const qint64 kind = glyphs.number(row, "連接符號").value_or(0);
-        if (glyphs.number(row, "編號").value_or(0) <= 0 || kind == FormulaKinds::Root ||
+        const qint64 kind = glyphs.number(row, Fields::連接符號).value_or(0);
+        if (glyphs.number(row, Fields::編號).value_or(0) <= 0 || kind == FormulaKinds::Root ||
             kind == FormulaKinds::Symbol)
             continue; // only composed glyphs are built with others
         const Composition &composition = compositions.of(row);
@@ -124,14 +125,14 @@ void DeriveCompositionCounts(TableData &glyphs, const TableData *variantRoots)
     }
 
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        const QString glyph = glyphs.text(row, "字形");
+        const QString glyph = glyphs.text(row, Fields::字形);
         const bool single = glyph.size() == 1;
         const QChar c = single ? glyph[0] : QChar();
         auto countOf = [&](const QHash<QChar, int> &table, QChar key) {
             return qlonglong(single ? table.value(key) : 0);
         };
-        glyphs.setValue(row, "組字字數", countOf(counts, c));
-        glyphs.setValue(row, "組字字數二", countOf(variantCounts, standardForm(c, variants)));
+        glyphs.setValue(row, Fields::組字字數, countOf(counts, c));
+        glyphs.setValue(row, Fields::組字字數二, countOf(variantCounts, standardForm(c, variants)));
         for (size_t s = 0; s < sets.size(); ++s)
             glyphs.setValue(row, sets[s].countField, countOf(setCounts[s], c));
     }

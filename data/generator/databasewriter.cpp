@@ -89,6 +89,8 @@ QString WriteDatabase(const DatabaseData &database, const QString &path)
         }
     }
     if (error.isEmpty())
+        error = execute(raw, StampSchemaVersionSql());
+    if (error.isEmpty())
         error = execute(raw, "COMMIT");
     return error;
 }

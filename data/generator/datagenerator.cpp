@@ -48,9 +48,9 @@ DatabaseData *findDatabase(QList<DatabaseData> &databases, const QString &name)
 
 void completeStoredFormulas(DatabaseData &database, QList<SourceError> &errors)
 {
-    if (TableData *roots = database.table("字根"))
+    if (TableData *roots = database.table(Tables::字根))
         NumberRoots(*roots);
-    TableData *glyphs = database.table("檢字表");
+    TableData *glyphs = database.table(Tables::檢字表);
     if (!glyphs)
         return;
     DeriveStoredFormulas(*glyphs, errors);
@@ -62,11 +62,11 @@ void completeStoredFormulas(DatabaseData &database, QList<SourceError> &errors)
 
 void deriveKeysAndCounts(DatabaseData &database, QList<SourceError> &errors)
 {
-    TableData *glyphs = database.table("檢字表");
+    TableData *glyphs = database.table(Tables::檢字表);
     if (!glyphs)
         return;
-    TableData *roots = database.table("字根");
-    const TableData *variants = database.table("異寫字根");
+    TableData *roots = database.table(Tables::字根);
+    const TableData *variants = database.table(Tables::異寫字根);
     DeriveSearchKeys(*glyphs, roots, variants, database.def->name != DatabaseNames::Regular,
                      errors);
     if (!errors.isEmpty())
@@ -123,7 +123,7 @@ QList<SourceError> GenerateDatabases(const QString &sourcesDir, const QString &o
         return errors;
 
     DatabaseData *regular = findDatabase(databases, DatabaseNames::Regular);
-    LoadOperatorSymbols(regular ? regular->table("符號") : nullptr);
+    LoadOperatorSymbols(regular ? regular->table(Tables::符號) : nullptr);
 
     for (DatabaseData &database : databases) {
         if (IsScriptDatabase(database.def->name))

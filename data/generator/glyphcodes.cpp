@@ -36,11 +36,11 @@ qint64 RadicalStrokeSortKey(std::optional<qint64> radical, std::optional<qint64>
 void DeriveCodesAndSortKey(TableData &glyphs)
 {
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        glyphs.setValue(
-            row, "部首筆畫排序",
-            RadicalStrokeSortKey(glyphs.number(row, "部首"), glyphs.number(row, "部首筆畫")));
-        glyphs.setValue(row, "BIG5", big5Text(glyphs.text(row, "字碼")));
-        if (!glyphs.isNull(row, "字形"))
-            glyphs.setValue(row, "Unicode", unicodeText(glyphs.text(row, "字形")));
+        glyphs.setValue(row, Fields::部首筆畫排序,
+                        RadicalStrokeSortKey(glyphs.number(row, Fields::部首),
+                                             glyphs.number(row, Fields::部首筆畫)));
+        glyphs.setValue(row, Fields::BIG5, big5Text(glyphs.text(row, Fields::字碼)));
+        if (!glyphs.isNull(row, Fields::字形))
+            glyphs.setValue(row, Fields::Unicode, unicodeText(glyphs.text(row, Fields::字形)));
     }
 }

@@ -6,23 +6,23 @@
 void DeriveStoredFormulas(TableData &glyphs, QList<SourceError> &errors)
 {
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        if (glyphs.isNull(row, "字碼"))
-            glyphs.setValue(row, "字碼", glyphs.value(row, "字形"));
-        if (glyphs.isNull(row, "字碼")) {
+        if (glyphs.isNull(row, Fields::字碼))
+            glyphs.setValue(row, Fields::字碼, glyphs.value(row, Fields::字形));
+        if (glyphs.isNull(row, Fields::字碼)) {
             errors.append(glyphs.errorAt(row, QStringLiteral("a record needs 字形 or 字碼")));
             continue;
         }
-        if (glyphs.isNull(row, "字體"))
-            glyphs.setValue(row, "字體", qlonglong(0));
+        if (glyphs.isNull(row, Fields::字體))
+            glyphs.setValue(row, Fields::字體, qlonglong(0));
 
         const QString formula = glyphs.rows[row].inputs.value(InputColumns::Formula);
         if (formula.isEmpty()) {
-            if (glyphs.isNull(row, "連接符號"))
-                glyphs.setValue(row, "連接符號", qlonglong(FormulaKinds::Root));
-            glyphs.setValue(row, "部件序", glyphs.value(row, "字碼"));
+            if (glyphs.isNull(row, Fields::連接符號))
+                glyphs.setValue(row, Fields::連接符號, qlonglong(FormulaKinds::Root));
+            glyphs.setValue(row, Fields::部件序, glyphs.value(row, Fields::字碼));
             continue;
         }
-        if (!glyphs.isNull(row, "連接符號")) {
+        if (!glyphs.isNull(row, Fields::連接符號)) {
             errors.append(glyphs.errorAt(
                 row, QStringLiteral("連接符號 is derived from @構字式; leave it empty")));
             continue;
@@ -33,7 +33,7 @@ void DeriveStoredFormulas(TableData &glyphs, QList<SourceError> &errors)
                 row, QStringLiteral("formula \"%1\" has no component").arg(formula)));
             continue;
         }
-        glyphs.setValue(row, "連接符號", qlonglong(key.kind));
-        glyphs.setValue(row, "部件序", key.components);
+        glyphs.setValue(row, Fields::連接符號, qlonglong(key.kind));
+        glyphs.setValue(row, Fields::部件序, key.components);
     }
 }

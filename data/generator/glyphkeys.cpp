@@ -7,7 +7,8 @@ namespace
 
 QString glyphLabel(const TableData &glyphs, int row)
 {
-    return glyphs.isNull(row, "字形") ? glyphs.text(row, "字碼") : glyphs.text(row, "字形");
+    return glyphs.isNull(row, Fields::字形) ? glyphs.text(row, Fields::字碼)
+                                            : glyphs.text(row, Fields::字形);
 }
 
 } // namespace
@@ -32,11 +33,12 @@ void DeriveSearchKeys(TableData &glyphs, const TableData *roots, const TableData
     for (int row = 0; row < glyphs.rows.size(); ++row) {
         const QString &sequence = sequences[row];
         const QString set = SortComponentsByNumber(catalog, sequence);
-        glyphs.setValue(row, "字根序", sequence);
-        glyphs.setValue(row, "字根序二", ReplaceVariantRoots(catalog, sequence));
-        glyphs.setValue(row, "字根組", set);
-        glyphs.setValue(row, "字根組二",
+        glyphs.setValue(row, Fields::字根序, sequence);
+        glyphs.setValue(row, Fields::字根序二, ReplaceVariantRoots(catalog, sequence));
+        glyphs.setValue(row, Fields::字根組, set);
+        glyphs.setValue(row, Fields::字根組二,
                         SortComponentsByNumber(catalog, ReplaceVariantRoots(catalog, set)));
-        glyphs.setValue(row, "部件序二", ReplaceVariantRoots(catalog, glyphs.text(row, "部件序")));
+        glyphs.setValue(row, Fields::部件序二,
+                        ReplaceVariantRoots(catalog, glyphs.text(row, Fields::部件序)));
     }
 }

@@ -56,8 +56,8 @@ private:
 
 std::optional<int> rankOfGlyph(const TableData &glyphs, int row)
 {
-    const QString glyph = glyphs.text(row, "字形");
-    if (glyph.size() != 1 || glyphs.number(row, "字體").value_or(0) != 0)
+    const QString glyph = glyphs.text(row, Fields::字形);
+    if (glyph.size() != 1 || glyphs.number(row, Fields::字體).value_or(0) != 0)
         return std::nullopt;
     const auto code = codepage::big5Code(glyph[0]);
     return code ? Big5HanziRank(*code) : std::nullopt;
@@ -87,16 +87,16 @@ void AssignRegularGlyphNumbers(TableData &glyphs, QList<SourceError> &errors)
     NumberRegister numbers(glyphs);
     QList<int> unnumbered;
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        if (const auto given = glyphs.number(row, "編號"))
+        if (const auto given = glyphs.number(row, Fields::編號))
             numbers.take(row, *given, errors);
     }
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        if (!glyphs.isNull(row, "編號"))
+        if (!glyphs.isNull(row, Fields::編號))
             continue;
         const auto rank = rankOfGlyph(glyphs, row);
         if (rank && !numbers.isTaken(*rank)) {
             numbers.take(row, *rank, errors);
-            glyphs.setValue(row, "編號", qlonglong(*rank));
+            glyphs.setValue(row, Fields::編號, qlonglong(*rank));
         } else {
             unnumbered.append(row);
         }
@@ -106,7 +106,7 @@ void AssignRegularGlyphNumbers(TableData &glyphs, QList<SourceError> &errors)
         while (numbers.isTaken(next))
             ++next;
         numbers.take(row, next, errors);
-        glyphs.setValue(row, "編號", qlonglong(next));
+        glyphs.setValue(row, Fields::編號, qlonglong(next));
     }
 }
 
@@ -114,7 +114,7 @@ void CheckGlyphNumbers(const TableData &glyphs, QList<SourceError> &errors)
 {
     NumberRegister numbers(glyphs);
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        if (const auto given = glyphs.number(row, "編號"))
+        if (const auto given = glyphs.number(row, Fields::編號))
             numbers.take(row, *given, errors);
         else
             errors.append(glyphs.errorAt(row, QStringLiteral("編號 is required")));

@@ -1,7 +1,7 @@
 #include "glyphreferences.h"
 
-#include "schema.h"
 #include "sourcereader.h"
+#include "vbprog/murvel/schema/databaseschema.h"
 
 GlyphReferences::GlyphReferences(const TableData &glyphs)
 {
@@ -11,10 +11,10 @@ GlyphReferences::GlyphReferences(const TableData &glyphs)
             hash.insert(key, row);
     };
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        if (!glyphs.isNull(row, "字形"))
-            keepFirst(m_byGlyph, glyphs.text(row, "字形"), row);
-        keepFirst(m_byCode, glyphs.text(row, "字碼"), row);
-        if (const auto number = glyphs.number(row, "編號"))
+        if (!glyphs.isNull(row, Fields::字形))
+            keepFirst(m_byGlyph, glyphs.text(row, Fields::字形), row);
+        keepFirst(m_byCode, glyphs.text(row, Fields::字碼), row);
+        if (const auto number = glyphs.number(row, Fields::編號))
             keepFirst(m_byNumber, *number, row);
     }
 }
@@ -52,7 +52,7 @@ QList<int> resolveColumn(TableData &table, const QString &input, const QString &
             continue;
         }
         targets[row] = target;
-        table.setValue(row, field, glyphs.value(target, "編號"));
+        table.setValue(row, field, glyphs.value(target, Fields::編號));
     }
     return targets;
 }
@@ -61,20 +61,20 @@ QList<int> resolveColumn(TableData &table, const QString &input, const QString &
 
 void ResolveNumberReferences(DatabaseData &database, QList<SourceError> &errors)
 {
-    const TableData *glyphs = database.table("檢字表");
+    const TableData *glyphs = database.table(Tables::檢字表);
     if (!glyphs)
         return;
     const GlyphReferences references(*glyphs);
     for (TableData &table : database.tables) {
-        if (table.def->name == "異體字表" || table.def->name == "異體字根")
-            resolveColumn(table, InputColumns::Number, "編號", *glyphs, references,
+        if (table.def->name == Tables::異體字表 || table.def->name == Tables::異體字根)
+            resolveColumn(table, InputColumns::Number, Fields::編號, *glyphs, references,
                           database.def->name, errors);
     }
 }
 
 void LinkAncientScript(DatabaseData &ancient, DatabaseData *regular, QList<SourceError> &errors)
 {
-    TableData *regularGlyphs = regular ? regular->table("檢字表") : nullptr;
+    TableData *regularGlyphs = regular ? regular->table(Tables::檢字表) : nullptr;
     if (!regularGlyphs) {
         for (const TableData &table : ancient.tables) {
             for (int row = 0; row < table.rows.size(); ++row) {
@@ -95,23 +95,24 @@ void LinkAncientScript(DatabaseData &ancient, DatabaseData *regular, QList<Sourc
     }
     const GlyphReferences references(*regularGlyphs);
     for (TableData &table : ancient.tables) {
-        if (!table.def->hasField("楷書編號"))
+        if (!table.def->hasField(Fields::楷書編號))
             continue;
         const QList<int> targets =
-            resolveColumn(table, InputColumns::Regular, "楷書編號", *regularGlyphs, references,
-                          DatabaseNames::Regular, errors);
-        if (table.def->name != "檢字表" || !link)
+            resolveColumn(table, InputColumns::Regular, Fields::楷書編號, *regularGlyphs,
+                          references, DatabaseNames::Regular, errors);
+        if (table.def->name != Tables::檢字表 || !link)
             continue;
         for (int row = 0; row < table.rows.size(); ++row) {
             const int target = targets[row];
             if (target < 0)
                 continue;
             if (regularGlyphs->isNull(target, link->numberField)) {
-                regularGlyphs->setValue(target, link->numberField, table.value(row, "編號"));
+                regularGlyphs->setValue(target, link->numberField, table.value(row, Fields::編號));
                 if (regularGlyphs->isNull(target, link->textField))
-                    regularGlyphs->setValue(target, link->textField, table.value(row, "字碼"));
+                    regularGlyphs->setValue(target, link->textField,
+                                            table.value(row, Fields::字碼));
             }
-            for (const char *flag : {"常用字", "簡化字", "漢語大字典"}) {
+            for (const QString &flag : {Fields::常用字, Fields::簡化字, Fields::漢語大字典}) {
                 if (table.isNull(row, flag))
                     table.setValue(row, flag, regularGlyphs->value(target, flag));
             }

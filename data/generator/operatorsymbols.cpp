@@ -22,8 +22,8 @@ void LoadOperatorSymbols(const TableData *symbols)
     for (int number = 1; number <= OperatorNumbers::Count; ++number)
         gOperatorSymbols.setSymbol(number, standardSymbol(number));
     for (int row = 0; symbols && row < symbols->rows.size(); ++row) {
-        const auto number = symbols->number(row, "編號");
-        const QString symbol = symbols->text(row, "字形");
+        const auto number = symbols->number(row, Fields::編號);
+        const QString symbol = symbols->text(row, Fields::字形);
         if (number && symbol.size() == 1)
             gOperatorSymbols.setSymbol(static_cast<int>(*number), symbol);
     }

@@ -20,8 +20,8 @@ bool isBig5Character(const QString &glyph)
 void NumberRoots(TableData &roots)
 {
     for (int row = 0; row < roots.rows.size(); ++row) {
-        if (roots.isNull(row, "編號"))
-            roots.setValue(row, "編號", qlonglong(row + 1));
+        if (roots.isNull(row, Fields::編號))
+            roots.setValue(row, Fields::編號, qlonglong(row + 1));
     }
 }
 
@@ -29,18 +29,18 @@ void CompleteRootFields(TableData &roots, const TableData &glyphs)
 {
     QHash<QString, int> firstGlyphRow;
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        const QString glyph = glyphs.text(row, "字形");
+        const QString glyph = glyphs.text(row, Fields::字形);
         if (!glyph.isEmpty() && !firstGlyphRow.contains(glyph))
             firstGlyphRow.insert(glyph, row);
     }
     for (int row = 0; row < roots.rows.size(); ++row) {
-        const QString root = roots.text(row, "字形");
-        if (roots.isNull(row, "Big5"))
-            roots.setValue(row, "Big5", qlonglong(isBig5Character(root) ? 1 : 0));
+        const QString root = roots.text(row, Fields::字形);
+        if (roots.isNull(row, Fields::Big5))
+            roots.setValue(row, Fields::Big5, qlonglong(isBig5Character(root) ? 1 : 0));
         const int glyphRow = firstGlyphRow.value(root, -1);
         if (glyphRow < 0)
             continue;
-        for (const char *field : {"連接符號", "字根序二"}) {
+        for (const QString &field : {Fields::連接符號, Fields::字根序二}) {
             if (roots.isNull(row, field))
                 roots.setValue(row, field, glyphs.value(glyphRow, field));
         }

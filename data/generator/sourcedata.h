@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schema.h"
+#include "vbprog/murvel/schema/databaseschema.h"
 
 #include <QList>
 #include <QMap>

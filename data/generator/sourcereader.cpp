@@ -14,11 +14,11 @@ const QString kOmitTablesFile = QStringLiteral("omit-tables");
 QStringList inputColumnsOf(const DatabaseDef &database, const TableDef &table)
 {
     QStringList inputs;
-    if (table.name == "檢字表" && IsScriptDatabase(database.name))
+    if (table.name == Tables::檢字表 && IsScriptDatabase(database.name))
         inputs << InputColumns::Formula;
-    if (table.hasField("楷書編號"))
+    if (table.hasField(Fields::楷書編號))
         inputs << InputColumns::Regular;
-    if (table.name == "異體字表" || table.name == "異體字根")
+    if (table.name == Tables::異體字表 || table.name == Tables::異體字根)
         inputs << InputColumns::Number;
     return inputs;
 }
@@ -141,13 +141,15 @@ void readTable(const DatabaseDef &database, const QString &path, TableData &tabl
 bool IsDerivedField(const DatabaseDef &database, const TableDef &table, const QString &field)
 {
     static const QSet<QString> glyphDerived = {
-        "部件序",           "部件序二",       "字根序",           "字根序二",
-        "字根組",           "字根組二",       "組字字數",         "組字字數二",
-        "組字字數(常用字)", "組字字數(Big5)", "組字字數(簡化字)", "組字字數(漢語大字典)",
-        "部首筆畫排序",     "BIG5",           "Unicode",          "小篆編號",
-        "金文編號",         "甲骨文編號",     "楚系文字編號",     "楷書編號",
+        Fields::部件序,       Fields::部件序二,       Fields::字根序,
+        Fields::字根序二,     Fields::字根組,         Fields::字根組二,
+        Fields::組字字數,     Fields::組字字數二,     Fields::組字字數常用字,
+        Fields::組字字數Big5, Fields::組字字數簡化字, Fields::組字字數漢語大字典,
+        Fields::部首筆畫排序, Fields::BIG5,           Fields::Unicode,
+        Fields::小篆編號,     Fields::金文編號,       Fields::甲骨文編號,
+        Fields::楚系文字編號, Fields::楷書編號,
     };
-    return IsScriptDatabase(database.name) && table.name == "檢字表" &&
+    return IsScriptDatabase(database.name) && table.name == Tables::檢字表 &&
            glyphDerived.contains(field);
 }
 

@@ -7,18 +7,18 @@ SourceRootCatalog::SourceRootCatalog(const TableData &glyphs, const TableData *r
     : m_glyphs(glyphs), m_firstRecordOnly(firstRecordOnly), m_rootSequences(glyphs.rows.size())
 {
     for (int row = 0; row < glyphs.rows.size(); ++row) {
-        if (!glyphs.isNull(row, "字形"))
-            m_rowsByGlyph[glyphs.text(row, "字形")].append(row);
+        if (!glyphs.isNull(row, Fields::字形))
+            m_rowsByGlyph[glyphs.text(row, Fields::字形)].append(row);
     }
     // A seek finds the first record of a key, so the first row of a root wins.
     for (int row = 0; variantRoots && row < variantRoots->rows.size(); ++row) {
-        const QString root = variantRoots->text(row, "字根");
+        const QString root = variantRoots->text(row, Fields::字根);
         if (!root.isEmpty() && !m_variants.contains(root))
-            m_variants.insert(root, variantRoots->text(row, "異寫"));
+            m_variants.insert(root, variantRoots->text(row, Fields::異寫));
     }
     for (int row = 0; roots && row < roots->rows.size(); ++row) {
-        const QString root = roots->text(row, "字形");
-        const auto number = roots->number(row, "編號");
+        const QString root = roots->text(row, Fields::字形);
+        const auto number = roots->number(row, Fields::編號);
         if (!root.isEmpty() && number && !m_rootNumbers.contains(root))
             m_rootNumbers.insert(root, static_cast<qint32>(*number));
     }
@@ -32,12 +32,12 @@ QList<RootCatalog::Record> SourceRootCatalog::recordsOf(const QString &glyph) co
         rows.resize(1);
     for (int row : rows) {
         Record record;
-        const auto face = m_glyphs.number(row, "字體");
+        const auto face = m_glyphs.number(row, Fields::字體);
         if (m_firstRecordOnly)
             record.face = 0;
         else if (face)
             record.face = static_cast<int>(*face);
-        record.kind = static_cast<int>(m_glyphs.number(row, "連接符號").value_or(0));
+        record.kind = static_cast<int>(m_glyphs.number(row, Fields::連接符號).value_or(0));
         record.rootSequence = rootSequenceOf(row);
         records.append(record);
     }
@@ -68,8 +68,8 @@ QString SourceRootCatalog::rootSequenceOf(int row) const
         }
         return {};
     }
-    const int kind = static_cast<int>(m_glyphs.number(row, "連接符號").value_or(0));
-    const QString components = m_glyphs.text(row, "部件序");
+    const int kind = static_cast<int>(m_glyphs.number(row, Fields::連接符號).value_or(0));
+    const QString components = m_glyphs.text(row, Fields::部件序);
     QString roots;
     if (kind == FormulaKinds::Root || kind == FormulaKinds::Symbol) {
         roots = components;

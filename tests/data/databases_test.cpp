@@ -1,8 +1,8 @@
 #include "glyphnumbers.h"
 #include "platform/codepage/cp950.h"
-#include "schema.h"
 #include "sqlitereader.h"
 #include "vbprog/murvel/core/formula.h"
+#include "vbprog/murvel/schema/databaseschema.h"
 
 #include <QDir>
 #include <algorithm>
@@ -59,6 +59,14 @@ TEST_P(BuiltDatabases, holdEveryTableFieldAndIndexOfTheSchema)
                 EXPECT_EQ(db.indexColumns(table.name + "." + index.name), index.columns)
                     << table.name.toStdString() << "." << index.name.toStdString();
         }
+    }
+}
+
+TEST_P(BuiltDatabases, carryTheSchemaVersionThatTheProgramsRequire)
+{
+    for (const QString &name : GetParam().databases) {
+        const SqliteReader db(pathOf(name));
+        EXPECT_EQ(db.value("PRAGMA user_version").toInt(), SchemaVersion) << name.toStdString();
     }
 }
 

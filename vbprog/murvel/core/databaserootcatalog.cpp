@@ -1,24 +1,24 @@
 #include "databaserootcatalog.h"
 
 #include "recordfields.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "公用變數.h"
 
 QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) const
 {
     jet::Table &table = gRs檢字表;
-    const QString glyphIndex = QStringLiteral("字形");
-    if (table.index() != glyphIndex && !table.setIndex(glyphIndex)) {
+    if (table.index() != Indexes::字形 && !table.setIndex(Indexes::字形)) {
         m_failed = true;
         return {};
     }
     const std::optional<jet::Bookmark> current = table.bookmark();
     QList<Record> records;
     if (table.seek(glyph)) {
-        for (; !table.eof() && table.value(QStringLiteral("字形")).toString() == glyph;
+        for (; !table.eof() && table.value(Fields::字形).toString() == glyph;
              table.moveNext()) {
-            const QVariant roots = table.value(QStringLiteral("字根序"));
-            records.append({Int32Field(table.value(QStringLiteral("字體"))),
-                            Int32Field(table.value(QStringLiteral("連接符號"))).value_or(0),
+            const QVariant roots = table.value(Fields::字根序);
+            records.append({Int32Field(table.value(Fields::字體)),
+                            Int32Field(table.value(Fields::連接符號)).value_or(0),
                             roots.isNull() ? std::nullopt : std::optional(roots.toString())});
         }
     }
@@ -30,7 +30,7 @@ QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) 
 std::optional<QString> DatabaseRootCatalog::variantOf(const QString &root) const
 {
     if (!m_variantIndexSet) {
-        if (!gRs異寫字根.setIndex(QStringLiteral("字根"))) {
+        if (!gRs異寫字根.setIndex(Indexes::字根)) {
             m_failed = true;
             return std::nullopt;
         }
@@ -38,15 +38,15 @@ std::optional<QString> DatabaseRootCatalog::variantOf(const QString &root) const
     }
     if (!gRs異寫字根.seek(root))
         return std::nullopt;
-    const QVariant variant = gRs異寫字根.value(QStringLiteral("異寫"));
+    const QVariant variant = gRs異寫字根.value(Fields::異寫);
     return variant.isNull() ? std::nullopt : std::optional<QString>(variant.toString());
 }
 
 std::optional<qint32> DatabaseRootCatalog::rootNumber(const QString &root) const
 {
     if (!m_roots.isOpen()) {
-        jet::Result<jet::Table> opened = gDb楷書.openTable(QStringLiteral("字根"));
-        if (!opened || !opened->setIndex(QStringLiteral("字形"))) {
+        jet::Result<jet::Table> opened = gDb楷書.openTable(Tables::字根);
+        if (!opened || !opened->setIndex(Indexes::字形)) {
             m_failed = true;
             return std::nullopt;
         }
@@ -54,5 +54,5 @@ std::optional<qint32> DatabaseRootCatalog::rootNumber(const QString &root) const
     }
     if (!m_roots.seek(root))
         return std::nullopt;
-    return Int32Field(m_roots.value(QStringLiteral("編號")));
+    return Int32Field(m_roots.value(Fields::編號));
 }

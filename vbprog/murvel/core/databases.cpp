@@ -1,14 +1,18 @@
 #include "databases.h"
 
 #include "messages.h"
+#include "vbprog/murvel/schema/databaseschema.h"
 #include "公用變數.h"
 
 #include <QDir>
 
-const QStringList ScriptDatabaseFiles = {"murvel.mdb", "qelseal.mdb", "qelbronz.mdb",
-                                         "qeljiagu.mdb", "qelchu.mdb"};
+const QStringList ScriptDatabaseFiles = {
+    DatabaseFileName(DatabaseNames::Regular), DatabaseFileName(DatabaseNames::Seal),
+    DatabaseFileName(DatabaseNames::Bronze), DatabaseFileName(DatabaseNames::OracleBone),
+    DatabaseFileName(DatabaseNames::Chu)};
 
-namespace {
+namespace
+{
 
 jet::Database *const ScriptDatabases[] = {&gDb楷書, &gDb小篆, &gDb金文, &gDb甲骨文, &gDb楚系文字};
 
@@ -22,33 +26,33 @@ struct TableHandle {
 };
 
 const TableHandle TableHandles[] = {
-    {&gRs檢字表, &gDb楷書, "檢字表", "字形"},
-    {&gRs常用符號及部件類型, &gDb楷書, "常用符號及部件類型", {}},
-    {&gRs康熙部首, &gDb楷書, "康熙部首", {}},
-    {&gRs說文部首, &gDb楷書, "說文部首", {}},
-    {&gRs異寫字根, &gDb楷書, "異寫字根", "字根"},
-    {&gRs異體字表, &gDb楷書, "異體字表", "編號"},
-    {&gRs檢字表楷書, &gDb楷書, "檢字表", "字形"},
-    {&gRs字根楷書, &gDb楷書, "字根", {}},
-    {&gRs異寫字根楷書, &gDb楷書, "異寫字根", "字根"},
-    {&gRs異體字表楷書, &gDb楷書, "異體字表", "編號"},
-    {&gRs檢字表小篆, &gDb小篆, "檢字表", "字形"},
-    {&gRs字根小篆, &gDb小篆, "字根", {}},
-    {&gRs異寫字根小篆, &gDb小篆, "異寫字根", "字根"},
-    {&gRs異體字表小篆, &gDb小篆, "異體字表", "編號"},
-    {&gRs檢字表金文, &gDb金文, "檢字表", "字形"},
-    {&gRs補遺金文, &gDb金文, "補遺", "楷書編號"},
-    {&gRs字根金文, &gDb金文, "字根", {}},
-    {&gRs異寫字根金文, &gDb金文, "異寫字根", "字根"},
-    {&gRs異體字表金文, &gDb金文, "異體字表", "編號"},
-    {&gRs檢字表甲骨文, &gDb甲骨文, "檢字表", "字形"},
-    {&gRs字根甲骨文, &gDb甲骨文, "字根", {}},
-    {&gRs異寫字根甲骨文, &gDb甲骨文, "異寫字根", "字根"},
-    {&gRs異體字表甲骨文, &gDb甲骨文, "異體字表", "編號"},
-    {&gRs檢字表楚系文字, &gDb楚系文字, "檢字表", "字形"},
-    {&gRs字根楚系文字, &gDb楚系文字, "字根", {}},
-    {&gRs異寫字根楚系文字, &gDb楚系文字, "異寫字根", "字根"},
-    {&gRs異體字表楚系文字, &gDb楚系文字, "異體字表", "編號"},
+    {&gRs檢字表, &gDb楷書, Tables::檢字表, Indexes::字形},
+    {&gRs常用符號及部件類型, &gDb楷書, Tables::常用符號及部件類型, {}},
+    {&gRs康熙部首, &gDb楷書, Tables::康熙部首, {}},
+    {&gRs說文部首, &gDb楷書, Tables::說文部首, {}},
+    {&gRs異寫字根, &gDb楷書, Tables::異寫字根, Indexes::字根},
+    {&gRs異體字表, &gDb楷書, Tables::異體字表, Indexes::編號},
+    {&gRs檢字表楷書, &gDb楷書, Tables::檢字表, Indexes::字形},
+    {&gRs字根楷書, &gDb楷書, Tables::字根, {}},
+    {&gRs異寫字根楷書, &gDb楷書, Tables::異寫字根, Indexes::字根},
+    {&gRs異體字表楷書, &gDb楷書, Tables::異體字表, Indexes::編號},
+    {&gRs檢字表小篆, &gDb小篆, Tables::檢字表, Indexes::字形},
+    {&gRs字根小篆, &gDb小篆, Tables::字根, {}},
+    {&gRs異寫字根小篆, &gDb小篆, Tables::異寫字根, Indexes::字根},
+    {&gRs異體字表小篆, &gDb小篆, Tables::異體字表, Indexes::編號},
+    {&gRs檢字表金文, &gDb金文, Tables::檢字表, Indexes::字形},
+    {&gRs補遺金文, &gDb金文, Tables::補遺, Indexes::楷書編號},
+    {&gRs字根金文, &gDb金文, Tables::字根, {}},
+    {&gRs異寫字根金文, &gDb金文, Tables::異寫字根, Indexes::字根},
+    {&gRs異體字表金文, &gDb金文, Tables::異體字表, Indexes::編號},
+    {&gRs檢字表甲骨文, &gDb甲骨文, Tables::檢字表, Indexes::字形},
+    {&gRs字根甲骨文, &gDb甲骨文, Tables::字根, {}},
+    {&gRs異寫字根甲骨文, &gDb甲骨文, Tables::異寫字根, Indexes::字根},
+    {&gRs異體字表甲骨文, &gDb甲骨文, Tables::異體字表, Indexes::編號},
+    {&gRs檢字表楚系文字, &gDb楚系文字, Tables::檢字表, Indexes::字形},
+    {&gRs字根楚系文字, &gDb楚系文字, Tables::字根, {}},
+    {&gRs異寫字根楚系文字, &gDb楚系文字, Tables::異寫字根, Indexes::字根},
+    {&gRs異體字表楚系文字, &gDb楚系文字, Tables::異體字表, Indexes::編號},
 };
 
 // Each record of a small numbered table of murvel.mdb: its 編號 (nullopt when Null or
@@ -65,11 +69,21 @@ bool forEachNumberedRecord(const QString &table, const QString &field, OpenRepor
     jet::Table &records = opened.value();
     for (records.moveFirst(); !records.eof(); records.moveNext()) {
         bool ok = false;
-        const int number = records.value("編號").toInt(&ok);
+        const int number = records.value(Fields::編號).toInt(&ok);
         visit(ok ? std::optional<int>(number) : std::nullopt, records.value(field).toString());
     }
     records.close();
     return true;
+}
+
+// The schema version the file was stamped with; nullopt when it cannot be read.
+std::optional<int> schemaVersionOf(const jet::Database &database)
+{
+    jet::Result<jet::Snapshot> stamp =
+        database.openSnapshot(QStringLiteral("SELECT user_version FROM pragma_user_version"));
+    if (!stamp || stamp.value().eof())
+        return std::nullopt;
+    return stamp.value().value(0).toInt();
 }
 
 } // namespace
@@ -77,12 +91,19 @@ bool forEachNumberedRecord(const QString &table, const QString &field, OpenRepor
 void OpenDatabases(const QString &folder, OpenReport &report)
 {
     for (qsizetype i = 0; i < ScriptDatabaseFiles.size(); ++i) {
-        jet::Result<jet::Database> opened =
-            jet::Database::open(QDir(folder).filePath(ScriptDatabaseFiles[i]));
-        if (opened)
-            *ScriptDatabases[i] = opened.value();
-        else
+        const QString path = QDir(folder).filePath(ScriptDatabaseFiles[i]);
+        jet::Result<jet::Database> opened = jet::Database::open(path);
+        if (!opened) {
             report.errors << opened.errorString();
+            continue;
+        }
+        const std::optional<int> version = schemaVersionOf(opened.value());
+        if (version != SchemaVersion) {
+            report.errors << Messages::databaseProblem(
+                path, Messages::schemaVersionMismatch(version, SchemaVersion));
+            continue;
+        }
+        *ScriptDatabases[i] = opened.value();
     }
     if (gDb楷書.isOpen())
         LoadFontNameTable(report);
@@ -91,12 +112,13 @@ void OpenDatabases(const QString &folder, OpenReport &report)
 void LoadFontNameTable(OpenReport &report)
 {
     gFaceNames.fill(QString());
-    forEachNumberedRecord("字體", "名稱", report, [&](std::optional<int> number, QString name) {
-        if (number && *number >= 0 && *number < FaceCodeCount)
-            gFaceNames[*number] = name;
-        else
-            report.warnings << Messages::faceNumberOutOfRange(number);
-    });
+    forEachNumberedRecord(Tables::字體, Fields::名稱, report,
+                          [&](std::optional<int> number, QString name) {
+                              if (number && *number >= 0 && *number < FaceCodeCount)
+                                  gFaceNames[*number] = name;
+                              else
+                                  report.warnings << Messages::faceNumberOutOfRange(number);
+                          });
 }
 
 void OpenTables(OpenReport &report)
@@ -120,8 +142,8 @@ void OpenTables(OpenReport &report)
 void LoadOperatorTable(OpenReport &report)
 {
     gOperatorSymbols = OperatorTable();
-    const bool opened =
-        forEachNumberedRecord("符號", "字形", report, [&](std::optional<int> number, QString symbol) {
+    const bool opened = forEachNumberedRecord(
+        Tables::符號, Fields::字形, report, [&](std::optional<int> number, QString symbol) {
             if (!number || !gOperatorSymbols.setSymbol(*number, symbol))
                 report.warnings << Messages::operatorNumberOutOfRange(number);
         });

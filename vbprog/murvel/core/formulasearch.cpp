@@ -3,6 +3,7 @@
 #include "databaserootcatalog.h"
 #include "recordfields.h"
 #include "rootsequence.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "公用變數.h"
 
 namespace
@@ -28,20 +29,20 @@ QString withoutOuterBlanks(const QString &text)
 // nullopt when the formula is needed and the 部件序 is Null.
 std::optional<QString> currentLabel(const jet::Table &table)
 {
-    const QVariant glyph = table.value("字形");
-    if (!glyph.isNull() && Int32Field(table.value("字體")).value_or(0) == 0)
+    const QVariant glyph = table.value(Fields::字形);
+    if (!glyph.isNull() && Int32Field(table.value(Fields::字體)).value_or(0) == 0)
         return glyph.toString();
-    const QVariant components = table.value("部件序");
+    const QVariant components = table.value(Fields::部件序);
     if (components.isNull())
         return std::nullopt;
-    return JoinFormula(Int32Field(table.value("連接符號")), components.toString());
+    return JoinFormula(Int32Field(table.value(Fields::連接符號)), components.toString());
 }
 
 qint32 findByGlyph(jet::Table &table, const QString &glyph)
 {
-    if (!table.setIndex("字形") || !table.seek(glyph))
+    if (!table.setIndex(Indexes::字形) || !table.seek(glyph))
         return NoGlyphFound;
-    return Int32Field(table.value("編號")).value_or(NoGlyphFound);
+    return Int32Field(table.value(Fields::編號)).value_or(NoGlyphFound);
 }
 
 // One search of a parsed formula through the five levels.
@@ -56,23 +57,23 @@ public:
     qint32 run()
     {
         const QString &key = m_key.components;
-        if (auto end = tryLevel("構字式", {int(m_key.kind), key}, key))
+        if (auto end = tryLevel(Indexes::構字式, {int(m_key.kind), key}, key))
             return *end;
         // After level 1 the walk compares with the root sequence, whatever was sought.
         const std::optional<QString> built = BuildRootSequence(m_catalog, key);
         if (!built)
             return NoGlyphFound;
         const QString &roots = *built;
-        if (auto end = tryLevel("字根序", {roots}, roots))
+        if (auto end = tryLevel(Indexes::字根序, {roots}, roots))
             return *end;
-        if (auto end = tryLevel("字根序二", {ReplaceVariantRoots(m_catalog, roots)}, roots))
+        if (auto end = tryLevel(Indexes::字根序二, {ReplaceVariantRoots(m_catalog, roots)}, roots))
             return *end;
         const QString rootSet = SortComponentsByNumber(m_catalog, roots);
-        if (auto end = tryLevel("字根組", {rootSet}, roots))
+        if (auto end = tryLevel(Indexes::字根組, {rootSet}, roots))
             return *end;
         const QString variantRootSet =
             SortComponentsByNumber(m_catalog, ReplaceVariantRoots(m_catalog, rootSet));
-        if (auto end = tryLevel("字根組二", {variantRootSet}, roots))
+        if (auto end = tryLevel(Indexes::字根組二, {variantRootSet}, roots))
             return *end;
         return NoGlyphFound;
     }
@@ -95,18 +96,18 @@ private:
     // a record of the typed kind becomes the result, the others are listed as near matches.
     qint32 walkFromMatch(const QString &walkString)
     {
-        qint32 result = Int32Field(m_table.value("編號")).value_or(NoGlyphFound);
+        qint32 result = Int32Field(m_table.value(Fields::編號)).value_or(NoGlyphFound);
         const std::optional<QString> firstLabel = currentLabel(m_table);
         if (!firstLabel)
             return result;
         bool moved = false;
         QString labels;
         for (m_table.moveNext(); !m_table.eof(); m_table.moveNext()) {
-            const QVariant components = m_table.value("部件序");
+            const QVariant components = m_table.value(Fields::部件序);
             if (components.isNull() || components.toString() != walkString)
                 break;
-            if (Int32Field(m_table.value("連接符號")) == m_key.kind) {
-                result = Int32Field(m_table.value("編號")).value_or(result);
+            if (Int32Field(m_table.value(Fields::連接符號)) == m_key.kind) {
+                result = Int32Field(m_table.value(Fields::編號)).value_or(result);
                 moved = true;
             } else {
                 // The 部件序 is not Null here, so the label always has a text.

@@ -3,6 +3,7 @@
 #include "formula.h"
 #include "recordfields.h"
 #include "scripttables.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "公用程序.h"
 #include "公用變數.h"
 
@@ -28,7 +29,7 @@ QString faceOfCode(const QVariant &code)
 
 QString glyphTextOf(const jet::Table &record)
 {
-    for (const char *field : {"字形", "字碼"}) {
+    for (const QString &field : {Fields::字形, Fields::字碼}) {
         const QString text = record.value(field).toString();
         if (!text.isEmpty())
             return text;
@@ -52,33 +53,34 @@ void ShowGlyphAttributes(GlyphPanel &panel, const QString &face, qint32 key)
     if (key < 0)
         return;
     const std::optional<qint32> regular = RegularNumberOfFace(face, key);
-    const bool found = regular && seekRegular("編號", {*regular});
+    const bool found = regular && seekRegular(Indexes::編號, {*regular});
     ClearGlyphPanel(panel);
     if (!found)
         return;
 
     const jet::Table &record = gRs檢字表;
-    const auto field = [&](const char *name) { return record.value(name); };
-    const auto show = [&](const char *box, const char *name) {
+    const auto field = [&](const QString &name) { return record.value(name); };
+    const auto show = [&](const char *box, const QString &name) {
         panel.setText(box, field(name).toString());
     };
     gCurrentGlyphNumber = *regular;
-    panel.setGlyphFace(faceOfCode(field("字體")));
-    for (const auto &[box, name] : {std::pair{"txt編號", "編號"}, std::pair{"txt外字集", "字體"}}) {
+    panel.setGlyphFace(faceOfCode(field(Fields::字體)));
+    for (const auto &[box, name] :
+         {std::pair{"txt編號", Fields::編號}, std::pair{"txt外字集", Fields::字體}}) {
         if (!field(name).isNull())
             show(box, name);
     }
     panel.setText("txt字形", glyphTextOf(record));
-    show("txt總筆畫", "筆畫");
-    if (const std::optional<qint32> radical = Int32Field(field("部首")))
+    show("txt總筆畫", Fields::筆畫);
+    if (const std::optional<qint32> radical = Int32Field(field(Fields::部首)))
         panel.setText("txt部首", KangxiRadicalGlyph(*radical));
-    show("txt扣除部首筆畫", "部首筆畫");
-    panel.setText("txt注音", ZhuyinToneMarks(field("注音").toString()));
-    show("txt內碼", "BIG5");
-    panel.setText("txt倉頡碼", CangjieCodeToRadicals(field("倉頡").toString()));
-    show("txt冊數", "遠東漢語大字典");
-    show("txt組字字數", "組字字數");
-    show("txt組字字數含異寫", "組字字數二");
+    show("txt扣除部首筆畫", Fields::部首筆畫);
+    panel.setText("txt注音", ZhuyinToneMarks(field(Fields::注音).toString()));
+    show("txt內碼", Fields::BIG5);
+    panel.setText("txt倉頡碼", CangjieCodeToRadicals(field(Fields::倉頡).toString()));
+    show("txt冊數", Fields::遠東漢語大字典);
+    show("txt組字字數", Fields::組字字數);
+    show("txt組字字數含異寫", Fields::組字字數二);
 }
 
 void ShowGlyphFormula(GlyphPanel &panel, const QString &face, const QString &glyph, qint32 key)
@@ -88,23 +90,24 @@ void ShowGlyphFormula(GlyphPanel &panel, const QString &face, const QString &gly
     QString glyphText = glyph;
     if (AncientScriptTable(face)) {
         const std::optional<qint32> regular = RegularNumberOfFace(face, key);
-        if (!regular || !seekRegular("編號", {*regular}))
+        if (!regular || !seekRegular(Indexes::編號, {*regular}))
             return;
         key = *regular;
-        glyphText = gRs檢字表.value("字碼").toString();
+        glyphText = gRs檢字表.value(Fields::字碼).toString();
     }
     const bool prefixFormula =
         glyphText.size() == 2 && FindOperator(glyphText.left(1), OperatorNumbers::PrefixFirst,
                                               OperatorNumbers::PrefixLast) > 0;
     bool found = false;
     if (prefixFormula)
-        found = seekRegular("構字式", {int(FormulaKinds::Other), glyphText});
+        found = seekRegular(Indexes::構字式, {int(FormulaKinds::Other), glyphText});
     else if (key != 0)
-        found = seekRegular("編號", {key});
+        found = seekRegular(Indexes::編號, {key});
     else
-        found = seekRegular("字形", {glyphText});
+        found = seekRegular(Indexes::字形, {glyphText});
     if (!found)
         return;
-    gDragText = gRs檢字表.value("部件序").toString();
-    panel.setText("txt構字式", JoinFormula(Int32Field(gRs檢字表.value("連接符號")), gDragText));
+    gDragText = gRs檢字表.value(Fields::部件序).toString();
+    panel.setText("txt構字式",
+                  JoinFormula(Int32Field(gRs檢字表.value(Fields::連接符號)), gDragText));
 }

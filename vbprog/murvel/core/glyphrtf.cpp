@@ -3,6 +3,7 @@
 #include "platform/codepage/cp950.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <algorithm>
 
@@ -196,12 +197,12 @@ std::optional<FormulaGlyph> lookUpRegularScript(const FormulaKey &key)
     if (!gRs檢字表楷書.seek(int(key.kind), key.components))
         return std::nullopt;
     FormulaGlyph glyph;
-    const QVariant face = gRs檢字表楷書.value(QStringLiteral("字體"));
+    const QVariant face = gRs檢字表楷書.value(Fields::字體);
     bool isNumber = false;
     const int faceCode = face.toInt(&isNumber);
     if (!face.isNull() && isNumber)
         glyph.face = faceCode;
-    glyph.code = gRs檢字表楷書.value(QStringLiteral("字碼")).toString();
+    glyph.code = gRs檢字表楷書.value(Fields::字碼).toString();
     return glyph;
 }
 
@@ -223,6 +224,6 @@ QString FormulaTextToRtf(const QString &text, const QString &base, const Formula
 
 QString FormulaTextToRtf(const QString &text, const QString &base)
 {
-    gRs檢字表楷書.setIndex(QStringLiteral("構字式"));
+    gRs檢字表楷書.setIndex(Indexes::構字式);
     return FormulaTextToRtf(text, base, lookUpRegularScript);
 }

@@ -39,4 +39,11 @@ inline QString operatorsMissing(const QStringList &numbers)
     return QStringLiteral("符號表缺少編號 %1 的連接符號").arg(numbers.join(QStringLiteral("、")));
 }
 
+inline QString schemaVersionMismatch(std::optional<int> found, int required)
+{
+    return QStringLiteral("資料庫結構版本為 %1，本程式需要版本 %2")
+        .arg(numberText(found))
+        .arg(required);
+}
+
 } // namespace Messages

@@ -2,6 +2,7 @@
 
 #include "recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "公用變數.h"
 
 jet::Table *AncientScriptTable(const QString &face)
@@ -22,7 +23,7 @@ std::optional<qint32> RegularNumberOfFace(const QString &face, qint32 number)
     jet::Table *ancient = AncientScriptTable(face);
     if (ancient == nullptr)
         return number;
-    if (!ancient->setIndex(QStringLiteral("編號")) || !ancient->seek(number))
+    if (!ancient->setIndex(Indexes::編號) || !ancient->seek(number))
         return std::nullopt;
-    return Int32Field(ancient->value(QStringLiteral("楷書編號")));
+    return Int32Field(ancient->value(Fields::楷書編號));
 }

@@ -1,5 +1,6 @@
 #include "公用程序.h"
 
+#include "vbprog/murvel/schema/schemanames.h"
 #include "公用變數.h"
 
 namespace
@@ -7,9 +8,9 @@ namespace
 
 QString radicalGlyph(jet::Table &radicals, qint32 number)
 {
-    if (!radicals.setIndex("編號") || !radicals.seek(number))
+    if (!radicals.setIndex(Indexes::編號) || !radicals.seek(number))
         return {};
-    return radicals.value("字形").toString();
+    return radicals.value(Fields::字形).toString();
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -74,8 +75,10 @@ bool seekRegular(const QString &index, const QVariant &key)
 
 static CrossNumbers readCrossNumbers()
 {
-    return {Int32Field(gRs檢字表.value("小篆編號")), Int32Field(gRs檢字表.value("金文編號")),
-            Int32Field(gRs檢字表.value("甲骨文編號")), Int32Field(gRs檢字表.value("楚系文字編號"))};
+    return {Int32Field(gRs檢字表.value(Fields::小篆編號)),
+            Int32Field(gRs檢字表.value(Fields::金文編號)),
+            Int32Field(gRs檢字表.value(Fields::甲骨文編號)),
+            Int32Field(gRs檢字表.value(Fields::楚系文字編號))};
 }
 
 // The typeface and number the views get: the script chosen in the 字集 menu when the glyph
@@ -111,11 +114,11 @@ void mdi漢字字形::lookUpGlyph()
     // A list of near matches belongs to the formula search that made it.
     m_similarGlyphList.clear();
     // The text is sought exactly as typed: a blank before the glyph misses.
-    if (!seekRegular("字形", text)) {
+    if (!seekRegular(Indexes::字形, text)) {
         showSeekMiss();
         return;
     }
-    const qint32 number = Int32Field(gRs檢字表.value("編號")).value_or(0);
+    const qint32 number = Int32Field(gRs檢字表.value(Fields::編號)).value_or(0);
     if (number < 1) {
         showMiss();
         return;
@@ -135,7 +138,7 @@ void mdi漢字字形::lookUpFormula()
         showMiss();
         return;
     }
-    if (!seekRegular("編號", result.number)) {
+    if (!seekRegular(Indexes::編號, result.number)) {
         showSeekMiss();
         return;
     }
@@ -154,7 +157,7 @@ void mdi漢字字形::lookUpNumber()
         showMiss();
         return;
     }
-    if (!seekRegular("編號", number)) {
+    if (!seekRegular(Indexes::編號, number)) {
         showSeekMiss();
         return;
     }
@@ -209,6 +212,6 @@ void mdi漢字字形::txt構字式_Change()
     if (!m_menus.isChecked("mnu_複製到剪貼簿") || gRs檢字表.noMatch() || gRs檢字表.eof())
         return;
     // A glyph drawn from a typeface of its own is copied as its formula.
-    if (Int32Field(gRs檢字表.value("字體")).value_or(0) != 0)
+    if (Int32Field(gRs檢字表.value(Fields::字體)).value_or(0) != 0)
         QGuiApplication::clipboard()->setText(box("txt構字式")->text());
 }

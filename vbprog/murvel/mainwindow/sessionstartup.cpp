@@ -6,6 +6,7 @@
 #include "toolstrip.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "windowkinds.h"
 #include "windowplacement.h"
 #include "公用視窗.h"
@@ -71,8 +72,8 @@ bool mdi漢字字形::startUp()
     LoadOperatorTable(report);
 
     for (; !gRs常用符號及部件類型.eof(); gRs常用符號及部件類型.moveNext())
-        m_toolStrip->symbolType->addItem(gRs常用符號及部件類型.value("說明").toString(),
-                                         gRs常用符號及部件類型.value("類型"));
+        m_toolStrip->symbolType->addItem(gRs常用符號及部件類型.value(Fields::說明).toString(),
+                                         gRs常用符號及部件類型.value(Fields::類型));
     m_toolStrip->symbolType->setCurrentIndex(0);
     cbo符號類型_Click();
 

@@ -10,6 +10,7 @@
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用程序.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "windowkinds.h"
 
 #include <QComboBox>
@@ -122,7 +123,7 @@ void mdi漢字字形::cbo符號類型_Click()
         return;
     }
     for (; !rows->eof(); rows->moveNext())
-        symbols->addItem(rows->value("字形").toString());
+        symbols->addItem(rows->value(Fields::字形).toString());
     if (symbols->count() > 0) {
         symbols->setCurrentIndex(0);
         cbo符號_Click();
@@ -134,15 +135,15 @@ void mdi漢字字形::cbo符號_Click()
     const QString symbol = m_toolStrip->symbol->currentText();
     // The symbols are regular-script glyphs, whatever table a view left the working handle on.
     gRs檢字表 = gRs檢字表楷書;
-    gRs檢字表.setIndex("字形");
+    gRs檢字表.setIndex(Indexes::字形);
     if (!gRs檢字表.seek(symbol))
         return;
     readPanel();
     m_panel.setText("txt字形", symbol);
-    m_panel.setText("txt內碼", gRs檢字表.value("BIG5").toString());
-    m_panel.setText("txt倉頡碼", CangjieCodeToRadicals(gRs檢字表.value("倉頡").toString()));
-    const qint32 number = gRs檢字表.value("編號").toInt();
-    const QVariant kind = gRs檢字表.value("連接符號");
+    m_panel.setText("txt內碼", gRs檢字表.value(Fields::BIG5).toString());
+    m_panel.setText("txt倉頡碼", CangjieCodeToRadicals(gRs檢字表.value(Fields::倉頡).toString()));
+    const qint32 number = gRs檢字表.value(Fields::編號).toInt();
+    const QVariant kind = gRs檢字表.value(Fields::連接符號);
     showPanel();
 
     ShowGlyphAttributes(m_panel, RegularFace, number);

@@ -3,6 +3,7 @@
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/typefacenames.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 namespace
 {
@@ -23,24 +24,29 @@ struct ScriptOfView {
 // The scripts in the order of the list.
 const ScriptOfView Scripts[] = {
     {EvolutionForm::OracleBone,
-     "甲骨文編號",
+     Fields::甲骨文編號,
      "mnu_甲骨文選項",
      Faces::OracleBone,
      &gRs檢字表甲骨文,
      {}},
     {EvolutionForm::Bronze,
-     "金文編號",
+     Fields::金文編號,
      "mnu_金文選項",
      Faces::Bronze,
      &gRs檢字表金文,
-     {"集成器名", "器名缺字"}},
+     {Fields::集成器名, Fields::器名缺字}},
     {EvolutionForm::Chu,
-     "楚系文字編號",
+     Fields::楚系文字編號,
      "mnu_楚系文字選項",
      Faces::Chu,
      &gRs檢字表楚系文字,
-     {"出處"}},
-    {EvolutionForm::SmallSeal, "小篆編號", "mnu_小篆選項", SealFace, &gRs檢字表小篆, {"字源"}},
+     {Fields::出處}},
+    {EvolutionForm::SmallSeal,
+     Fields::小篆編號,
+     "mnu_小篆選項",
+     SealFace,
+     &gRs檢字表小篆,
+     {Fields::字源}},
 };
 
 // The script that a face names; the small seal for both of its faces.
@@ -73,11 +79,11 @@ std::optional<ReferenceRow> sourceOf(const EvolutionForm &form, int parent,
         return row;
     }
     case EvolutionForm::Bronze: {
-        const QString name = record.value("集成器名").toString();
+        const QString name = record.value(Fields::集成器名).toString();
         if (name.isEmpty())
             return std::nullopt;
         ReferenceRow row = sourceRow(name, parent);
-        if (Int32Field(record.value("器名缺字")) == 1) {
+        if (Int32Field(record.value(Fields::器名缺字)) == 1) {
             // Its missing characters are formulas, drawn as glyphs; the copy tag keeps the
             // plain name, from which the font bar draws it again.
             row.text = toRtf(name);
@@ -93,7 +99,7 @@ std::optional<ReferenceRow> sourceOf(const EvolutionForm &form, int parent,
     case EvolutionForm::Chu:
     case EvolutionForm::SmallSeal: {
         const bool seal = form.script == EvolutionForm::SmallSeal;
-        const QString text = record.value(seal ? "字源" : "出處").toString();
+        const QString text = record.value(seal ? Fields::字源 : Fields::出處).toString();
         if (text.isEmpty())
             return std::nullopt;
         ReferenceRow row = sourceRow(text, parent);
@@ -109,7 +115,7 @@ std::optional<ReferenceRow> sourceOf(const EvolutionForm &form, int parent,
 std::optional<EvolutionRecords> ReadEvolutionRecords(const QString &face, qint32 number,
                                                      const OptionCheck &checked)
 {
-    QStringList regularFields = {"字碼", "字體", "字形"};
+    QStringList regularFields = {Fields::字碼, Fields::字體, Fields::字形};
     for (const ScriptOfView &script : Scripts)
         regularFields << script.linkField;
     std::optional<RegularRecord> regular = ReadRegularRecord(face, number, regularFields);
@@ -126,8 +132,9 @@ std::optional<EvolutionRecords> ReadEvolutionRecords(const QString &face, qint32
                 : Int32Field(records.regular.value(script.linkField)).value_or(0);
         if (formNumber == 0 || !checked(script.optionItem))
             continue;
-        std::optional<RecordFields> record = SeekByNumber(
-            *script.table, formNumber, QStringList{"字碼", "字形"} + script.sourceFields);
+        std::optional<RecordFields> record =
+            SeekByNumber(*script.table, formNumber,
+                         QStringList{Fields::字碼, Fields::字形} + script.sourceFields);
         if (!record)
             continue; // a cross-number its table lacks shows no form
         const QString formFace =
@@ -143,21 +150,21 @@ ReferenceRows BuildEvolutionRows(const EvolutionRecords &records, const QString 
 {
     ReferenceRows rows;
     ReferenceRow glyph;
-    glyph.text = records.regular.value("字碼").toString();
+    glyph.text = records.regular.value(Fields::字碼).toString();
     glyph.fontName = glyphFace;
     glyph.data = records.number;
-    glyph.flag = HasValue(records.regular, "字形") ? 0 : 1;
+    glyph.flag = HasValue(records.regular, Fields::字形) ? 0 : 1;
     glyph.node = !records.forms.isEmpty();
     glyph.expanded = glyph.node;
     rows.append(glyph);
 
     for (const EvolutionForm &form : records.forms) {
         ReferenceRow row;
-        row.text = form.record.value("字碼").toString();
+        row.text = form.record.value(Fields::字碼).toString();
         row.parent = 0;
         row.fontName = form.face;
         row.data = form.number;
-        row.flag = HasValue(form.record, "字形") ? 0 : 1;
+        row.flag = HasValue(form.record, Fields::字形) ? 0 : 1;
         row.expanded = true;
         const int index = int(rows.size());
         rows.append(row);

@@ -5,6 +5,7 @@
 #include "vbprog/murvel/core/glyphrtf.h"
 #include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/typefacenames.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
 namespace
@@ -42,7 +43,7 @@ void frm字形演變::載入字形(const QString &face, const QString &, qint32 
         ReadEvolutionRecords(face, number, optionChecked);
     if (!records)
         return;
-    showRows(BuildEvolutionRows(*records, glyphFaceOfCode(records->regular.value("字體")),
+    showRows(BuildEvolutionRows(*records, glyphFaceOfCode(records->regular.value(Fields::字體)),
                                 vesselNameRtf));
     if (!records->forms.isEmpty())
         clearStatus();

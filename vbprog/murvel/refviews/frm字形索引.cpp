@@ -3,6 +3,7 @@
 #include "indexrows.h"
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
 frm字形索引::frm字形索引(QWidget *parent)
@@ -32,7 +33,7 @@ void frm字形索引::載入字形(const QString &face, const QString &, qint32 
     if (!records)
         return;
     list()->setFontName(gBaseFontName);
-    showRows(
-        BuildIndexRows(*records, glyphFaceOfCode(records->regular.value("字體")), optionChecked));
+    showRows(BuildIndexRows(*records, glyphFaceOfCode(records->regular.value(Fields::字體)),
+                            optionChecked));
     clearStatus();
 }

@@ -3,11 +3,12 @@
 #include "platform/jet/table.h"
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 std::optional<RecordFields> SeekByNumber(jet::Table &table, qint32 number,
                                          const QStringList &fields)
 {
-    if (!table.setIndex(QStringLiteral("編號")) || !table.seek(QVariant(number)))
+    if (!table.setIndex(Indexes::編號) || !table.seek(QVariant(number)))
         return std::nullopt;
     RecordFields record;
     for (const QString &field : fields)

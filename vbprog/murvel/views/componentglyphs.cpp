@@ -1,6 +1,7 @@
 #include "componentglyphs.h"
 
 #include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 QString ComponentListTitle(const QString &windowName, int strokes, const QString &firstStrokeName)
 {
@@ -20,20 +21,20 @@ jet::Result<QList<ComponentGlyph>> ReadComponentGlyphs(const jet::Database &data
     jet::Result<jet::Snapshot> rows = database.openSnapshot(sql);
     if (!rows)
         return jet::Result<QList<ComponentGlyph>>::failure(rows.errorString());
-    if (!glyphTable.setIndex(QStringLiteral("字形")))
+    if (!glyphTable.setIndex(Indexes::字形))
         return jet::Result<QList<ComponentGlyph>>::failure(glyphTable.errorString());
 
     QList<ComponentGlyph> glyphs;
     glyphs.reserve(rows->recordCount());
     for (; !rows->eof(); rows->moveNext()) {
-        const QString glyph = rows->value(QStringLiteral("字形")).toString();
+        const QString glyph = rows->value(Fields::字形).toString();
         if (glyph.isEmpty())
             continue;
         std::optional<qint32> number;
         // A missed seek leaves no current record: the glyph gets no number, never that
         // of another record.
         if (glyphTable.seek(glyph))
-            number = Int32Field(glyphTable.value(QStringLiteral("編號")));
+            number = Int32Field(glyphTable.value(Fields::編號));
         glyphs.append({glyph, number});
     }
     rows->close();

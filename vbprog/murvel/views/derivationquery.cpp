@@ -3,16 +3,17 @@
 #include "platform/jet/quoting.h"
 #include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/rootsequence.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 namespace
 {
 
-const QString ComponentSequence = QStringLiteral("部件序");
-const QString ComponentSequence2 = QStringLiteral("部件序二");
-const QString RootSequence = QStringLiteral("字根序");
-const QString RootSequence2 = QStringLiteral("字根序二");
-const QString RootSet = QStringLiteral("字根組");
-const QString RootSet2 = QStringLiteral("字根組二");
+const QString ComponentSequence = Fields::部件序;
+const QString ComponentSequence2 = Fields::部件序二;
+const QString RootSequence = Fields::字根序;
+const QString RootSequence2 = Fields::字根序二;
+const QString RootSet = Fields::字根組;
+const QString RootSet2 = Fields::字根組二;
 
 // The variant twins ("...二") are regular-script columns only.
 QString PlainTwin(const QString &column)
@@ -60,17 +61,17 @@ SetFilter FilterOf(CharacterSet set)
 {
     switch (set) {
     case CharacterSet::Common:
-        return {QStringLiteral("常用字 > 0"), QStringLiteral("組字字數(常用字)")};
+        return {QStringLiteral("常用字 > 0"), Fields::組字字數常用字};
     case CharacterSet::Big5:
-        return {QStringLiteral("編號 > 0 and 編號 <= 13053"), QStringLiteral("組字字數(Big5)")};
+        return {QStringLiteral("編號 > 0 and 編號 <= 13053"), Fields::組字字數Big5};
     case CharacterSet::Simplified:
-        return {QStringLiteral("簡化字 > 0"), QStringLiteral("組字字數(簡化字)")};
+        return {QStringLiteral("簡化字 > 0"), Fields::組字字數簡化字};
     case CharacterSet::HanyuDazidian:
-        return {QStringLiteral("漢語大字典 > 0"), QStringLiteral("組字字數(漢語大字典)")};
+        return {QStringLiteral("漢語大字典 > 0"), Fields::組字字數漢語大字典};
     case CharacterSet::All:
         break;
     }
-    return {QStringLiteral("編號 > 0"), QStringLiteral("組字字數")};
+    return {QStringLiteral("編號 > 0"), Fields::組字字數};
 }
 
 // A field name holding brackets of its own is named in brackets.

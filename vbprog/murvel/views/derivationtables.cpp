@@ -3,11 +3,12 @@
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 namespace
 {
 
-const QString GlyphIndex = QStringLiteral("字形");
+const QString GlyphIndex = Indexes::字形;
 
 } // namespace
 
@@ -48,13 +49,13 @@ std::optional<qint32> JetDerivationTables::rootNumber(const QString &root) const
 {
     if (!seek(*m_script.roots, GlyphIndex, root))
         return std::nullopt;
-    return Int32Field(m_script.roots->value(QStringLiteral("編號")));
+    return Int32Field(m_script.roots->value(Fields::編號));
 }
 
 std::optional<QString> JetDerivationTables::variantOf(const QString &root) const
 {
-    if (!seek(*m_script.variants, QStringLiteral("字根"), root))
+    if (!seek(*m_script.variants, Indexes::字根, root))
         return std::nullopt;
-    const QVariant variant = m_script.variants->value(QStringLiteral("異寫"));
+    const QVariant variant = m_script.variants->value(Fields::異寫);
     return variant.isNull() ? std::nullopt : std::optional<QString>(variant.toString());
 }

@@ -2,6 +2,7 @@
 
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/typefacenames.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
 #include <utility>
@@ -14,16 +15,16 @@ QString SetField(CharacterSet set)
 {
     switch (set) {
     case CharacterSet::Common:
-        return QStringLiteral("常用字");
+        return Fields::常用字;
     case CharacterSet::Simplified:
-        return QStringLiteral("簡化字");
+        return Fields::簡化字;
     case CharacterSet::HanyuDazidian:
-        return QStringLiteral("漢語大字典");
+        return Fields::漢語大字典;
     case CharacterSet::Big5:
     case CharacterSet::All:
         break;
     }
-    return QStringLiteral("編號");
+    return Fields::編號;
 }
 
 QString NonEmptyText(const QVariant &value)
@@ -36,16 +37,16 @@ QString NonEmptyText(const QVariant &value)
 DerivationRecord ReadDerivationRecord(const jet::Snapshot &answer, CharacterSet set)
 {
     DerivationRecord record;
-    const QVariant glyph = answer.value(QStringLiteral("字形"));
+    const QVariant glyph = answer.value(Fields::字形);
     record.hasGlyph = !glyph.isNull();
     record.text = NonEmptyText(glyph);
     if (record.text.isEmpty())
-        record.text = NonEmptyText(answer.value(QStringLiteral("字碼")));
+        record.text = NonEmptyText(answer.value(Fields::字碼));
     if (record.text.isEmpty())
         record.text = QStringLiteral("●");
-    record.faceCode = Int32Field(answer.value(QStringLiteral("字體"))).value_or(0);
-    record.number = Int32Field(answer.value(QStringLiteral("編號"))).value_or(0);
-    record.formulaKind = Int32Field(answer.value(QStringLiteral("連接符號")));
+    record.faceCode = Int32Field(answer.value(Fields::字體)).value_or(0);
+    record.number = Int32Field(answer.value(Fields::編號)).value_or(0);
+    record.formulaKind = Int32Field(answer.value(Fields::連接符號));
     record.count = Int32Field(answer.value(CountField(set))).value_or(0);
     if (set == CharacterSet::Big5)
         record.outsideSet = record.number > LastBig5Number;

@@ -6,6 +6,7 @@
 #include "vbprog/murvel/mainwindow/mdi漢字字形.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/mainwindow/windowplacement.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/derivationformulabox.h"
 #include "vbprog/murvel/views/derivationtables.h"
 #include "vbprog/murvel/views/derivationtree.h"
@@ -208,7 +209,7 @@ void frm字形孳乳::fillTree(LongLoad::Session &session, jet::Snapshot &answer
 
     DerivationTree builder(tree, 0, terms.column, mFaceNames);
     const bool countsRoot =
-        script == ScriptCodes::Regular && !terms.column.startsWith(QStringLiteral("部件序"));
+        script == ScriptCodes::Regular && !terms.column.startsWith(Fields::部件序);
     while (!answer.eof() && !session.stopped()) {
         session.showStatus(DerivationProgressMessage(session.counted(), m_recordTotal));
         const DerivationRecord record = ReadDerivationRecord(answer, set);
@@ -237,14 +238,13 @@ void frm字形孳乳::fixUpRoot(const QString &script)
     if (root.size() != 1 || tree.ItemData(0) != NoGlyphNumber)
         return;
     jet::Table &glyphs = *DerivationScriptOf(script).glyphs;
-    if (!glyphs.setIndex(QStringLiteral("字形")) || !glyphs.seek(root))
+    if (!glyphs.setIndex(Indexes::字形) || !glyphs.seek(root))
         return;
-    const std::optional<qint32> number = Int32Field(glyphs.value(QStringLiteral("編號")));
+    const std::optional<qint32> number = Int32Field(glyphs.value(Fields::編號));
     if (script == u"小篆" && number == 0) {
         // A seal record numbered 0 stands for a regular glyph.
         tree.setItemFontName(0, QStringLiteral("標楷體"));
-        tree.setItemData(
-            0, Int32Field(glyphs.value(QStringLiteral("楷書編號"))).value_or(NoGlyphNumber));
+        tree.setItemData(0, Int32Field(glyphs.value(Fields::楷書編號)).value_or(NoGlyphNumber));
         return;
     }
     tree.setItemData(0, number.value_or(NoGlyphNumber));

@@ -1,6 +1,7 @@
 #include "vbprog/murvel/views/frm異體字根.h"
 
 #include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 namespace
 {
@@ -30,8 +31,8 @@ frm異體字根::frm異體字根()
 
 void frm異體字根::load()
 {
-    jet::Result<jet::Table> roots = gDb楷書.openTable(QStringLiteral("字根"));
-    if (roots && roots->setIndex(QStringLiteral("字形")))
+    jet::Result<jet::Table> roots = gDb楷書.openTable(Tables::字根);
+    if (roots && roots->setIndex(Indexes::字形))
         mRootsTable = roots.value();
     VariantWindow::load();
 }
@@ -49,12 +50,12 @@ void frm異體字根::loadVariants(LongLoad::Session &session, const QString &fa
     if (!regularNumber) {
         // No regular glyph to list the components of: the list stays empty.
         gRs檢字表 = gRs檢字表楷書;
-        gRs檢字表.setIndex(QStringLiteral("編號"));
+        gRs檢字表.setIndex(Indexes::編號);
         finishLoad(session);
         return;
     }
     VariantComponentTree tree(listTarget(), mFaceNames, RegularGlyph(*regularNumber),
                               *regularNumber, glyph, face, RegularGlyph);
-    if (fillGroups(session, gDb楷書, QStringLiteral("異體字根"), *regularNumber, tree))
+    if (fillGroups(session, gDb楷書, Tables::異體字根, *regularNumber, tree))
         finishLoad(session);
 }

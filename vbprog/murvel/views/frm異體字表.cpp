@@ -1,6 +1,7 @@
 #include "vbprog/murvel/views/frm異體字表.h"
 
 #include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 #include "vbprog/murvel/views/variantmarks.h"
 
@@ -56,8 +57,8 @@ void frm異體字表::loadVariants(LongLoad::Session &session, const QString &fa
         listTarget(), mFaceNames, face, glyph, number,
         [glyphTable, kind](qint32 key) mutable { return ReadVariantGlyph(glyphTable, kind, key); },
         [](qint32 key) { return ReadVariantGlyph(gRs檢字表楷書, GlyphTableKind::Regular, key); });
-    if (!fillGroups(session, DatabaseOfScript(VariantScriptOfFace(face)),
-                    QStringLiteral("異體字表"), number, tree))
+    if (!fillGroups(session, DatabaseOfScript(VariantScriptOfFace(face)), Tables::異體字表, number,
+                    tree))
         return;
     list()->setMarkStyle(tree.markCount() > 0 ? 2 : 1);
     finishLoad(session);

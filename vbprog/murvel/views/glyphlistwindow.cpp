@@ -7,6 +7,7 @@
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/mainwindow/broadcast.h"
 #include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QAction>
 #include <QEvent>
@@ -149,8 +150,8 @@ void GlyphListWindow::load()
         return; // an operator symbol on the panel loads nothing
     gRs檢字表 = gRs檢字表楷書;
     qint32 number = 0;
-    if (gRs檢字表.setIndex("編號") && gRs檢字表.seek(gCurrentGlyphNumber))
-        number = Int32Field(gRs檢字表.value("編號")).value_or(0);
+    if (gRs檢字表.setIndex(Indexes::編號) && gRs檢字表.seek(gCurrentGlyphNumber))
+        number = Int32Field(gRs檢字表.value(Fields::編號)).value_or(0);
     loadGlyph(RegularFace, glyph, number);
 }
 

@@ -3,6 +3,7 @@
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 namespace
 {
@@ -21,7 +22,7 @@ TableStructureRecords::TableStructureRecords(jet::Table table, StructureScript s
 
 std::optional<GlyphRecord> TableStructureRecords::withNumber(qint32 number)
 {
-    if (!m_table.setIndex(QStringLiteral("編號")) || !m_table.seek(number))
+    if (!m_table.setIndex(Indexes::編號) || !m_table.seek(number))
         return std::nullopt;
     return current();
 }
@@ -29,10 +30,10 @@ std::optional<GlyphRecord> TableStructureRecords::withNumber(qint32 number)
 QList<GlyphRecord> TableStructureRecords::withGlyph(const QString &glyph)
 {
     QList<GlyphRecord> found;
-    if (!m_table.setIndex(QStringLiteral("字形")) || !m_table.seek(glyph))
+    if (!m_table.setIndex(Indexes::字形) || !m_table.seek(glyph))
         return found;
     // Only the records of this 字形: the walk stops at the next one.
-    while (!m_table.eof() && m_table.value(QStringLiteral("字形")).toString() == glyph) {
+    while (!m_table.eof() && m_table.value(Fields::字形).toString() == glyph) {
         found << current();
         m_table.moveNext();
     }
@@ -42,19 +43,19 @@ QList<GlyphRecord> TableStructureRecords::withGlyph(const QString &glyph)
 GlyphRecord TableStructureRecords::current() const
 {
     GlyphRecord record;
-    record.number = Int32Field(m_table.value(QStringLiteral("編號")));
-    record.glyph = textField(m_table.value(QStringLiteral("字形")));
-    record.code = textField(m_table.value(QStringLiteral("字碼")));
-    record.face = Int32Field(m_table.value(QStringLiteral("字體")));
-    record.kind = Int32Field(m_table.value(QStringLiteral("連接符號"))).value_or(0);
-    record.components = m_table.value(QStringLiteral("部件序")).toString();
-    record.repeated = Int32Field(m_table.value(QStringLiteral("重複"))).value_or(0);
+    record.number = Int32Field(m_table.value(Fields::編號));
+    record.glyph = textField(m_table.value(Fields::字形));
+    record.code = textField(m_table.value(Fields::字碼));
+    record.face = Int32Field(m_table.value(Fields::字體));
+    record.kind = Int32Field(m_table.value(Fields::連接符號)).value_or(0);
+    record.components = m_table.value(Fields::部件序).toString();
+    record.repeated = Int32Field(m_table.value(Fields::重複)).value_or(0);
     if (m_script == StructureScript::Regular)
         return record; // the ancient fields are not in murvel.mdb
-    record.regularNumber = Int32Field(m_table.value(QStringLiteral("楷書編號")));
-    record.analysis = textField(m_table.value(QStringLiteral("解形")));
+    record.regularNumber = Int32Field(m_table.value(Fields::楷書編號));
+    record.analysis = textField(m_table.value(Fields::解形));
     if (m_script == StructureScript::SmallSeal)
-        record.analysis2 = textField(m_table.value(QStringLiteral("解形二")));
+        record.analysis2 = textField(m_table.value(Fields::解形二));
     return record;
 }
 

@@ -1,14 +1,16 @@
 #include "operatortable.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/schema/databaseschema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
-namespace {
+namespace
+{
 
 const QString BasicFixture = QStringLiteral(MURVEL_FIXTURE_DIR "/basic");
 const QString FaultyFixture = QStringLiteral(MURVEL_FIXTURE_DIR "/faulty");
@@ -43,9 +45,9 @@ TEST_F(DatabasesTest, OpensTheFiveDatabasesAndEveryTable)
     for (const jet::Database *db : {&gDb楷書, &gDb小篆, &gDb金文, &gDb甲骨文, &gDb楚系文字})
         EXPECT_TRUE(db->isOpen());
     for (const jet::Table *table :
-         {&gRs檢字表, &gRs常用符號及部件類型, &gRs康熙部首, &gRs說文部首, &gRs異寫字根, &gRs異體字表,
-          &gRs檢字表楷書, &gRs字根楷書, &gRs異寫字根楷書, &gRs異體字表楷書, &gRs檢字表小篆,
-          &gRs補遺金文, &gRs異體字表楚系文字})
+         {&gRs檢字表, &gRs常用符號及部件類型, &gRs康熙部首, &gRs說文部首, &gRs異寫字根,
+          &gRs異體字表, &gRs檢字表楷書, &gRs字根楷書, &gRs異寫字根楷書, &gRs異體字表楷書,
+          &gRs檢字表小篆, &gRs補遺金文, &gRs異體字表楚系文字})
         EXPECT_TRUE(table->isOpen());
 }
 
@@ -94,9 +96,9 @@ TEST_F(DatabasesTest, LoadsTheTypefaceNamesByNumber)
     EXPECT_EQ(gFaceNames[1], "標楷體外字集一");
     EXPECT_EQ(gFaceNames[13], "北師大說文小篆");
     EXPECT_EQ(gFaceNames[17], "Ombrel楚系文字");
-    EXPECT_TRUE(std::any_of(gFaceNames.begin(), gFaceNames.end(),
-                            [](const QString &name) { return name.isEmpty(); }))
-        << "the fixture leaves one typeface number without a record";
+    EXPECT_TRUE(std::any_of(gFaceNames.begin(), gFaceNames.end(), [](const QString &name) {
+        return name.isEmpty();
+    })) << "the fixture leaves one typeface number without a record";
 }
 
 TEST_F(DatabasesTest, LoadsTheFourteenOperators)
@@ -140,6 +142,27 @@ TEST_F(DatabasesTest, MissingAndForeignFilesAreNamed)
         EXPECT_TRUE(report.errors[i].contains(ScriptDatabaseFiles[i]))
             << report.errors[i].toStdString();
     EXPECT_FALSE(gRs檢字表.isOpen());
+}
+
+TEST_F(DatabasesTest, AFileOfAnotherSchemaVersionIsRefusedByName)
+{
+    QTemporaryDir dir;
+    for (const QString &file : ScriptDatabaseFiles)
+        ASSERT_TRUE(QFile::copy(QDir(BasicFixture).filePath(file), dir.filePath(file)));
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(dir.filePath("qelbronz.mdb")).constData(), &db),
+              SQLITE_OK);
+    const QByteArray stamp =
+        QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion + 1).toUtf8();
+    EXPECT_EQ(sqlite3_exec(db, stamp.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    const OpenReport report = openAll(dir.path());
+    ASSERT_FALSE(report.ok());
+    EXPECT_TRUE(report.errors[0].contains("qelbronz.mdb")) << report.errors[0].toStdString();
+    EXPECT_TRUE(report.errors[0].contains(QString::number(SchemaVersion + 1)));
+    EXPECT_FALSE(gDb金文.isOpen());
+    EXPECT_TRUE(gDb楷書.isOpen());
 }
 
 } // namespace

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "schemanames.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// The schema of every glyph database: tables, typed fields and indexes. The one place that
-// names them for the generator; the programs read the same names from the built files.
+// The schema of every glyph database: tables, typed fields and indexes. The generator
+// creates the files from it; the programs read the same names (schemanames.h) from them.
+
+// The schema version that the generator stamps into every file as PRAGMA user_version and
+// that the programs require of the files they open. Raise it when a table, field or index
+// changes.
+constexpr int SchemaVersion = 1;
 
 enum class FieldType { Integer, Text };
 
@@ -37,11 +44,6 @@ struct DatabaseDef {
     const TableDef *table(const QString &name) const; // nullptr when the database lacks it
 };
 
-namespace DatabaseNames
-{
-inline const QString Regular = QStringLiteral("murvel");
-} // namespace DatabaseNames
-
 // The schema of a database by name, or nullptr for an unknown name.
 const DatabaseDef *FindDatabaseDef(const QString &name);
 
@@ -52,6 +54,8 @@ bool IsScriptDatabase(const QString &name);
 
 QString CreateTableSql(const TableDef &table);
 QString CreateIndexSql(const TableDef &table, const IndexDef &index);
+// The statement that stamps a file with SchemaVersion.
+QString StampSchemaVersionSql();
 
 // How a regular glyph names its form in an ancient script: the database and the fields of
 // murvel's 檢字表 that hold the form's 編號 and its text.
