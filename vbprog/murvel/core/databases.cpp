@@ -1,20 +1,21 @@
 #include "databases.h"
 
 #include "messages.h"
+#include "scripttables.h"
 #include "vbprog/murvel/schema/databaseschema.h"
 #include "公用變數.h"
 
 #include <QDir>
 
-const QStringList ScriptDatabaseFiles = {
-    DatabaseFileName(DatabaseNames::Regular), DatabaseFileName(DatabaseNames::Seal),
-    DatabaseFileName(DatabaseNames::Bronze), DatabaseFileName(DatabaseNames::OracleBone),
-    DatabaseFileName(DatabaseNames::Chu)};
+const QStringList ScriptDatabaseFiles = [] {
+    QStringList files;
+    for (const Script &script : Scripts())
+        files << DatabaseFileName(script.databaseName);
+    return files;
+}();
 
 namespace
 {
-
-jet::Database *const ScriptDatabases[] = {&gDb楷書, &gDb小篆, &gDb金文, &gDb甲骨文, &gDb楚系文字};
 
 // A table handle of the run, its database, its table and its starting index (none: its
 // users set one).
@@ -25,35 +26,31 @@ struct TableHandle {
     QString index;
 };
 
-const TableHandle TableHandles[] = {
-    {&gRs檢字表, &gDb楷書, Tables::檢字表, Indexes::字形},
-    {&gRs常用符號及部件類型, &gDb楷書, Tables::常用符號及部件類型, {}},
-    {&gRs康熙部首, &gDb楷書, Tables::康熙部首, {}},
-    {&gRs說文部首, &gDb楷書, Tables::說文部首, {}},
-    {&gRs異寫字根, &gDb楷書, Tables::異寫字根, Indexes::字根},
-    {&gRs異體字表, &gDb楷書, Tables::異體字表, Indexes::編號},
-    {&gRs檢字表楷書, &gDb楷書, Tables::檢字表, Indexes::字形},
-    {&gRs字根楷書, &gDb楷書, Tables::字根, {}},
-    {&gRs異寫字根楷書, &gDb楷書, Tables::異寫字根, Indexes::字根},
-    {&gRs異體字表楷書, &gDb楷書, Tables::異體字表, Indexes::編號},
-    {&gRs檢字表小篆, &gDb小篆, Tables::檢字表, Indexes::字形},
-    {&gRs字根小篆, &gDb小篆, Tables::字根, {}},
-    {&gRs異寫字根小篆, &gDb小篆, Tables::異寫字根, Indexes::字根},
-    {&gRs異體字表小篆, &gDb小篆, Tables::異體字表, Indexes::編號},
-    {&gRs檢字表金文, &gDb金文, Tables::檢字表, Indexes::字形},
-    {&gRs補遺金文, &gDb金文, Tables::補遺, Indexes::楷書編號},
-    {&gRs字根金文, &gDb金文, Tables::字根, {}},
-    {&gRs異寫字根金文, &gDb金文, Tables::異寫字根, Indexes::字根},
-    {&gRs異體字表金文, &gDb金文, Tables::異體字表, Indexes::編號},
-    {&gRs檢字表甲骨文, &gDb甲骨文, Tables::檢字表, Indexes::字形},
-    {&gRs字根甲骨文, &gDb甲骨文, Tables::字根, {}},
-    {&gRs異寫字根甲骨文, &gDb甲骨文, Tables::異寫字根, Indexes::字根},
-    {&gRs異體字表甲骨文, &gDb甲骨文, Tables::異體字表, Indexes::編號},
-    {&gRs檢字表楚系文字, &gDb楚系文字, Tables::檢字表, Indexes::字形},
-    {&gRs字根楚系文字, &gDb楚系文字, Tables::字根, {}},
-    {&gRs異寫字根楚系文字, &gDb楚系文字, Tables::異寫字根, Indexes::字根},
-    {&gRs異體字表楚系文字, &gDb楚系文字, Tables::異體字表, Indexes::編號},
-};
+// The handles in the order they are opened: the first set on murvel.mdb, then each
+// script's own handles (the bronze supplement after its 檢字表).
+const QList<TableHandle> &TableHandles()
+{
+    static const QList<TableHandle> handles = [] {
+        QList<TableHandle> list = {
+            {&gRs檢字表, &gDb楷書, Tables::檢字表, Indexes::字形},
+            {&gRs常用符號及部件類型, &gDb楷書, Tables::常用符號及部件類型, {}},
+            {&gRs康熙部首, &gDb楷書, Tables::康熙部首, {}},
+            {&gRs說文部首, &gDb楷書, Tables::說文部首, {}},
+            {&gRs異寫字根, &gDb楷書, Tables::異寫字根, Indexes::字根},
+            {&gRs異體字表, &gDb楷書, Tables::異體字表, Indexes::編號},
+        };
+        for (const Script &script : Scripts()) {
+            list.append({script.glyphs, script.database, Tables::檢字表, Indexes::字形});
+            if (script.id == ScriptId::Bronze)
+                list.append({&gRs補遺金文, script.database, Tables::補遺, Indexes::楷書編號});
+            list.append({script.roots, script.database, Tables::字根, {}});
+            list.append({script.variantRoots, script.database, Tables::異寫字根, Indexes::字根});
+            list.append({script.variantGlyphs, script.database, Tables::異體字表, Indexes::編號});
+        }
+        return list;
+    }();
+    return handles;
+}
 
 // Each record of a small numbered table of murvel.mdb: its 編號 (nullopt when Null or
 // not a number) and the text of its value field.
@@ -90,8 +87,8 @@ std::optional<int> schemaVersionOf(const jet::Database &database)
 
 void OpenDatabases(const QString &folder, OpenReport &report)
 {
-    for (qsizetype i = 0; i < ScriptDatabaseFiles.size(); ++i) {
-        const QString path = QDir(folder).filePath(ScriptDatabaseFiles[i]);
+    for (const Script &script : Scripts()) {
+        const QString path = QDir(folder).filePath(DatabaseFileName(script.databaseName));
         jet::Result<jet::Database> opened = jet::Database::open(path);
         if (!opened) {
             report.errors << opened.errorString();
@@ -103,7 +100,7 @@ void OpenDatabases(const QString &folder, OpenReport &report)
                 path, Messages::schemaVersionMismatch(version, SchemaVersion));
             continue;
         }
-        *ScriptDatabases[i] = opened.value();
+        *script.database = opened.value();
     }
     if (gDb楷書.isOpen())
         LoadFontNameTable(report);
@@ -123,7 +120,7 @@ void LoadFontNameTable(OpenReport &report)
 
 void OpenTables(OpenReport &report)
 {
-    for (const TableHandle &entry : TableHandles) {
+    for (const TableHandle &entry : TableHandles()) {
         if (!entry.database->isOpen())
             continue; // the database itself is already reported
         jet::Result<jet::Table> opened = entry.database->openTable(entry.table);
@@ -160,8 +157,8 @@ void LoadOperatorTable(OpenReport &report)
 
 void CloseDatabases()
 {
-    for (const TableHandle &entry : TableHandles)
+    for (const TableHandle &entry : TableHandles())
         entry.handle->close();
-    for (jet::Database *database : ScriptDatabases)
-        database->close();
+    for (const Script &script : Scripts())
+        script.database->close();
 }

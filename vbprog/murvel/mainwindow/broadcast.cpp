@@ -9,18 +9,9 @@
 namespace
 {
 
-struct BroadcastTarget {
-    int kind;
-    const bool &open;
-};
-
-const BroadcastTarget BroadcastOrder[] = {
-    {WindowKinds::Structure, gOpen字形結構},
-    {WindowKinds::VariantCharacters, gOpen異體字表},
-    {WindowKinds::Evolution, gOpen字形演變},
-    {WindowKinds::Index, gOpen字形索引},
-    {WindowKinds::VariantComponents, gOpen異體字根},
-};
+const int BroadcastOrder[] = {WindowKinds::Structure, WindowKinds::VariantCharacters,
+                              WindowKinds::Evolution, WindowKinds::Index,
+                              WindowKinds::VariantComponents};
 
 } // namespace
 
@@ -28,10 +19,10 @@ void BroadcastGlyph(const ChildWindows &childWindows, const QString &face,
                     const std::function<QString()> &glyph, qint32 number,
                     const QList<int> &skippedKinds)
 {
-    for (const BroadcastTarget &target : BroadcastOrder) {
-        if (!target.open || skippedKinds.contains(target.kind))
+    for (const int kind : BroadcastOrder) {
+        if (!*WindowKindInfoOf(kind).openFlag || skippedKinds.contains(kind))
             continue;
-        if (auto *view = dynamic_cast<GlyphView *>(childWindows.find(target.kind)))
+        if (auto *view = dynamic_cast<GlyphView *>(childWindows.find(kind)))
             view->載入字形(face, glyph(), number);
     }
 }

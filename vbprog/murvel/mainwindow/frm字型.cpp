@@ -3,6 +3,7 @@
 #include "platform/fonts/typefacetable.h"
 #include "platform/vb/integers.h"
 #include "platform/vb/numbertext.h"
+#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/dialogplacement.h"
 #include "vbprog/murvel/mainwindow/fontbar.h"
@@ -23,7 +24,7 @@ constexpr int kSmallestSize = 10;
 constexpr int kLargestSize = 72;
 
 // The items of lst楷書, in the order the dialog lists them.
-const QStringList kBaseTypefaces{"標楷體", "細明體"};
+const QStringList kBaseTypefaces{Faces::Kai, Faces::Ming};
 
 template<typename Widget> Widget *named(Widget *widget, const QString &name)
 {
@@ -108,11 +109,11 @@ frm字型::frm字型(QWidget *parent) : QDialog(parent)
     layout->addWidget(lst楷書, 2, 1);
     layout->addWidget(lstFontsize, 2, 2, 4, 1);
     layout->addWidget(named(new QLabel("小篆"), "lbl小篆"), 3, 0);
-    layout->addWidget(scriptTypefaceBox("txt小篆", "北師大說文小篆"), 3, 1);
+    layout->addWidget(scriptTypefaceBox("txt小篆", Faces::Seal), 3, 1);
     layout->addWidget(named(new QLabel("金文"), "lbl金文"), 4, 0);
-    layout->addWidget(scriptTypefaceBox("txt金文", "Ombrel金文"), 4, 1);
+    layout->addWidget(scriptTypefaceBox("txt金文", Faces::Bronze), 4, 1);
     layout->addWidget(named(new QLabel("甲骨文"), "lbl甲骨文"), 5, 0);
-    layout->addWidget(scriptTypefaceBox("Text1", "Ombrel甲骨文"), 5, 1);
+    layout->addWidget(scriptTypefaceBox("Text1", Faces::OracleBone), 5, 1);
     lst楷書->setMaximumHeight(lst楷書->sizeHintForRow(0) * 3);
 
     auto *buttons = new QDialogButtonBox;

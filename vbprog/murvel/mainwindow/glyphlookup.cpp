@@ -12,7 +12,7 @@
 #include "vbprog/murvel/core/glyphattributes.h"
 #include "vbprog/murvel/core/messages.h"
 #include "vbprog/murvel/core/recordfields.h"
-#include "vbprog/murvel/core/scriptfaces.h"
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
 
@@ -20,12 +20,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-
-// The glyph's numbers in the four ancient scripts, read from the current record of
-// gRs檢字表; nullopt where the field is Null.
-struct CrossNumbers {
-    std::optional<qint32> 小篆, 金文, 甲骨文, 楚系文字;
-};
 
 namespace
 {
@@ -42,23 +36,6 @@ const QStringList MissClearedBoxes = {"txt組字字數", "txt字形",         "t
                                       "txt部首",     "txt扣除部首筆畫", "txt注音",
                                       "txt內碼",     "txt倉頡碼",       "txt冊數"};
 
-std::pair<QString, qint32> broadcastTriple(const CrossNumbers &cross, qint32 regularNumber)
-{
-    const struct {
-        const char16_t *script;
-        const char16_t *face;
-        std::optional<qint32> number;
-    } scripts[] = {{u"小篆", u"北師大說文小篆", cross.小篆},
-                   {u"金文", u"Ombrel金文", cross.金文},
-                   {u"甲骨文", u"Ombrel甲骨文", cross.甲骨文},
-                   {u"楚系文字", u"Ombrel楚系文字", cross.楚系文字}};
-    for (const auto &entry : scripts) {
-        if (gCurrentScript == QStringView(entry.script) && entry.number.value_or(0) >= 1)
-            return {QString::fromUtf16(entry.face), *entry.number};
-    }
-    return {RegularFace, regularNumber};
-}
-
 bool isEnter(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -73,16 +50,19 @@ bool seekRegular(const QString &index, const QVariant &key)
 
 } // namespace
 
-static CrossNumbers readCrossNumbers()
+// The typeface and number the views get, from the current record of gRs檢字表: the script
+// chosen in the 字集 menu when the glyph has a form in it, else the regular script.
+static ViewGlyph viewGlyphOfRecord(qint32 regularNumber)
 {
-    return {Int32Field(gRs檢字表.value(Fields::小篆編號)),
-            Int32Field(gRs檢字表.value(Fields::金文編號)),
-            Int32Field(gRs檢字表.value(Fields::甲骨文編號)),
-            Int32Field(gRs檢字表.value(Fields::楚系文字編號))};
+    const Script &script = ScriptOfCode(gCurrentScript);
+    if (script.isAncient()) {
+        const qint32 number = Int32Field(gRs檢字表.value(script.crossNumberField)).value_or(0);
+        if (number >= 1)
+            return {script.face(), number};
+    }
+    return {RegularFace, regularNumber};
 }
 
-// The typeface and number the views get: the script chosen in the 字集 menu when the glyph
-// has a form in it, else the regular script.
 void mdi漢字字形::connectPanel()
 {
     connect(box("txt字形"), &QLineEdit::textChanged, this, [this] { txt字形_Change(); });
@@ -123,7 +103,7 @@ void mdi漢字字形::lookUpGlyph()
         showMiss();
         return;
     }
-    showHit(number, readCrossNumbers());
+    showHit(number, viewGlyphOfRecord(number));
 }
 
 void mdi漢字字形::lookUpFormula()
@@ -142,7 +122,7 @@ void mdi漢字字形::lookUpFormula()
         showSeekMiss();
         return;
     }
-    showHit(result.number, readCrossNumbers());
+    showHit(result.number, viewGlyphOfRecord(result.number));
 }
 
 void mdi漢字字形::lookUpNumber()
@@ -161,10 +141,10 @@ void mdi漢字字形::lookUpNumber()
         showSeekMiss();
         return;
     }
-    showHit(number, readCrossNumbers());
+    showHit(number, viewGlyphOfRecord(number));
 }
 
-void mdi漢字字形::showHit(qint32 number, const CrossNumbers &cross)
+void mdi漢字字形::showHit(qint32 number, const ViewGlyph &viewGlyph)
 {
     readPanel();
     ShowGlyphAttributes(m_panel, RegularFace, number);
@@ -173,9 +153,9 @@ void mdi漢字字形::showHit(qint32 number, const CrossNumbers &cross)
     ShowGlyphFormula(m_panel, RegularFace, box("txt字形")->text(), number);
     showPanel();
 
-    const auto [face, viewNumber] = broadcastTriple(cross, number);
     BroadcastGlyph(
-        m_childWindows, face, [this] { return box("txt字形")->text(); }, viewNumber);
+        m_childWindows, viewGlyph.face, [this] { return box("txt字形")->text(); },
+        viewGlyph.number);
 }
 
 void mdi漢字字形::showMiss()

@@ -3,6 +3,7 @@
 #include "childwindow.h"
 #include "childwindows.h"
 #include "platform/fonts/typefacetable.h"
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "windowkinds.h"
 
@@ -15,24 +16,36 @@
 namespace
 {
 
+// An item of the 字集 menu: a set of regular-script glyphs, or a script of its own. Its
+// script's face is the face of the derivation view's formula box.
 struct CharSetItem {
     QString name;
     QString caption;
     QString code; // empty: the item leaves the character-set code as it is
-    QString script;
-    QString inputFace; // of the derivation view's formula box
+    const Script *script;
 };
 
+CharSetItem ScriptItem(ScriptId id, const QString &code = {})
+{
+    const Script &script = ScriptOf(id);
+    return {script.menuItem, script.menuCaption, code, &script};
+}
+
+CharSetItem RegularSetItem(const QString &name, const QString &caption, const QString &code)
+{
+    return {name, caption, code, &ScriptOf(ScriptId::Regular)};
+}
+
 const std::array<CharSetItem, 9> CharSetItems = {{
-    {"mnu_常用字", "常用字", "5", "楷書", "標楷體"},
-    {"mnu_Big5", "五大碼(Big5)", "2", "楷書", "標楷體"},
-    {"mnu_簡化字總表", "簡化字總表", "1", "楷書", "標楷體"},
-    {"mnu_漢語大字典", "漢語大字典", "1", "楷書", "標楷體"},
-    {"mnu_小篆", "說文解字", {}, "小篆", "北師大說文小篆"},
-    {"mnu_金文", "金文編", {}, "金文", "Ombrel金文"},
-    {"mnu_甲骨文", "殷墟甲骨刻辭類纂", {}, "甲骨文", "Ombrel甲骨文"},
-    {"mnu_楚系文字", "楚系簡帛文字編", {}, "楚系文字", "Ombrel楚系文字"},
-    {"mnu_楷書", "以上所有楷體字", "1", "楷書", "標楷體"},
+    RegularSetItem("mnu_常用字", "常用字", "5"),
+    RegularSetItem("mnu_Big5", "五大碼(Big5)", "2"),
+    RegularSetItem("mnu_簡化字總表", "簡化字總表", "1"),
+    RegularSetItem("mnu_漢語大字典", "漢語大字典", "1"),
+    ScriptItem(ScriptId::SmallSeal),
+    ScriptItem(ScriptId::Bronze),
+    ScriptItem(ScriptId::OracleBone),
+    ScriptItem(ScriptId::Chu),
+    ScriptItem(ScriptId::Regular, "1"),
 }};
 
 struct OptionItem {
@@ -104,7 +117,8 @@ MainMenus::MainMenus(QMenuBar *bar, const ChildWindows &childWindows) : m_childW
 {
     QMenu *charSet = addMenu(bar, "mnu_字集", "字集");
     for (const CharSetItem &item : CharSetItems) {
-        if (item.name == "mnu_小篆" || item.name == "mnu_楷書")
+        if (item.script->id == ScriptId::SmallSeal ||
+            item.name == ScriptOf(ScriptId::Regular).menuItem)
             charSet->addSeparator();
         addItem(charSet, item.name, item.caption)->setCheckable(true);
     }
@@ -264,10 +278,10 @@ void MainMenus::chooseCharSet(int index)
     if (gOpen字形孳乳) {
         if (ChildWindow *derivation = m_childWindows.find(WindowKinds::Derivation)) {
             if (QLineEdit *box = derivation->formulaBox())
-                box->setFont(fonts::fontFor(chosen.inputFace, box->font().pointSizeF()));
+                box->setFont(fonts::fontFor(chosen.script->face(), box->font().pointSizeF()));
         }
     }
-    gCurrentScript = chosen.script;
+    gCurrentScript = chosen.script->code;
 }
 
 QString MainMenus::optionItemOfKey(const QString &key)

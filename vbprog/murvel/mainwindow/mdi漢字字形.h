@@ -13,7 +13,12 @@ class QKeyEvent;
 class QLineEdit;
 class QMdiArea;
 class ToolStrip;
-struct CrossNumbers;
+
+// A glyph as the views get it: its script's typeface and its number in that script.
+struct ViewGlyph {
+    QString face;
+    qint32 number;
+};
 
 // The main window: the multiple-document area of the child windows, the tool strip
 // pic構字符號 (font bar, stroke filters, symbol bar), the glyph attribute panel pic字形屬性
@@ -97,7 +102,7 @@ private:
     void lookUpGlyph();
     void lookUpFormula();
     void lookUpNumber();
-    void showHit(qint32 number, const CrossNumbers &cross);
+    void showHit(qint32 number, const ViewGlyph &viewGlyph);
     void showMiss();
     // After a seek of gRs檢字表 that found nothing: the miss, or the engine's failure.
     void showSeekMiss();

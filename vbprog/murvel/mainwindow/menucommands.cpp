@@ -43,16 +43,8 @@ void mdi漢字字形::connectMenus()
             QCoreApplication::quit();
     });
 
-    const std::pair<const char *, int> views[] = {
-        {"mnu_字形孳乳", WindowKinds::Derivation},
-        {"mnu_字形結構", WindowKinds::Structure},
-        {"mnu_字形演變", WindowKinds::Evolution},
-        {"mnu_字形索引", WindowKinds::Index},
-        {"mnu_異體字表", WindowKinds::VariantCharacters},
-        {"mnu_異體字根", WindowKinds::VariantComponents},
-    };
-    for (const auto &[name, kind] : views)
-        m_menus.onClick(name, [this, kind = kind] { openView(kind); });
+    for (int kind = WindowKinds::Derivation; kind <= WindowKinds::Last; ++kind)
+        m_menus.onClick(WindowKindInfoOf(kind).menuItem, [this, kind] { openView(kind); });
 
     const std::pair<QString, int> lists[] = {
         {"mnu_康熙字典部首", WindowKinds::KangxiRadicals},

@@ -5,6 +5,7 @@
 #include "mdi漢字字形.h"
 #include "toolstrip.h"
 #include "vbprog/murvel/core/databases.h"
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
 #include "windowkinds.h"
@@ -122,7 +123,7 @@ void mdi漢字字形::restoreLastRun()
             m_menus.chooseCharSet(i);
     }
     if (gIni.isOn(QStringLiteral("構形部件"), QStringLiteral("open")))
-        openComponentList(gCurrentScript == QStringLiteral("小篆") ? WindowKinds::ShuowenRadicals
+        openComponentList(gCurrentScript == ScriptCodes::SmallSeal ? WindowKinds::ShuowenRadicals
                                                                    : WindowKinds::KangxiRadicals);
     for (int kind : RestoredViews) {
         if (!gIni.isOn(WindowSectionOfKind(kind), QStringLiteral("open")))

@@ -24,6 +24,18 @@ constexpr int Index = 16;               // 字形索引
 constexpr int Last = 16;
 } // namespace WindowKinds
 
+// What the program knows of each kind of child window, one entry per kind 0..16.
+struct WindowKindInfo {
+    QString name;     // its entry of gWindowNames; kind 15 has none
+    QString section;  // the settings section that records its window; empty for kind 0
+    QString caption;  // the caption of a view of kinds 11..16
+    QString menuItem; // the menu item that opens a view of kinds 11..16
+    bool *openFlag;   // gOpen字形孳乳 .. of a view of kinds 11..16; null for the others
+};
+
+// The entry of a kind; kinds outside 0..16 have an empty entry.
+const WindowKindInfo &WindowKindInfoOf(int kind);
+
 bool IsComponentListKind(int kind);
 // A component list that the stroke filters apply to.
 bool IsStrokeFilterableKind(int kind);

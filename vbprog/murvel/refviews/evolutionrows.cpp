@@ -1,61 +1,32 @@
 #include "evolutionrows.h"
 
 #include "vbprog/murvel/core/recordfields.h"
-#include "vbprog/murvel/core/scriptfaces.h"
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/schema/schemanames.h"
 
 namespace
 {
 
-const QString &SealFace = Faces::Seal;
 const QString &SealVariantFace = Faces::SealVariant;
 const QString &SourceFace = Faces::Kai;
 
 struct ScriptOfView {
     EvolutionForm::Script script;
-    QString linkField;  // of the regular record
+    ScriptId id;        // its glyphs' face, its table and the regular record's link field
     QString optionItem; // of the main window's 字形演變 options
-    QString face;
-    jet::Table *table; // shared state, not owned
     QStringList sourceFields;
+
+    const Script &data() const { return ScriptOf(id); }
 };
 
 // The scripts in the order of the list.
-const ScriptOfView Scripts[] = {
-    {EvolutionForm::OracleBone,
-     Fields::甲骨文編號,
-     "mnu_甲骨文選項",
-     Faces::OracleBone,
-     &gRs檢字表甲骨文,
-     {}},
-    {EvolutionForm::Bronze,
-     Fields::金文編號,
-     "mnu_金文選項",
-     Faces::Bronze,
-     &gRs檢字表金文,
-     {Fields::集成器名, Fields::器名缺字}},
-    {EvolutionForm::Chu,
-     Fields::楚系文字編號,
-     "mnu_楚系文字選項",
-     Faces::Chu,
-     &gRs檢字表楚系文字,
-     {Fields::出處}},
-    {EvolutionForm::SmallSeal,
-     Fields::小篆編號,
-     "mnu_小篆選項",
-     SealFace,
-     &gRs檢字表小篆,
-     {Fields::字源}},
+const ScriptOfView ViewScripts[] = {
+    {EvolutionForm::OracleBone, ScriptId::OracleBone, "mnu_甲骨文選項", {}},
+    {EvolutionForm::Bronze, ScriptId::Bronze, "mnu_金文選項", {Fields::集成器名, Fields::器名缺字}},
+    {EvolutionForm::Chu, ScriptId::Chu, "mnu_楚系文字選項", {Fields::出處}},
+    {EvolutionForm::SmallSeal, ScriptId::SmallSeal, "mnu_小篆選項", {Fields::字源}},
 };
-
-// The script that a face names; the small seal for both of its faces.
-bool facesName(const QString &face, const ScriptOfView &script)
-{
-    if (script.script == EvolutionForm::SmallSeal)
-        return face == SealFace || face == SealVariantFace;
-    return face == script.face;
-}
 
 ReferenceRow sourceRow(const QString &text, int parent)
 {
@@ -116,8 +87,8 @@ std::optional<EvolutionRecords> ReadEvolutionRecords(const QString &face, qint32
                                                      const OptionCheck &checked)
 {
     QStringList regularFields = {Fields::字碼, Fields::字體, Fields::字形};
-    for (const ScriptOfView &script : Scripts)
-        regularFields << script.linkField;
+    for (const ScriptOfView &script : ViewScripts)
+        regularFields << script.data().crossNumberField;
     std::optional<RegularRecord> regular = ReadRegularRecord(face, number, regularFields);
     if (!regular)
         return std::nullopt;
@@ -125,21 +96,22 @@ std::optional<EvolutionRecords> ReadEvolutionRecords(const QString &face, qint32
     EvolutionRecords records;
     records.number = regular->number;
     records.regular = std::move(regular->fields);
-    for (const ScriptOfView &script : Scripts) {
+    for (const ScriptOfView &script : ViewScripts) {
         const qint32 formNumber =
-            facesName(face, script)
+            ScriptOfFace(face).id == script.id
                 ? number
-                : Int32Field(records.regular.value(script.linkField)).value_or(0);
+                : Int32Field(records.regular.value(script.data().crossNumberField)).value_or(0);
         if (formNumber == 0 || !checked(script.optionItem))
             continue;
         std::optional<RecordFields> record =
-            SeekByNumber(*script.table, formNumber,
+            SeekByNumber(*script.data().glyphs, formNumber,
                          QStringList{Fields::字碼, Fields::字形} + script.sourceFields);
         if (!record)
             continue; // a cross-number its table lacks shows no form
         const QString formFace =
-            script.script == EvolutionForm::SmallSeal && face == SealVariantFace ? face
-                                                                                 : script.face;
+            script.script == EvolutionForm::SmallSeal && face == SealVariantFace
+                ? face
+                : script.data().face();
         records.forms.append({script.script, formNumber, formFace, std::move(*record)});
     }
     return records;

@@ -5,6 +5,7 @@
 #include "vbprog/murvel/core/glyphrtf.h"
 #include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/typefacenames.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
@@ -19,16 +20,13 @@ QString vesselNameRtf(const QString &name)
 } // namespace
 
 frm字形演變::frm字形演變(QWidget *parent)
-    : ReferenceView({.title = "字形演變",
-                     .openFlag = &gOpen字形演變,
-                     .statusMessage = &gGlyphViewMessage,
-                     .menuItem = "mnu_字形演變",
-                     .hasLock = true,
-                     .startsWithEmptyItem = true,
-                     .loadsCurrentGlyph = true,
-                     .reselectsOnActivate = true,
-                     .selectsGlyphRowsOnly = true,
-                     .keepsListFace = true},
+    : ReferenceView(ViewTraits(WindowKinds::Evolution, {.statusMessage = &gGlyphViewMessage,
+                                                        .hasLock = true,
+                                                        .startsWithEmptyItem = true,
+                                                        .loadsCurrentGlyph = true,
+                                                        .reselectsOnActivate = true,
+                                                        .selectsGlyphRowsOnly = true,
+                                                        .keepsListFace = true}),
                     parent)
 {
     setObjectName("frm字形演變");

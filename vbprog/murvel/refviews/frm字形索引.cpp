@@ -7,18 +7,15 @@
 #include "vbprog/murvel/views/outlinelist.h"
 
 frm字形索引::frm字形索引(QWidget *parent)
-    : ReferenceView({.title = "字形索引",
-                     .openFlag = &gOpen字形索引,
-                     .statusMessage = &gGlyphViewMessage,
-                     .menuItem = "mnu_字形索引",
-                     .hasLock = true,
-                     .startsWithEmptyItem = true,
-                     .loadsCurrentGlyph = true,
-                     .reselectsOnActivate = true,
-                     .listFocusIsCurrentWindow = false,
-                     .selectsGlyphRowsOnly = true,
-                     .selectMakesCurrentWindow = true,
-                     .selectSkipsKinds = {WindowKinds::Evolution}},
+    : ReferenceView(ViewTraits(WindowKinds::Index, {.statusMessage = &gGlyphViewMessage,
+                                                    .hasLock = true,
+                                                    .startsWithEmptyItem = true,
+                                                    .loadsCurrentGlyph = true,
+                                                    .reselectsOnActivate = true,
+                                                    .listFocusIsCurrentWindow = false,
+                                                    .selectsGlyphRowsOnly = true,
+                                                    .selectMakesCurrentWindow = true,
+                                                    .selectSkipsKinds = {WindowKinds::Evolution}}),
                     parent)
 {
     setObjectName("frm字形索引");

@@ -82,11 +82,6 @@ QString SqlName(const QString &field)
 
 } // namespace
 
-bool ScriptCodes::IsAncient(const QString &script)
-{
-    return script == u"小篆" || script == u"金文" || script == u"甲骨文" || script == u"楚系文字";
-}
-
 QString ExpandRepetitionInput(const QString &text)
 {
     if (text.size() != 2 || text[0] < QChar(OperatorCodes::PrefixFirst) ||

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vbprog/murvel/core/scripttables.h"
+
 #include <QString>
 #include <optional>
 
@@ -34,13 +36,6 @@ public:
     // 異寫 of the root in table 異寫字根; nullopt when it has none.
     virtual std::optional<QString> variantOf(const QString &root) const = 0;
 };
-
-// The script codes of the 字集 menu.
-namespace ScriptCodes
-{
-inline const QString Regular = QStringLiteral("楷書");
-bool IsAncient(const QString &script);
-} // namespace ScriptCodes
 
 // What a search looks for: the text after the input mapping (the root text of the tree)
 // and the column searched.

@@ -1,7 +1,6 @@
 #include "vbprog/murvel/views/derivationtables.h"
 
 #include "vbprog/murvel/core/recordfields.h"
-#include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
 
@@ -24,17 +23,12 @@ bool JetDerivationTables::seek(jet::Table &table, const QString &index, const QS
 
 DerivationScript DerivationScriptOf(const QString &script)
 {
-    if (script == u"小篆")
-        return {&gDb小篆, &gRs檢字表小篆, &gRs字根小篆, &gRs異寫字根小篆, Faces::Seal};
-    if (script == u"金文")
-        return {&gDb金文, &gRs檢字表金文, &gRs字根金文, &gRs異寫字根金文, Faces::Bronze};
-    if (script == u"甲骨文")
-        return {&gDb甲骨文, &gRs檢字表甲骨文, &gRs字根甲骨文, &gRs異寫字根甲骨文,
-                Faces::OracleBone};
-    if (script == u"楚系文字")
-        return {&gDb楚系文字, &gRs檢字表楚系文字, &gRs字根楚系文字, &gRs異寫字根楚系文字,
-                Faces::Chu};
-    return {&gDb楷書, &gRs檢字表楷書, &gRs字根楷書, &gRs異寫字根, QString()};
+    const Script &handles = ScriptOfCode(script);
+    if (handles.isAncient())
+        return {handles.database, handles.glyphs, handles.roots, handles.variantRoots,
+                handles.face()};
+    // The regular script's variant roots are read through the first-set handle.
+    return {handles.database, handles.glyphs, handles.roots, &gRs異寫字根, QString()};
 }
 
 std::optional<QString> JetDerivationTables::sequenceOf(const QString &glyph,

@@ -17,7 +17,7 @@
 namespace
 {
 
-const QString Caption = QStringLiteral("部件檢字");
+const QString Caption = WindowKindInfoOf(WindowKinds::Derivation).caption;
 const QString SqlCaption = QStringLiteral("部件檢字(SQL Like)");
 const QString SqlLikeItem = QStringLiteral("mnu_字形孳乳採用SQL語法");
 
@@ -47,11 +47,8 @@ bool IsChecked(const QString &item)
 // that traits added later keep their defaults.
 GlyphListTraits DerivationTraits()
 {
-    GlyphListTraits traits;
-    traits.title = Caption;
-    traits.openFlag = &gOpen字形孳乳;
+    GlyphListTraits traits = ViewTraits(WindowKinds::Derivation, {});
     traits.statusMessage = &gDerivationMessage;
-    traits.menuItem = QStringLiteral("mnu_字形孳乳");
     traits.startsWithEmptyItem = true;
     traits.selectShowsStatus = true;
     traits.selectsOneCharacterOnly = true;
@@ -241,7 +238,7 @@ void frm字形孳乳::fixUpRoot(const QString &script)
     if (!glyphs.setIndex(Indexes::字形) || !glyphs.seek(root))
         return;
     const std::optional<qint32> number = Int32Field(glyphs.value(Fields::編號));
-    if (script == u"小篆" && number == 0) {
+    if (script == ScriptCodes::SmallSeal && number == 0) {
         // A seal record numbered 0 stands for a regular glyph.
         tree.setItemFontName(0, QStringLiteral("標楷體"));
         tree.setItemData(0, Int32Field(glyphs.value(Fields::楷書編號)).value_or(NoGlyphNumber));

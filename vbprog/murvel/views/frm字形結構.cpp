@@ -4,6 +4,7 @@
 #include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/markpictures.h"
 #include "vbprog/murvel/views/outlinelist.h"
 #include "vbprog/murvel/views/structurelist.h"
@@ -28,14 +29,11 @@ bool panelHoldsOperator()
 } // namespace
 
 frm字形結構::frm字形結構(QWidget *parent)
-    : GlyphListWindow({.title = QStringLiteral("字形結構"),
-                       .openFlag = &gOpen字形結構,
-                       .statusMessage = &gGlyphViewMessage,
-                       .menuItem = QStringLiteral("mnu_字形結構"),
-                       .hasLock = true,
-                       .startsWithEmptyItem = true,
-                       .loadsCurrentGlyph = true,
-                       .reselectsOnActivate = true},
+    : GlyphListWindow(ViewTraits(WindowKinds::Structure, {.statusMessage = &gGlyphViewMessage,
+                                                          .hasLock = true,
+                                                          .startsWithEmptyItem = true,
+                                                          .loadsCurrentGlyph = true,
+                                                          .reselectsOnActivate = true}),
                       parent)
 {
     setObjectName(QStringLiteral("frm字形結構"));

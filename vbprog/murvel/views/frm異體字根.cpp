@@ -1,6 +1,7 @@
 #include "vbprog/murvel/views/frm異體字根.h"
 
 #include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/schema/schemanames.h"
 
 namespace
@@ -18,13 +19,11 @@ std::optional<VariantGlyph> RegularGlyph(qint32 number)
 } // namespace
 
 frm異體字根::frm異體字根()
-    : VariantWindow({.title = QStringLiteral("異體字根"),
-                     .openFlag = &gOpen異體字根,
-                     .statusMessage = &gVariantViewMessage,
-                     .menuItem = QStringLiteral("mnu_異體字根"),
-                     .hasLock = true,
-                     .loadsCurrentGlyph = true,
-                     .selectShowsStatus = true})
+    : VariantWindow(
+          ViewTraits(WindowKinds::VariantComponents, {.statusMessage = &gVariantViewMessage,
+                                                      .hasLock = true,
+                                                      .loadsCurrentGlyph = true,
+                                                      .selectShowsStatus = true}))
 {
     setObjectName(QStringLiteral("frm異體字根"));
 }

@@ -1,40 +1,18 @@
 #include "vbprog/murvel/views/frm異體字表.h"
 
 #include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 #include "vbprog/murvel/views/variantmarks.h"
 
-namespace
-{
-
-const jet::Database &DatabaseOfScript(VariantScript script)
-{
-    switch (script) {
-    case VariantScript::SmallSeal:
-        return gDb小篆;
-    case VariantScript::Bronze:
-        return gDb金文;
-    case VariantScript::OracleBone:
-        return gDb甲骨文;
-    case VariantScript::Chu:
-        return gDb楚系文字;
-    default:
-        return gDb楷書;
-    }
-}
-
-} // namespace
-
 frm異體字表::frm異體字表()
-    : VariantWindow({.title = QStringLiteral("異體字表"),
-                     .openFlag = &gOpen異體字表,
-                     .statusMessage = &gVariantViewMessage,
-                     .menuItem = QStringLiteral("mnu_異體字表"),
-                     .hasLock = true,
-                     .startsWithEmptyItem = true,
-                     .loadsCurrentGlyph = true,
-                     .selectShowsStatus = true})
+    : VariantWindow(
+          ViewTraits(WindowKinds::VariantCharacters, {.statusMessage = &gVariantViewMessage,
+                                                      .hasLock = true,
+                                                      .startsWithEmptyItem = true,
+                                                      .loadsCurrentGlyph = true,
+                                                      .selectShowsStatus = true}))
 {
     setObjectName(QStringLiteral("frm異體字表"));
 }
@@ -57,8 +35,7 @@ void frm異體字表::loadVariants(LongLoad::Session &session, const QString &fa
         listTarget(), mFaceNames, face, glyph, number,
         [glyphTable, kind](qint32 key) mutable { return ReadVariantGlyph(glyphTable, kind, key); },
         [](qint32 key) { return ReadVariantGlyph(gRs檢字表楷書, GlyphTableKind::Regular, key); });
-    if (!fillGroups(session, DatabaseOfScript(VariantScriptOfFace(face)), Tables::異體字表, number,
-                    tree))
+    if (!fillGroups(session, *ScriptOfFace(face).database, Tables::異體字表, number, tree))
         return;
     list()->setMarkStyle(tree.markCount() > 0 ? 2 : 1);
     finishLoad(session);

@@ -7,6 +7,7 @@
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/mainwindow/broadcast.h"
 #include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/schema/schemanames.h"
 
 #include <QAction>
@@ -68,6 +69,15 @@ mdi漢字字形 &mainWindow()
 }
 
 } // namespace
+
+GlyphListTraits ViewTraits(int kind, GlyphListTraits traits)
+{
+    const WindowKindInfo &info = WindowKindInfoOf(kind);
+    traits.title = info.caption;
+    traits.openFlag = info.openFlag;
+    traits.menuItem = info.menuItem;
+    return traits;
+}
 
 GlyphListWindow::GlyphListWindow(GlyphListTraits traits, QWidget *parent)
     : ChildWindow(parent), m_traits(std::move(traits)), m_layout(new QVBoxLayout(this)),

@@ -13,10 +13,10 @@ class QVBoxLayout;
 
 // How one list view differs from the others in the behaviour they share.
 struct GlyphListTraits {
-    QString title;                        // the caption ("字形結構", ...)
+    QString title = {};                   // the caption ("字形結構", ...)
     bool *openFlag = nullptr;             // gOpen字形結構 and the like; null: the view has none
     QString *statusMessage;               // what activation shows in txt狀態
-    QString menuItem;                     // the menu item enabled again on unload; empty: none
+    QString menuItem = {};                // the menu item enabled again on unload; empty: none
     bool hasLock = false;                 // the lock image imglock
     bool startsWithEmptyItem = false;     // one empty item until a glyph is loaded
     bool loadsCurrentGlyph = false;       // loads the main window's glyph when it opens
@@ -31,6 +31,10 @@ struct GlyphListTraits {
     QList<int> selectSkipsKinds = {};      // views a selection never tells, besides itself
     bool keepsListFace = false;            // the load leaves the list's own typeface alone
 };
+
+// The traits of the view of a kind 11..16: its caption, open flag and menu item from the
+// window-kind table, the rest as given.
+GlyphListTraits ViewTraits(int kind, GlyphListTraits traits);
 
 // A child window built around one outline list, tree字形樹狀結構: the behaviour the glyph
 // list views share. Loading, activation, focus, the lock, the selection broadcast (panel

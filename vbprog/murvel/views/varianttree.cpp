@@ -45,19 +45,6 @@ const std::array<VariantCategory, 11> VariantCategories = {{
     {99, u'訛'}, // erroneous form
 }};
 
-VariantScript VariantScriptOfFace(const QString &face)
-{
-    if (face == SealFace || face == SealVariantFace)
-        return VariantScript::SmallSeal;
-    if (face == BronzeFace)
-        return VariantScript::Bronze;
-    if (face == OracleBoneFace)
-        return VariantScript::OracleBone;
-    if (face == ChuFace)
-        return VariantScript::Chu;
-    return VariantScript::Regular;
-}
-
 QString VariantMemberText(const VariantGlyph &glyph)
 {
     if (!glyph.shape.isEmpty())
@@ -87,8 +74,8 @@ VariantCharacterTree::VariantCharacterTree(VariantTreeTarget &target, const Face
                                            QString face, QString glyph, qint32 number,
                                            GlyphLookup scriptGlyph, GlyphLookup regularGlyph)
     : VariantTree(target, faceNames), m_face(std::move(face)), m_glyph(std::move(glyph)),
-      m_number(number), m_script(VariantScriptOfFace(m_face)),
-      m_scriptGlyph(std::move(scriptGlyph)), m_regularGlyph(std::move(regularGlyph))
+      m_number(number), m_script(ScriptOfFace(m_face).id), m_scriptGlyph(std::move(scriptGlyph)),
+      m_regularGlyph(std::move(regularGlyph))
 {
 }
 
@@ -122,7 +109,7 @@ void VariantCharacterTree::begin(const QList<VariantGroup> &groups)
             face = faceOfCode(own->faceCode);
             break;
         }
-        if (m_script != VariantScript::Regular)
+        if (m_script != ScriptId::Regular)
             text = own->code;
     }
     m_grouped = groups.size() > 1;
@@ -155,7 +142,7 @@ bool VariantCharacterTree::addMember(const VariantMember &member)
     VariantItem item{VariantMemberText(*glyph), {}, glyph->number, ShapeFlag(glyph)};
     if (member.place > 1) {
         item.face = memberFace(*glyph);
-        if (m_script != VariantScript::Regular) {
+        if (m_script != ScriptId::Regular) {
             item.picture = VariantPicture::Leaf;
         } else if (member.category) {
             ++m_markCount;
@@ -163,8 +150,8 @@ bool VariantCharacterTree::addMember(const VariantMember &member)
                 item.mark = *member.category;
         }
         m_target.add(item, m_head);
-    } else if (m_script == VariantScript::Bronze || m_script == VariantScript::OracleBone ||
-               m_script == VariantScript::Chu) {
+    } else if (m_script == ScriptId::Bronze || m_script == ScriptId::OracleBone ||
+               m_script == ScriptId::Chu) {
         item.face = m_face;
         item.picture = VariantPicture::Leaf;
         m_target.add(item, m_head);

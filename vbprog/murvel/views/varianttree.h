@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/views/variantrecords.h"
 
@@ -9,10 +10,6 @@
 // The trees of the two variant views, built from the records of a glyph's variant groups.
 
 using FaceNames = std::array<QString, FaceCodeCount>;
-
-// The script a typeface names: the five script faces, and the regular script for any other.
-enum class VariantScript { Regular, SmallSeal, Bronze, OracleBone, Chu };
-VariantScript VariantScriptOfFace(const QString &face);
 
 enum class VariantPicture { None, Node, Unknown, Composite, Leaf };
 
@@ -104,7 +101,7 @@ private:
     QString m_face;
     QString m_glyph;
     qint32 m_number;
-    VariantScript m_script;
+    ScriptId m_script;
     GlyphLookup m_scriptGlyph;
     GlyphLookup m_regularGlyph;
     bool m_grouped = false; // more than one group: a root item holds them

@@ -11,31 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace
-{
-
-bool *openFlagOf(int kind)
-{
-    switch (kind) {
-    case WindowKinds::Derivation:
-        return &gOpen字形孳乳;
-    case WindowKinds::Structure:
-        return &gOpen字形結構;
-    case WindowKinds::VariantCharacters:
-        return &gOpen異體字表;
-    case WindowKinds::VariantComponents:
-        return &gOpen異體字根;
-    case WindowKinds::Evolution:
-        return &gOpen字形演變;
-    case WindowKinds::Index:
-        return &gOpen字形索引;
-    default:
-        return nullptr;
-    }
-}
-
-} // namespace
-
 void DamageIndex(const QString &databasePath, const QString &index)
 {
     int rootPage = 0;
@@ -68,7 +43,7 @@ void MainWindowTest::SetUp()
     gFocusedBox = 0;
     gPresetDialogOk = false;
     for (int kind = WindowKinds::Derivation; kind <= WindowKinds::Last; ++kind)
-        *openFlagOf(kind) = false;
+        *WindowKindInfoOf(kind).openFlag = false;
 }
 
 void MainWindowTest::TearDown()
@@ -102,8 +77,9 @@ bool MainWindowTest::start()
     window = std::make_unique<mdi漢字字形>(folder.path());
     window->setProblemReporter([this](const QString &problem) { problems << problem; });
     for (int kind = WindowKinds::Derivation; kind <= WindowKinds::Last; ++kind)
-        window->childWindows().setFactory(
-            kind, kind, [this, kind] { return new FakeView(log, openFlagOf(kind)); });
+        window->childWindows().setFactory(kind, kind, [this, kind] {
+            return new FakeView(log, WindowKindInfoOf(kind).openFlag);
+        });
     window->childWindows().setFactory(WindowKinds::FirstComponentList,
                                       WindowKinds::LastComponentList,
                                       [this] { return new FakeComponentList(log); });

@@ -289,13 +289,13 @@ TEST_F(VariantTreeTest, AMemberWithoutTextIsShownAsABlackDot)
 
 TEST(VariantScriptTest, FacesChooseTheScript)
 {
-    EXPECT_EQ(VariantScriptOfFace("北師大說文小篆"), VariantScript::SmallSeal);
-    EXPECT_EQ(VariantScriptOfFace("北師大說文重文"), VariantScript::SmallSeal);
-    EXPECT_EQ(VariantScriptOfFace("Ombrel金文"), VariantScript::Bronze);
-    EXPECT_EQ(VariantScriptOfFace("Ombrel甲骨文"), VariantScript::OracleBone);
-    EXPECT_EQ(VariantScriptOfFace("Ombrel楚系文字"), VariantScript::Chu);
-    EXPECT_EQ(VariantScriptOfFace("zodi"), VariantScript::Regular);
-    EXPECT_EQ(VariantScriptOfFace("標楷體"), VariantScript::Regular);
+    EXPECT_EQ(ScriptOfFace("北師大說文小篆").id, ScriptId::SmallSeal);
+    EXPECT_EQ(ScriptOfFace("北師大說文重文").id, ScriptId::SmallSeal);
+    EXPECT_EQ(ScriptOfFace("Ombrel金文").id, ScriptId::Bronze);
+    EXPECT_EQ(ScriptOfFace("Ombrel甲骨文").id, ScriptId::OracleBone);
+    EXPECT_EQ(ScriptOfFace("Ombrel楚系文字").id, ScriptId::Chu);
+    EXPECT_EQ(ScriptOfFace("zodi").id, ScriptId::Regular);
+    EXPECT_EQ(ScriptOfFace("標楷體").id, ScriptId::Regular);
 }
 
 // --- variant components
