@@ -1,12 +1,16 @@
 #include "mdi漢字字形.h"
 
+#include "broadcast.h"
 #include "childwindow.h"
 #include "layouttarget.h"
 #include "platform/fonts/typefacetable.h"
 #include "platform/vb/twips.h"
 #include "toolstrip.h"
+#include "vbprog/murvel/core/glyphattributes.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "公用視窗.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -94,6 +98,7 @@ mdi漢字字形::mdi漢字字形(const QString &programFolder)
       m_panelWidget(new QWidget)
 {
     theMainWindow = this;
+    SetServices(this);
     setObjectName("mdi漢字字形");
     setWindowTitle("漢字字形");
     m_area->setObjectName("mdiArea");
@@ -120,6 +125,8 @@ mdi漢字字形::~mdi漢字字形()
 {
     if (theMainWindow == this)
         theMainWindow = nullptr;
+    if (Services() == this)
+        SetServices(nullptr);
 }
 
 void mdi漢字字形::setProblemReporter(std::function<void(const QString &)> report)
@@ -290,4 +297,67 @@ void mdi漢字字形::closeEvent(QCloseEvent *event)
 {
     shutDown();
     event->accept();
+}
+
+void mdi漢字字形::setStatusText(const QString &text)
+{
+    m_status->setText(text);
+}
+
+bool mdi漢字字形::isMenuChecked(const QString &item) const
+{
+    return m_menus.isChecked(item);
+}
+
+void mdi漢字字形::enableMenuItem(const QString &item)
+{
+    if (QAction *action = m_menus.item(item))
+        action->setEnabled(true);
+}
+
+QString mdi漢字字形::glyphBoxText() const
+{
+    return box(QStringLiteral("txt字形"))->text();
+}
+
+QString mdi漢字字形::showGlyphOnPanel(const QString &face, const QString &glyph, qint32 number)
+{
+    readPanel();
+    ShowGlyphAttributes(m_panel, face, number);
+    showPanel();
+    ShowGlyphFormula(m_panel, face, glyph, number);
+    showPanel();
+    return m_panel.glyphFace();
+}
+
+void mdi漢字字形::broadcastGlyph(const QString &face, const QString &glyph, qint32 number,
+                                 const QList<int> &skippedKinds)
+{
+    BroadcastGlyph(
+        m_childWindows, face, [glyph] { return glyph; }, number, skippedKinds);
+}
+
+int mdi漢字字形::strokeFilterIndex() const
+{
+    return m_toolStrip->strokeCount->currentIndex();
+}
+
+int mdi漢字字形::firstStrokeFilterIndex() const
+{
+    return m_toolStrip->firstStroke->currentIndex();
+}
+
+QString mdi漢字字形::firstStrokeText(int index) const
+{
+    return m_toolStrip->firstStroke->itemText(index);
+}
+
+void mdi漢字字形::childWindowActivated(int kind, int strokeIndex, int firstStrokeIndex)
+{
+    OnChildWindowActivated(kind, strokeIndex, firstStrokeIndex);
+}
+
+void mdi漢字字形::childWindowClosed()
+{
+    OnChildWindowClosed();
 }

@@ -2,6 +2,7 @@
 
 #include "childwindows.h"
 #include "mainmenus.h"
+#include "mainwindowservices.h"
 #include "presetlayouts.h"
 #include "vbprog/murvel/core/glyphpanel.h"
 
@@ -27,7 +28,7 @@ struct ViewGlyph {
 // startUp() is the window's load (settings, databases, shared tables, the last run's
 // windows); closing the window is its shut-down (child windows recorded, databases
 // closed, settings written while 結束時儲存視窗設定 has its mark).
-class mdi漢字字形 : public QMainWindow
+class mdi漢字字形 : public QMainWindow, public MainWindowServices
 {
 public:
     // The program folder holds the databases, murvel.ini and the help file.
@@ -68,6 +69,20 @@ public:
     // Child windows side by side over the whole area, full height, the window activated
     // last on the left; hidden and minimised windows take no part.
     void tileSideBySide();
+
+    // What the child views reach of the main window.
+    void setStatusText(const QString &text) override;
+    bool isMenuChecked(const QString &item) const override;
+    void enableMenuItem(const QString &item) override;
+    QString glyphBoxText() const override;
+    QString showGlyphOnPanel(const QString &face, const QString &glyph, qint32 number) override;
+    void broadcastGlyph(const QString &face, const QString &glyph, qint32 number,
+                        const QList<int> &skippedKinds) override;
+    int strokeFilterIndex() const override;
+    int firstStrokeFilterIndex() const override;
+    QString firstStrokeText(int index) const override;
+    void childWindowActivated(int kind, int strokeIndex, int firstStrokeIndex) override;
+    void childWindowClosed() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,7 +2,7 @@
 
 #include "referencerecords.h"
 #include "vbprog/murvel/core/typefacenames.h"
-#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
 #include <QLineEdit>
@@ -55,12 +55,12 @@ void ReferenceView::showRows(const ReferenceRows &rows)
 
 bool ReferenceView::optionChecked(const QString &item)
 {
-    return MainWindow() != nullptr && MainWindow()->menus().isChecked(item);
+    return Services() != nullptr && Services()->isMenuChecked(item);
 }
 
 void ReferenceView::clearStatus()
 {
     gGlyphViewMessage.clear();
-    if (MainWindow() != nullptr)
-        MainWindow()->statusBox()->setText(gGlyphViewMessage);
+    if (Services() != nullptr)
+        Services()->setStatusText(gGlyphViewMessage);
 }

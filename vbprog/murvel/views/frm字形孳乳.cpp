@@ -3,7 +3,7 @@
 #include "platform/fonts/typefacetable.h"
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/core/recordfields.h"
-#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/mainwindow/windowplacement.h"
 #include "vbprog/murvel/schema/schemanames.h"
@@ -40,7 +40,7 @@ private:
 
 bool IsChecked(const QString &item)
 {
-    return MainWindow() != nullptr && MainWindow()->menus().isChecked(item);
+    return Services() != nullptr && Services()->isMenuChecked(item);
 }
 
 // How this view differs in the behaviour the list views share. Set field by field, so
@@ -93,8 +93,8 @@ void frm字形孳乳::load()
 
 void frm字形孳乳::showInStatusBox(const QString &text)
 {
-    if (MainWindow() != nullptr)
-        MainWindow()->statusBox()->setText(text);
+    if (Services() != nullptr)
+        Services()->setStatusText(text);
 }
 
 DerivationOptions frm字形孳乳::options() const

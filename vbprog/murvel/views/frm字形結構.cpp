@@ -3,7 +3,7 @@
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/typefacenames.h"
-#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/markpictures.h"
 #include "vbprog/murvel/views/outlinelist.h"
@@ -21,9 +21,8 @@ constexpr int MarksShown = 2;
 // Whether the main window's glyph box holds an operator symbol.
 bool panelHoldsOperator()
 {
-    return MainWindow() != nullptr &&
-           FindOperator(MainWindow()->box(QStringLiteral("txt字形"))->text(), 1,
-                        OperatorNumbers::Count) != 0;
+    return Services() != nullptr &&
+           FindOperator(Services()->glyphBoxText(), 1, OperatorNumbers::Count) != 0;
 }
 
 } // namespace
@@ -56,9 +55,8 @@ void frm字形結構::loadGlyph(const QString &face, const QString &glyph, qint3
 StructureOptions frm字形結構::options() const
 {
     StructureOptions options{.faceNames = mFaceNames};
-    if (MainWindow() != nullptr)
-        options.explanationOrder =
-            MainWindow()->menus().isChecked(QStringLiteral("mnu_說文解形順序"));
+    if (Services() != nullptr)
+        options.explanationOrder = Services()->isMenuChecked(QStringLiteral("mnu_說文解形順序"));
     return options;
 }
 
@@ -83,8 +81,8 @@ void frm字形結構::載入字形(const QString &face, const QString &glyph, qi
     tree.setMarkStyle(mMarkCount > 0 ? MarksShown : MarksHidden);
     tree.setRedraw(true);
     gGlyphViewMessage.clear();
-    if (MainWindow() != nullptr)
-        MainWindow()->statusBox()->clear();
+    if (Services() != nullptr)
+        Services()->setStatusText(QString());
 }
 
 void frm字形結構::載入使用字形(int index, const QString &face)

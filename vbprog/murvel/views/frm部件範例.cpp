@@ -4,9 +4,7 @@
 #include "outlinelist.h"
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/core/componentlistsql.h"
-#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
-#include "vbprog/murvel/mainwindow/toolstrip.h"
-#include "vbprog/murvel/mainwindow/公用視窗.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -31,10 +29,16 @@ GlyphListTraits componentListTraits()
     return traits;
 }
 
+void activateInMainWindow(int kind, int strokeIndex, int firstStrokeIndex)
+{
+    if (MainWindowServices *main = Services())
+        main->childWindowActivated(kind, strokeIndex, firstStrokeIndex);
+}
+
 void showStatus(const QString &text)
 {
-    if (mdi漢字字形 *main = MainWindow())
-        main->statusBox()->setText(text);
+    if (MainWindowServices *main = Services())
+        main->setStatusText(text);
 }
 
 } // namespace
@@ -47,15 +51,16 @@ frm部件範例::frm部件範例(QWidget *parent) : GlyphListWindow(componentLis
 void frm部件範例::load()
 {
     GlyphListWindow::load();
-    if (mdi漢字字形 *main = MainWindow()) {
-        mStrokeFilter = main->toolStrip().strokeCount->currentIndex();
-        mFirstStrokeFilter = main->toolStrip().firstStroke->currentIndex();
+    MainWindowServices *main = Services();
+    if (main != nullptr) {
+        mStrokeFilter = main->strokeFilterIndex();
+        mFirstStrokeFilter = main->firstStrokeFilterIndex();
     }
     setWindowKind(mWindowKind);
     setWindowTitle(mWindowName);
     gCurrentWindowName = mWindowName;
     gCurrentWindowKind = mWindowKind;
-    OnChildWindowActivated(mWindowKind, mStrokeFilter, mFirstStrokeFilter);
+    activateInMainWindow(mWindowKind, mStrokeFilter, mFirstStrokeFilter);
     部件查詢(mStrokeFilter, mFirstStrokeFilter);
 }
 
@@ -63,7 +68,7 @@ void frm部件範例::activated()
 {
     gCurrentWindowName = mWindowName;
     gCurrentWindowKind = mWindowKind;
-    OnChildWindowActivated(mWindowKind, mStrokeFilter, mFirstStrokeFilter);
+    activateInMainWindow(mWindowKind, mStrokeFilter, mFirstStrokeFilter);
     showStatus(gComponentListMessage);
 }
 
@@ -88,8 +93,8 @@ void frm部件範例::部件查詢(int strokes, int firstStroke)
     list->setRedraw(false);
 
     QString firstStrokeName;
-    if (firstStroke > 0 && MainWindow() != nullptr)
-        firstStrokeName = MainWindow()->toolStrip().firstStroke->itemText(firstStroke);
+    if (firstStroke > 0 && Services() != nullptr)
+        firstStrokeName = Services()->firstStrokeText(firstStroke);
     list->AddItem(ComponentListTitle(mWindowName, strokes, firstStrokeName));
     list->setItemData(0, TitleRowData);
     list->setItemFlag(0, TitleRowFlag);

@@ -5,8 +5,7 @@
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/typefacenames.h"
-#include "vbprog/murvel/mainwindow/broadcast.h"
-#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/schema/schemanames.h"
 
@@ -61,12 +60,6 @@ protected:
 private:
     std::function<void()> m_clicked;
 };
-
-// The main window's panel and views, as a selection reaches them.
-mdi漢字字形 &mainWindow()
-{
-    return *MainWindow();
-}
 
 } // namespace
 
@@ -153,9 +146,9 @@ void GlyphListWindow::load()
     for (int code = 0; code < FaceCodeCount && !gFaceNames[code].isEmpty(); ++code)
         mFaceNames[code] = gFaceNames[code];
 
-    if (!m_traits.loadsCurrentGlyph || MainWindow() == nullptr)
+    if (!m_traits.loadsCurrentGlyph || Services() == nullptr)
         return;
-    const QString glyph = mainWindow().box("txt字形")->text();
+    const QString glyph = Services()->glyphBoxText();
     if (FindOperator(glyph, 1, OperatorNumbers::Count) != 0)
         return; // an operator symbol on the panel loads nothing
     gRs檢字表 = gRs檢字表楷書;
@@ -174,18 +167,16 @@ void GlyphListWindow::activated()
     ChildWindow::activated();
     if (m_traits.reselectsOnActivate)
         onSelect();
-    if (MainWindow() != nullptr)
-        mainWindow().statusBox()->setText(*m_traits.statusMessage);
+    if (Services() != nullptr)
+        Services()->setStatusText(*m_traits.statusMessage);
 }
 
 void GlyphListWindow::unload()
 {
     if (m_traits.openFlag != nullptr)
         *m_traits.openFlag = false;
-    if (!m_traits.menuItem.isEmpty() && MainWindow() != nullptr) {
-        if (QAction *item = mainWindow().menus().item(m_traits.menuItem))
-            item->setEnabled(true);
-    }
+    if (!m_traits.menuItem.isEmpty() && Services() != nullptr)
+        Services()->enableMenuItem(m_traits.menuItem);
 }
 
 void GlyphListWindow::baseFontChanged()
@@ -227,7 +218,8 @@ void GlyphListWindow::onSelect()
 {
     if (m_traits.selectMakesCurrentWindow)
         gCurrentWindowKind = windowKind();
-    if (MainWindow() == nullptr || !selectionIsBroadcast())
+    MainWindowServices *main = Services();
+    if (main == nullptr || !selectionIsBroadcast())
         return;
     const int index = m_list->ListIndex();
     const QString text = m_list->ItemText(index);
@@ -236,19 +228,12 @@ void GlyphListWindow::onSelect()
     if (m_traits.selectsOneCharacterOnly)
         face = CanonicalFontName(face);
 
-    mdi漢字字形 &window = mainWindow();
-    window.readPanel();
-    ShowGlyphAttributes(window.panel(), face, number);
-    window.showPanel();
-    ShowGlyphFormula(window.panel(), face, text, number);
-    window.showPanel();
-    if (window.panel().glyphFace() == RegularFace)
+    if (main->showGlyphOnPanel(face, text, number) == RegularFace)
         gDragText = text;
 
     QList<int> skipped = m_traits.selectSkipsKinds;
     skipped << windowKind();
-    BroadcastGlyph(
-        window.childWindows(), face, [text] { return text; }, number, skipped);
+    main->broadcastGlyph(face, text, number, skipped);
     if (m_traits.selectShowsStatus)
-        window.statusBox()->setText(*m_traits.statusMessage);
+        main->setStatusText(*m_traits.statusMessage);
 }

@@ -1,6 +1,6 @@
 #include "vbprog/murvel/views/variantwindow.h"
 
-#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/views/outlinelist.h"
 #include "vbprog/murvel/views/varianttree.h"
 
@@ -51,8 +51,8 @@ private:
 
 void ShowStatus(const QString &text)
 {
-    if (mdi漢字字形 *window = MainWindow())
-        window->statusBox()->setText(text);
+    if (MainWindowServices *main = Services())
+        main->setStatusText(text);
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+#include "mainwindowservices.h"
+
+namespace
+{
+
+MainWindowServices *theServices = nullptr;
+
+} // namespace
+
+MainWindowServices *Services()
+{
+    return theServices;
+}
+
+void SetServices(MainWindowServices *services)
+{
+    theServices = services;
+}
