@@ -57,6 +57,10 @@ public:
     // The range then spans the new text, which takes the formatting of the first
     // replaced character (of the character before when the range was empty).
     virtual void setText(const QString &text) = 0;
+    // Writes the text as Word writes text typed in its place: as setText, and each
+    // private-use character (the operators and end-user-defined glyphs) takes the
+    // properties of typed East Asian text, so it is drawn with the East Asian typeface.
+    virtual void typeText(const QString &text) { setText(text); }
     // Extends the range over the text added at its end.
     virtual void insertAfter(const QString &text) = 0;
     // Deletes the range's text; false when there was nothing to delete.

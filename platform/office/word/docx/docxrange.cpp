@@ -65,6 +65,13 @@ void DocxRange::setText(const QString &text)
     m_end = end;
 }
 
+void DocxRange::typeText(const QString &text)
+{
+    const auto [start, end] = m_story->replace(m_start, m_end, text, Story::Typed::Yes);
+    m_start = start;
+    m_end = end;
+}
+
 void DocxRange::insertAfter(const QString &text)
 {
     const int start = m_start;

@@ -33,6 +33,7 @@ public:
 
     QString text() const override;
     void setText(const QString &text) override;
+    void typeText(const QString &text) override;
     void insertAfter(const QString &text) override;
     bool deleteText() override;
 

@@ -199,6 +199,26 @@ void applyFont(pugi::xml_node run, const Font &font)
         setValue(properties, "w:u", underlineName(*font.underline));
 }
 
+bool isPrivateUse(QChar c)
+{
+    return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF;
+}
+
+void markTypedEastAsian(pugi::xml_node run, const QString &eastAsianTypeface)
+{
+    Font typeface;
+    typeface.name = eastAsianTypeface;
+    applyFont(run, typeface);
+    pugi::xml_node properties = run.child("w:rPr");
+    if (!properties)
+        properties = run.prepend_child("w:rPr");
+    pugi::xml_node fonts = propertyElement(properties, "w:rFonts");
+    pugi::xml_attribute hint = fonts.attribute("w:hint");
+    if (!hint)
+        hint = fonts.append_attribute("w:hint");
+    hint.set_value("eastAsia");
+}
+
 StyleSheet::StyleSheet(pugi::xml_node styles, pugi::xml_node theme)
     : m_styles(styles), m_theme(theme)
 {

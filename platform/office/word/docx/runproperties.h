@@ -22,6 +22,16 @@ bool isEastAsian(QChar c);
 // run, replacing theme fonts, so that every reader shows it.
 void applyFont(pugi::xml_node run, const Font &font);
 
+// True for the private-use characters U+E000..U+F8FF, the operator symbols and the
+// end-user-defined glyphs among them.
+bool isPrivateUse(QChar c);
+
+// Gives the run the properties that Word gives typed East Asian text: the hint that its
+// characters are East Asian, so that Word draws them with the East Asian typeface (and the
+// end-user-defined glyphs linked to it). Readers that ignore the hint pick a typeface by
+// their own script rules, so the typeface is also set for every script of the run.
+void markTypedEastAsian(pugi::xml_node run, const QString &eastAsianTypeface);
+
 // The formatting of runs as the document shows it: the run's own properties, then its
 // character style, its paragraph's style (or the default one), the document defaults and
 // the theme's fonts.

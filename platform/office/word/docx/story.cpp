@@ -481,7 +481,7 @@ void Story::edited(int start, int end, int newLength)
         m_changed();
 }
 
-std::pair<int, int> Story::replace(int start, int end, const QString &text)
+std::pair<int, int> Story::replace(int start, int end, const QString &text, Typed typed)
 {
     if (!m_open || m_paragraphs.empty())
         return {0, 0};
@@ -527,8 +527,38 @@ std::pair<int, int> Story::replace(int start, int end, const QString &text)
             position += filledLength(lines[i]);
         }
     }
+    if (typed == Typed::Yes)
+        markPrivateUseAsEastAsian(start, position);
     edited(start, end, length() - oldLength + (end - start));
     return {start, position};
+}
+
+// Each private-use character gets a run of its own (joined again with a like neighbour)
+// with the East Asian typeface that the document shows it in.
+void Story::markPrivateUseAsEastAsian(int start, int end)
+{
+    if (m_styles == nullptr)
+        return;
+    for (int position = start; position < end; ++position) {
+        if (!isPrivateUse(m_text[position]))
+            continue;
+        splitAt(position);
+        splitAt(position + 1);
+        const size_t index = paragraphAt(position);
+        const Paragraph &paragraph = m_paragraphs[index];
+        const int offset = position - paragraph.start;
+        const auto atom =
+            std::find_if(paragraph.atoms.begin(), paragraph.atoms.end(), [offset](const Atom &a) {
+                return a.start == offset && a.kind == Atom::Kind::Text;
+            });
+        if (atom == paragraph.atoms.end())
+            continue;
+        const pugi::xml_node run = atom->run();
+        const Font shown = m_styles->resolve(run, paragraph.node, true);
+        markTypedEastAsian(run, shown.name.value_or(QString()));
+        mergeNeighbours(run);
+        rebuildParagraph(index);
+    }
 }
 
 int Story::replaceWithObject(int start, int end, const std::function<void(pugi::xml_node)> &fill)

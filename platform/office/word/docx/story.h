@@ -53,8 +53,11 @@ public:
     // Replaces [start, end) by text, which takes the formatting of the first replaced
     // character, or of the character before an insertion point. "\r" and "\n" end a
     // paragraph, "\t" is a tab, "\v" a line break and "\f" a page break; other control
-    // characters are dropped. Returns where the new text starts and ends.
-    std::pair<int, int> replace(int start, int end, const QString &text);
+    // characters are dropped. Typed text's private-use characters are marked as typed
+    // East Asian text (markTypedEastAsian), as Word marks them. Returns where the new text
+    // starts and ends.
+    enum class Typed { No, Yes };
+    std::pair<int, int> replace(int start, int end, const QString &text, Typed typed = Typed::No);
     // Replaces [start, end) by one run that fill completes (a picture); the run counts as
     // one character. Returns its position.
     int replaceWithObject(int start, int end, const std::function<void(pugi::xml_node)> &fill);
@@ -115,6 +118,7 @@ private:
     bool removeRange(int start, int end);
     void splitParagraph(int position);
     void mergeNeighbours(pugi::xml_node run);
+    void markPrivateUseAsEastAsian(int start, int end);
     void edited(int start, int end, int newLength);
 
     StoryType m_type;

@@ -236,3 +236,33 @@ TEST_F(DocxStoryTest, TextTypedIntoAnEmptyParagraphTakesItsMarksFormatting)
                              "xml:space=\"preserve\">口</w:t></w:r>"))
         << xml.constData();
 }
+
+TEST_F(DocxStoryTest, TypedPrivateUseCharactersAreMarkedAsEastAsianText)
+{
+    const QString path = m_folder.filePath(QStringLiteral("boxes.docx"));
+    ASSERT_TRUE(wordtest::writeDocx(
+        path, QStringLiteral("<w:p><w:r><w:rPr><w:rFonts w:ascii=\"Times New Roman\" "
+                             "w:hAnsi=\"Times New Roman\" "
+                             "w:eastAsia=\"標楷體\"/><w:b/></w:rPr><w:t>A\uE000\uE001B</w:t>"
+                             "</w:r></w:p>")));
+    auto opened = DocxDocument::open(path);
+    ASSERT_TRUE(opened);
+    auto range = opened.value()->content();
+    range->setRange(1, 3);
+    range->typeText(range->text());
+    range->setRange(0, 1);
+    range->typeText(QStringLiteral("a"));
+    EXPECT_EQ(opened.value()->content()->text(), QStringLiteral("a\uE000\uE001B\r"));
+    ASSERT_TRUE(opened.value()->save());
+    const QByteArray xml = wordtest::zipEntry(path, QStringLiteral("word/document.xml"));
+    // The two private-use characters share one run with the hint and the East Asian
+    // typeface in every slot; the Latin text around them keeps its own run and typeface.
+    EXPECT_TRUE(xml.contains(
+        "<w:r><w:rPr><w:rFonts w:ascii=\"標楷體\" w:hAnsi=\"標楷體\" w:eastAsia=\"標楷體\" "
+        "w:cs=\"標楷體\" w:hint=\"eastAsia\"/><w:b/></w:rPr><w:t "
+        "xml:space=\"preserve\">\uE000\uE001</w:t></w:r>"))
+        << xml.constData();
+    EXPECT_TRUE(xml.contains("<w:t xml:space=\"preserve\">a</w:t>")) << xml.constData();
+    EXPECT_TRUE(xml.contains("w:ascii=\"Times New Roman\" w:hAnsi=\"Times New Roman\""));
+    EXPECT_TRUE(xml.contains(">B</w:t>"));
+}
