@@ -118,12 +118,33 @@ bool MissingCharacterLog::save()
         if (!merged.contains(entry))
             merged << entry;
     }
+    if (!writeFile(merged))
+        return false;
+    startRun(m_folder);
+    return true;
+}
+
+bool MissingCharacterLog::remove(const QStringList &formulas)
+{
+    QStringList kept;
+    if (!readFile(kept))
+        return false;
+    const qsizetype removed =
+        kept.removeIf([&formulas](const QString &entry) { return formulas.contains(entry); });
+    if (removed > 0 && !writeFile(kept))
+        return false;
+    m_added.removeIf([&formulas](const QString &entry) { return formulas.contains(entry); });
+    m_entries = kept + m_added;
+    return true;
+}
+
+bool MissingCharacterLog::writeFile(const QStringList &entries)
+{
     QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly) || file.write(format(merged)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(format(entries)) < 0 || !file.commit()) {
         m_error = QStringLiteral("無法寫入缺字記錄 %1：%2").arg(path(), file.errorString());
         return false;
     }
-    startRun(m_folder);
     return true;
 }
 

@@ -54,6 +54,14 @@ public:
     // are kept then, so a later save can try again.
     bool save();
 
+    // Rewrites the file without the given formulas, for a tool that prunes the entries the
+    // glyph database has come to hold. The file is read afresh first, so entries another
+    // program added since this log was loaded are kept; it is replaced through a temporary
+    // file, and left untouched when it holds none of the formulas. Afterwards entries()
+    // are the entries kept. False, with errorString(), when the file could not be read or
+    // written; it then stays as it was.
+    bool remove(const QStringList &formulas);
+
     QString errorString() const { return m_error; }
 
     // The bytes of the file for the entries, as this log writes them.
@@ -65,6 +73,7 @@ public:
 
 private:
     bool readFile(QStringList &entries);
+    bool writeFile(const QStringList &entries);
 
     QString m_folder;
     QStringList m_entries;

@@ -137,3 +137,26 @@ TEST_F(MissingCharacterLogTest, AFailedSaveIsReportedAndKeepsTheRunsEntries)
 }
 
 } // namespace
+
+TEST_F(MissingCharacterLogTest, RemovingEntriesRewritesTheFileAndKeepsWhatOthersAddedSinceTheLoad)
+{
+    writeFile(MissingCharacterLog::format({"甲", "乙", "丙"}));
+    ASSERT_TRUE(log.load());
+    writeFile(MissingCharacterLog::format({"甲", "乙", "丙", "丁"}));
+    ASSERT_TRUE(log.remove({"乙", "甲"}));
+    EXPECT_EQ(fileBytes(), MissingCharacterLog::format({"丙", "丁"}));
+    EXPECT_EQ(log.entries(), (QStringList{"丙", "丁"}));
+}
+
+TEST_F(MissingCharacterLogTest, RemovingWhatTheFileDoesNotHoldLeavesItUntouched)
+{
+    const QByteArray bytes = "  \"\xA5\xD2\" \r\n\xA4\x41\r\n"; // 甲 quoted, 乙 bare
+    writeFile(bytes);
+    ASSERT_TRUE(log.load());
+    ASSERT_TRUE(log.remove({"丙"}));
+    EXPECT_EQ(fileBytes(), bytes);
+    // Removing every entry leaves an empty file, not none.
+    ASSERT_TRUE(log.remove({"甲", "乙"}));
+    EXPECT_TRUE(QFile::exists(logPath()));
+    EXPECT_TRUE(fileBytes().isEmpty());
+}
