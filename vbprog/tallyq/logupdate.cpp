@@ -1,0 +1,99 @@
+#include "vbprog/tallyq/logupdate.h"
+
+namespace tallyq
+{
+
+namespace
+{
+
+constexpr char16_t FirstOperator = 0xF6A3;
+constexpr char16_t LastOperator = 0xF6B0;
+constexpr char16_t Bracket = 0xF6AE;
+
+bool isOperator(QChar c)
+{
+    return c.unicode() >= FirstOperator && c.unicode() <= LastOperator;
+}
+
+} // namespace
+
+std::optional<FormulaKey> entryKey(const QString &entry)
+{
+    const auto first = std::find_if(entry.begin(), entry.end(), isOperator);
+    if (first == entry.end())
+        return std::nullopt;
+    FormulaKey key;
+    if (*first == QChar(Bracket)) {
+        key.kind = FormulaKinds::Bracketed;
+        key.components = entry.mid(1, entry.size() - 2);
+        return key;
+    }
+    key.kind = FormulaKinds::Other;
+    for (const QChar c : entry) {
+        switch (c.unicode()) {
+        case 0xF6A4:
+            key.kind = 1;
+            break;
+        case 0xF6A3:
+            key.kind = 2;
+            break;
+        case 0xF6A5:
+            key.kind = 3;
+            break;
+        default:
+            key.components += c;
+        }
+    }
+    return key;
+}
+
+bool GlyphFormulas::open(const QString &databasePath)
+{
+    jet::Result<jet::Database> database = jet::Database::open(databasePath);
+    if (!database) {
+        m_error = database.errorString();
+        return false;
+    }
+    m_database = database.value();
+    jet::Result<jet::Table> glyphs = m_database.openTable(QStringLiteral("檢字表"));
+    if (!glyphs) {
+        m_error = glyphs.errorString();
+        return false;
+    }
+    m_glyphs = glyphs.value();
+    if (!m_glyphs.setIndex(QStringLiteral("構字式"))) {
+        m_error = m_glyphs.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool GlyphFormulas::FormulaInDatabase(const QString &entry)
+{
+    const std::optional<FormulaKey> key = entryKey(entry);
+    return key && m_glyphs.seek(key->kind, key->components);
+}
+
+std::optional<int> CountLogEntries(porvex::MissingCharacterLog &log)
+{
+    if (!log.load())
+        return std::nullopt;
+    return int(log.entries().size());
+}
+
+std::optional<int> PruneLog(porvex::MissingCharacterLog &log,
+                            const std::function<bool(const QString &)> &inDatabase)
+{
+    if (!log.load())
+        return std::nullopt;
+    QStringList found;
+    for (const QString &entry : log.entries()) {
+        if (inDatabase(entry))
+            found << entry;
+    }
+    if (!log.remove(found))
+        return std::nullopt;
+    return int(log.entries().size());
+}
+
+} // namespace tallyq
