@@ -101,8 +101,9 @@ def unescape(text):
 
 
 class Record:
-    def __init__(self, line, code, face, formula):
-        self.line, self.code, self.face, self.formula = line, code, face, formula
+    def __init__(self, line, glyph, code, face, formula):
+        self.line, self.glyph, self.code = line, glyph, code
+        self.face, self.formula = face, formula
 
 
 def read_missing_characters(path):
@@ -122,13 +123,14 @@ def read_missing_characters(path):
             face = row.get("字體", "").strip()
             if not face.isdigit() or not 1 <= int(face) <= len(SET_NUMERALS):
                 continue
-            code = unescape(row.get("字碼", "") or row.get("字形", ""))
+            glyph = unescape(row.get("字形", ""))
+            code = unescape(row.get("字碼", "")) or glyph
             if len(code) != 1:
                 raise FormulaError(f"{path}:{number}: the code of a missing character "
                                    f"must be one character, not {code!r}")
             formula = unescape(row.get("@構字式", ""))
             if formula:  # a missing character without a formula has nothing to compose
-                records.append(Record(number, code, int(face), formula))
+                records.append(Record(number, glyph, code, int(face), formula))
     return records
 
 
@@ -255,11 +257,11 @@ class Typeface:
 
 class Composer:
     """Composes the glyphs of one family. A missing character used as a component is the
-    first record of its code; it is composed first, and once."""
+    first record of that code or glyph; it is composed first, and once."""
 
-    def __init__(self, typeface, records_by_code):
+    def __init__(self, typeface, components):
         self.typeface = typeface
-        self.records = records_by_code
+        self.records = components  # missing character -> its first record
         self.composed = {}
         self.in_progress = []
 
@@ -446,7 +448,13 @@ def build(table, output_dir, combined):
                 raise FormulaError(
                     f"{table}:{record.line}: U+{ord(record.code):04X} is composed "
                     f"differently on line {earlier.line}, and {combined_file} can hold one")
-        composer = Composer(typeface, by_code)
+        # A component names a missing character by its code or by its glyph.
+        components = {}
+        for record in records:
+            for key in (record.code, record.glyph):
+                if key:
+                    components.setdefault(key, record)
+        composer = Composer(typeface, components)
         faces = {number: {} for number in range(1, len(SET_NUMERALS) + 1)}
         for record in records:
             try:

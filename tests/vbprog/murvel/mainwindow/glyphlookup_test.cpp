@@ -1,11 +1,14 @@
 #include "mainwindowfixture.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/fonts/typefacetable.h"
+#include "tests/support/inkprofile.h"
+#include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QImage>
@@ -188,6 +191,55 @@ TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorInTheOperatorFont)
 
     EXPECT_EQ(familyDrawing(*formula, 1), fonts::operatorFamily());
     EXPECT_EQ(familyDrawing(*formula, 0), fonts::familiesFor("標楷體").first());
+}
+
+// The main window on the sample databases, whose missing characters the program folder's
+// composed typefaces draw.
+class SampleGlyphLookupTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        const QDir sample(QStringLiteral(MURVEL_PROGRAM_DIR));
+        for (const QString &file : ScriptDatabaseFiles) {
+            const QString copy = QDir(folder.path()).filePath(file);
+            ASSERT_TRUE(QFile::remove(copy));
+            ASSERT_TRUE(QFile::copy(sample.filePath(file), copy));
+        }
+        writeIni(RestoredIni()); // base typeface 細明體
+        ASSERT_TRUE(start());
+    }
+};
+
+// 土 over 口 is a missing character of the sample: the panel shows it in the composed face
+// of its set, which draws the two components apart, where the stand-in draws a box.
+TEST_F(SampleGlyphLookupTest, TheGlyphBoxDrawsAMissingCharacterInItsComposedFace)
+{
+    window->resize(900, 600);
+    window->show();
+    QLineEdit *formula = window->box("txt構字式");
+    formula->setFocus();
+    formula->setText("土" + QString(QChar(0xF6A3)) + "口");
+    QTest::keyClick(formula, Qt::Key_Return);
+
+    QLineEdit *glyph = window->box("txt字形");
+    ASSERT_EQ(glyph->text(), QString(QChar(0xE000)));
+    EXPECT_TRUE(
+        QStringList({"標楷體外字集一", "細明體外字集一"}).contains(familyDrawing(*glyph, 0)));
+
+    // Drawn large, unselected, inside the box's frame.
+    glyph->deselect();
+    QFont large = glyph->font();
+    large.setPointSize(96);
+    glyph->setFont(large);
+    glyph->setFixedSize(260, 200);
+    const QImage drawn = glyph->grab().toImage();
+    EXPECT_TRUE(drawn.save(QDir::temp().filePath("murvel-mainwindow-missing-character.png")));
+    const QImage inside = drawn.copy(drawn.rect().adjusted(6, 6, -6, -6));
+    const QList<int> rows = testsupport::inkProfile(inside, Qt::Vertical);
+    EXPECT_GT(testsupport::inkIn(rows, 0, rows.size()), 500);
+    EXPECT_TRUE(testsupport::splitByBlankBand(rows));
 }
 
 } // namespace

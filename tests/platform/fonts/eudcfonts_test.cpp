@@ -1,0 +1,295 @@
+// The end-user-defined-character typefaces that the build composes from the glyph tables:
+// the sample's in the program folder, and those of the search fixture.
+
+#include "platform/jet/database.h"
+#include "tests/support/inkprofile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGlyphRun>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProcess>
+#include <QRawFont>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace
+{
+
+using testsupport::inkIn;
+using testsupport::inkProfile;
+using testsupport::splitByBlankBand;
+
+const QStringList Numerals = {"一", "二", "三", "四", "五", "六", "七", "八"};
+
+QString faceName(const QString &family, int set)
+{
+    return family + "外字集" + Numerals.at(set - 1);
+}
+
+std::string hex(char32_t code)
+{
+    return QString::number(uint(code), 16).toUpper().toStdString();
+}
+
+// The codes of the sample's missing characters by 字體, read from the built database.
+std::map<int, QSet<char32_t>> sampleCodesByFace()
+{
+    std::map<int, QSet<char32_t>> codes;
+    const jet::Result<jet::Database> database =
+        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
+    EXPECT_TRUE(database.ok()) << database.errorString().toStdString();
+    if (!database.ok())
+        return codes;
+    jet::Snapshot records =
+        database->openSnapshot("SELECT 字碼, 字體 FROM 檢字表 WHERE 字體 BETWEEN 1 AND 8").value();
+    for (; !records.eof(); records.moveNext())
+        codes[records.value(1).toInt()] << records.value(0).toString().toUcs4().value(0);
+    return codes;
+}
+
+// A glyph drawn at 200 pixels to the em on a white image as tall as the font's line, the
+// baseline at the font's ascent, as wide as the glyph's advance.
+QImage drawGlyph(const QString &fontFile, char32_t code)
+{
+    const QRawFont font(fontFile, 200);
+    if (!font.isValid() || !font.supportsCharacter(code))
+        return {};
+    const QList<quint32> indexes = font.glyphIndexesForString(QString::fromUcs4(&code, 1));
+    const QList<QPointF> advances = font.advancesForGlyphIndexes(indexes);
+    QImage image(qCeil(advances.value(0).x()), qCeil(font.ascent() + font.descent()),
+                 QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QGlyphRun run;
+    run.setRawFont(font);
+    run.setGlyphIndexes(indexes);
+    run.setPositions({QPointF(0, 0)});
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    painter.drawGlyphRun(QPointF(0, font.ascent()), run);
+    return image;
+}
+
+// The charset that fontconfig reads from a font file, as a set of code points.
+QSet<char32_t> fontconfigCharset(const QString &fontFile, QString *family)
+{
+    QProcess query;
+    query.start("fc-query", {"--format", "%{family}\n%{charset}\n", fontFile});
+    EXPECT_TRUE(query.waitForFinished(10000)) << fontFile.toStdString();
+    EXPECT_EQ(query.exitCode(), 0) << query.readAllStandardError().toStdString();
+    const QStringList lines = QString::fromUtf8(query.readAllStandardOutput()).split('\n');
+    *family = lines.value(0);
+    QSet<char32_t> codes;
+    for (const QString &range : lines.value(1).split(' ', Qt::SkipEmptyParts)) {
+        const QStringList bounds = range.split('-');
+        const uint first = bounds.first().toUInt(nullptr, 16);
+        const uint last = bounds.last().toUInt(nullptr, 16);
+        for (uint code = first; code <= last; ++code)
+            codes << char32_t(code);
+    }
+    return codes;
+}
+
+class SampleEudcFonts : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { codesByFace = sampleCodesByFace(); }
+
+    static QString fontFile(const QString &name) { return QDir(MURVEL_PROGRAM_DIR).filePath(name); }
+
+    static QSet<char32_t> allCodes()
+    {
+        QSet<char32_t> all;
+        for (const auto &[set, codes] : codesByFace)
+            all |= codes;
+        return all;
+    }
+
+    // Every font file with the codes it must hold.
+    static std::map<QString, QSet<char32_t>> expectedCoverage()
+    {
+        std::map<QString, QSet<char32_t>> coverage;
+        for (const QString family : {"標楷體", "細明體"}) {
+            for (int set = 1; set <= 8; ++set)
+                coverage[faceName(family, set) + ".ttf"] = codesByFace[set];
+        }
+        coverage["Qeleudc.tte"] = allCodes();
+        coverage["qeleudck.tte"] = allCodes();
+        return coverage;
+    }
+
+    static inline std::map<int, QSet<char32_t>> codesByFace;
+};
+
+} // namespace
+
+TEST_F(SampleEudcFonts, EveryFaceOfTheSampleHasCharacters)
+{
+    for (int set = 1; set <= 8; ++set)
+        EXPECT_FALSE(codesByFace[set].isEmpty()) << "字體 " << set;
+}
+
+TEST_F(SampleEudcFonts, EachFileCoversExactlyItsMissingCharacters)
+{
+    for (const auto &[file, codes] : expectedCoverage()) {
+        const QRawFont font(fontFile(file), 20);
+        ASSERT_TRUE(font.isValid()) << file.toStdString();
+        for (char32_t code = 0xE000; code <= 0xF8FF; ++code)
+            EXPECT_EQ(font.supportsCharacter(code), codes.contains(code))
+                << file.toStdString() << " U+" << hex(code);
+        // Nothing outside the private-use area: other characters come from their own faces.
+        for (const char32_t other : {U'土', U'口', U'A', U'\uF6A4'})
+            EXPECT_FALSE(font.supportsCharacter(other)) << file.toStdString();
+    }
+}
+
+TEST_F(SampleEudcFonts, EveryGlyphHasInkWithinTheEmBox)
+{
+    for (const auto &[file, codes] : expectedCoverage()) {
+        const QRawFont font(fontFile(file), 1000);
+        for (const char32_t code : codes) {
+            const QString text = QString::fromUcs4(&code, 1);
+            const quint32 glyph = font.glyphIndexesForString(text).value(0);
+            const QRectF ink = font.pathForGlyph(glyph).boundingRect();
+            const qreal advance = font.advancesForGlyphIndexes({glyph}).value(0).x();
+            const std::string what = file.toStdString() + " U+" + hex(code);
+            EXPECT_GT(ink.width() * ink.height(), 0.2 * 1000 * 1000) << what;
+            EXPECT_GE(ink.left(), 0) << what;
+            EXPECT_LE(ink.right(), advance) << what;
+            EXPECT_LE(advance, 1000.5) << what;
+            EXPECT_GE(ink.top(), -font.ascent()) << what;
+            EXPECT_LE(ink.bottom(), font.descent()) << what;
+            EXPECT_LE(ink.height(), 1000) << what;
+
+            const QImage drawn = drawGlyph(fontFile(file), code);
+            EXPECT_GT(inkIn(inkProfile(drawn, Qt::Vertical), 0, drawn.height()), 2000) << what;
+        }
+    }
+}
+
+// 土 over 口, 魚 twice side by side: the arrangement leaves a blank band between its cells,
+// in both families; a box or a single component would not.
+TEST_F(SampleEudcFonts, ArrangedComponentsStandApartInTheirCells)
+{
+    const jet::Result<jet::Database> database =
+        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
+    ASSERT_TRUE(database.ok());
+    struct Case {
+        QString where;
+        Qt::Orientation across;
+    };
+    const Case cases[] = {
+        {"連接符號 = 2 AND 部件序 = '土口'", Qt::Vertical},
+        {"部件序 = '" + QString(QChar(0xF6A7)) + "魚'", Qt::Horizontal},
+    };
+    for (const Case &each : cases) {
+        jet::Snapshot record =
+            database->openSnapshot("SELECT 字碼, 字體 FROM 檢字表 WHERE 字體 > 0 AND " + each.where)
+                .value();
+        ASSERT_FALSE(record.eof()) << each.where.toStdString();
+        const char32_t code = record.value(0).toString().toUcs4().value(0);
+        for (const QString family : {"標楷體", "細明體"}) {
+            const QString file = fontFile(faceName(family, record.value(1).toInt()) + ".ttf");
+            const QImage drawn = drawGlyph(file, code);
+            ASSERT_FALSE(drawn.isNull()) << file.toStdString();
+            EXPECT_TRUE(splitByBlankBand(inkProfile(drawn, each.across)))
+                << file.toStdString() << " " << each.where.toStdString();
+        }
+    }
+}
+
+TEST_F(SampleEudcFonts, FontconfigReadsEveryFileWithItsFamilyAndCoverage)
+{
+    for (const auto &[file, codes] : expectedCoverage()) {
+        QString family;
+        EXPECT_EQ(fontconfigCharset(fontFile(file), &family), codes) << file.toStdString();
+        const QString expectedFamily = file.endsWith(".ttf")   ? file.chopped(4)
+                                       : file == "Qeleudc.tte" ? "Qeleudc"
+                                                               : "Qeleudck";
+        EXPECT_EQ(family, expectedFamily) << file.toStdString();
+    }
+}
+
+// In the search fixture U+E021 repeats U+E020, itself a missing character, four times in a
+// square: it is composed first, and the four copies stand apart both ways.
+TEST(FixtureEudcFonts, AMissingComponentIsComposedBeforeItIsRepeated)
+{
+    const QString file = QDir(MURVEL_FIXTURE_DIR "/search").filePath("標楷體外字集一.ttf");
+    const QImage square = drawGlyph(file, 0xE021);
+    ASSERT_FALSE(square.isNull());
+    EXPECT_TRUE(splitByBlankBand(inkProfile(square, Qt::Vertical)));
+    EXPECT_TRUE(splitByBlankBand(inkProfile(square, Qt::Horizontal)));
+    const QImage single = drawGlyph(file, 0xE020);
+    ASSERT_FALSE(single.isNull());
+    EXPECT_FALSE(splitByBlankBand(inkProfile(single, Qt::Vertical)));
+}
+
+// A formula that cannot be composed stops the build with the line that holds it, and a
+// code that two faces draw differently cannot go into the combined files.
+TEST(EudcFontScript, RefusesWhatItCannotCompose)
+{
+    struct Case {
+        const char *formula;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"木\\uF6A4", "ends where a component is expected"},
+        {"\\uF6AE木木", "not closed"},
+        {"\\uF6A3木", "stands where a component is expected"},
+        {"\\uE001\\uF6A4木", "leads back to its own character"},
+        {"\\uE7FF\\uF6A4木", "has no component"},
+    };
+    for (const Case &each : cases) {
+        const QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        QFile table(folder.filePath("檢字表.tsv"));
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write("字形\t字碼\t字體\t@構字式\n"
+                    "木\t\t\t\n"
+                    "\t\\uE000\t1\t木\\uF6A3木\n");
+        table.write(QStringLiteral("\t\\uE001\t2\t%1\n").arg(each.formula).toUtf8());
+        table.close();
+
+        QProcess script;
+        script.start("/usr/bin/python3",
+                     {MAKE_EUDC_FONTS, table.fileName(), folder.filePath("fonts")});
+        ASSERT_TRUE(script.waitForFinished(60000));
+        const QString error = QString::fromUtf8(script.readAllStandardError());
+        EXPECT_EQ(script.exitCode(), 1) << each.formula;
+        EXPECT_TRUE(error.startsWith(table.fileName() + ":4: ")) << error.toStdString();
+        EXPECT_TRUE(error.contains(each.message)) << error.toStdString();
+        EXPECT_FALSE(QFile::exists(folder.filePath("fonts/標楷體外字集二.ttf"))) << each.formula;
+    }
+}
+
+TEST(EudcFontScript, RefusesACodeComposedDifferentlyInTwoFacesOfTheCombinedFiles)
+{
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile table(folder.filePath("檢字表.tsv"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("字形\t字碼\t字體\t@構字式\n"
+                "\t\\uE000\t1\t木\\uF6A3木\n"
+                "\t\\uE000\t2\t木\\uF6A4木\n");
+    table.close();
+    for (const bool combined : {false, true}) {
+        QStringList arguments = {MAKE_EUDC_FONTS, table.fileName(), folder.filePath("fonts")};
+        if (combined)
+            arguments.insert(1, "--combined");
+        QProcess script;
+        script.start("/usr/bin/python3", arguments);
+        ASSERT_TRUE(script.waitForFinished(60000));
+        EXPECT_EQ(script.exitCode(), combined ? 1 : 0)
+            << script.readAllStandardError().toStdString();
+    }
+    // Each face draws its own record.
+    const QImage above = drawGlyph(folder.filePath("fonts/標楷體外字集一.ttf"), 0xE000);
+    const QImage beside = drawGlyph(folder.filePath("fonts/標楷體外字集二.ttf"), 0xE000);
+    EXPECT_TRUE(splitByBlankBand(inkProfile(above, Qt::Vertical)));
+    EXPECT_TRUE(splitByBlankBand(inkProfile(beside, Qt::Horizontal)));
+}
