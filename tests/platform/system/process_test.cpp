@@ -49,3 +49,21 @@ TEST(OpenHelpFile, MissingFileDoesNothing)
     EXPECT_FALSE(sys::openHelpFile(dir.filePath(QStringLiteral("murvel.hlp"))));
     EXPECT_FALSE(sys::openHelpFile(dir.path())); // a folder is not a help file
 }
+
+TEST(RunProcess, ReportsExitCodeMissingProgramAndTimeout)
+{
+    QString error;
+    EXPECT_TRUE(sys::runProcess(QStringLiteral("/bin/true"), {}, 10'000, &error));
+    EXPECT_TRUE(error.isEmpty());
+
+    EXPECT_FALSE(sys::runProcess(QStringLiteral("/bin/sh"),
+                                 {QStringLiteral("-c"), QStringLiteral("echo broken; exit 3")},
+                                 10'000, &error));
+    EXPECT_TRUE(error.contains(u"broken"_qs)) << error.toStdString();
+
+    EXPECT_FALSE(sys::runProcess(QStringLiteral("/no/such/program"), {}, 10'000, &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    EXPECT_FALSE(sys::runProcess(QStringLiteral("/bin/sleep"), {QStringLiteral("5")}, 200, &error));
+    EXPECT_TRUE(error.contains(u"逾時"_qs)) << error.toStdString();
+}

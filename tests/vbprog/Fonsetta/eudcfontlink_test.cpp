@@ -1,0 +1,139 @@
+#include "tempdesktop.h"
+#include "vbprog/Fonsetta/eudcfontlink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace fonsetta;
+
+namespace
+{
+
+// What fontconfig answers for a pattern, as a desktop program would ask it.
+QStringList fcMatch(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("fc-match"), arguments);
+    if (!process.waitForFinished(60'000))
+        return {QStringLiteral("<fc-match did not finish>")};
+    return QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// The file fontconfig picks for the typeface when a trigram (which only the stand-in
+// end-user-defined-character font draws) must be shown.
+QString fileForPrivateUse(const QString &face)
+{
+    return fcMatch({QStringLiteral("-f"), QStringLiteral("%{file}\n"), face + u":charset=edc0"_qs})
+        .value(0);
+}
+
+// The first files of the typeface's fallback list.
+QStringList fallbackFiles(const QString &face)
+{
+    return fcMatch({QStringLiteral("-s"), QStringLiteral("-f"), QStringLiteral("%{file}\n"), face})
+        .mid(0, 2);
+}
+
+class EudcFontLinkTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(QFile::copy(standInEudcFont(), font)); }
+
+    QStringList links() const
+    {
+        return QDir(link.linkFolder()).entryList(QDir::Files | QDir::System);
+    }
+
+    QStringList linkTargets() const
+    {
+        QStringList targets;
+        for (const QString &name : links())
+            targets << QFileInfo(link.linkFolder() + u'/' + name).symLinkTarget();
+        targets.sort();
+        return targets;
+    }
+
+    TempDesktop desktop;
+    EudcFontLink link = desktop.fontLink();
+    const QString font = desktop.dir.filePath(u"Qeleudc.tte"_qs);
+};
+
+const QStringList kLinkedFaces = {u"細明體"_qs, u"新細明體"_qs, u"標楷體"_qs, u"AR PL UMing TW"_qs,
+                                  u"AR PL UKai TW"_qs};
+
+TEST_F(EudcFontLinkTest, FontconfigFindsTheLinkedFontForEveryTypefaceUntilItIsRemoved)
+{
+    ASSERT_EQ(link.install({font, font}), QStringList());
+    ASSERT_EQ(links().size(), 1);
+    const QString linked = link.linkFolder() + u'/' + links().first();
+    EXPECT_EQ(QFileInfo(linked).symLinkTarget(), font);
+    for (const QString &face : kLinkedFaces) {
+        EXPECT_EQ(fileForPrivateUse(face), linked) << face.toStdString();
+        // The font is the fallback right after the typeface, not just any font that
+        // happens to draw the character.
+        EXPECT_TRUE(fallbackFiles(face).contains(linked)) << face.toStdString();
+    }
+    // Private-use characters that another installed font also draws come from ours too.
+    EXPECT_EQ(fcMatch({QStringLiteral("-f"), QStringLiteral("%{file}"), u"細明體:charset=f6a3"_qs})
+                  .value(0),
+              linked);
+
+    ASSERT_EQ(link.remove(), QStringList());
+    for (const QString &face : kLinkedFaces) {
+        EXPECT_NE(fileForPrivateUse(face), linked) << face.toStdString();
+        EXPECT_FALSE(fallbackFiles(face).contains(linked)) << face.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(link.linkFolder()));
+    EXPECT_FALSE(QFileInfo::exists(link.aliasFile()));
+    EXPECT_TRUE(QFileInfo::exists(font)); // the font itself is never touched
+}
+
+TEST_F(EudcFontLinkTest, KaiAndMingFontsAreLinkedApartAndReinstallingReplacesThem)
+{
+    const QString kai = desktop.dir.filePath(u"qeleudck.tte"_qs);
+    ASSERT_TRUE(QFile::copy(standInEudcFont(), kai));
+    ASSERT_EQ(link.install({font, kai}), QStringList());
+    EXPECT_EQ(linkTargets(), (QStringList{font, kai}));
+
+    ASSERT_EQ(link.install({kai, kai}), QStringList());
+    EXPECT_EQ(linkTargets(), QStringList{kai});
+}
+
+TEST_F(EudcFontLinkTest, FilesOfOneNameFromTwoFoldersAreBothLinked)
+{
+    ASSERT_TRUE(QDir().mkpath(desktop.dir.filePath(u"kai"_qs)));
+    const QString kai = desktop.dir.filePath(u"kai/Qeleudc.tte"_qs);
+    ASSERT_TRUE(QFile::copy(standInEudcFont(), kai));
+    ASSERT_EQ(link.install({font, kai}), QStringList());
+    EXPECT_EQ(linkTargets(), (QStringList{font, kai}));
+}
+
+TEST_F(EudcFontLinkTest, RemovingLeavesWhatTheUserPutInTheFolder)
+{
+    ASSERT_EQ(link.install({font, font}), QStringList());
+    const QString own = link.linkFolder() + u"/mine.ttf"_qs;
+    ASSERT_TRUE(QFile::copy(standInEudcFont(), own));
+    ASSERT_EQ(link.remove(), QStringList());
+    EXPECT_EQ(links(), QStringList{u"mine.ttf"_qs});
+}
+
+TEST_F(EudcFontLinkTest, MissingFileOrNoFontIsReportedAndNothingIsLinked)
+{
+    const QString notAFont = desktop.dir.filePath(u"notes.tte"_qs);
+    QFile file(notAFont);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a font");
+    file.close();
+
+    const QStringList failures = link.install({desktop.dir.filePath(u"none.tte"_qs), notAFont});
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_TRUE(failures[0].contains(u"none.tte"_qs));
+    EXPECT_TRUE(failures[1].contains(u"notes.tte"_qs));
+    EXPECT_TRUE(links().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(link.aliasFile()));
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/fonts/operatorfont.h"
+#include "platform/registry/registrystore.h"
+#include "vbprog/Fonsetta/eudcfontlink.h"
+
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+// A user of their own for one test: the registry store, the home folder and the XDG
+// folders (fonts, fontconfig settings, font cache) all in one temporary folder, so neither
+// the test nor the fc-cache and fc-match it starts touch the real user's.
+struct TempDesktop {
+    TempDesktop()
+    {
+        qputenv("HOME", QFile::encodeName(dir.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
+    }
+
+    QString dataHome() const { return dir.filePath(QStringLiteral("data")); }
+    QString configHome() const { return dir.filePath(QStringLiteral("config")); }
+    fonsetta::EudcFontLink fontLink() const { return {dataHome(), configHome()}; }
+
+    QTemporaryDir dir;
+    registry::RegistryStore store{dir.filePath(QStringLiteral("registry"))};
+};
+
+// The font the build makes for the formula operators stands in for an end-user-defined-
+// character font: it draws private-use characters (U+EDC0..U+EDC7, U+F6A3..U+F6B0).
+inline QString standInEudcFont()
+{
+    return QStringLiteral(MURVEL_PROGRAM_DIR "/") + fonts::operatorFontFileName();
+}
