@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/common/result.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace office
+{
+class HostApplication;
+}
+
+// One document open in the host program, whatever its kind: the host's Application that
+// the add-ins see, the texts the window shows, and the selection within them.
+namespace officehost
+{
+
+// One text of the document as the window shows it: Word's main story, an Excel cell, a
+// PowerPoint text frame, the page's body. `label` names it ("B3", "投影片 2") and is
+// shown before the text; positions in `text` are the model's (UTF-16 units from 0).
+struct TextSegment {
+    QString label;
+    QString text;
+};
+
+// A selection inside one segment: [start, end) of its text, start == end at a caret.
+struct SegmentSelection {
+    int segment = 0;
+    int start = 0;
+    int end = 0;
+    friend bool operator==(const SegmentSelection &, const SegmentSelection &) = default;
+};
+
+class HostDocument
+{
+public:
+    virtual ~HostDocument() = default;
+
+    // Opens a .docx, .xlsx, .pptx or .html file in the host of its kind, which takes its
+    // command bars from the persisted file of that host. A failure says why.
+    static platform::Result<std::unique_ptr<HostDocument>> open(const QString &path);
+
+    // Owned by the document.
+    virtual office::HostApplication &application() = 0;
+    virtual QString fullName() const = 0;
+
+    // The texts of the document, in the order the window shows them; read afresh on each
+    // call, as add-ins change the model.
+    virtual QList<TextSegment> segments() = 0;
+    // Makes the span the host's selection (Word's Selection, Excel's active cell, the
+    // PowerPoint window's text selection, the page's selection).
+    virtual void select(const SegmentSelection &selection) = 0;
+    // The host's selection, when it lies in one of the segments.
+    virtual std::optional<SegmentSelection> selection() = 0;
+
+    // False after a change that was not saved yet.
+    virtual bool saved() const = 0;
+    virtual platform::Result<bool> save() = 0;
+
+    // Word's document protection, which the user may remove; false for the other hosts.
+    virtual bool isProtected() const { return false; }
+    virtual void unprotect() {}
+};
+
+} // namespace officehost

@@ -1,0 +1,72 @@
+// officehost [FILE]: opens a .docx, .xlsx, .pptx or .html document in the host of its kind
+// with the registered add-ins connected.
+// officehost --click TAG FILE: opens FILE, clicks the control tagged TAG as the user
+// would, saves and exits; the exit status is 1 when the file cannot be opened or the click
+// fails, 2 when the save fails.
+#include "comAddIn/officehost/hostwindow.h"
+#include "platform/fonts/programfonts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+
+namespace
+{
+
+int usage()
+{
+    std::fputs("usage: officehost [FILE]\n       officehost --click TAG FILE\n", stderr);
+    return 2;
+}
+
+void report(const QString &message)
+{
+    std::fprintf(stderr, "officehost: %s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    fonts::registerProgramFonts(QCoreApplication::applicationDirPath());
+    QStringList args = app.arguments().mid(1);
+    QString clickTag;
+    if (!args.isEmpty() && args.first() == u"--click") {
+        if (args.size() != 3)
+            return usage();
+        clickTag = args.at(1);
+        args = args.mid(2);
+    }
+    if (args.size() > 1 || (args.isEmpty() && !clickTag.isEmpty()))
+        return usage();
+
+    officehost::HostWindow window;
+    if (!args.isEmpty()) {
+        if (auto opened = window.openDocument(args.first()); !opened.ok()) {
+            if (!clickTag.isEmpty()) {
+                report(opened.errorString());
+                return 1;
+            }
+            QMessageBox::warning(&window, u"開啟"_qs, opened.errorString());
+        }
+    }
+    window.show();
+    if (clickTag.isEmpty())
+        return app.exec();
+
+    int status = 0;
+    QTimer::singleShot(0, &window, [&] {
+        if (auto clicked = window.clickTag(clickTag); !clicked.ok()) {
+            report(clicked.errorString());
+            status = 1;
+        } else if (auto saved = window.save(); !saved.ok()) {
+            report(saved.errorString());
+            status = 2;
+        }
+        app.quit();
+    });
+    app.exec();
+    return status;
+}

@@ -1,0 +1,111 @@
+// PowerPoint: one text per text frame of every slide (shapes in groups and table cells
+// too), with the window's text selection.
+#include "comAddIn/officehost/hostkinds.h"
+#include "platform/office/powerpoint/pptxapplication.h"
+#include "platform/office/powerpoint/pptxshape.h"
+
+namespace officehost
+{
+
+namespace
+{
+
+using namespace office::powerpoint;
+
+struct FramePlace {
+    Slide *slide = nullptr;     // owned by the presentation
+    TextFrame *frame = nullptr; // owned by its shape
+};
+
+void collectFrames(Slide *slide, Shape *shape, QList<FramePlace> &places)
+{
+    for (int i = 1; i <= shape->groupItemCount(); ++i)
+        collectFrames(slide, shape->groupItem(i), places);
+    if (shape->hasTextFrame())
+        places.append({slide, shape->textFrame()});
+    if (Table *table = shape->hasTable() ? shape->table() : nullptr) {
+        for (int row = 1; row <= table->rowCount(); ++row) {
+            for (int column = 1; column <= table->columnCount(); ++column) {
+                if (Cell *cell = table->cell(row, column))
+                    collectFrames(slide, &cell->shape(), places);
+            }
+        }
+    }
+}
+
+class PowerPointPresentation final : public HostDocument
+{
+public:
+    PowerPointPresentation() { takePersistedCommandBars(m_application); }
+
+    platform::Result<bool> open(const QString &path)
+    {
+        auto presentation = m_application.presentations().open(path, false, false, true);
+        if (!presentation.ok())
+            return platform::Result<bool>::failure(presentation.errorString());
+        m_presentation = presentation.value();
+        return true;
+    }
+
+    office::HostApplication &application() override { return m_application; }
+    QString fullName() const override { return m_presentation->fullName(); }
+
+    QList<TextSegment> segments() override
+    {
+        m_frames.clear();
+        for (int index = 1; index <= m_presentation->slideCount(); ++index) {
+            Slide *slide = m_presentation->slide(index);
+            for (int i = 1; i <= slide->shapeCount(); ++i)
+                collectFrames(slide, slide->shape(i), m_frames);
+        }
+        QList<TextSegment> segments;
+        for (const FramePlace &place : std::as_const(m_frames)) {
+            segments.append(
+                {u"投影片 %1"_qs.arg(place.slide->slideIndex()), place.frame->textRange()->text()});
+        }
+        return segments;
+    }
+
+    void select(const SegmentSelection &selection) override
+    {
+        if (selection.segment < 0 || selection.segment >= m_frames.size())
+            return;
+        const FramePlace &place = m_frames[selection.segment];
+        place.slide->select();
+        m_application.window().textSelection().selectText(place.frame, selection.start + 1,
+                                                          selection.end - selection.start);
+    }
+
+    std::optional<SegmentSelection> selection() override
+    {
+        PptxSelection &selection = m_application.window().textSelection();
+        const TextSpan *span = selection.span();
+        if (!span)
+            return std::nullopt;
+        for (int i = 0; i < m_frames.size(); ++i) {
+            if (m_frames[i].frame == static_cast<TextFrame *>(selection.frame()))
+                return SegmentSelection{i, span->start, span->start + span->length};
+        }
+        return std::nullopt;
+    }
+
+    bool saved() const override { return m_presentation->saved(); }
+    platform::Result<bool> save() override { return m_presentation->save(); }
+
+private:
+    PptxApplication m_application;
+    Presentation *m_presentation = nullptr; // owned by the application
+    QList<FramePlace> m_frames;             // of the segments last given
+};
+
+} // namespace
+
+platform::Result<std::unique_ptr<HostDocument>> openPowerPointPresentation(const QString &path)
+{
+    auto presentation = std::make_unique<PowerPointPresentation>();
+    if (auto opened = presentation->open(path); !opened.ok())
+        return platform::Result<std::unique_ptr<HostDocument>>::failure(opened.errorString());
+    return std::unique_ptr<HostDocument>(std::move(presentation));
+}
+
+} // namespace officehost

@@ -1,0 +1,205 @@
+// Each kind of document in the host: its texts, and a selection made through the window's
+// positions that is the host's own, so that what an add-in types there lands there.
+#include "comAddIn/officehost/hostdocument.h"
+#include "platform/office/excel/excel.h"
+#include "platform/office/page/pageapplication.h"
+#include "platform/office/powerpoint/powerpoint.h"
+#include "platform/office/word/application.h"
+#include "tests/platform/office/excel/sampleworkbook.h"
+#include "tests/platform/office/page/testpages.h"
+#include "tests/platform/office/powerpoint/samplepresentation.h"
+#include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/libreoffice.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using officehost::HostDocument;
+using officehost::SegmentSelection;
+
+namespace
+{
+
+const QString kTrigram = QString(QChar(0xEDC7));
+
+class HostDocumentTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        qputenv("MURVEL_OFFICE_CONFIG_DIR", m_dir.filePath(u"office"_qs).toUtf8());
+    }
+    void TearDown() override { qunsetenv("MURVEL_OFFICE_CONFIG_DIR"); }
+
+    std::unique_ptr<HostDocument> open(const QString &path)
+    {
+        auto opened = HostDocument::open(path);
+        EXPECT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        return opened.ok() ? std::move(opened.value()) : nullptr;
+    }
+    // Saves, then checks that the real client opens the file.
+    void saveAndCheckWithLibreOffice(HostDocument &document, const QString &format)
+    {
+        EXPECT_FALSE(document.saved());
+        const auto saved = document.save();
+        ASSERT_TRUE(saved.ok()) << saved.errorString().toStdString();
+        EXPECT_TRUE(document.saved());
+        EXPECT_TRUE(testsupport::convertWithLibreOffice(document.fullName(), format).ok());
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(HostDocumentTest, WordCaretIsTheSelectionWhereTextIsTyped)
+{
+    const QString path = m_dir.filePath(u"report.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(path, u"<w:p><w:r><w:t>甲乙丙</w:t></w:r></w:p>"
+                                          u"<w:p><w:r><w:t>丁</w:t></w:r></w:p>"_qs));
+    auto document = open(path);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->application().name(), u"Microsoft Word"_qs);
+    ASSERT_EQ(document->segments().size(), 1);
+    EXPECT_TRUE(document->segments()[0].text.startsWith(u"甲乙丙\r丁"_qs));
+    // A document opens with the caret at its start.
+    EXPECT_EQ(document->selection(), (SegmentSelection{0, 0, 0}));
+
+    document->select({0, 4, 4}); // after the paragraph mark: before 丁
+    auto &word = static_cast<word::Application &>(document->application());
+    ASSERT_TRUE(word.selection());
+    EXPECT_EQ(word.selection()->start(), 4);
+    EXPECT_EQ(word.selection()->end(), 4);
+    document->select({0, 1, 2}); // 乙 selected
+    EXPECT_EQ(word.selection()->text(), u"乙"_qs);
+    word.selection()->setText(kTrigram);
+    word.selection()->collapse(word::CollapseDirection::End);
+    EXPECT_EQ(document->selection(), (SegmentSelection{0, 2, 2}));
+    saveAndCheckWithLibreOffice(*document, u"txt:Text (encoded):UTF8"_qs);
+
+    auto reopened = open(path);
+    ASSERT_TRUE(reopened);
+    EXPECT_TRUE(reopened->segments()[0].text.startsWith(u"甲"_qs + kTrigram + u"丙\r丁"_qs));
+}
+
+TEST_F(HostDocumentTest, WordProtectionCanBeRemoved)
+{
+    const QString path = m_dir.filePath(u"locked.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(path, u"<w:p><w:r><w:t>甲</w:t></w:r></w:p>"_qs));
+    {
+        auto document = open(path);
+        ASSERT_TRUE(document);
+        EXPECT_FALSE(document->isProtected());
+        static_cast<word::Application &>(document->application())
+            .activeDocument()
+            ->protect(word::ProtectionType::AllowOnlyComments);
+        ASSERT_TRUE(document->save().ok());
+    }
+    auto document = open(path);
+    ASSERT_TRUE(document);
+    EXPECT_TRUE(document->isProtected());
+    document->unprotect();
+    EXPECT_FALSE(document->isProtected());
+    saveAndCheckWithLibreOffice(*document, u"txt:Text (encoded):UTF8"_qs);
+    EXPECT_FALSE(open(path)->isProtected());
+}
+
+TEST_F(HostDocumentTest, ExcelCellsAreTextsAndTheChosenOneIsTheActiveCell)
+{
+    const QString path = m_dir.filePath(u"plan.xlsx"_qs);
+    ASSERT_TRUE(writeSampleWorkbook(path));
+    auto document = open(path);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->application().name(), u"Microsoft Excel"_qs);
+    const auto segments = document->segments();
+    QStringList labels;
+    for (const auto &segment : segments)
+        labels.append(segment.label);
+    EXPECT_EQ(labels,
+              (QStringList{u"A1"_qs, u"B1"_qs, u"C1"_qs, u"A2"_qs, u"B2"_qs, u"A3"_qs, u"B3"_qs}));
+    EXPECT_EQ(segments[0].text, u"甲\uF6A4乙"_qs);
+    // The sample's active cell is B2.
+    EXPECT_EQ(document->selection()->segment, 4);
+
+    document->select({0, 1, 1});
+    auto &excel = static_cast<office::excel::Application &>(document->application());
+    EXPECT_EQ(excel.activeCell()->address(), u"$A$1"_qs);
+    EXPECT_EQ(document->selection(), (SegmentSelection{0, 0, 3})); // the whole cell
+    ASSERT_TRUE(excel.activeCell()->characters()->insert(kTrigram));
+    saveAndCheckWithLibreOffice(*document, u"csv"_qs);
+    EXPECT_EQ(open(path)->segments()[0].text, kTrigram);
+}
+
+TEST_F(HostDocumentTest, PowerPointFramesAreTextsWithTheWindowsTextSelection)
+{
+    const QString path = m_dir.filePath(u"talk.pptx"_qs);
+    ASSERT_TRUE(writeSamplePresentation(path));
+    auto document = open(path);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->application().name(), u"Microsoft PowerPoint"_qs);
+    const auto segments = document->segments();
+    ASSERT_GE(segments.size(), 5);
+    EXPECT_EQ(segments[0].label, u"投影片 1"_qs);
+    EXPECT_TRUE(segments[0].text.startsWith(u"甲\uF6A4乙文字"_qs));
+    EXPECT_EQ(segments.last().label, u"投影片 2"_qs);
+    EXPECT_EQ(segments.last().text, u"\uF6AE口\uF6AF"_qs);
+    // Nothing is selected in text when the presentation opens.
+    EXPECT_FALSE(document->selection());
+
+    const int last = int(segments.size()) - 1;
+    document->select({last, 1, 1});
+    auto &powerpoint = static_cast<office::powerpoint::Application &>(document->application());
+    auto &selection = powerpoint.activeWindow()->selection();
+    ASSERT_EQ(selection.type(), office::powerpoint::Selection::Type::Text);
+    EXPECT_EQ(powerpoint.activeWindow()->view().slide()->slideIndex(), 2);
+    selection.textRange()->setText(kTrigram);
+    powerpoint.activeWindow()->sendKeys(u"{RIGHT}"_qs);
+    EXPECT_EQ(document->selection(), (SegmentSelection{last, 2, 2}));
+    saveAndCheckWithLibreOffice(*document, u"fodp"_qs);
+    EXPECT_EQ(open(path)->segments().last().text, u"\uF6AE"_qs + kTrigram + u"口\uF6AF"_qs);
+}
+
+TEST_F(HostDocumentTest, PageBodyIsOneTextWithThePagesSelection)
+{
+    using namespace office::page::testing;
+    const QString path = m_dir.filePath(u"page.html"_qs);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(samplePage().toUtf8());
+    file.close();
+    auto document = open(path);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->application().name(), u"Microsoft FrontPage"_qs);
+    ASSERT_EQ(document->segments().size(), 1);
+    EXPECT_EQ(document->segments()[0].text, kSampleText);
+
+    document->select({0, 2, 4});
+    auto &page = static_cast<office::page::Application &>(document->application());
+    auto range = page.activeDocument()->selection()->createRange();
+    EXPECT_EQ(range->text(), kSampleText.mid(2, 2));
+    EXPECT_EQ(document->selection(), (SegmentSelection{0, 2, 4}));
+    page.activeDocument()->selection()->clear();
+    range = page.activeDocument()->selection()->createRange();
+    range->setText(kTrigram);
+    range->collapse(false);
+    range->select();
+    EXPECT_EQ(document->selection(), (SegmentSelection{0, 3, 3}));
+    saveAndCheckWithLibreOffice(*document, u"txt:Text (encoded):UTF8"_qs);
+    EXPECT_EQ(open(path)->segments()[0].text, kSampleText.left(2) + kTrigram + kSampleText.mid(4));
+}
+
+TEST_F(HostDocumentTest, FilesTheHostCannotOpenAreRefusedWithTheReason)
+{
+    const auto unknown = HostDocument::open(m_dir.filePath(u"notes.txt"_qs));
+    EXPECT_FALSE(unknown.ok());
+    EXPECT_TRUE(unknown.errorString().contains(u".docx"_qs));
+
+    const QString broken = m_dir.filePath(u"broken.docx"_qs);
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a zip");
+    file.close();
+    EXPECT_FALSE(HostDocument::open(broken).ok());
+    EXPECT_FALSE(HostDocument::open(m_dir.filePath(u"missing.xlsx"_qs)).ok());
+}
+
+} // namespace
