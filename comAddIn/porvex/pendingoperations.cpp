@@ -39,39 +39,4 @@ platform::Result<bool> InsertOperatorWord(int)
     return notYetAvailable(u"插入構字符號"_qs);
 }
 
-platform::Result<bool> ConvertWorkbookToGlyphs()
-{
-    return notYetAvailable(u"構字式轉成字形"_qs);
-}
-
-platform::Result<bool> InsertOperatorExcel(int)
-{
-    return notYetAvailable(u"插入構字符號"_qs);
-}
-
-platform::Result<bool> ConvertPresentationToGlyphs()
-{
-    return notYetAvailable(u"構字式轉成字形"_qs);
-}
-
-platform::Result<bool> InsertOperatorPowerPoint(int)
-{
-    return notYetAvailable(u"插入構字符號"_qs);
-}
-
-platform::Result<bool> ConvertPageToPictures()
-{
-    return notYetAvailable(u"構字式轉成圖片"_qs);
-}
-
-platform::Result<bool> ConvertPagePicturesToFormulas()
-{
-    return notYetAvailable(u"圖片轉成構字式"_qs);
-}
-
-platform::Result<bool> InsertOperatorFrontPage(int)
-{
-    return notYetAvailable(u"插入構字符號"_qs);
-}
-
 } // namespace porvex

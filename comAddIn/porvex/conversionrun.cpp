@@ -1,0 +1,78 @@
+#include "comAddIn/porvex/conversionrun.h"
+
+#include "comAddIn/frame/mainprogrampath.h"
+#include "platform/registry/registrystore.h"
+#include "platform/system/folders.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+namespace porvex
+{
+
+ConversionContext HostConversionContext(CandidatePicker &picker)
+{
+    ConversionContext context;
+    context.programFolder = mainprogram::GetMainProgramDir(registry::RegistryStore());
+    context.windowsFolder = sys::windowsFolder();
+    context.picker = &picker;
+    context.showMessage = [](const QString &title, const QString &text) {
+        QMessageBox::information(QApplication::activeWindow(), title, text);
+    };
+    return context;
+}
+
+int HostPicker::choose(const QString &formula, const QList<Candidate> &candidates)
+{
+    m_before();
+    const int choice = m_dialog.choose(formula, candidates);
+    m_after();
+    return choice;
+}
+
+ConversionRun::ConversionRun(office::HostApplication &host, const ConversionContext &context)
+    : m_host(host), m_previousCursor(host.cursor())
+{
+    m_host.setCursor(office::HostApplication::Cursor::Wait);
+    if (!context.programFolder.isEmpty()) {
+        jet::Result<jet::Database> database =
+            jet::Database::open(context.programFolder + u"murvel.mdb"_qs);
+        if (database)
+            m_database = database.value();
+        else
+            fail(database.errorString());
+    }
+    // Without the database the engine still starts its log, and finds nothing.
+    m_hasDatabase = m_engine.startRun(m_database, context.windowsFolder);
+    if (!m_hasDatabase && m_database.isOpen())
+        fail(m_engine.errorString());
+}
+
+ConversionRun::~ConversionRun()
+{
+    finish();
+}
+
+platform::Result<bool> ConversionRun::finish()
+{
+    if (!m_finished) {
+        m_finished = true;
+        if (!m_engine.finishRun())
+            fail(m_engine.errorString());
+        m_database.close();
+        m_host.setCursor(m_previousCursor);
+    }
+    if (!m_errors.isEmpty())
+        return platform::Result<bool>::failure(m_errors.join(u'\n'));
+    return true;
+}
+
+QString PreviewCopyPath(const QString &folder, const QString &name, const QString &extension)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString base = dot > 0 ? name.left(dot) : name;
+    return QDir(folder).filePath(base + u"☆"_qs + extension);
+}
+
+} // namespace porvex

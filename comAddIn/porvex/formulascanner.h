@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Where composition formulas stand in a run of document text. The spreadsheet and
+// presentation converters scan cell and text-frame texts, the web-page converter the body of
+// its page; they share the character classes and the extent of a formula.
+namespace porvex
+{
+
+inline constexpr char16_t kOpenBracket = 0xF6AE;
+inline constexpr char16_t kCloseBracket = 0xF6AF;
+
+// U+F6A3..U+F6B0: every operator symbol, the brackets included.
+bool IsFormulaStart(QChar c);
+// U+F6A3..U+F6A5: stands between two components, the one before it belongs to the formula.
+bool IsJoiningOperator(QChar c);
+// U+F6A3..U+F6AD: the character after it belongs to the formula.
+bool TakesNextCharacter(QChar c);
+// U+E000..U+F848, the characters of the Big5 user-defined areas; the operators are among them.
+bool IsPrivateUse(QChar c);
+
+// The symbol of operator button k, 1..9 in the toolbar's order; empty for any other k.
+QString OperatorSymbol(int k);
+
+// A formula found in a text, positions counting UTF-16 units from 0.
+struct FoundFormula {
+    int start = 0;
+    int length = 0;
+    // A private-use character standing alone on a page: it is drawn as a picture of itself
+    // and not looked up.
+    bool lone = false;
+
+    int end() const { return start + length; }
+};
+
+class FormulaScanner
+{
+public:
+    enum class Mode {
+        // Cell and text-frame texts: a carriage return (a paragraph's end) ends every formula
+        // and every search for a closing bracket.
+        Paragraphs,
+        // A page's body: a closing bracket is sought to the end of the page, and a private-use
+        // character that no joining operator follows is reported on its own.
+        Page,
+    };
+
+    explicit FormulaScanner(Mode mode) : m_mode(mode) {}
+
+    // The next formula that begins at or after from and has components to look up; from
+    // moves past what was scanned, which is past the formula. An opening bracket without its
+    // closing bracket is passed over alone, so the formulas after it are still found.
+    std::optional<FoundFormula> next(const QString &text, int &from) const;
+
+private:
+    bool endsFormula(const QString &text, int at) const;
+    int bracketEnd(const QString &text, int open) const;
+    FoundFormula operatorFormula(const QString &text, int at) const;
+
+    Mode m_mode;
+};
+
+} // namespace porvex

@@ -1,0 +1,203 @@
+#include "comAddIn/porvex/candidatedialog.h"
+#include "comAddIn/porvex/excel/excelconversion.h"
+#include "comAddIn/porvex/lookuprules.h"
+#include "conversiontesting.h"
+#include "platform/office/excel/xlsxapplication.h"
+#include "tests/platform/office/excel/sampleworkbook.h"
+#include "tests/support/libreoffice.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace porvex;
+using namespace office::excel;
+using namespace formulas;
+
+namespace
+{
+
+// The sample workbook with formulas among other text in two of its sheets:
+//   說文!A1 (標楷體)  見 明 與 \uE010 by their formulas
+//   說文!A2           a rich-text cell whose first run is a formula
+//   說文!A3           a formula that no record holds holding 明's, then 明's again
+//   說文!B3           a joining operator first, then an unclosed bracket before 明's
+//   保護!A1           on the protected sheet, the formula the chooser is asked about
+class ExcelConversionTest : public ConversionTest
+{
+protected:
+    explicit ExcelConversionTest(int pickerAnswer = 1) : ConversionTest(pickerAnswer) {}
+
+    void SetUp() override
+    {
+        source = documents.filePath(QStringLiteral("plan.old.xlsx"));
+        copy = documents.filePath(QStringLiteral("plan.old☆.xlsx"));
+        ASSERT_TRUE(writeSampleWorkbook(source));
+        auto opened = excel.workbooks().open(source);
+        ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        Workbook &book = *opened.value();
+        protectedFace = cell(book, "保護", "A1")->characters(1, 1)->font().name();
+        write(book, "說文", "A1", "見" + Bright + "與" + Girl);
+        ASSERT_TRUE(cell(book, "說文", "A2")->characters(1, 3)->insert(Bright));
+        write(book, "說文", "A3", MissingBracket + "與" + Bright);
+        write(book, "說文", "B3", MissingHalf + Open + Bright);
+        write(book, "保護", "A1", Fish);
+        ASSERT_TRUE(book.save().ok());
+    }
+
+    static std::unique_ptr<Range> cell(Workbook &book, const char *sheet, const char *address)
+    {
+        Worksheet *worksheet = book.worksheet(QString::fromUtf8(sheet));
+        return worksheet ? worksheet->range(QString::fromLatin1(address)) : nullptr;
+    }
+
+    static void write(Workbook &book, const char *sheet, const char *address, const QString &text)
+    {
+        ASSERT_TRUE(cell(book, sheet, address)->characters()->insert(text));
+    }
+
+    // The workbook as its file holds it now.
+    struct Reopened {
+        XlsxApplication application;
+        Workbook *book = nullptr;
+        QString text(const char *sheet, const char *address)
+        {
+            return cell(*book, sheet, address)->characters()->text();
+        }
+        QString face(const char *sheet, const char *address, int at)
+        {
+            return cell(*book, sheet, address)->characters(at, 1)->font().name();
+        }
+    };
+    static std::unique_ptr<Reopened> reopen(const QString &path)
+    {
+        auto reopened = std::make_unique<Reopened>();
+        auto book = reopened->application.workbooks().open(path);
+        EXPECT_TRUE(book.ok()) << book.errorString().toStdString();
+        reopened->book = book.value();
+        return reopened;
+    }
+
+    platform::Result<bool> convert()
+    {
+        return ExcelConversion(excel, context).ConvertWorkbookToGlyphs();
+    }
+
+    XlsxApplication excel;
+    QString source;
+    QString copy;
+    QString protectedFace;
+};
+
+TEST_F(ExcelConversionTest, ThePreviewCopyGetsTheGlyphsAndTheSourceTheOrdinaryOnes)
+{
+    const platform::Result<bool> run = convert();
+    ASSERT_TRUE(run.ok()) << run.errorString().toStdString();
+
+    const auto converted = reopen(copy);
+    ASSERT_NE(converted->book, nullptr);
+    EXPECT_EQ(converted->text("說文", "A1"), "見明與\uE010");
+    EXPECT_EQ(converted->face("說文", "A1", 1), "標楷體");
+    EXPECT_EQ(converted->face("說文", "A1", 4), "標楷體外字集三");
+    EXPECT_EQ(converted->text("說文", "A2"), "明def");
+    EXPECT_EQ(converted->face("說文", "A2", 1), "新細明體") << "the rich run keeps its typeface";
+    EXPECT_EQ(converted->text("說文", "A3"), MissingBracket + "與明");
+    EXPECT_EQ(converted->text("說文", "B3"), MissingHalf + Open + "明");
+    EXPECT_EQ(converted->text("保護", "A1"), "\uE002");
+    EXPECT_EQ(converted->face("保護", "A1", 1), EudcFaceName(protectedFace, 2));
+    for (int index = 1; index <= converted->book->worksheetCount(); ++index)
+        EXPECT_TRUE(converted->book->worksheet(index)->protectionMode())
+            << "every sheet of the copy is protected, the empty one too";
+
+    // Only the formula at the converted place changes in the source: not the same text
+    // inside a longer formula.
+    const auto original = reopen(source);
+    EXPECT_EQ(original->text("說文", "A1"), "見明與" + Girl);
+    EXPECT_EQ(original->text("說文", "A2"), "明def");
+    EXPECT_EQ(original->text("說文", "A3"), MissingBracket + "與明");
+    EXPECT_EQ(original->text("說文", "B3"), MissingHalf + Open + "明");
+    EXPECT_EQ(original->text("保護", "A1"), "魚" + Above + "羊") << "the pick spelled out";
+    EXPECT_FALSE(original->book->worksheet(QStringLiteral("說文"))->protectionMode());
+
+    EXPECT_EQ(picker.asked, 1) << "cells found again are not asked about again";
+    EXPECT_EQ(picker.lastFormula, Fish);
+    QStringList logged = loggedFormulas();
+    logged.sort();
+    // B2's formula shows "\uF6A4" and A1's text as the file last computed it: a formula that
+    // no record holds, which stays as the calculation made it.
+    EXPECT_EQ(logged, (QStringList{MissingHalf, Beside + "甲" + Beside + "乙", MissingBracket}));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(excel.activeWorkbook()->fullName(), copy) << "the copy is left active";
+    EXPECT_EQ(excel.cursor(), office::HostApplication::Cursor::Normal);
+    EXPECT_TRUE(excel.screenUpdating());
+}
+
+TEST_F(ExcelConversionTest, LibreOfficeShowsTheCopysGlyphsOnEverySheet)
+{
+    ASSERT_TRUE(convert().ok());
+    auto csv = testsupport::convertWithLibreOffice(
+        copy, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,"
+                             "false,false,-1"));
+    ASSERT_TRUE(csv.ok());
+    const QString first = QString::fromUtf8(csv->files.value(u"plan.old☆-說文.csv"_qs));
+    EXPECT_TRUE(first.contains(u"見明與\uE010"_qs)) << first.toStdString();
+    EXPECT_TRUE(first.contains(u"明def"_qs));
+    EXPECT_EQ(QString::fromUtf8(csv->files.value(u"plan.old☆-保護.csv"_qs)).trimmed(), "\uE002");
+}
+
+TEST_F(ExcelConversionTest, TheCopyRefusesAConversionAndARunAgainReplacesTheOpenCopy)
+{
+    ASSERT_TRUE(convert().ok());
+    ASSERT_TRUE(convert().ok());
+    EXPECT_EQ(messages, QStringList{"構字式轉成字形|請回到原始文件或解除文件保護後，再轉換構字式"});
+    EXPECT_FALSE(QFile::exists(documents.filePath(u"plan.old☆☆.xlsx"_qs)));
+
+    ASSERT_EQ(excel.workbooks().open(source).ok(), true);
+    ASSERT_TRUE(convert().ok());
+    int copies = 0;
+    for (int index = 1; index <= excel.workbooks().count(); ++index)
+        copies += excel.workbooks().item(index)->fullName() == copy;
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(reopen(copy)->text("說文", "A1"), "見明與\uE010");
+}
+
+class ExcelChooserTest : public ExcelConversionTest
+{
+protected:
+    ExcelChooserTest() : ExcelConversionTest(CandidatePicker::NoChoice) {}
+};
+
+TEST_F(ExcelChooserTest, TheChooserShowsTheFormulaAndThePickIsWritten)
+{
+    DialogCandidatePicker dialog;
+    context.picker = &dialog;
+    QString label;
+    QTimer::singleShot(0, [&] {
+        QWidget *shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        label = shown->findChild<QLabel *>(QStringLiteral("Label"))->text();
+        EXPECT_EQ(excel.cursor(), office::HostApplication::Cursor::Normal);
+        EXPECT_TRUE(excel.screenUpdating());
+        shown->findChild<QPushButton *>(QStringLiteral("cmb2"))->click();
+    });
+    ASSERT_TRUE(convert().ok());
+    EXPECT_EQ(label, Fish + "：");
+    EXPECT_EQ(reopen(copy)->text("保護", "A1"), "\uE002");
+}
+
+TEST(InsertOperatorExcel, PastesTheSymbolIntoTheActiveCellThroughTheClipboard)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plan.xlsx"));
+    ASSERT_TRUE(writeSampleWorkbook(path));
+    XlsxApplication excel;
+    ASSERT_TRUE(excel.workbooks().open(path).ok());
+    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+    ASSERT_TRUE(InsertOperatorInto(excel, 2).ok());
+    EXPECT_EQ(excel.activeCell()->value(), QVariant(QStringLiteral("\uF6A3")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "\uF6A3");
+}
+
+} // namespace
