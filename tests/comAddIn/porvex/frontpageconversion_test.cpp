@@ -1,0 +1,224 @@
+#include "comAddIn/porvex/frontpage/frontpageconversion.h"
+#include "comAddIn/porvex/frontpage/picturenames.h"
+#include "comAddIn/porvex/glyphrenderer.h"
+#include "conversiontesting.h"
+#include "platform/office/page/pageapplication.h"
+#include "tests/support/libreoffice.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QUrl>
+
+using namespace porvex;
+using namespace office::page;
+using namespace formulas;
+
+namespace
+{
+
+const QString User = QStringLiteral("\uE001"); // a character of a user-defined set
+
+// The images of an HTML file as Python's own parser reads them: {src, alt} each.
+QList<QPair<QString, QString>> imagesOf(const QString &path)
+{
+    static const char *script = R"(
+import html.parser, json, sys
+class Images(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__()
+        self.images = []
+    def handle_starttag(self, tag, attrs):
+        if tag == 'img':
+            found = dict(attrs)
+            self.images.append([found.get('src'), found.get('alt')])
+parser = Images()
+parser.feed(open(sys.argv[1], encoding='utf-8').read())
+parser.close()
+print(json.dumps(parser.images))
+)";
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, path});
+    EXPECT_TRUE(python.waitForFinished(30000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    QList<QPair<QString, QString>> images;
+    for (const QJsonValue image : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+        images.append({image[0].toString(), image[1].toString()});
+    return images;
+}
+
+// A page with formulas in a paragraph (one across a bold run), a lone user-defined
+// character and a bracketed formula that no record holds in table cells, and two images
+// that are not glyph pictures.
+const QString Page = u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>構字</title>"
+                     u"</head>\n<body>\n<p>段落%1與<b>魚%2</b>羊。</p>\n"
+                     u"<table border=\"1\"><tr><td><font face=\"標楷體外字集二\">甲%3乙</font></td>"
+                     u"<td>%4</td></tr></table>\n"
+                     u"<p>圖<img src=\"logo.png\" alt=\"logo\">與<img src=\"x.png\" alt=\"●不是\">"
+                     u"</p>\n</body></html>\n"_qs.arg(Bright, Around, User, MissingBracket);
+
+class FrontPageConversionTest : public ConversionTest
+{
+protected:
+    FrontPageConversionTest() : ConversionTest(1) {}
+
+    void SetUp() override
+    {
+        // The fixture's glyph \uE002 of set 2 is drawn from the set-2 face of the program
+        // folder: there, a face file that has it.
+        const QString built = QStringLiteral(MURVEL_PROGRAM_DIR "/");
+        ASSERT_TRUE(QFile::copy(built + u"細明體外字集三.ttf"_qs,
+                                fonts.filePath(u"細明體外字集二.ttf"_qs)));
+        ASSERT_TRUE(QFile::copy(built + u"標楷體外字集二.ttf"_qs,
+                                fonts.filePath(u"標楷體外字集二.ttf"_qs)));
+        renderer = std::make_unique<GlyphRenderer>(fonts.path());
+
+        path = documents.filePath(QStringLiteral("page.html"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Page.toUtf8());
+        file.close();
+        auto opened = HtmlPage::open(path);
+        ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        frontPage.setPage(std::move(opened).value());
+    }
+
+    platform::Result<bool> convert()
+    {
+        return FrontPageConversion(frontPage, context, *renderer, names).ConvertPageToPictures();
+    }
+
+    QString bodyText() { return frontPage.page()->body()->createTextRange()->text(); }
+
+    QString pictureFolder() const
+    {
+        return QDir(windows.path()).filePath(QStringLiteral("Temp/MurvelTempDir"));
+    }
+
+    HtmlPageApplication frontPage;
+    QTemporaryDir fonts;
+    std::unique_ptr<GlyphRenderer> renderer;
+    PictureNames names;
+    QString path;
+};
+
+TEST_F(FrontPageConversionTest, FormulasBecomePicturesOrTextAndComeBackFromTheirPictures)
+{
+    const platform::Result<bool> run = convert();
+    ASSERT_TRUE(run.ok()) << run.errorString().toStdString();
+    ASSERT_TRUE(frontPage.page()->save().ok());
+
+    const QList<QPair<QString, QString>> images = imagesOf(path);
+    ASSERT_EQ(images.size(), 4);
+    EXPECT_EQ(images[0].second, "●＝魚" + Above + "羊") << "the pick's formula";
+    EXPECT_EQ(images[1].second, "●＝" + User);
+    EXPECT_EQ(images[2], qMakePair(u"logo.png"_qs, u"logo"_qs));
+    EXPECT_EQ(images[3], qMakePair(u"x.png"_qs, u"●不是"_qs));
+    for (int ours : {0, 1}) {
+        const QImage picture(QUrl(images[ours].first).toLocalFile());
+        EXPECT_FALSE(picture.isNull()) << images[ours].first.toStdString();
+        EXPECT_TRUE(images[ours].first.startsWith(QUrl::fromLocalFile(pictureFolder()).toString()));
+    }
+    const QString text = bodyText();
+    EXPECT_TRUE(text.startsWith(u"段落明與\uFFFC。\n甲\uFFFC乙\n"_qs)) << text.toStdString();
+    EXPECT_TRUE(text.contains(MissingBracket)) << "a formula no record holds stays";
+    EXPECT_EQ(loggedFormulas(), QStringList{MissingBracket});
+    EXPECT_EQ(picker.lastFormula, Fish);
+    EXPECT_EQ(frontPage.cursor(), office::HostApplication::Cursor::Normal);
+
+    // Back: our pictures give their formulas, the other images stay.
+    ASSERT_TRUE(ConvertPagePicturesToFormulas(frontPage).ok());
+    EXPECT_TRUE(bodyText().startsWith("段落明與魚" + Above + "羊。\n甲" + User + "乙\n"));
+    ASSERT_TRUE(frontPage.page()->save().ok());
+    EXPECT_EQ(imagesOf(path), (QList<QPair<QString, QString>>{{u"logo.png"_qs, u"logo"_qs},
+                                                              {u"x.png"_qs, u"●不是"_qs}}));
+}
+
+TEST_F(FrontPageConversionTest, LibreOfficeAndXmllintReadTheConvertedPage)
+{
+    ASSERT_TRUE(convert().ok());
+    ASSERT_TRUE(frontPage.page()->save().ok());
+
+    QProcess xmllint;
+    xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--html"), QStringLiteral("--noout"),
+                                              QStringLiteral("--nowarning"), path});
+    ASSERT_TRUE(xmllint.waitForFinished(30000));
+    EXPECT_EQ(xmllint.readAllStandardError(), QByteArray()) << "no parse error";
+
+    const auto html =
+        testsupport::convertWithLibreOffice(path, QStringLiteral("html:HTML (StarWriter)"));
+    ASSERT_TRUE(html.ok()) << html.errorString().toStdString();
+    const QString written = QString::fromUtf8(html->document);
+    EXPECT_TRUE(written.contains(u"alt=\"●＝魚"_qs + Above + u"羊\""_qs)) << written.toStdString();
+    EXPECT_TRUE(written.contains(u"alt=\"●＝"_qs + User + u"\""_qs));
+    EXPECT_TRUE(written.contains(u"段落明與"_qs));
+}
+
+TEST_F(FrontPageConversionTest, PicturesNeverOverwriteTheFilesOfEarlierPages)
+{
+    ASSERT_TRUE(QDir().mkpath(pictureFolder()));
+    QFile earlier(QDir(pictureFolder()).filePath(QStringLiteral("~cp1.bmp")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier page's picture");
+    earlier.close();
+
+    ASSERT_TRUE(convert().ok());
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "an earlier page's picture");
+    const QStringList pictures = QDir(pictureFolder()).entryList({u"~cp*.bmp"_qs}, QDir::Files);
+    EXPECT_EQ(pictures, (QStringList{u"~cp1.bmp"_qs, u"~cp2.bmp"_qs, u"~cp3.bmp"_qs}));
+}
+
+TEST_F(FrontPageConversionTest, ARunThatCannotGoOnGivesBackThePointerAndLeavesThePage)
+{
+    const QString before = bodyText();
+    context.programFolder.clear(); // the main program is not installed
+    ASSERT_TRUE(convert().ok());
+    EXPECT_EQ(bodyText(), before);
+
+    context.programFolder = QStringLiteral(MURVEL_FIXTURE_DIR "/lookup/");
+    QFile blocker(QDir(windows.path()).filePath(QStringLiteral("Temp")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // no picture folder can be made there
+    blocker.close();
+    EXPECT_FALSE(convert().ok());
+    EXPECT_EQ(bodyText(), before);
+    EXPECT_EQ(frontPage.cursor(), office::HostApplication::Cursor::Normal);
+}
+
+TEST(PictureElement, QuotesAndEscapesItsFileAndFormulaForARealParser)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(u"a \"b\" <c> & d/~cp1.bmp"_qs);
+    const QString formula = u"<b>\"x\" & '日'"_qs;
+    const QString page = folder.filePath(QStringLiteral("page.html"));
+    QFile out(page);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(("<p>" + PictureElement(file, 12, 14, formula) + "</p>").toUtf8());
+    out.close();
+    const QList<QPair<QString, QString>> images = imagesOf(page);
+    ASSERT_EQ(images.size(), 1);
+    EXPECT_EQ(QUrl(images[0].first).toLocalFile(), file);
+    EXPECT_EQ(images[0].second, "●＝" + formula);
+}
+
+TEST(InsertOperatorFrontPage, TypesTheSymbolOverTheSelectionAndLeavesTheCaretAfterIt)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body><p>日月</p></body></html>");
+    file.close();
+    HtmlPageApplication frontPage(HtmlPage::open(path).value());
+    std::unique_ptr<TextRange> between = frontPage.page()->body()->createTextRange();
+    between->collapse(true);
+    between->move(1);
+    between->select();
+    ASSERT_TRUE(InsertOperatorInto(frontPage, 1).ok());
+    ASSERT_TRUE(InsertOperatorInto(frontPage, 2).ok());
+    EXPECT_EQ(frontPage.page()->body()->createTextRange()->text(), "日\uF6A4\uF6A3月\n");
+}
+
+} // namespace
