@@ -1,0 +1,157 @@
+#include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/libreoffice.h"
+#include "tests/vbprog/relmend/repairchecks.h"
+#include "tests/vbprog/relmend/scriptedobserver.h"
+#include "vbprog/relmend/repairbatch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using relmend::RepairBatch;
+using relmendtest::privateUseMarks;
+
+namespace
+{
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class RepairBatchTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+
+    QTemporaryDir m_folder;
+    relmendtest::ScriptedObserver m_observer;
+};
+
+TEST_F(RepairBatchTest, AFolderRunOpensOnlyItsWordDocumentsAndCountsTheRest)
+{
+    ASSERT_TRUE(wordtest::writeSampleDocx(path("a.docx")));
+    ASSERT_TRUE(wordtest::writeSampleDocx(path("B.DOCX")));
+    writeFile(path("notes.txt"), "\xEE\x80\x80 plain text");
+    writeFile(path("old.doc"), "binary");
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir("sub"));
+    ASSERT_TRUE(wordtest::writeSampleDocx(path("sub/inner.docx")));
+    const QByteArray inner = wordtest::fileBytes(path("sub/inner.docx"));
+
+    const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path() + "/");
+    EXPECT_EQ(result.repaired, 2);
+    EXPECT_EQ(result.skipped, 2);
+    EXPECT_EQ(result.failed, 0);
+    EXPECT_EQ(privateUseMarks(path("a.docx")).unmarked, 0);
+    EXPECT_EQ(privateUseMarks(path("B.DOCX")).unmarked, 0);
+    // Other files and subfolders are left as they were.
+    EXPECT_EQ(wordtest::fileBytes(path("notes.txt")), "\xEE\x80\x80 plain text");
+    EXPECT_EQ(wordtest::fileBytes(path("old.doc")), "binary");
+    EXPECT_EQ(wordtest::fileBytes(path("sub/inner.docx")), inner);
+    EXPECT_EQ(m_observer.fixCount, "2");
+    EXPECT_EQ(m_observer.message(), " 修復完畢，略過 2 個非 Word 檔案");
+    EXPECT_TRUE(m_observer.messages.contains(" 檔案 B.DOCX 修復中..."));
+    EXPECT_EQ(m_observer.messages.first(), " 開始修復...");
+}
+
+TEST_F(RepairBatchTest, ADocumentThatCannotBeOpenedIsReportedAndTheBatchGoesOn)
+{
+    writeFile(path("a.docx"), "not a zip");
+    ASSERT_TRUE(wordtest::writeSampleDocx(path("b.docx")));
+    const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path());
+    EXPECT_EQ(result.failed, 1);
+    EXPECT_EQ(result.repaired, 1);
+    EXPECT_EQ(privateUseMarks(path("b.docx")).unmarked, 0);
+    EXPECT_TRUE(
+        std::any_of(m_observer.messages.begin(), m_observer.messages.end(),
+                    [](const QString &m) { return m.startsWith(" 檔案 a.docx 無法修復："); }));
+    EXPECT_EQ(m_observer.message(), " 修復完畢，1 個檔案無法修復");
+}
+
+TEST_F(RepairBatchTest, AStopEndsTheBatchWithoutCountingTheDocument)
+{
+    ASSERT_TRUE(wordtest::writeSampleDocx(path("a.docx")));
+    ASSERT_TRUE(wordtest::writeSampleDocx(path("b.docx")));
+    const QByteArray before = wordtest::fileBytes(path("b.docx"));
+    int paces = 0;
+    // The stop comes at the first hit of the first document's main text.
+    m_observer.stopAt = [&paces](word::StoryType) { return ++paces == 3; };
+    const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path());
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.repaired, 0);
+    EXPECT_TRUE(m_observer.fixCount.isEmpty());
+    EXPECT_EQ(m_observer.message(), " 使用者中斷");
+    EXPECT_EQ(wordtest::fileBytes(path("b.docx")), before);
+}
+
+TEST_F(RepairBatchTest, ASourceThatIsMissingOrNoWordDocumentIsReported)
+{
+    RepairBatch batch(m_observer);
+    EXPECT_EQ(batch.run(path("gone.docx")).failed, 1);
+    EXPECT_EQ(m_observer.message(), " 找不到檔案或目錄：" + path("gone.docx"));
+    writeFile(path("notes.txt"), "text");
+    EXPECT_EQ(batch.run(path("notes.txt")).skipped, 1);
+    EXPECT_EQ(wordtest::fileBytes(path("notes.txt")), "text");
+}
+
+// The typeface families that a text style of LibreOffice's flat document gives, western
+// and Asian: the style names font declarations, which name the families.
+QPair<QString, QString> typefacesOf(const QString &flat, const QString &styleName)
+{
+    auto element = [&flat](const QString &start, qsizetype from = 0) {
+        const qsizetype at = flat.indexOf(start, from);
+        return at < 0 ? QString() : flat.mid(at, flat.indexOf(u'>', at) - at);
+    };
+    auto attribute = [](const QString &inElement, const QString &name) {
+        const qsizetype at = inElement.indexOf(name + QStringLiteral("=\""));
+        if (at < 0)
+            return QString();
+        const qsizetype value = at + name.size() + 2;
+        return inElement.mid(value, inElement.indexOf(u'"', value) - value);
+    };
+    const qsizetype style = flat.indexOf(
+        QStringLiteral("<style:style style:name=\"%1\" style:family=\"text\">").arg(styleName));
+    const QString properties = element(QStringLiteral("<style:text-properties"), style);
+    auto family = [&](const QString &name) {
+        const QString declaration = attribute(properties, name);
+        const QString face =
+            element(QStringLiteral("<style:font-face style:name=\"%1\"").arg(declaration));
+        return attribute(face, QStringLiteral("svg:font-family")).remove(QStringLiteral("&apos;"));
+    };
+    return {family(QStringLiteral(" style:font-name")),
+            family(QStringLiteral(" style:font-name-asian"))};
+}
+
+TEST_F(RepairBatchTest, LibreOfficeDrawsTheRepairedCharactersInTheEastAsianTypeface)
+{
+    // Private-use characters in the main text, a table, a footnote, an endnote, a comment
+    // and the text boxes of nested groups, in runs that name a Latin typeface for Latin
+    // text and 標楷體 or 新細明體 for East Asian text.
+    const QString document = path("repair.docx");
+    ASSERT_TRUE(wordtest::writeSampleDocx(document));
+    ASSERT_EQ(RepairBatch(m_observer).run(document).repaired, 1);
+
+    auto converted = testsupport::convertWithLibreOffice(document, QStringLiteral("fodt"));
+    ASSERT_TRUE(converted);
+    const QString flat = QString::fromUtf8(converted.value().document);
+    const qsizetype total = flat.count(QRegularExpression(QStringLiteral("[\uE000-\uF848]")));
+    EXPECT_GE(total, 7);
+    // Each one is a span of its own whose western typeface is the East Asian one.
+    const QRegularExpression spanned(
+        QStringLiteral("<text:span text:style-name=\"([^\"]+)\">([\uE000-\uF848]+)</text:span>"));
+    qsizetype inEastAsianTypeface = 0;
+    for (const QRegularExpressionMatch &match : spanned.globalMatch(flat)) {
+        const auto [western, asian] = typefacesOf(flat, match.captured(1));
+        EXPECT_EQ(western, asian) << match.captured(1).toStdString();
+        EXPECT_TRUE(asian == QStringLiteral("標楷體") || asian == QStringLiteral("新細明體"))
+            << asian.toStdString();
+        inEastAsianTypeface += match.captured(2).size();
+    }
+    EXPECT_EQ(inEastAsianTypeface, total);
+}
+
+} // namespace

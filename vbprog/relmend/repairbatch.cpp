@@ -1,0 +1,87 @@
+#include "vbprog/relmend/repairbatch.h"
+
+#include "platform/office/word/docx/wordapplication.h"
+#include "vbprog/relmend/wordrepairer.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace relmend
+{
+
+bool isWordDocument(const QString &fileName)
+{
+    return QFileInfo(fileName).suffix().compare(QLatin1String("docx"), Qt::CaseInsensitive) == 0;
+}
+
+RepairBatch::Result RepairBatch::run(const QString &fileOrFolder)
+{
+    Result result;
+    m_observer.setFixCount(QString());
+    m_observer.setMessage(QStringLiteral(" 開始修復..."));
+    m_observer.letEventsRun(word::StoryType::MainText);
+
+    const QFileInfo source(fileOrFolder);
+    if (fileOrFolder.isEmpty() || !source.exists()) {
+        m_observer.setMessage(QStringLiteral(" 找不到檔案或目錄：%1").arg(fileOrFolder));
+        ++result.failed;
+        return result;
+    }
+    word::docx::WordApplication word;
+    word.setVisible(false);
+    WordRepairer repairer(word, m_observer);
+    if (source.isDir()) {
+        const QDir folder(source.absoluteFilePath());
+        for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            if (!isWordDocument(name)) {
+                ++result.skipped;
+                continue;
+            }
+            repairFile(repairer, folder.filePath(name), result);
+            if (result.stopped)
+                break;
+        }
+    } else if (!isWordDocument(source.fileName())) {
+        ++result.skipped;
+    } else {
+        repairFile(repairer, source.absoluteFilePath(), result);
+    }
+    word.quit();
+    m_observer.setMessage(closingMessage(result));
+    return result;
+}
+
+void RepairBatch::repairFile(WordRepairer &repairer, const QString &path, Result &result)
+{
+    m_observer.setMessage(QStringLiteral(" 檔案 %1 修復中...").arg(QFileInfo(path).fileName()));
+    m_observer.letEventsRun(word::StoryType::MainText);
+    const WordRepairer::Outcome outcome = repairer.RepairWordFile(path);
+    if (m_observer.stopRequested()) {
+        result.stopped = true;
+        return;
+    }
+    if (outcome == WordRepairer::Outcome::Failed) {
+        ++result.failed;
+        m_observer.setMessage(QStringLiteral(" 檔案 %1 無法修復：%2")
+                                  .arg(QFileInfo(path).fileName(), repairer.errorString()));
+        m_observer.letEventsRun(word::StoryType::MainText);
+        return;
+    }
+    ++result.repaired;
+    m_observer.setFixCount(QString::number(result.repaired));
+    m_observer.letEventsRun(word::StoryType::MainText);
+}
+
+QString RepairBatch::closingMessage(const Result &result)
+{
+    if (result.stopped)
+        return QStringLiteral(" 使用者中斷");
+    QString message = QStringLiteral(" 修復完畢");
+    if (result.skipped > 0)
+        message += QStringLiteral("，略過 %1 個非 Word 檔案").arg(result.skipped);
+    if (result.failed > 0)
+        message += QStringLiteral("，%1 個檔案無法修復").arg(result.failed);
+    return message;
+}
+
+} // namespace relmend

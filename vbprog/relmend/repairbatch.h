@@ -1,0 +1,43 @@
+#pragma once
+
+#include "vbprog/relmend/repairobserver.h"
+
+#include <QString>
+
+namespace relmend
+{
+
+// One repair batch over a Word document or a folder: the documents are mended in place,
+// one after another, in a Word that the batch starts for its first document and quits at
+// its end. In a folder only the Word documents (.docx) are opened; other files are skipped
+// and counted, subfolders are not entered. A document that cannot be opened or saved is
+// reported and the batch goes on with the next. A stop ends the batch after the document
+// it came in, which is not counted.
+class RepairBatch
+{
+public:
+    struct Result {
+        int repaired = 0; // documents done, as lblFixCount shows them
+        int skipped = 0;  // files that are no Word documents
+        int failed = 0;
+        bool stopped = false;
+    };
+
+    explicit RepairBatch(RepairObserver &observer) : m_observer(observer) {}
+
+    // fileOrFolder: the text of the source box.
+    Result run(const QString &fileOrFolder);
+
+    // The closing status text for a result.
+    static QString closingMessage(const Result &result);
+
+private:
+    void repairFile(class WordRepairer &repairer, const QString &path, Result &result);
+
+    RepairObserver &m_observer;
+};
+
+// Whether the file is one the repairer opens: a Word document (.docx).
+bool isWordDocument(const QString &fileName);
+
+} // namespace relmend
