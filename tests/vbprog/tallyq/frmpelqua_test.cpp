@@ -1,0 +1,107 @@
+#include "comAddIn/porvex/missingcharacterlog.h"
+#include "vbprog/tallyq/frmpelqua.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using porvex::MissingCharacterLog;
+using tallyq::frmPelqua;
+
+namespace
+{
+
+const QString LookupFolder = QStringLiteral(MURVEL_FIXTURE_DIR "/lookup/");
+const QString Beside = QStringLiteral("\uF6A4");
+
+class PelquaTest : public ::testing::Test
+{
+protected:
+    QString logPath() const { return m_windows.filePath(QStringLiteral("usrhanzi.txt")); }
+    void writeLog(const QStringList &entries) const
+    {
+        QFile file(logPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(MissingCharacterLog::format(entries));
+    }
+    static QString text(const QWidget &window, const char *name)
+    {
+        if (auto *label = window.findChild<QLabel *>(QString::fromUtf8(name)))
+            return label->text();
+        if (auto *button = window.findChild<QPushButton *>(QLatin1String(name)))
+            return button->text();
+        if (auto *box = window.findChild<QLineEdit *>(QLatin1String(name)))
+            return box->text();
+        ADD_FAILURE() << "no control " << name;
+        return {};
+    }
+    static QPushButton *button(const QWidget &window, const char *name)
+    {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    }
+
+    QTemporaryDir m_windows;
+};
+
+TEST_F(PelquaTest, WithoutALogTheActionsAreDisabled)
+{
+    frmPelqua window(m_windows.path(), LookupFolder);
+    EXPECT_EQ(window.windowTitle(), "Pelqua");
+    EXPECT_EQ(window.objectName(), "frmPelqua");
+    EXPECT_EQ(text(window, "lblFile"), "缺字記錄檔：");
+    EXPECT_EQ(text(window, "lbl缺字個數"), "缺字個數\u3000：");
+    EXPECT_EQ(text(window, "lblProgres"), "更新進度\u3000：");
+    EXPECT_EQ(text(window, "Label1"), " 3. 按下「關閉」按鈕來結束Pelqua程式");
+    EXPECT_EQ(text(window, "txtFile"), "尚未發現新的缺字！");
+    EXPECT_EQ(text(window, "lblCount"), "0");
+    EXPECT_FALSE(button(window, "cmdOpen")->isEnabled());
+    EXPECT_FALSE(button(window, "cmdUpdate")->isEnabled());
+    EXPECT_TRUE(button(window, "cmdClose")->isEnabled());
+}
+
+TEST_F(PelquaTest, ShowsTheLogsPathAndCountAndOpensIt)
+{
+    writeLog({"月" + Beside + "日", "口"});
+    frmPelqua window(m_windows.path(), LookupFolder);
+    EXPECT_EQ(text(window, "txtFile"), logPath());
+    EXPECT_EQ(text(window, "lblCount"), "2");
+    QStringList opened;
+    window.openLog = [&opened](const QString &path) {
+        opened << path;
+        return true;
+    };
+    button(window, "cmdOpen")->click();
+    EXPECT_EQ(opened, QStringList{logPath()});
+}
+
+TEST_F(PelquaTest, UpdatingShowsTheEntriesKeptIncludingThoseLoggedSinceTheLoad)
+{
+    writeLog({"日" + Beside + "月", "月" + Beside + "日"});
+    frmPelqua window(m_windows.path(), LookupFolder);
+    EXPECT_EQ(text(window, "lblCount"), "2");
+    // The add-in logs two more formulas before the update.
+    writeLog({"日" + Beside + "月", "月" + Beside + "日", "木" + Beside + "口", "口"});
+    button(window, "cmdUpdate")->click();
+    EXPECT_EQ(text(window, "lblCount"), "3");
+    EXPECT_EQ(text(window, "lblMessage"), "更新完畢");
+}
+
+TEST_F(PelquaTest, AnUpdateWithoutTheDatabaseSaysSoAndLeavesTheLog)
+{
+    writeLog({"日" + Beside + "月"});
+    for (const QString &folder : {m_windows.path() + "/", QString()}) {
+        frmPelqua window(m_windows.path(), folder);
+        button(window, "cmdUpdate")->click();
+        EXPECT_NE(text(window, "lblMessage"), "更新完畢");
+        EXPECT_FALSE(text(window, "lblMessage").trimmed().isEmpty());
+        EXPECT_EQ(text(window, "lblCount"), "1");
+    }
+    QFile file(logPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), MissingCharacterLog::format({"日" + Beside + "月"}));
+}
+
+} // namespace

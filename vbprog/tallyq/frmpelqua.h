@@ -1,0 +1,44 @@
+#pragma once
+
+#include "comAddIn/porvex/missingcharacterlog.h"
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tallyq
+{
+
+// The statistics window "Pelqua" (objectName "frmPelqua"): where the missing-character log
+// lies and how many entries it holds; "開啟" opens it in the user's editor, "更新" removes
+// the entries that murvel.mdb now holds.
+class frmPelqua : public QWidget
+{
+public:
+    // windowsFolder: the folder of usrhanzi.txt; mainProgramDir: the main program's folder,
+    // empty when it is not found.
+    frmPelqua(const QString &windowsFolder, const QString &mainProgramDir,
+              QWidget *parent = nullptr);
+
+    // Opens the log; replaceable for tests. False when nothing could be started.
+    std::function<bool(const QString &logPath)> openLog;
+
+private:
+    void cmdOpenClick();
+    void cmdUpdateClick();
+    void showCount(int count);
+
+    porvex::MissingCharacterLog m_log;
+    QString m_mainProgramDir;
+
+    QLineEdit *m_txtFile;
+    QLabel *m_lblCount;
+    QLabel *m_lblMessage;
+    QPushButton *m_cmdOpen;
+    QPushButton *m_cmdUpdate;
+};
+
+} // namespace tallyq

@@ -1,0 +1,13 @@
+#include "platform/system/folders.h"
+#include "vbprog/tallyq/frmpelqua.h"
+#include "vbprog/toolkit/mainprogramdir.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    tallyq::frmPelqua window(sys::windowsFolder(), toolkit::GetMainProgramDir());
+    window.show();
+    return application.exec();
+}
