@@ -1,5 +1,6 @@
 #include "platform/profile/privateprofile.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/vbprog/toolkit/controltext.h"
 #include "vbprog/relmend/relmendwindow.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 using relmend::RelmendWindow;
+
+using toolkittest::controlText;
 
 namespace
 {
@@ -29,17 +32,6 @@ protected:
                        .toUtf8());
     }
 
-    QString text(const RelmendWindow &window, const char *name) const
-    {
-        if (auto *label = window.findChild<QLabel *>(QLatin1String(name)))
-            return label->text();
-        if (auto *button = window.findChild<QPushButton *>(QLatin1String(name)))
-            return button->text();
-        if (auto *box = window.findChild<QLineEdit *>(QLatin1String(name)))
-            return box->text();
-        ADD_FAILURE() << "no control " << name;
-        return {};
-    }
     QString setting(const QString &section, const QString &key) const
     {
         return profile::GetPrivateProfileString(section, key, QStringLiteral("-"), m_settings,
@@ -55,19 +47,19 @@ TEST_F(RelmendWindowTest, ShowsItsCaptionsAndRestoresTheLastFolder)
     RelmendWindow window(m_settings);
     EXPECT_EQ(window.windowTitle(), "Selmira");
     EXPECT_EQ(window.objectName(), "relmend");
-    EXPECT_EQ(text(window, "lblSrcFileOrDir"), "來源檔案或目錄：");
-    EXPECT_EQ(text(window, "cmdSrcFile"), "檔案...");
-    EXPECT_EQ(text(window, "cmdSrcDir"), "目錄...");
-    EXPECT_EQ(text(window, "cmdFix"), "修復");
-    EXPECT_EQ(text(window, "cmdClose"), "關閉");
-    EXPECT_EQ(text(window, "lblFormat"), "支援檔案格式\u3000： Word");
-    EXPECT_EQ(text(window, "lblFix"), "已修復檔案數\u3000：");
-    EXPECT_EQ(text(window, "lblProgres"), "修復進度\u3000\u3000\u3000：");
-    EXPECT_EQ(text(window, "lblOp"), "操作指引\u3000\u3000\u3000：");
-    EXPECT_EQ(text(window, "lblOp2"),
+    EXPECT_EQ(controlText(window, "lblSrcFileOrDir"), "來源檔案或目錄：");
+    EXPECT_EQ(controlText(window, "cmdSrcFile"), "檔案...");
+    EXPECT_EQ(controlText(window, "cmdSrcDir"), "目錄...");
+    EXPECT_EQ(controlText(window, "cmdFix"), "修復");
+    EXPECT_EQ(controlText(window, "cmdClose"), "關閉");
+    EXPECT_EQ(controlText(window, "lblFormat"), "支援檔案格式\u3000： Word");
+    EXPECT_EQ(controlText(window, "lblFix"), "已修復檔案數\u3000：");
+    EXPECT_EQ(controlText(window, "lblProgres"), "修復進度\u3000\u3000\u3000：");
+    EXPECT_EQ(controlText(window, "lblOp"), "操作指引\u3000\u3000\u3000：");
+    EXPECT_EQ(controlText(window, "lblOp2"),
               " 2. 按下「修復」按鈕開始修復，欲中斷修復，請按Pause/Break鍵。");
-    EXPECT_EQ(text(window, "txtSrcFileOrDir"), m_folder.path());
-    EXPECT_TRUE(text(window, "lblFixCount").isEmpty());
+    EXPECT_EQ(controlText(window, "txtSrcFileOrDir"), m_folder.path());
+    EXPECT_TRUE(controlText(window, "lblFixCount").isEmpty());
 }
 
 TEST_F(RelmendWindowTest, AChosenFileIsKeptInFixPathAndEveryOtherKeyStays)
@@ -83,16 +75,16 @@ TEST_F(RelmendWindowTest, AChosenFileIsKeptInFixPathAndEveryOtherKeyStays)
         };
         window.findChild<QPushButton *>("cmdSrcFile")->click();
         EXPECT_EQ(startedIn, m_folder.path());
-        EXPECT_EQ(text(window, "txtSrcFileOrDir"), document);
+        EXPECT_EQ(controlText(window, "txtSrcFileOrDir"), document);
         window.findChild<QPushButton *>("cmdClose")->click();
     }
     EXPECT_EQ(setting("Convert", "FixPath"), document);
     EXPECT_EQ(setting("Convert", "RefFile"), "kavrot02.mdb");
     EXPECT_EQ(setting("Font", "Face"), "標楷體");
     // The file is restored; once it is gone, nothing is.
-    EXPECT_EQ(text(RelmendWindow(m_settings), "txtSrcFileOrDir"), document);
+    EXPECT_EQ(controlText(RelmendWindow(m_settings), "txtSrcFileOrDir"), document);
     QFile::remove(document);
-    EXPECT_TRUE(text(RelmendWindow(m_settings), "txtSrcFileOrDir").isEmpty());
+    EXPECT_TRUE(controlText(RelmendWindow(m_settings), "txtSrcFileOrDir").isEmpty());
 }
 
 TEST_F(RelmendWindowTest, PauseDuringABatchAsksAndStopsWithTheButtonsDisabled)
@@ -112,8 +104,8 @@ TEST_F(RelmendWindowTest, PauseDuringABatchAsksAndStopsWithTheButtonsDisabled)
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Pause, Qt::NoModifier));
     window.findChild<QPushButton *>("cmdFix")->click();
     EXPECT_TRUE(enabledWhileAsked.isEmpty()) << enabledWhileAsked.join(' ').toStdString();
-    EXPECT_EQ(text(window, "lblMessage"), " 使用者中斷");
-    EXPECT_TRUE(text(window, "lblFixCount").isEmpty());
+    EXPECT_EQ(controlText(window, "lblMessage"), " 使用者中斷");
+    EXPECT_TRUE(controlText(window, "lblFixCount").isEmpty());
     EXPECT_EQ(wordtest::fileBytes(m_folder.filePath(QStringLiteral("a.docx"))), before);
     EXPECT_TRUE(window.findChild<QPushButton *>("cmdFix")->isEnabled());
     EXPECT_FALSE(window.busy());
@@ -127,17 +119,17 @@ TEST_F(RelmendWindowTest, ABatchRepairsTheFolderAndCountsTheFilesDone)
     window.confirmStop = [&] { return asked = true; };
     window.findChild<QPushButton *>("cmdFix")->click();
     EXPECT_FALSE(asked);
-    EXPECT_EQ(text(window, "lblFixCount"), "1");
+    EXPECT_EQ(controlText(window, "lblFixCount"), "1");
     // murvel.ini is no Word document.
-    EXPECT_EQ(text(window, "lblMessage"), " 修復完畢，略過 1 個非 Word 檔案");
+    EXPECT_EQ(controlText(window, "lblMessage"), " 修復完畢，略過 1 個非 Word 檔案");
 }
 
 TEST_F(RelmendWindowTest, WithoutTheMainProgramNoSettingsAreReadOrWritten)
 {
     {
         RelmendWindow window{QString()};
-        EXPECT_EQ(text(window, "lblMessage"), " 找不到主程式，無法讀寫設定");
-        EXPECT_TRUE(text(window, "txtSrcFileOrDir").isEmpty());
+        EXPECT_EQ(controlText(window, "lblMessage"), " 找不到主程式，無法讀寫設定");
+        EXPECT_TRUE(controlText(window, "txtSrcFileOrDir").isEmpty());
         window.close();
     }
     EXPECT_EQ(setting("Convert", "FixPath"), m_folder.path());

@@ -1,4 +1,5 @@
 #include "comAddIn/porvex/missingcharacterlog.h"
+#include "tests/vbprog/toolkit/controltext.h"
 #include "vbprog/tallyq/frmpelqua.h"
 
 #include <QFile>
@@ -10,6 +11,8 @@
 
 using porvex::MissingCharacterLog;
 using tallyq::frmPelqua;
+
+using toolkittest::controlText;
 
 namespace
 {
@@ -27,17 +30,6 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(MissingCharacterLog::format(entries));
     }
-    static QString text(const QWidget &window, const char *name)
-    {
-        if (auto *label = window.findChild<QLabel *>(QString::fromUtf8(name)))
-            return label->text();
-        if (auto *button = window.findChild<QPushButton *>(QLatin1String(name)))
-            return button->text();
-        if (auto *box = window.findChild<QLineEdit *>(QLatin1String(name)))
-            return box->text();
-        ADD_FAILURE() << "no control " << name;
-        return {};
-    }
     static QPushButton *button(const QWidget &window, const char *name)
     {
         return window.findChild<QPushButton *>(QLatin1String(name));
@@ -51,12 +43,12 @@ TEST_F(PelquaTest, WithoutALogTheActionsAreDisabled)
     frmPelqua window(m_windows.path(), LookupFolder);
     EXPECT_EQ(window.windowTitle(), "Pelqua");
     EXPECT_EQ(window.objectName(), "frmPelqua");
-    EXPECT_EQ(text(window, "lblFile"), "缺字記錄檔：");
-    EXPECT_EQ(text(window, "lbl缺字個數"), "缺字個數\u3000：");
-    EXPECT_EQ(text(window, "lblProgres"), "更新進度\u3000：");
-    EXPECT_EQ(text(window, "Label1"), " 3. 按下「關閉」按鈕來結束Pelqua程式");
-    EXPECT_EQ(text(window, "txtFile"), "尚未發現新的缺字！");
-    EXPECT_EQ(text(window, "lblCount"), "0");
+    EXPECT_EQ(controlText(window, "lblFile"), "缺字記錄檔：");
+    EXPECT_EQ(controlText(window, "lbl缺字個數"), "缺字個數\u3000：");
+    EXPECT_EQ(controlText(window, "lblProgres"), "更新進度\u3000：");
+    EXPECT_EQ(controlText(window, "Label1"), " 3. 按下「關閉」按鈕來結束Pelqua程式");
+    EXPECT_EQ(controlText(window, "txtFile"), "尚未發現新的缺字！");
+    EXPECT_EQ(controlText(window, "lblCount"), "0");
     EXPECT_FALSE(button(window, "cmdOpen")->isEnabled());
     EXPECT_FALSE(button(window, "cmdUpdate")->isEnabled());
     EXPECT_TRUE(button(window, "cmdClose")->isEnabled());
@@ -66,8 +58,8 @@ TEST_F(PelquaTest, ShowsTheLogsPathAndCountAndOpensIt)
 {
     writeLog({"月" + Beside + "日", "口"});
     frmPelqua window(m_windows.path(), LookupFolder);
-    EXPECT_EQ(text(window, "txtFile"), logPath());
-    EXPECT_EQ(text(window, "lblCount"), "2");
+    EXPECT_EQ(controlText(window, "txtFile"), logPath());
+    EXPECT_EQ(controlText(window, "lblCount"), "2");
     QStringList opened;
     window.openLog = [&opened](const QString &path) {
         opened << path;
@@ -81,12 +73,12 @@ TEST_F(PelquaTest, UpdatingShowsTheEntriesKeptIncludingThoseLoggedSinceTheLoad)
 {
     writeLog({"日" + Beside + "月", "月" + Beside + "日"});
     frmPelqua window(m_windows.path(), LookupFolder);
-    EXPECT_EQ(text(window, "lblCount"), "2");
+    EXPECT_EQ(controlText(window, "lblCount"), "2");
     // The add-in logs two more formulas before the update.
     writeLog({"日" + Beside + "月", "月" + Beside + "日", "木" + Beside + "口", "口"});
     button(window, "cmdUpdate")->click();
-    EXPECT_EQ(text(window, "lblCount"), "3");
-    EXPECT_EQ(text(window, "lblMessage"), "更新完畢");
+    EXPECT_EQ(controlText(window, "lblCount"), "3");
+    EXPECT_EQ(controlText(window, "lblMessage"), "更新完畢");
 }
 
 TEST_F(PelquaTest, AnUpdateWithoutTheDatabaseSaysSoAndLeavesTheLog)
@@ -95,9 +87,9 @@ TEST_F(PelquaTest, AnUpdateWithoutTheDatabaseSaysSoAndLeavesTheLog)
     for (const QString &folder : {m_windows.path() + "/", QString()}) {
         frmPelqua window(m_windows.path(), folder);
         button(window, "cmdUpdate")->click();
-        EXPECT_NE(text(window, "lblMessage"), "更新完畢");
-        EXPECT_FALSE(text(window, "lblMessage").trimmed().isEmpty());
-        EXPECT_EQ(text(window, "lblCount"), "1");
+        EXPECT_NE(controlText(window, "lblMessage"), "更新完畢");
+        EXPECT_FALSE(controlText(window, "lblMessage").trimmed().isEmpty());
+        EXPECT_EQ(controlText(window, "lblCount"), "1");
     }
     QFile file(logPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
