@@ -39,9 +39,10 @@ from fontTools.ttLib import TTFont
 FIXED_TIMESTAMP = timestampFromString("Mon Jan  1 00:00:00 2024")
 SET_NUMERALS = "一二三四五六七八"
 FAMILIES = {
-    # prefix of the face names: (installed family, name of the combined file, its family)
-    "標楷體": ("AR PL UKai TW", "qeleudck.tte", "Qeleudck"),
-    "細明體": ("AR PL UMing TW", "Qeleudc.tte", "Qeleudc"),
+    # prefix of the face names: (installed family, ASCII name of the family,
+    #                            name of the combined file, its family)
+    "標楷體": ("AR PL UKai TW", "Kai", "qeleudck.tte", "Qeleudck"),
+    "細明體": ("AR PL UMing TW", "Ming", "Qeleudc.tte", "Qeleudc"),
 }
 # The character whose ink box sets the size of a composed glyph: a full, square ideograph.
 FULL_SQUARE = "國"
@@ -393,9 +394,9 @@ def draw(commands):
     return pen.glyph()
 
 
-def write_font(path, family, typeface, outlines):
-    """Writes a TrueType font of the outlines (code -> Outline) under the family name,
-    with the metrics of the installed typeface."""
+def write_font(path, family, postscript_name, typeface, outlines):
+    """Writes a TrueType font of the outlines (code -> Outline) under the family name
+    (postscript_name is its ASCII form), with the metrics of the installed typeface."""
     names = {ord(code): "uni%04X" % ord(code) for code in outlines}
     glyph_order = [".notdef"] + [names[code] for code in sorted(names)]
     glyphs = {".notdef": TTGlyphPen(None).glyph()}
@@ -413,9 +414,6 @@ def write_font(path, family, typeface, outlines):
         {name: (typeface.advance, getattr(glyf[name], "xMin", 0)) for name in glyph_order})
     builder.setupHorizontalHeader(ascent=source["hhea"].ascent,
                                   descent=source["hhea"].descent)
-    ascii_name = "".join(c for c in os.path.splitext(os.path.basename(path))[0]
-                         if c.isascii() and c.isalnum()) or "Face"
-    postscript_name = "MurvelEudc-" + ascii_name + "-%04d" % (sum(map(ord, family)) % 10000)
     builder.setupNameTable({
         "familyName": family,
         "styleName": "Regular",
@@ -439,7 +437,7 @@ def write_font(path, family, typeface, outlines):
 def build(table, output_dir, combined):
     records = read_missing_characters(table)
     os.makedirs(output_dir, exist_ok=True)
-    for prefix, (family, combined_file, combined_family) in FAMILIES.items():
+    for prefix, (family, ascii_family, combined_file, combined_family) in FAMILIES.items():
         typeface = Typeface(family)
         by_code = {}
         for record in records:
@@ -463,11 +461,12 @@ def build(table, output_dir, combined):
                 raise FormulaError(f"{table}:{record.line}: {error}") from None
         for number, outlines in faces.items():
             face = prefix + "外字集" + SET_NUMERALS[number - 1]
-            write_font(os.path.join(output_dir, face + ".ttf"), face, typeface, outlines)
+            write_font(os.path.join(output_dir, face + ".ttf"), face,
+                       f"Eudc{ascii_family}{number}-Regular", typeface, outlines)
         if combined:
             everything = {code: composer.glyph(record) for code, record in by_code.items()}
-            write_font(os.path.join(output_dir, combined_file), combined_family, typeface,
-                       everything)
+            write_font(os.path.join(output_dir, combined_file), combined_family,
+                       combined_family + "-Regular", typeface, everything)
 
 
 def main():

@@ -229,9 +229,43 @@ TEST(FixtureEudcFonts, AMissingComponentIsComposedBeforeItIsRepeated)
     EXPECT_FALSE(splitByBlankBand(inkProfile(single, Qt::Vertical)));
 }
 
-// A formula that cannot be composed stops the build with the line that holds it, and a
-// code that two faces draw differently cannot go into the combined files.
-TEST(EudcFontScript, RefusesWhatItCannotCompose)
+// The script run on a glyph table written by the test.
+class EudcFontScript : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    // Writes the table: the header, then the records (字形, 字碼, 字體, @構字式 each).
+    void writeTable(const QByteArray &records)
+    {
+        QFile table(tablePath());
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write("字形\t字碼\t字體\t@構字式\n" + records);
+    }
+
+    // Runs the script on the table; gives its exit code and keeps its error output.
+    int run(bool combined = false)
+    {
+        QStringList arguments = {MAKE_EUDC_FONTS, tablePath(), fontPath("")};
+        if (combined)
+            arguments.insert(1, "--combined");
+        QProcess script;
+        script.start("/usr/bin/python3", arguments);
+        EXPECT_TRUE(script.waitForFinished(60000));
+        error = QString::fromUtf8(script.readAllStandardError());
+        return script.exitCode();
+    }
+
+    QString tablePath() const { return folder.filePath("檢字表.tsv"); }
+    QString fontPath(const QString &file) const { return folder.filePath("fonts/" + file); }
+
+    QTemporaryDir folder;
+    QString error;
+};
+
+// A formula that cannot be composed stops the build with the line that holds it, and
+// writes no face.
+TEST_F(EudcFontScript, RefusesWhatItCannotCompose)
 {
     struct Case {
         const char *formula;
@@ -245,51 +279,39 @@ TEST(EudcFontScript, RefusesWhatItCannotCompose)
         {"\\uE7FF\\uF6A4木", "has no component"},
     };
     for (const Case &each : cases) {
-        const QTemporaryDir folder;
-        ASSERT_TRUE(folder.isValid());
-        QFile table(folder.filePath("檢字表.tsv"));
-        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
-        table.write("字形\t字碼\t字體\t@構字式\n"
-                    "木\t\t\t\n"
-                    "\t\\uE000\t1\t木\\uF6A3木\n");
-        table.write(QStringLiteral("\t\\uE001\t2\t%1\n").arg(each.formula).toUtf8());
-        table.close();
-
-        QProcess script;
-        script.start("/usr/bin/python3",
-                     {MAKE_EUDC_FONTS, table.fileName(), folder.filePath("fonts")});
-        ASSERT_TRUE(script.waitForFinished(60000));
-        const QString error = QString::fromUtf8(script.readAllStandardError());
-        EXPECT_EQ(script.exitCode(), 1) << each.formula;
-        EXPECT_TRUE(error.startsWith(table.fileName() + ":4: ")) << error.toStdString();
+        writeTable(QByteArray("木\t\t\t\n"
+                              "\t\\uE000\t1\t木\\uF6A3木\n"
+                              "\t\\uE001\t2\t") +
+                   each.formula + "\n");
+        EXPECT_EQ(run(), 1) << each.formula;
+        EXPECT_TRUE(error.startsWith(tablePath() + ":4: ")) << error.toStdString();
         EXPECT_TRUE(error.contains(each.message)) << error.toStdString();
-        EXPECT_FALSE(QFile::exists(folder.filePath("fonts/標楷體外字集二.ttf"))) << each.formula;
+        EXPECT_FALSE(QFile::exists(fontPath("標楷體外字集一.ttf"))) << each.formula;
     }
 }
 
-TEST(EudcFontScript, RefusesACodeComposedDifferentlyInTwoFacesOfTheCombinedFiles)
+// A missing character named by its 字形 in another formula is composed there.
+TEST_F(EudcFontScript, AComponentMayNameAMissingCharacterByItsGlyph)
 {
-    const QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QFile table(folder.filePath("檢字表.tsv"));
-    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
-    table.write("字形\t字碼\t字體\t@構字式\n"
-                "\t\\uE000\t1\t木\\uF6A3木\n"
-                "\t\\uE000\t2\t木\\uF6A4木\n");
-    table.close();
-    for (const bool combined : {false, true}) {
-        QStringList arguments = {MAKE_EUDC_FONTS, table.fileName(), folder.filePath("fonts")};
-        if (combined)
-            arguments.insert(1, "--combined");
-        QProcess script;
-        script.start("/usr/bin/python3", arguments);
-        ASSERT_TRUE(script.waitForFinished(60000));
-        EXPECT_EQ(script.exitCode(), combined ? 1 : 0)
-            << script.readAllStandardError().toStdString();
-    }
-    // Each face draws its own record.
-    const QImage above = drawGlyph(folder.filePath("fonts/標楷體外字集一.ttf"), 0xE000);
-    const QImage beside = drawGlyph(folder.filePath("fonts/標楷體外字集二.ttf"), 0xE000);
+    writeTable("\\uE030\t\\uE031\t1\t木\\uF6A3木\n"
+               "\t\\uE032\t1\t\\uE030\\uF6A4木\n");
+    ASSERT_EQ(run(), 0) << error.toStdString();
+    const QImage drawn = drawGlyph(fontPath("標楷體外字集一.ttf"), 0xE032);
+    EXPECT_TRUE(splitByBlankBand(inkProfile(drawn, Qt::Horizontal)));
+}
+
+// Each face draws its own record of a code; the combined files can hold only one.
+TEST_F(EudcFontScript, RefusesACodeComposedDifferentlyInTwoFacesOfTheCombinedFiles)
+{
+    writeTable("\t\\uE000\t1\t木\\uF6A3木\n"
+               "\t\\uE000\t2\t木\\uF6A4木\n");
+    ASSERT_EQ(run(), 0) << error.toStdString();
+    const QImage above = drawGlyph(fontPath("標楷體外字集一.ttf"), 0xE000);
+    const QImage beside = drawGlyph(fontPath("標楷體外字集二.ttf"), 0xE000);
     EXPECT_TRUE(splitByBlankBand(inkProfile(above, Qt::Vertical)));
     EXPECT_TRUE(splitByBlankBand(inkProfile(beside, Qt::Horizontal)));
+
+    EXPECT_EQ(run(true), 1);
+    EXPECT_TRUE(error.contains("composed differently on line 2")) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(fontPath("Qeleudc.tte")));
 }
