@@ -1,0 +1,166 @@
+#include "tests/vbprog/kavrot/olddocuments.h"
+#include "tests/vbprog/kavrot/recordingobserver.h"
+#include "vbprog/kavrot/batch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kavrot;
+using namespace kavrottest;
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace
+{
+
+const QString kRefusal =
+    QStringLiteral("目錄錯誤|轉碼後的檔案目錄和來源檔案的目錄不可相同，請重新設定檔案存放目錄！");
+
+class BatchTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath("src"));
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath("dst"));
+    }
+    QString src(const QString &name = {}) const { return m_dir.filePath("src/" + name); }
+    QString dst(const QString &name = {}) const { return m_dir.filePath("dst/" + name); }
+    void writeText(const QString &name) const
+    {
+        ASSERT_TRUE(
+            writeCp950Text(src(name), {QStringLiteral("一\uE000"), QStringLiteral("二")}, "\r\n"));
+    }
+    BatchResult run(const QString &source, const QString &destination,
+                    const QString &database = QStringLiteral(MURVEL_PROGRAM_DIR "/kavrot01.mdb"))
+    {
+        return runBatch({source, destination, database}, m_observer);
+    }
+    QStringList written() const { return QDir(dst()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir m_dir;
+    RecordingObserver m_observer;
+};
+
+TEST_F(BatchTest, AFolderRunCountsEveryVisibleFileAndConvertsThoseItKnows)
+{
+    writeText("a.txt");
+    ASSERT_TRUE(writeOldDocx(src("b.docx")));
+    writeText("c.xyz");
+    writeText("d.dst");
+    writeText(".hidden.txt");
+    ASSERT_TRUE(QDir(src()).mkdir("sub.txt"));
+
+    const BatchResult result = run(src(), dst() + "/");
+    EXPECT_TRUE(result.started);
+    EXPECT_FALSE(result.stopped);
+    EXPECT_EQ(result.count, 4);
+    EXPECT_EQ(m_observer.count, 4);
+    EXPECT_EQ(written(), QStringList({"a.txt", "b.docx"}));
+    EXPECT_TRUE(m_observer.messages.contains(" 開始轉碼..."));
+    EXPECT_TRUE(m_observer.messages.contains(" 檔案 c.xyz 轉碼中..."));
+    EXPECT_EQ(m_observer.message(), " 轉碼結束，總共轉換了4個檔案。");
+}
+
+TEST_F(BatchTest, AReadOnlySourceFolderIsStillAFolder)
+{
+    writeText("a.txt");
+    ASSERT_TRUE(QFile::setPermissions(src(), QFile::ReadOwner | QFile::ExeOwner));
+    const BatchResult result = run(src(), dst());
+    QFile::setPermissions(src(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(result.count, 1);
+    EXPECT_EQ(written(), QStringList({"a.txt"}));
+}
+
+TEST_F(BatchTest, OneFileIsConvertedUnderItsNameIntoTheDestination)
+{
+    writeText("a.TxT");
+    writeText("b.txt");
+    const BatchResult result = run(src("a.TxT"), dst());
+    EXPECT_EQ(result.count, 1);
+    EXPECT_EQ(written(), QStringList({"a.TxT"}));
+    EXPECT_EQ(m_observer.message(), " 轉碼結束，總共轉換了1個檔案。");
+}
+
+TEST_F(BatchTest, TheSameFolderIsRefusedHoweverItIsNamed)
+{
+    writeText("a.txt");
+    ASSERT_TRUE(QFile::link(src(), m_dir.filePath("link")));
+    for (const QString &destination :
+         {src(), src() + "/", m_dir.filePath("dst/../src"), m_dir.filePath("link")}) {
+        m_observer = RecordingObserver();
+        const BatchResult result = run(src(), destination);
+        EXPECT_FALSE(result.started) << destination.toStdString();
+        EXPECT_EQ(m_observer.refusals, QStringList({kRefusal}));
+        EXPECT_EQ(m_observer.message(), "");
+        EXPECT_EQ(m_observer.count, 0);
+    }
+    m_observer = RecordingObserver();
+    EXPECT_FALSE(run(src("a.txt"), m_dir.filePath("link")).started);
+    EXPECT_EQ(m_observer.refusals, QStringList({kRefusal}));
+    EXPECT_EQ(QDir(src()).entryList(QDir::Files), QStringList({"a.txt"})) << "nothing written";
+}
+
+TEST_F(BatchTest, AStopDuringTheSecondFileCountsTheFirstOnly)
+{
+    writeText("a.txt");
+    writeText("b.txt");
+    // Events run after " 開始轉碼...", before a.txt, after counting it, before b.txt.
+    m_observer.stopAtEvent = 4;
+    const BatchResult result = run(src(), dst());
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.count, 1);
+    EXPECT_EQ(written(), QStringList({"a.txt"})) << "the stopped file's output is removed";
+    EXPECT_EQ(m_observer.message(), " 使用者中斷，總共轉換了1個檔案。");
+}
+
+TEST_F(BatchTest, AStoppedSingleFileRunCountsNothing)
+{
+    writeText("a.txt");
+    m_observer.stopAtEvent = 2;
+    const BatchResult result = run(src("a.txt"), dst());
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(m_observer.count, 0);
+    EXPECT_TRUE(written().isEmpty());
+    EXPECT_EQ(m_observer.message(), " 使用者中斷，總共轉換了0個檔案。");
+}
+
+TEST_F(BatchTest, AFileThatFailsIsNamedAndTheRunGoesOn)
+{
+    QFile fake(src("a.docx"));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("not a document");
+    fake.close();
+    writeText("b.txt");
+    const BatchResult result = run(src(), dst());
+    EXPECT_EQ(result.count, 1);
+    ASSERT_EQ(result.failures.size(), 1);
+    EXPECT_TRUE(result.failures.first().startsWith("a.docx："));
+    EXPECT_EQ(written(), QStringList({"b.txt"})) << "no partial a.docx";
+    EXPECT_TRUE(
+        m_observer.message().startsWith(" 轉碼結束，總共轉換了1個檔案。1個檔案無法轉換：a.docx："))
+        << m_observer.message().toStdString();
+}
+
+TEST_F(BatchTest, WhatKeepsARunFromStartingIsReportedAndNothingIsWritten)
+{
+    writeText("a.txt");
+    const auto expectRefused = [&](const BatchResult &result, const QString &expected) {
+        EXPECT_FALSE(result.started);
+        EXPECT_TRUE(m_observer.message().contains(expected)) << m_observer.message().toStdString();
+        EXPECT_TRUE(written().isEmpty());
+        m_observer = RecordingObserver();
+    };
+    expectRefused(run(src(), dst(), m_dir.filePath("kavrot01.mdb")), "kavrot01.mdb");
+    expectRefused(run(src(), dst(), QString()), "找不到主程式");
+    expectRefused(run(src("gone.txt"), dst()), "找不到來源檔案或目錄");
+    expectRefused(run(QString(), dst()), "找不到來源檔案或目錄");
+    expectRefused(run(src(), m_dir.filePath("nowhere")), "轉碼後檔案存放目錄不存在");
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#include "vbprog/kavrot/powerpointtranscoder.h"
+
+#include "platform/codepage/cp950.h"
+#include "platform/office/powerpoint/powerpoint.h"
+#include "vbprog/kavrot/copyfile.h"
+
+#include <QFile>
+#include <vector>
+
+namespace kavrot
+{
+
+namespace ppt = office::powerpoint;
+
+namespace
+{
+
+bool isCandidate(QChar ch)
+{
+    const std::optional<quint16> code = codepage::big5Code(ch);
+    return code && codepage::isEudcCode(*code);
+}
+
+void convertFrame(ppt::TextFrame *frame, const ReferenceTable &reference)
+{
+    if (frame && frame->hasText())
+        ConvertPptTextRange(*frame->textRange(), reference);
+}
+
+void convertShape(ppt::Shape &shape, const ReferenceTable &reference)
+{
+    if (shape.hasTextFrame()) {
+        convertFrame(shape.textFrame(), reference);
+    } else if (shape.hasTable()) {
+        ppt::Table &table = *shape.table();
+        for (int row = 1; row <= table.rowCount(); ++row) {
+            for (int column = 1; column <= table.columnCount(); ++column) {
+                if (ppt::Cell *cell = table.cell(row, column))
+                    convertFrame(cell->shape().textFrame(), reference);
+            }
+        }
+    }
+}
+
+// The shapes below a top-level shape, groups opened (the last group found first), in the
+// order they are found.
+std::vector<ppt::Shape *> listShapes(ppt::Shape &topLevel)
+{
+    std::vector<ppt::Shape *> groups;
+    std::vector<ppt::Shape *> listed;
+    const auto sort = [&](ppt::Shape *shape) {
+        if (shape->type() == ppt::Shape::Type::Group)
+            groups.push_back(shape);
+        else
+            listed.push_back(shape);
+    };
+    sort(&topLevel);
+    while (!groups.empty()) {
+        ppt::Shape *group = groups.back();
+        groups.pop_back();
+        for (int k = 1; k <= group->groupItemCount(); ++k)
+            sort(group->groupItem(k));
+    }
+    return listed;
+}
+
+} // namespace
+
+void ConvertPptTextRange(ppt::TextRange &range, const ReferenceTable &reference)
+{
+    for (int i = 1; i <= range.length(); ++i) {
+        const std::unique_ptr<ppt::TextRange> character = range.characters(i, 1);
+        const QString text = character->text();
+        if (text.size() != 1 || !isCandidate(text.at(0)))
+            continue;
+        if (const std::optional<QString> formula = reference.formulaFor(text.at(0))) {
+            character->setText(*formula);
+            i += int(formula->size()) - 1;
+        }
+    }
+}
+
+platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
+                                                    const QString &destination, TranscodeRun &run)
+{
+    if (const platform::Result<bool> copied = copyFile(source, destination); !copied)
+        return platform::Result<FileOutcome>::failure(copied.errorString());
+    const platform::Result<ppt::Presentation *> opened =
+        run.powerPointApplication().presentations().open(destination, false, false, true);
+    if (!opened) {
+        QFile::remove(destination);
+        return platform::Result<FileOutcome>::failure(opened.errorString());
+    }
+    ppt::Presentation &presentation = *opened.value();
+    const auto discard = [&] {
+        presentation.close();
+        QFile::remove(destination);
+    };
+
+    for (int i = 1; i <= presentation.slideCount(); ++i) {
+        ppt::Slide &slide = *presentation.slide(i);
+        for (int j = 1; j <= slide.shapeCount(); ++j) {
+            for (ppt::Shape *shape : listShapes(*slide.shape(j))) {
+                convertShape(*shape, run.reference());
+                if (run.stopRequested()) {
+                    discard();
+                    return FileOutcome::Stopped;
+                }
+            }
+        }
+    }
+    if (const platform::Result<bool> saved = presentation.save(); !saved) {
+        discard();
+        return platform::Result<FileOutcome>::failure(
+            QStringLiteral("無法儲存 %1：%2").arg(destination, saved.errorString()));
+    }
+    presentation.close();
+    return FileOutcome::Converted;
+}
+
+} // namespace kavrot

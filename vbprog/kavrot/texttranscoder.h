@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/common/result.h"
+#include "vbprog/kavrot/transcoderun.h"
+
+#include <QByteArray>
+
+namespace kavrot
+{
+
+// Replaces each character of one cp950 line that the reference table knows by its
+// formula, in cp950. Bytes that are no cp950 character, and a replacement the code page
+// cannot hold, are left exactly as they were.
+QByteArray transcodeCp950Line(const QByteArray &line, const ReferenceTable &reference);
+
+// Converts a cp950 text file line by line into destination; each line is written with a
+// CR LF. A stop seen after a line removes the destination. On any failure the partial
+// destination is removed and the reason returned.
+platform::Result<FileOutcome> ConvertTextFile(const QString &source, const QString &destination,
+                                              TranscodeRun &run);
+
+} // namespace kavrot

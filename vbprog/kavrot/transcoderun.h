@@ -1,0 +1,73 @@
+#pragma once
+
+#include "vbprog/kavrot/referencetable.h"
+
+#include <QString>
+#include <memory>
+
+namespace word
+{
+class Application;
+}
+namespace office::powerpoint
+{
+class Application;
+}
+
+namespace kavrot
+{
+
+// What a batch needs of the window it reports to.
+class BatchObserver
+{
+public:
+    virtual ~BatchObserver() = default;
+    // Lets pending window events run: the only moment a stop can be asked for.
+    virtual void letEventsRun() = 0;
+    // True once the user has confirmed a stop during this run.
+    virtual bool stopRequested() const = 0;
+    // The status text (lblMessage) and the number of files done (lblCvtCount).
+    virtual QString message() const = 0;
+    virtual void setMessage(const QString &text) = 0;
+    virtual void setCount(int count) = 0;
+    // Tells the user why the batch cannot start (a message box with OK).
+    virtual void refuse(const QString &title, const QString &text) = 0;
+};
+
+// The state one batch shares with the conversions of its files: the open reference table,
+// the observer, and the Word and PowerPoint engines, each started when a file first needs
+// it and quit when the run ends (also when it ends early).
+class TranscodeRun
+{
+public:
+    TranscodeRun(const ReferenceTable &reference, BatchObserver &observer);
+    ~TranscodeRun();
+    TranscodeRun(const TranscodeRun &) = delete;
+    TranscodeRun &operator=(const TranscodeRun &) = delete;
+
+    const ReferenceTable &reference() const { return m_reference; }
+    BatchObserver &observer() { return m_observer; }
+    bool stopRequested() const { return m_observer.stopRequested(); }
+
+    word::Application &wordApplication();
+    office::powerpoint::Application &powerPointApplication();
+    bool wordStarted() const { return bool(m_word); }
+    bool powerPointStarted() const { return bool(m_powerPoint); }
+    // Closes what the engines still hold, unsaved, and releases them.
+    void quitApplications();
+
+private:
+    const ReferenceTable &m_reference;
+    BatchObserver &m_observer;
+    std::unique_ptr<word::Application> m_word;
+    std::unique_ptr<office::powerpoint::Application> m_powerPoint;
+};
+
+// What became of one file.
+enum class FileOutcome {
+    Converted, // the converted copy is written
+    Skipped,   // not a format the transcoder knows; nothing written
+    Stopped,   // the user stopped the run during this file (see each format for its output)
+};
+
+} // namespace kavrot

@@ -1,0 +1,164 @@
+#include "vbprog/kavrot/wordtranscoder.h"
+
+#include "platform/office/word/application.h"
+#include "vbprog/kavrot/copyfile.h"
+
+#include <QFile>
+#include <algorithm>
+#include <vector>
+
+namespace kavrot
+{
+
+namespace
+{
+
+// One character of the old private-use range U+E000..U+F848.
+const word::FindOptions kOldCharacter{QStringLiteral("[\uE000-\uF848]"), true, {}, false};
+
+class WordConversion
+{
+public:
+    WordConversion(TranscodeRun &run, word::Document &document)
+        : m_run(run), m_document(document), m_fileMessage(run.observer().message())
+    {
+        m_totalChars = std::max(1, document.content()->end());
+    }
+
+    void convertRange(word::Range &range);
+    void convertShapes(word::Collection<word::Shape> &shapes);
+    void convertLaterStories();
+
+private:
+    void showProgress(int position);
+
+    TranscodeRun &m_run;
+    word::Document &m_document;
+    const QString m_fileMessage;
+    int m_totalChars = 1;
+    int m_lastPercent = 0;
+};
+
+void WordConversion::convertRange(word::Range &range)
+{
+    while (range.find(kOldCharacter)) {
+        const QString found = range.text();
+        if (found.size() == 1) {
+            if (const std::optional<QString> formula = m_run.reference().formulaFor(found.at(0)))
+                range.setText(*formula);
+        }
+        // The search goes on behind the replacement, so a formula is never searched again.
+        range.collapse(word::CollapseDirection::End);
+        m_run.observer().letEventsRun();
+        showProgress(range.end());
+        if (m_run.stopRequested())
+            return;
+    }
+}
+
+// The base stays the main text's length in every story, so later stories show whatever
+// their own positions give, never more than 99%.
+void WordConversion::showProgress(int position)
+{
+    const int percent = std::min(99, int(qint64(position) * 100 / m_totalChars));
+    if (percent > m_lastPercent) {
+        m_run.observer().setMessage(m_fileMessage + QStringLiteral("已完成 ") +
+                                    QString::number(percent) + u'%');
+        m_lastPercent = percent;
+    }
+}
+
+void WordConversion::convertShapes(word::Collection<word::Shape> &shapes)
+{
+    std::vector<word::Shape *> groups;
+    std::vector<word::Shape *> listed;
+    const auto sort = [&](word::Shape *shape) {
+        if (shape->type() == word::Shape::Type::Group)
+            groups.push_back(shape);
+        else
+            listed.push_back(shape);
+    };
+    for (int i = 1; i <= shapes.count(); ++i)
+        sort(shapes.item(i));
+    // The last group pushed is opened first.
+    while (!groups.empty()) {
+        word::Shape *group = groups.back();
+        groups.pop_back();
+        word::Collection<word::Shape> &items = group->groupItems();
+        for (int i = 1; i <= items.count(); ++i)
+            sort(items.item(i));
+    }
+    for (word::Shape *shape : listed) {
+        if (shape->textFrame().hasText())
+            convertRange(*shape->textFrame().textRange());
+    }
+}
+
+void WordConversion::convertLaterStories()
+{
+    for (word::Collection<word::Note> *notes :
+         {&m_document.footnotes(), &m_document.endnotes(), &m_document.comments()}) {
+        for (int i = 1; i <= notes->count(); ++i)
+            convertRange(*notes->item(i)->range());
+    }
+    if (m_document.shapes().count() > 0)
+        convertShapes(m_document.shapes());
+
+    word::Collection<word::Section> &sections = m_document.sections();
+    for (int i = 1; i <= sections.count(); ++i) {
+        word::Section &section = *sections.item(i);
+        std::vector<word::HeaderFooterIndex> shown{word::HeaderFooterIndex::Primary};
+        if (section.pageSetup().differentFirstPageHeaderFooter())
+            shown.push_back(word::HeaderFooterIndex::FirstPage);
+        if (section.pageSetup().oddAndEvenPagesHeaderFooter())
+            shown.push_back(word::HeaderFooterIndex::EvenPages);
+        for (word::HeaderFooterIndex index : shown) {
+            convertRange(*section.headers(index).range());
+            convertRange(*section.footers(index).range());
+        }
+    }
+    // The primary header of the first section holds the shapes of every header and footer.
+    if (sections.count() > 0) {
+        word::Collection<word::Shape> &shapes =
+            sections.item(1)->headers(word::HeaderFooterIndex::Primary).shapes();
+        if (shapes.count() > 0)
+            convertShapes(shapes);
+    }
+}
+
+} // namespace
+
+platform::Result<FileOutcome> ConvertWordFile(const QString &source, const QString &destination,
+                                              TranscodeRun &run)
+{
+    if (const platform::Result<bool> copied = copyFile(source, destination); !copied)
+        return platform::Result<FileOutcome>::failure(copied.errorString());
+    word::Documents &documents = run.wordApplication().documents();
+    const platform::Result<word::Document *> opened = documents.open(destination);
+    if (!opened) {
+        QFile::remove(destination);
+        return platform::Result<FileOutcome>::failure(opened.errorString());
+    }
+    word::Document *document = opened.value();
+    const auto discard = [&] {
+        documents.close(document, false);
+        QFile::remove(destination);
+    };
+
+    WordConversion conversion(run, *document);
+    conversion.convertRange(*document->content());
+    if (run.stopRequested()) {
+        discard();
+        return FileOutcome::Stopped;
+    }
+    conversion.convertLaterStories();
+
+    if (const platform::Result<bool> saved = documents.close(document, true); !saved) {
+        discard();
+        return platform::Result<FileOutcome>::failure(
+            QStringLiteral("無法儲存 %1：%2").arg(destination, saved.errorString()));
+    }
+    return FileOutcome::Converted;
+}
+
+} // namespace kavrot
