@@ -3,6 +3,7 @@
 #include "platform/codepage/cp950.h"
 #include "platform/office/powerpoint/powerpoint.h"
 #include "vbprog/kavrot/copyfile.h"
+#include "vbprog/kavrot/shapewalk.h"
 
 #include <QFile>
 #include <vector>
@@ -42,26 +43,15 @@ void convertShape(ppt::Shape &shape, const ReferenceTable &reference)
     }
 }
 
-// The shapes below a top-level shape, groups opened (the last group found first), in the
-// order they are found.
+// The shapes below a top-level shape, groups opened.
 std::vector<ppt::Shape *> listShapes(ppt::Shape &topLevel)
 {
-    std::vector<ppt::Shape *> groups;
-    std::vector<ppt::Shape *> listed;
-    const auto sort = [&](ppt::Shape *shape) {
-        if (shape->type() == ppt::Shape::Type::Group)
-            groups.push_back(shape);
-        else
-            listed.push_back(shape);
-    };
-    sort(&topLevel);
-    while (!groups.empty()) {
-        ppt::Shape *group = groups.back();
-        groups.pop_back();
+    const auto isGroup = [](ppt::Shape *shape) { return shape->type() == ppt::Shape::Type::Group; };
+    const auto forEachItem = [](ppt::Shape *group, const auto &visit) {
         for (int k = 1; k <= group->groupItemCount(); ++k)
-            sort(group->groupItem(k));
-    }
-    return listed;
+            visit(group->groupItem(k));
+    };
+    return shapesOpeningGroups(std::vector<ppt::Shape *>{&topLevel}, isGroup, forEachItem);
 }
 
 } // namespace

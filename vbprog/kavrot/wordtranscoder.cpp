@@ -2,6 +2,7 @@
 
 #include "platform/office/word/application.h"
 #include "vbprog/kavrot/copyfile.h"
+#include "vbprog/kavrot/shapewalk.h"
 
 #include <QFile>
 #include <algorithm>
@@ -70,25 +71,18 @@ void WordConversion::showProgress(int position)
 
 void WordConversion::convertShapes(word::Collection<word::Shape> &shapes)
 {
-    std::vector<word::Shape *> groups;
-    std::vector<word::Shape *> listed;
-    const auto sort = [&](word::Shape *shape) {
-        if (shape->type() == word::Shape::Type::Group)
-            groups.push_back(shape);
-        else
-            listed.push_back(shape);
-    };
+    std::vector<word::Shape *> topLevel;
     for (int i = 1; i <= shapes.count(); ++i)
-        sort(shapes.item(i));
-    // The last group pushed is opened first.
-    while (!groups.empty()) {
-        word::Shape *group = groups.back();
-        groups.pop_back();
+        topLevel.push_back(shapes.item(i));
+    const auto isGroup = [](word::Shape *shape) {
+        return shape->type() == word::Shape::Type::Group;
+    };
+    const auto forEachItem = [](word::Shape *group, const auto &visit) {
         word::Collection<word::Shape> &items = group->groupItems();
         for (int i = 1; i <= items.count(); ++i)
-            sort(items.item(i));
-    }
-    for (word::Shape *shape : listed) {
+            visit(items.item(i));
+    };
+    for (word::Shape *shape : shapesOpeningGroups(topLevel, isGroup, forEachItem)) {
         if (shape->textFrame().hasText())
             convertRange(*shape->textFrame().textRange());
     }

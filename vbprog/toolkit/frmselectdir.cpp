@@ -55,15 +55,18 @@ frmSelectDir::frmSelectDir(const QString &startDir, QWidget *parent)
     m_cmdOK->setDefault(true);
     m_cmdCancel = addButton(this, "cmdCancel", QStringLiteral("取消"));
 
+    // The folder list takes the width; the buttons and the drive list stand to its right.
     auto *layout = new QGridLayout(this);
     layout->addWidget(addLabel(this, "lblDir", QStringLiteral("資料夾")), 0, 0);
     layout->addWidget(m_lblCurDir, 1, 0);
-    layout->addWidget(m_dirList, 2, 0, 3, 1);
-    layout->addWidget(addLabel(this, "lblDrv", QStringLiteral("磁碟機")), 3, 1);
-    layout->addWidget(m_drvList, 4, 1);
+    layout->addWidget(m_dirList, 2, 0, 4, 1);
     layout->addWidget(m_cmdOK, 0, 1);
     layout->addWidget(m_cmdCancel, 1, 1);
-    resize(420, 320);
+    layout->addWidget(addLabel(this, "lblDrv", QStringLiteral("磁碟機")), 3, 1);
+    layout->addWidget(m_drvList, 4, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(5, 1);
+    resize(480, 320);
 
     connect(m_dirList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { setPath(item->data(kFolderRole).toString()); });
