@@ -86,11 +86,11 @@ void applyTypeface(RowWriter &writer, const EudcFontLink &fontLink, const RowReq
             if (writer.exists(ming))
                 writer.setString(ming, font);
         }
-        const bool kaiLinked = writer.exists(kaiLink);
-        if (kaiLinked)
+        if (writer.exists(kaiLink))
             writer.setString(kaiLink, kaiFont);
-        // Without its own link the Kai face takes the system default, as on the desktop.
-        writer.addFailures(fontLink.install({font, kaiLinked ? kaiFont : font}));
+        // The desktop has no per-typeface links of its own: its Kai faces always take the
+        // Kai file, so that text in 標楷體 shows Kai-style characters.
+        writer.addFailures(fontLink.install({font, kaiFont}));
     } else if (request.value == CheckValue::Unchecked) {
         writer.setRaw(QString::fromUtf16(kSystemDefaultEudcFont),
                       QString(kBlankFontLength, QChar(u'\0')));

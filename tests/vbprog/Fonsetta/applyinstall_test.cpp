@@ -73,6 +73,15 @@ TEST_F(ApplyInstallTest, DefaultFontUpdatesExistingLinksAndGivesKaiItsTwin)
     EXPECT_TRUE(QFileInfo::exists(desktop.fontLink().aliasFile()));
 }
 
+TEST_F(ApplyInstallTest, TheDesktopsKaiFacesTakeTheKaiTwinEvenWithoutATypefaceLink)
+{
+    ASSERT_EQ(apply(typefaceOnly(CheckValue::Checked, apppath + u"/Qeleudc.tte"_qs), apppath),
+              QStringList());
+    EXPECT_FALSE(value(kEudc, u"標楷體"_qs).has_value());
+    EXPECT_EQ(linkTargets(desktop.fontLink()),
+              (QStringList{apppath + u"/Qeleudc.tte"_qs, apppath + u"/qeleudck.tte"_qs}));
+}
+
 TEST_F(ApplyInstallTest, AnyOtherFileOrNoDefaultsPressedGivesEveryLinkTheBoxText)
 {
     set(kEudc, u"新細明體"_qs, u"old"_qs);

@@ -47,15 +47,6 @@ protected:
         return QDir(link.linkFolder()).entryList(QDir::Files | QDir::System);
     }
 
-    QStringList linkTargets() const
-    {
-        QStringList targets;
-        for (const QString &name : links())
-            targets << QFileInfo(link.linkFolder() + u'/' + name).symLinkTarget();
-        targets.sort();
-        return targets;
-    }
-
     TempDesktop desktop;
     EudcFontLink link = desktop.fontLink();
     const QString font = desktop.dir.filePath(u"Qeleudc.tte"_qs);
@@ -91,15 +82,26 @@ TEST_F(EudcFontLinkTest, FontconfigFindsTheLinkedFontForEveryTypefaceUntilItIsRe
     EXPECT_TRUE(QFileInfo::exists(font)); // the font itself is never touched
 }
 
-TEST_F(EudcFontLinkTest, KaiAndMingFontsAreLinkedApartAndReinstallingReplacesThem)
+TEST_F(EudcFontLinkTest, KaiAndMingFontsServeTheirOwnTypefacesAndReinstallingReplacesThem)
 {
-    const QString kai = desktop.dir.filePath(u"qeleudck.tte"_qs);
-    ASSERT_TRUE(QFile::copy(standInEudcFont(), kai));
-    ASSERT_EQ(link.install({font, kai}), QStringList());
-    EXPECT_EQ(linkTargets(), (QStringList{font, kai}));
+    const QString ming = sampleEudcFont(u"Qeleudc.tte"_qs);
+    const QString kai = sampleEudcFont(u"qeleudck.tte"_qs);
+    ASSERT_EQ(link.install({ming, kai}), QStringList());
+    EXPECT_EQ(linkTargets(link), (QStringList{ming, kai}));
+    // The first end-user-defined character, which both sample fonts draw.
+    const auto fileFor = [](const QString &face) {
+        return QFileInfo(fcMatch({QStringLiteral("-f"), QStringLiteral("%{file}"),
+                                  face + u":charset=e000"_qs})
+                             .value(0))
+            .symLinkTarget();
+    };
+    EXPECT_EQ(fileFor(u"標楷體"_qs), kai);
+    EXPECT_EQ(fileFor(u"細明體"_qs), ming);
+    EXPECT_EQ(fileFor(u"新細明體"_qs), ming);
 
     ASSERT_EQ(link.install({kai, kai}), QStringList());
-    EXPECT_EQ(linkTargets(), QStringList{kai});
+    EXPECT_EQ(linkTargets(link), QStringList{kai});
+    EXPECT_EQ(fileFor(u"細明體"_qs), kai);
 }
 
 TEST_F(EudcFontLinkTest, FilesOfOneNameFromTwoFoldersAreBothLinked)
@@ -108,7 +110,7 @@ TEST_F(EudcFontLinkTest, FilesOfOneNameFromTwoFoldersAreBothLinked)
     const QString kai = desktop.dir.filePath(u"kai/Qeleudc.tte"_qs);
     ASSERT_TRUE(QFile::copy(standInEudcFont(), kai));
     ASSERT_EQ(link.install({font, kai}), QStringList());
-    EXPECT_EQ(linkTargets(), (QStringList{font, kai}));
+    EXPECT_EQ(linkTargets(link), (QStringList{font, kai}));
 }
 
 TEST_F(EudcFontLinkTest, RemovingLeavesWhatTheUserPutInTheFolder)

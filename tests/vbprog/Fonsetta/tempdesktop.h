@@ -4,6 +4,8 @@
 #include "platform/registry/registrystore.h"
 #include "vbprog/Fonsetta/eudcfontlink.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtGlobal>
 
@@ -32,4 +34,21 @@ struct TempDesktop {
 inline QString standInEudcFont()
 {
     return QStringLiteral(MURVEL_PROGRAM_DIR "/") + fonts::operatorFontFileName();
+}
+
+// The sample end-user-defined-character fonts that the build composes into the program
+// folder: "Qeleudc.tte" (Ming) and "qeleudck.tte" (Kai), families of their own.
+inline QString sampleEudcFont(const QString &fileName)
+{
+    return QStringLiteral(MURVEL_PROGRAM_DIR "/") + fileName;
+}
+
+// The files the links of the installer's font folder point to, sorted.
+inline QStringList linkTargets(const fonsetta::EudcFontLink &link)
+{
+    QStringList targets;
+    for (const QString &name : QDir(link.linkFolder()).entryList(QDir::Files | QDir::System))
+        targets << QFileInfo(link.linkFolder() + u'/' + name).symLinkTarget();
+    targets.sort();
+    return targets;
 }
