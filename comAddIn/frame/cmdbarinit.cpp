@@ -2,6 +2,7 @@
 
 #include "comAddIn/frame/addinhost.h"
 #include "comAddIn/frame/global.h"
+#include "comAddIn/frame/operatorsymbols.h"
 #include "platform/office/host/hostapplication.h"
 
 #include <algorithm>
@@ -24,8 +25,6 @@ constexpr const char16_t *kToolTags[] = {
     u"qelToolExpToGlyph",    u"qelToolExpToImg",  u"qelToolImgToExp",
     u"qelToolHanziInteface", u"qelToolHanziHelp",
 };
-constexpr char16_t kOperatorSymbols[] = {0xF6A4, 0xF6A3, 0xF6A5, 0xF6AE, 0xF6AF,
-                                         0xF6A7, 0xF6A6, 0xF6A8, 0xF6AB};
 constexpr const char16_t *kOperatorTags[] = {
     u"qelOperatorH",  u"qelOperatorV",  u"qelOperatorC",  u"qelOperatorS",  u"qelOperatorE",
     u"qelOperator2H", u"qelOperator2V", u"qelOperator3D", u"qelOperator4D",

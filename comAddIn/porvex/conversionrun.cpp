@@ -68,11 +68,4 @@ platform::Result<bool> ConversionRun::finish()
     return true;
 }
 
-QString PreviewCopyPath(const QString &folder, const QString &name, const QString &extension)
-{
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString base = dot > 0 ? name.left(dot) : name;
-    return QDir(folder).filePath(base + u"☆"_qs + extension);
-}
-
 } // namespace porvex

@@ -2,6 +2,7 @@
 
 #include "comAddIn/porvex/candidatepicker.h"
 #include "comAddIn/porvex/lookupengine.h"
+#include "comAddIn/porvex/previewcopy.h"
 #include "platform/common/result.h"
 #include "platform/office/host/hostapplication.h"
 
@@ -75,10 +76,5 @@ private:
     bool m_finished = false;
     QStringList m_errors;
 };
-
-// The preview copy of a document: in the folder, its name less the extension (the part
-// from the last "." when that "." is not the first character) followed by mark and
-// extension, "plan.old.xlsx" -> "plan.old☆.xlsx".
-QString PreviewCopyPath(const QString &folder, const QString &name, const QString &extension);
 
 } // namespace porvex

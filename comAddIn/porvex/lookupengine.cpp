@@ -77,6 +77,8 @@ bool LookupEngine::startRun(const jet::Database &glyphDatabase, const QString &w
 
 bool LookupEngine::finishRun()
 {
+    m_glyphs.close();
+    m_roots.close();
     if (!m_log.save()) {
         m_error = m_log.errorString();
         return false;
@@ -124,6 +126,27 @@ const Lookup &LookupEngine::lookUp(const QString &formula, CandidatePicker &pick
         return m_lookup;
     }
     logMissing();
+    return m_lookup;
+}
+
+const Lookup &LookupEngine::lookUpNumber(const QString &formula, qint32 number)
+{
+    m_lookup = Lookup{};
+    m_lookup.formula = formula;
+    m_lookup.kind = FormulaKinds::Bracketed;
+    m_lookup.components = formula.mid(1, formula.size() - 2);
+    if (!m_glyphs.isOpen()) {
+        m_lookup.level = LookupLevel::Failed;
+        m_lookup.message = QStringLiteral("字庫未開啟，無法轉換構字式「%1」").arg(formula);
+        return m_lookup;
+    }
+    if (m_glyphs.setIndex(Names::Number) && m_glyphs.seek(number)) {
+        m_lookup.level = LookupLevel::Formula;
+        m_lookup.chosen.code = m_glyphs.value(Names::Code).toString();
+        m_lookup.chosen.glyph = QString(QChar(OperatorCodes::Last));
+        m_lookup.chosen.faceCode = -1;
+        m_lookup.chosen.faceName = QStringLiteral("qel98m");
+    }
     return m_lookup;
 }
 

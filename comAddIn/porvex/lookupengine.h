@@ -60,7 +60,8 @@ public:
     // log of the Windows folder. False, with errorString(), when a table cannot be opened;
     // lookUp then fails every formula without logging it.
     bool startRun(const jet::Database &glyphDatabase, const QString &windowsFolder);
-    // Saves the log when the run added to it. False, with errorString(), when it could not.
+    // Lets go of the tables and saves the log when the run added to it. False, with
+    // errorString(), when the log could not be saved.
     bool finishRun();
     QString errorString() const { return m_error; }
 
@@ -68,6 +69,10 @@ public:
     // root sequence, then the root set, asking the picker when a root key found it, and
     // logging the formula when nothing did.
     const Lookup &lookUp(const QString &formula, CandidatePicker &picker);
+    // Looks up a bracketed glyph number (U+F6AE, digits, U+F6AF) by field 編號: its 字碼 in
+    // the bracketed-number typeface "qel98m", with U+F6B0 as its glyph and no result text.
+    // Nothing is chosen, and nothing logged, when no record has the number.
+    const Lookup &lookUpNumber(const QString &formula, qint32 number);
     const Lookup &current() const { return m_lookup; }
 
     // The keys the chain builds, on the open tables.

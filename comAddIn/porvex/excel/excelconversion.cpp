@@ -81,7 +81,7 @@ Workbook *ExcelConversion::writePreviewCopy(ConversionRun &run)
     if (source->path().isEmpty())
         return nullptr; // never saved: there is nowhere to put the copy
     const QString sourcePath = source->fullName();
-    const QString copyPath = PreviewCopyPath(source->path(), source->name(), u".xlsx"_qs);
+    const QString copyPath = PreviewCopyPath(source->path(), source->name(), u"☆.xlsx"_qs);
 
     Workbooks &books = m_excel.workbooks();
     for (int index = books.count(); index >= 1; --index) {

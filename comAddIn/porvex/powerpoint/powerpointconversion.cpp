@@ -109,7 +109,7 @@ Presentation *PowerPointConversion::writePreviewCopy(ConversionRun &run)
     if (source->path().isEmpty())
         return nullptr; // never saved: there is nowhere to put the copy
     const QString sourcePath = source->fullName();
-    const QString copyPath = PreviewCopyPath(source->path(), source->name(), u".pptx"_qs);
+    const QString copyPath = PreviewCopyPath(source->path(), source->name(), u"☆.pptx"_qs);
 
     Presentations &open = m_powerPoint.presentations();
     for (int index = open.count(); index >= 1; --index) {

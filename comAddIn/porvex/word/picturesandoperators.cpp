@@ -1,0 +1,67 @@
+#include "comAddIn/porvex/word/picturesandoperators.h"
+
+#include "comAddIn/frame/operatorsymbols.h"
+#include "comAddIn/porvex/word/rangeconverter.h"
+#include "platform/office/word/application.h"
+
+namespace porvex
+{
+
+void ConvertPicturesToFormulas(
+    word::Application &application,
+    const std::function<void(const QString &text, const QString &title)> &messageBox)
+{
+    word::Document *document = application.activeDocument();
+    if (document == nullptr)
+        return;
+    if (document->protectionType() != word::ProtectionType::NoProtection) {
+        messageBox(QStringLiteral("請回到原始文件或解除文件保護後，再轉換圖片"),
+                   QStringLiteral("圖片轉成構字式"));
+        return;
+    }
+    application.setDisplayStatusBar(true);
+    application.setStatusBar(QStringLiteral("圖片轉換中..."));
+    application.setCursor(office::HostApplication::Cursor::Wait);
+    application.setScreenUpdating(false);
+
+    word::Range &selection = document->activeWindow().selection();
+    const int start = selection.start();
+    const int end = selection.end();
+    word::InlineShapes &pictures = document->inlineShapes();
+    // A replaced picture's place is taken by the next one, so the index only moves past
+    // pictures that stay.
+    for (int i = 1, n = pictures.count(); n > 0; --n) {
+        word::InlineShape *picture = pictures.item(i);
+        if (picture == nullptr)
+            break;
+        picture->select();
+        const word::Font font = selection.font();
+        const QString altText = picture->alternativeText();
+        const bool marked =
+            altText.startsWith(PictureAltMark) || altText.startsWith(PictureAltMarkNarrow);
+        if (!marked || altText.size() == PictureAltMark.size()) {
+            ++i;
+            continue;
+        }
+        picture->deleteShape();
+        selection.insertAfter(altText.mid(PictureAltMark.size()));
+        selection.setFont(font);
+    }
+    selection.setRange(start, end);
+
+    application.setScreenUpdating(true);
+    application.setCursor(office::HostApplication::Cursor::Normal);
+    application.setStatusBar(QStringLiteral("圖片轉換完畢"));
+}
+
+void InsertOperatorWord(word::Application &application, int k)
+{
+    word::Range *selection = application.selection();
+    if (selection == nullptr)
+        return;
+    if (const QString symbol = OperatorSymbol(k); !symbol.isEmpty())
+        selection->setText(symbol);
+    selection->collapse(word::CollapseDirection::End);
+}
+
+} // namespace porvex

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace word
+{
+class Application;
+}
+
+namespace porvex
+{
+
+// The Tools item "圖片轉成構字式": every picture of the main text whose alternative text is
+// a glyph picture's ("●＝" or "●=" and a formula) becomes that formula again, in the
+// formatting of the picture's place. A protected document is refused with a message box;
+// a picture whose alternative text is the mark alone stays.
+void ConvertPicturesToFormulas(
+    word::Application &application,
+    const std::function<void(const QString &text, const QString &title)> &messageBox);
+
+// Operator button k (1..9) of the toolbar "構字符號": types its symbol over the selection
+// and leaves the insertion point after it. Any other k only collapses the selection.
+void InsertOperatorWord(word::Application &application, int k);
+
+} // namespace porvex

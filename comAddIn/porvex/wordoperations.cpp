@@ -1,0 +1,91 @@
+// The Word host operations: the Tools items and operator buttons on the Word application
+// of the connection, with the chooser's dialog and the host's message boxes.
+#include "comAddIn/frame/global.h"
+#include "comAddIn/frame/hostoperations.h"
+#include "comAddIn/frame/mainprogrampath.h"
+#include "comAddIn/porvex/candidatedialog.h"
+#include "comAddIn/porvex/word/conversiondriver.h"
+#include "comAddIn/porvex/word/picturesandoperators.h"
+#include "platform/office/word/application.h"
+#include "platform/registry/registrystore.h"
+#include "platform/system/folders.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace porvex
+{
+
+namespace
+{
+
+// The add-in's engine: its run state lives as long as the library is loaded.
+LookupEngine &engine()
+{
+    static LookupEngine instance;
+    return instance;
+}
+
+void showMessage(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+// Runs an operation on the Word application of the connection.
+template<typename Operation>
+platform::Result<bool> onWord(const QString &caption, Operation operation)
+{
+    auto *application = dynamic_cast<word::Application *>(global().Application);
+    if (application == nullptr)
+        return platform::Result<bool>::failure(
+            u"「%1」：這個主程式沒有 Word 的文件"_qs.arg(caption));
+    operation(*application);
+    return true;
+}
+
+template<typename Conversion>
+platform::Result<bool> convertDocument(const QString &caption, Conversion conversion)
+{
+    return onWord(caption, [conversion](word::Application &application) {
+        DialogCandidatePicker dialog(QApplication::activeWindow());
+        const WordRunContext context{mainprogram::GetMainProgramDir(registry::RegistryStore()),
+                                     sys::windowsFolder(), engine(), dialog, showMessage};
+        conversion(application, context);
+    });
+}
+
+} // namespace
+
+platform::Result<bool> ConvertDocumentToGlyphs()
+{
+    return convertDocument(u"構字式轉成字形"_qs,
+                           [](word::Application &application, const WordRunContext &context) {
+                               porvex::ConvertDocumentToGlyphs(application, context);
+                           });
+}
+
+platform::Result<bool> ConvertDocumentToPictures()
+{
+    return convertDocument(u"構字式轉成圖片"_qs,
+                           [](word::Application &application, const WordRunContext &context) {
+                               porvex::ConvertDocumentToPictures(application, context);
+                           });
+}
+
+platform::Result<bool> ConvertPicturesToFormulas()
+{
+    return onWord(u"圖片轉成構字式"_qs, [](word::Application &application) {
+        porvex::ConvertPicturesToFormulas(application, showMessage);
+    });
+}
+
+platform::Result<bool> InsertOperatorWord(int k)
+{
+    return onWord(u"插入構字符號"_qs, [k](word::Application &application) {
+        porvex::InsertOperatorWord(application, k);
+    });
+}
+
+} // namespace porvex

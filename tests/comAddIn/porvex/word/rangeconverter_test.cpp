@@ -1,0 +1,146 @@
+#include "comAddIn/porvex/word/conversiondriver.h"
+#include "comAddIn/porvex/word/rangeconverter.h"
+#include "tests/comAddIn/porvex/word/wordrun.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace wordrun;
+
+namespace
+{
+
+// Formulas converted one paragraph at a time: what the copy shows, what the source keeps.
+class RangeConverterTest : public WordRunTest
+{
+protected:
+    // Runs the glyph conversion over one paragraph; false when no copy came out.
+    bool toGlyphs(const QString &text)
+    {
+        if (openParagraphs({text}) == nullptr)
+            return false;
+        porvex::ConvertDocumentToGlyphs(m_word, context());
+        return copy() != nullptr;
+    }
+    bool toPictures(const QString &text)
+    {
+        if (openParagraphs({text}) == nullptr)
+            return false;
+        porvex::ConvertDocumentToPictures(m_word, context());
+        return copy() != nullptr;
+    }
+    word::Document *copy()
+    {
+        word::Document *glyphs = document(QStringLiteral("report☆.docx"));
+        return glyphs != nullptr ? glyphs : document(QStringLiteral("report★.docx"));
+    }
+    QString copyText() { return copy()->content()->text(); }
+    QString sourceText() { return document(QStringLiteral("report.docx"))->content()->text(); }
+    // The typeface of the copy's main text at position.
+    QString copyFaceAt(int position)
+    {
+        auto range = copy()->content();
+        range->setRange(position, position + 1);
+        return range->font().name.value_or(QString());
+    }
+};
+
+TEST_F(RangeConverterTest, EveryKindOfFormulaBecomesItsGlyphAndOnlyOrdinaryGlyphsReachTheSource)
+{
+    const QString eudc = "女" + Above + "子";
+    const QString bracketed = Open + "日月" + Close;
+    const QString numbered = Open + "70001" + Close;
+    ASSERT_TRUE(toGlyphs("甲日" + Beside + "月乙" + eudc + "丙" + Thrice + "水丁" + bracketed +
+                         "戊" + numbered + "己"));
+    EXPECT_EQ(copyText(), "甲明乙永丙淼丁\uE101戊\uE102己\r");
+    EXPECT_EQ(copyFaceAt(1), "新細明體") << "an ordinary glyph keeps the text's typeface";
+    EXPECT_EQ(copyFaceAt(3), "細明體外字集三");
+    EXPECT_EQ(copyFaceAt(7), "細明體外字集二");
+    EXPECT_EQ(copyFaceAt(9), "qel98m") << "a glyph number is written in its own typeface";
+    EXPECT_EQ(sourceText(), "甲明乙" + eudc + "丙淼丁" + bracketed + "戊" + numbered + "己\r");
+    EXPECT_TRUE(loggedFormulas().isEmpty());
+}
+
+TEST_F(RangeConverterTest, AFormulaIsReplacedInTheSourceAtItsOwnPlaceNotInsideALongerOne)
+{
+    // The first formula stays in the source (its glyph has no character of its own) and
+    // holds the text of the second, which the source takes as 明.
+    const QString longer = "子" + Above + "日" + Beside + "月";
+    ASSERT_TRUE(toGlyphs(longer + "，日" + Beside + "月。"));
+    EXPECT_EQ(copyText(), "泳，明。\r");
+    EXPECT_EQ(sourceText(), longer + "，明。\r");
+}
+
+TEST_F(RangeConverterTest, AnUnclosedBracketLeavesBothDocumentsAsTheyWere)
+{
+    // Nothing closes the bracket within 50 characters: the formula before it is converted
+    // once, the bracket and what follows stay in both documents.
+    const QString unclosed = Open + "日月" + QString(50, u'x') + Close;
+    ASSERT_TRUE(toGlyphs("日" + Beside + "月" + unclosed));
+    EXPECT_EQ(copyText(), "明" + unclosed + "\r");
+    EXPECT_EQ(sourceText(), "明" + unclosed + "\r");
+}
+
+TEST_F(RangeConverterTest, AMissingFormulaStaysAndIsLoggedOnce)
+{
+    const QString missing = "木" + Beside + "木" + Beside + "口";
+    ASSERT_TRUE(toGlyphs(missing + "，" + missing));
+    EXPECT_EQ(copyText(), missing + "，" + missing + "\r");
+    EXPECT_EQ(sourceText(), missing + "，" + missing + "\r");
+    EXPECT_EQ(loggedFormulas(), QStringList{missing});
+    EXPECT_EQ(m_dialog.asked, 0);
+}
+
+TEST_F(RangeConverterTest, APickInTheChooserIsWrittenInBothAndTheSelectionComesBack)
+{
+    m_dialog = ScriptedPicker(0);
+    const QString formula = "女" + Around + "子";
+    ASSERT_TRUE(toGlyphs("甲" + formula + "乙"));
+    ASSERT_EQ(m_dialog.asked, 1);
+    EXPECT_EQ(m_dialog.lastFormula, formula);
+    ASSERT_EQ(m_dialog.offered.size(), 2) << "好 and 永 share the roots 女子";
+    EXPECT_EQ(copyText(), "甲好乙\r");
+    EXPECT_EQ(sourceText(), "甲好乙\r");
+    EXPECT_FALSE(copy()->bookmarks().exists("qel_900528"));
+    EXPECT_TRUE(m_word.screenUpdating());
+}
+
+TEST_F(RangeConverterTest, RejectingEveryCandidateLogsTheFormulaAndLeavesIt)
+{
+    m_dialog = ScriptedPicker(porvex::CandidatePicker::NoneOfThese);
+    const QString formula = "女" + Around + "子";
+    ASSERT_TRUE(toGlyphs(formula + formula));
+    EXPECT_EQ(m_dialog.asked, 1) << "a logged formula is not offered again";
+    EXPECT_EQ(copyText(), formula + formula + "\r");
+    EXPECT_EQ(sourceText(), formula + formula + "\r");
+    EXPECT_EQ(loggedFormulas(), QStringList{formula});
+}
+
+TEST_F(RangeConverterTest, PicturesReplaceGlyphsWithoutACharacterAndLoneEndUserCharacters)
+{
+    const QString eudc = "女" + Above + "子";
+    ASSERT_TRUE(toPictures("甲" + eudc + "乙日" + Beside + "月丙" + Trigram + "丁"));
+    EXPECT_EQ(copyText(), "甲\x01乙明丙\x01丁\r") << "明 is a character: it stays text";
+    word::InlineShapes &pictures = copy()->inlineShapes();
+    ASSERT_EQ(pictures.count(), 2);
+    EXPECT_EQ(pictures.item(1)->alternativeText(), "●＝" + eudc);
+    EXPECT_EQ(pictures.item(2)->alternativeText(), "●＝" + Trigram);
+    const QDir pictureFolder(m_windows.filePath("Temp/MurvelTempDir"));
+    EXPECT_TRUE(pictureFolder.exists("~cp1.bmp"));
+    EXPECT_TRUE(pictureFolder.exists("~cp2.bmp"));
+    EXPECT_EQ(sourceText(), "甲" + eudc + "乙明丙" + Trigram + "丁\r");
+}
+
+TEST_F(RangeConverterTest, APickedGlyphIsAPictureWhoseAltTextIsThePickedFormula)
+{
+    m_dialog = ScriptedPicker(1);
+    const QString formula = "女" + Around + "子";
+    ASSERT_TRUE(toPictures(formula));
+    EXPECT_EQ(copyText(), "\x01\r");
+    ASSERT_EQ(copy()->inlineShapes().count(), 1);
+    EXPECT_EQ(copy()->inlineShapes().item(1)->alternativeText(), "●＝女" + Above + "子")
+        << "the result text, the picked record's own formula";
+    EXPECT_EQ(sourceText(), "女" + Above + "子\r");
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+#include "tests/comAddIn/porvex/word/wordrun.h"
+
+#include "comAddIn/porvex/missingcharacterlog.h"
+#include "tests/platform/office/word/sampledocx.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace wordrun
+{
+
+bool writeParagraphs(const QString &path, const QStringList &texts)
+{
+    QString body;
+    for (const QString &text : texts)
+        body += QStringLiteral("<w:p><w:r><w:t xml:space=\"preserve\">%1</w:t></w:r></w:p>")
+                    .arg(text.toHtmlEscaped());
+    return wordtest::writeDocx(path, body + QStringLiteral("<w:sectPr/>"));
+}
+
+void WordRunTest::SetUp()
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MURVEL_FIXTURE_DIR "/wordconversion/murvel.mdb"),
+                            m_program.filePath(QStringLiteral("murvel.mdb"))));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MURVEL_PROGRAM_DIR "/murvel-operators.ttf"),
+                            m_program.filePath(QStringLiteral("murvel-operators.ttf"))));
+}
+
+porvex::WordRunContext WordRunTest::context()
+{
+    return {m_program.path() + u'/', m_windows.path(), m_engine, m_dialog,
+            [this](const QString &text, const QString &title) {
+                m_messages << title + QStringLiteral(": ") + text;
+            }};
+}
+
+word::Document *WordRunTest::openParagraphs(const QStringList &texts, const QString &name)
+{
+    const QString path = pathOf(name);
+    if (!writeParagraphs(path, texts)) {
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+        return nullptr;
+    }
+    return open(path);
+}
+
+word::Document *WordRunTest::open(const QString &path)
+{
+    platform::Result<word::Document *> opened = m_word.documents().open(path);
+    if (!opened) {
+        ADD_FAILURE() << opened.errorString().toStdString();
+        return nullptr;
+    }
+    return opened.value();
+}
+
+word::Document *WordRunTest::document(const QString &name)
+{
+    return m_word.documents().item(pathOf(name));
+}
+
+QStringList WordRunTest::loggedFormulas() const
+{
+    QFile log(QDir(m_windows.path()).filePath(QStringLiteral("usrhanzi.txt")));
+    return log.open(QIODevice::ReadOnly) ? porvex::MissingCharacterLog::parse(log.readAll())
+                                         : QStringList();
+}
+
+} // namespace wordrun

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "comAddIn/porvex/lookupengine.h"
+#include "comAddIn/porvex/word/conversiondriver.h"
+#include "platform/office/word/docx/wordapplication.h"
+#include "tests/comAddIn/porvex/scriptedpicker.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace wordrun
+{
+
+inline const QString Beside = QStringLiteral("\uF6A4");
+inline const QString Above = QStringLiteral("\uF6A3");
+inline const QString Around = QStringLiteral("\uF6A5");
+inline const QString Thrice = QStringLiteral("\uF6A8");
+inline const QString Open = QStringLiteral("\uF6AE");
+inline const QString Close = QStringLiteral("\uF6AF");
+inline const QString Trigram = QStringLiteral("\uEDC0"); // drawn by the operator font
+
+// A .docx of one paragraph per text, each one run in the document's default typeface
+// (新細明體).
+bool writeParagraphs(const QString &path, const QStringList &texts);
+
+// A Word host with a program folder that holds the Word conversion's fixture database and
+// the operator font, a Windows folder and a document folder, all temporary. The chooser
+// answers with the picker's scripted choice; message boxes are recorded.
+class WordRunTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+
+    porvex::WordRunContext context();
+    // Writes the paragraphs into folder/name and opens it in the host.
+    word::Document *openParagraphs(const QStringList &texts,
+                                   const QString &name = QStringLiteral("report.docx"));
+    word::Document *open(const QString &path);
+
+    // The documents of the host by file name.
+    word::Document *document(const QString &name);
+    QString pathOf(const QString &name) const { return m_documents.filePath(name); }
+    QStringList loggedFormulas() const;
+
+    word::docx::WordApplication m_word;
+    porvex::LookupEngine m_engine;
+    ScriptedPicker m_dialog;
+    QTemporaryDir m_program;
+    QTemporaryDir m_windows;
+    QTemporaryDir m_documents;
+    QStringList m_messages; // "title: text" of each message box
+};
+
+} // namespace wordrun
