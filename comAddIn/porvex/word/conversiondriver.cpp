@@ -84,9 +84,8 @@ private:
         const QString temporary =
             QDir(m_source->path()).filePath(u'~' + PreviewBaseName(m_source->name()) + u".tmp"_qs);
         const QString copyError = makeCopy(fullName, copyPath, temporary);
-        m_source = m_application.documents().item(fullName);
-        if (m_source == nullptr)
-            return QStringLiteral("原始文件已關閉，構字式未轉換");
+        if (word::Document *again = m_application.documents().item(fullName))
+            m_source = again;
         if (!copyError.isEmpty()) {
             saveSource();
             return copyError;
@@ -246,9 +245,15 @@ private:
     std::pair<int, int> m_bodySelection;
 };
 
+// One run at a time: a click that reaches the add-in while a run waits for the chooser
+// is ignored.
+bool runInProgress = false;
+
 void convertDocument(word::Application &application, const WordRunContext &context, Mode mode,
                      const QString &title)
 {
+    if (runInProgress)
+        return;
     context.engine.setConversionMode(mode);
     word::Document *document = application.activeDocument();
     if (document == nullptr)
@@ -303,6 +308,11 @@ void ConvertDocumentFormulas(word::Application &application, const WordRunContex
     word::Document *source = application.activeDocument();
     if (source == nullptr)
         return;
+    if (runInProgress)
+        return;
+    runInProgress = true;
+    const std::unique_ptr<bool, void (*)(bool *)> endOfRun(&runInProgress,
+                                                           [](bool *running) { *running = false; });
     HostDuringRun host(application);
     if (context.mainProgramFolder.isEmpty()) {
         application.setStatusBar(

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <functional>
 
 using namespace wordrun;
 using porvex::LookupEngine;
@@ -311,6 +312,51 @@ TEST_F(WordRunTest, ASourceThatCannotBeSavedStopsTheRunAndGivesTheHostBack)
     EXPECT_EQ(m_word.documents().count(), 1);
     EXPECT_EQ(m_engine.lookUp("日" + Beside + "月", m_dialog).level, porvex::LookupLevel::Failed)
         << "the database was let go";
+}
+
+} // namespace
+
+namespace
+{
+
+// A chooser whose user clicks the Tools item again while it is open, then picks.
+class ClickingAgainPicker : public porvex::CandidatePicker
+{
+public:
+    std::function<void()> clickAgain;
+    int choose(const QString &, const QList<porvex::Candidate> &) override
+    {
+        clickAgain();
+        return 0;
+    }
+};
+
+TEST_F(WordRunTest, AnUnsavedSourceIsSavedFirstAndASecondClickDuringTheRunIsIgnored)
+{
+    word::Document *source = openParagraphs({"女" + Around + "子"});
+    ASSERT_NE(source, nullptr);
+    auto start = source->content();
+    start->setRange(0, 0);
+    start->insertAfter("日" + Beside + "月，");
+    ASSERT_FALSE(source->saved());
+
+    ClickingAgainPicker picker;
+    porvex::WordRunContext base = context();
+    const porvex::WordRunContext run{base.mainProgramFolder, base.windowsFolder, m_engine, picker,
+                                     base.messageBox};
+    int documentsDuringChoice = 0;
+    picker.clickAgain = [&] {
+        porvex::ConvertDocumentToPictures(m_word, run);
+        documentsDuringChoice = m_word.documents().count();
+    };
+    porvex::ConvertDocumentToGlyphs(m_word, run);
+    EXPECT_EQ(documentsDuringChoice, 2) << "no second copy was begun";
+    EXPECT_FALSE(QFile::exists(pathOf("report★.docx")));
+    EXPECT_EQ(m_word.activeDocument()->content()->text(), "明，好\r");
+    auto saved = word::docx::DocxDocument::open(pathOf("report.docx"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved.value()->content()->text(), "明，好\r")
+        << "the source was saved before the copy, and again with its replacements";
 }
 
 } // namespace

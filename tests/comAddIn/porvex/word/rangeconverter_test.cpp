@@ -1,9 +1,14 @@
+#include "comAddIn/porvex/candidatedialog.h"
 #include "comAddIn/porvex/word/conversiondriver.h"
 #include "comAddIn/porvex/word/rangeconverter.h"
 #include "tests/comAddIn/porvex/word/wordrun.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 using namespace wordrun;
 
@@ -103,6 +108,41 @@ TEST_F(RangeConverterTest, APickInTheChooserIsWrittenInBothAndTheSelectionComesB
     EXPECT_EQ(sourceText(), "甲好乙\r");
     EXPECT_FALSE(copy()->bookmarks().exists("qel_900528"));
     EXPECT_TRUE(m_word.screenUpdating());
+}
+
+TEST_F(RangeConverterTest, TheChooserShowsTheFormulaSelectedAndWritesTheButtonClicked)
+{
+    const QString formula = "女" + Around + "子";
+    ASSERT_NE(openParagraphs({"甲乙" + formula + "丙"}), nullptr);
+    porvex::DialogCandidatePicker dialog;
+    porvex::WordRunContext withDialog = context();
+    porvex::WordRunContext run{withDialog.mainProgramFolder, withDialog.windowsFolder, m_engine,
+                               dialog, withDialog.messageBox};
+    QString label;
+    QStringList buttons;
+    QString selected;
+    bool updating = false;
+    QTimer::singleShot(0, [&] {
+        auto *shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        ASSERT_EQ(shown->objectName(), "frmConfirm");
+        label = shown->findChild<QLabel *>("Label")->text();
+        for (int i = 1; i <= 8; ++i) {
+            auto *button = shown->findChild<QPushButton *>(QStringLiteral("cmb%1").arg(i));
+            if (!button->isHidden())
+                buttons << button->text();
+        }
+        selected = m_word.selection()->text();
+        updating = m_word.screenUpdating();
+        shown->findChild<QPushButton *>("cmb2")->click();
+    });
+    porvex::ConvertDocumentToGlyphs(m_word, run);
+    EXPECT_EQ(label, formula + "：");
+    EXPECT_EQ(buttons, QStringList({"好", "永"}));
+    EXPECT_EQ(selected, formula) << "the formula is shown to the user";
+    EXPECT_TRUE(updating);
+    EXPECT_EQ(copyText(), "甲乙永丙\r");
+    EXPECT_EQ(sourceText(), "甲乙女" + Above + "子丙\r");
 }
 
 TEST_F(RangeConverterTest, RejectingEveryCandidateLogsTheFormulaAndLeavesIt)
