@@ -1,5 +1,5 @@
+#include "largedocx.h"
 #include "platform/office/word/docx/docxdocument.h"
-#include "tests/support/zipfile.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -8,64 +8,6 @@
 // every formula as the Word conversion searches, and saved.
 namespace
 {
-
-constexpr int paragraphs = 2000;
-// Two spans of Latin words, eight Chinese characters, two hidden, one bold: 53 words.
-constexpr int latinWordsPerSpan = 21;
-
-const char *const header =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<w:document "
-    "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><w:body>";
-
-// Each paragraph: plain text, a formula in an East Asian typeface among Chinese text,
-// text in another typeface, hidden text, bold text.
-QByteArray documentXml()
-{
-    const QStringList formulas = {QStringLiteral("口\uF6A4木"), QStringLiteral("\uF6AE日月\uF6AF"),
-                                  QStringLiteral("\uF6A7又\uF6A3土"), QStringLiteral("氵\uF6A4可")};
-    QString xml = QString::fromLatin1(header);
-    for (int p = 0; p < paragraphs; ++p) {
-        QString words;
-        for (int w = 0; w < latinWordsPerSpan; ++w)
-            words += QStringLiteral("word%1 ").arg(w);
-        xml += QStringLiteral(
-                   "<w:p><w:pPr><w:spacing w:after=\"120\"/></w:pPr>"
-                   "<w:r><w:t xml:space=\"preserve\">%1</w:t></w:r>"
-                   "<w:r><w:rPr><w:rFonts w:hint=\"eastAsia\" w:eastAsia=\"標楷體\"/></w:rPr>"
-                   "<w:t>說文解字%2注曰之字</w:t></w:r>"
-                   "<w:r><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\"/></w:rPr>"
-                   "<w:t xml:space=\"preserve\"> %1</w:t></w:r>"
-                   "<w:r><w:rPr><w:vanish/></w:rPr><w:t>隱藏</w:t></w:r>"
-                   "<w:r><w:rPr><w:b/></w:rPr><w:t>end.</w:t></w:r></w:p>")
-                   .arg(words, formulas[p % formulas.size()]);
-    }
-    xml += QStringLiteral("<w:sectPr/></w:body></w:document>");
-    return xml.toUtf8();
-}
-
-bool writeLargeDocument(const QString &path)
-{
-    const QByteArray declaration =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
-    return testsupport::writeZip(
-        path,
-        {{"[Content_Types].xml",
-          declaration +
-              "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-              "<Default Extension=\"rels\" ContentType=\"application/"
-              "vnd.openxmlformats-package.relationships+xml\"/><Default Extension=\"xml\" "
-              "ContentType=\"application/xml\"/><Override PartName=\"/word/document.xml\" "
-              "ContentType=\"application/"
-              "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>"},
-         {"_rels/.rels",
-          declaration +
-              "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-              "relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/"
-              "officeDocument/2006/relationships/officeDocument\" Target=\"word/document.xml\"/>"
-              "</Relationships>"},
-         {"word/document.xml", documentXml()}});
-}
 
 bool isInfix(QChar c)
 {
@@ -123,7 +65,9 @@ void openFindAndSave(benchmark::State &state, bool convert)
     QTemporaryDir folder;
     const QString source = folder.filePath(QStringLiteral("large.docx"));
     const QString target = folder.filePath(QStringLiteral("large☆.docx"));
-    if (!writeLargeDocument(source)) {
+    if (!WriteLargeDocument(source,
+                            {QStringLiteral("口\uF6A4木"), QStringLiteral("\uF6AE日月\uF6AF"),
+                             QStringLiteral("\uF6A7又\uF6A3土"), QStringLiteral("氵\uF6A4可")})) {
         state.SkipWithError("the large document cannot be written");
         return;
     }
@@ -134,7 +78,7 @@ void openFindAndSave(benchmark::State &state, bool convert)
             return;
         }
         const int found = findFormulas(*opened.value(), convert);
-        if (found != paragraphs) {
+        if (found != LargeDocumentParagraphs) {
             state.SkipWithError("not every formula was found");
             return;
         }
