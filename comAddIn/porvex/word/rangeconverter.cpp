@@ -108,6 +108,11 @@ private:
             }
             first = next;
         }
+        // A closing bracket or U+F6B0 starts no formula: one that no opening bracket
+        // took in stays as it is, and is not logged as a missing formula.
+        if (first.unicode() == OperatorCodes::CloseBracket ||
+            first.unicode() == OperatorCodes::Last)
+            return;
         const Lookup *lookup =
             first == QChar(OperatorCodes::OpenBracket) ? lookUpBracketed(hit) : lookUpGrown();
         if (lookup == nullptr)

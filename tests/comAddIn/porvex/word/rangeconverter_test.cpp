@@ -86,6 +86,14 @@ TEST_F(RangeConverterTest, AnUnclosedBracketLeavesBothDocumentsAsTheyWere)
     EXPECT_EQ(sourceText(), "明" + unclosed + "\r");
 }
 
+TEST_F(RangeConverterTest, AStrayClosingBracketStaysAndIsNotLoggedAsAFormula)
+{
+    const QString text = Open + QString(51, u'x') + Close + "日" + Beside + "月";
+    ASSERT_TRUE(toPictures(text));
+    EXPECT_EQ(copyText(), Open + QString(51, u'x') + Close + "明\r");
+    EXPECT_TRUE(loggedFormulas().isEmpty());
+}
+
 TEST_F(RangeConverterTest, AMissingFormulaStaysAndIsLoggedOnce)
 {
     const QString missing = "木" + Beside + "木" + Beside + "口";
