@@ -1,7 +1,6 @@
 #include "vbprog/toolkit/frmselectdir.h"
 
 #include "vbprog/toolkit/centerform.h"
-#include "vbprog/toolkit/drives.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -37,8 +36,8 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-frmSelectDir::frmSelectDir(const QString &startDir, QWidget *parent)
-    : QDialog(parent), m_drives(mountedDrives())
+frmSelectDir::frmSelectDir(const QString &startDir, QWidget *parent, const QStringList &drives)
+    : QDialog(parent), m_drives(drives)
 {
     setObjectName(QStringLiteral("frmSelectDir"));
     setWindowTitle(QStringLiteral("選取目錄"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vbprog/toolkit/drives.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <optional>
@@ -22,8 +24,9 @@ class frmSelectDir : public QDialog
 public:
     // startDir: the folder to open on; when it is empty or cannot be opened, the picker
     // opens on the process's current folder. Loading makes the shown folder the process's
-    // current folder.
-    explicit frmSelectDir(const QString &startDir, QWidget *parent = nullptr);
+    // current folder. drives: what the drive list offers.
+    explicit frmSelectDir(const QString &startDir, QWidget *parent = nullptr,
+                          const QStringList &drives = mountedDrives());
 
     // Shows the picker modally; the folder chosen with "確定", nullopt after "取消" or
     // the close box.

@@ -1,5 +1,6 @@
 #include "platform/office/powerpoint/pptxapplication.h"
 #include "platform/office/word/docx/wordapplication.h"
+#include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/kavrot/recordingobserver.h"
@@ -247,6 +248,24 @@ TEST(DocumentFailureTest, ADocumentTheEngineCannotReadLeavesNoOutput)
     EXPECT_FALSE(QFile::exists(dir.filePath("out.docx")));
     EXPECT_FALSE(ConvertPowerPointFile(dir.filePath("fake.pptx"), dir.filePath("out.pptx"), run));
     EXPECT_FALSE(QFile::exists(dir.filePath("out.pptx")));
+}
+
+TEST(WordSearchTest, AnInsertedFormulaIsNotSearchedAgainNorAMissingCharacterTwice)
+{
+    QTemporaryDir dir;
+    // The fixture maps U+F6A4 too, which the formula of U+E000 holds; U+E0FF has no record.
+    ASSERT_TRUE(wordtest::writeDocx(dir.filePath("in.docx"),
+                                    "<w:p><w:r><w:t>a\uE000b\uE0FFc\uE000</w:t></w:r></w:p>"));
+    auto table = ReferenceTable::open(MURVEL_FIXTURE_DIR "/kavrot/kavrot01.mdb");
+    ASSERT_TRUE(table);
+    RecordingObserver observer;
+    {
+        TranscodeRun run(table.value(), observer);
+        ASSERT_TRUE(ConvertWordFile(dir.filePath("in.docx"), dir.filePath("out.docx"), run));
+    }
+    EXPECT_EQ(observer.eventsRun, 3) << "three characters found, each once";
+    EXPECT_EQ(storiesOf(dir.filePath("out.docx")).section(u'|', 0, 0),
+              QStringLiteral("a日\uF6A4月b\uE0FFc日\uF6A4月\r"));
 }
 
 TEST(PresentationTextTest, OnlyCharactersInTheEndUserAreasAreLookedUp)

@@ -2,6 +2,7 @@
 #include "platform/profile/profilefile.h"
 #include "platform/registry/registrystore.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
+#include "tests/vbprog/toolkit/controltext.h"
 #include "vbprog/kavrot/kavrotwindow.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 using kavrot::KavrotWindow;
+using toolkittest::controlText;
 
 inline void PrintTo(const QString &text, std::ostream *out)
 {
@@ -70,11 +72,6 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    static QString labelText(KavrotWindow &window, const char *name)
-    {
-        QLabel *label = child<QLabel>(window, name);
-        return label ? label->text() : QString();
-    }
 
     QTemporaryDir m_dir;
 };
@@ -106,14 +103,14 @@ TEST_F(KavrotWindowTest, ShowsEveryCaptionOfTheWindow)
         {"lblSrcFileOrDir", "來源檔案或目錄\u3000\u3000："},
     };
     for (const auto &[name, text] : labels)
-        EXPECT_EQ(labelText(window, name), text) << name;
+        EXPECT_EQ(controlText(window, name), text) << name;
     const QList<QPair<const char *, QString>> buttons{{"cmdSrcDir", "目錄..."},
                                                       {"cmdClose", "關閉"},
                                                       {"cmdCvt", "轉換"},
                                                       {"cmdDstDir", "目錄..."},
                                                       {"cmdSrcFile", "檔案..."}};
     for (const auto &[name, text] : buttons)
-        EXPECT_EQ(child<QPushButton>(window, name)->text(), text) << name;
+        EXPECT_EQ(controlText(window, name), text) << name;
     QComboBox *units = child<QComboBox>(window, "cboRefFile");
     ASSERT_EQ(units->count(), 2);
     EXPECT_EQ(units->itemText(0), "Ombrel計算中心");
@@ -170,11 +167,11 @@ TEST_F(KavrotWindowTest, WithoutAMainProgramFolderItSaysSoAndWritesNoSettings)
 {
     {
         KavrotWindow window;
-        EXPECT_TRUE(labelText(window, "lblMessage").contains("找不到主程式的安裝目錄"));
+        EXPECT_TRUE(controlText(window, "lblMessage").contains("找不到主程式的安裝目錄"));
         child<QLineEdit>(window, "txtSrcFileOrDir")->setText(m_dir.filePath("src"));
         child<QLineEdit>(window, "txtDstDir")->setText(m_dir.filePath("dst"));
         child<QPushButton>(window, "cmdCvt")->click();
-        EXPECT_TRUE(labelText(window, "lblMessage").contains("找不到主程式的安裝目錄"));
+        EXPECT_TRUE(controlText(window, "lblMessage").contains("找不到主程式的安裝目錄"));
         window.close();
     }
     EXPECT_FALSE(QFile::exists(settingsFile()));
@@ -209,15 +206,15 @@ TEST_F(KavrotWindowTest, TheButtonsRestDuringARunAndPauseAsksBeforeItStops)
 
     EXPECT_TRUE(disabledDuringRun);
     EXPECT_EQ(question, "停止轉碼|確定要停止轉碼？");
-    EXPECT_EQ(labelText(window, "lblMessage"), " 使用者中斷，總共轉換了0個檔案。");
-    EXPECT_EQ(labelText(window, "lblCvtCount"), "0");
+    EXPECT_EQ(controlText(window, "lblMessage"), " 使用者中斷，總共轉換了0個檔案。");
+    EXPECT_EQ(controlText(window, "lblCvtCount"), "0");
     EXPECT_FALSE(QFile::exists(m_dir.filePath("dst/a.txt")));
     EXPECT_TRUE(child<QPushButton>(window, "cmdCvt")->isEnabled());
 
     // The next run starts afresh and converts.
     child<QPushButton>(window, "cmdCvt")->click();
-    EXPECT_EQ(labelText(window, "lblMessage"), " 轉碼結束，總共轉換了1個檔案。");
-    EXPECT_EQ(labelText(window, "lblCvtCount"), "1");
+    EXPECT_EQ(controlText(window, "lblMessage"), " 轉碼結束，總共轉換了1個檔案。");
+    EXPECT_EQ(controlText(window, "lblCvtCount"), "1");
     EXPECT_TRUE(QFile::exists(m_dir.filePath("dst/a.txt")));
 }
 

@@ -158,4 +158,20 @@ TEST_F(SelectDirTest, AFolderThatCannotBeOpenedChangesNothing)
     EXPECT_EQ(child<QLabel>(picker, "lblCurDir")->text(), m_root + "/alpha");
 }
 
+TEST_F(SelectDirTest, ADriveThatCannotBeOpenedPutsTheListBackOnTheCurrentFolder)
+{
+    const QString drive = driveOf(m_root, mountedDrives());
+    frmSelectDir picker(m_root + "/alpha", nullptr, {drive, m_root + "/no-medium"});
+    QComboBox *drives = child<QComboBox>(picker, "drvList");
+    drives->setCurrentIndex(1);
+    EXPECT_EQ(drives->currentText(), drive);
+    EXPECT_EQ(picker.path(), m_root + "/alpha");
+
+    // A drive that opens moves the list to its root.
+    frmSelectDir other(m_root + "/alpha", nullptr, {drive, m_root + "/beta"});
+    child<QComboBox>(other, "drvList")->setCurrentIndex(1);
+    EXPECT_EQ(other.path(), m_root + "/beta");
+    EXPECT_EQ(child<QLabel>(other, "lblCurDir")->text(), m_root + "/beta");
+}
+
 } // namespace
