@@ -64,6 +64,10 @@ frmSelectDir::frmSelectDir(const QString &startDir, QWidget *parent, const QStri
     layout->addWidget(addLabel(this, "lblDrv", QStringLiteral("磁碟機")), 3, 1);
     layout->addWidget(m_drvList, 4, 1);
     layout->setColumnStretch(0, 1);
+    m_cmdOK->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_cmdCancel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_drvList->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_dirList->setMinimumWidth(260);
     layout->setRowStretch(5, 1);
     resize(480, 320);
 
