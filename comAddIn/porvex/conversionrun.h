@@ -77,4 +77,44 @@ private:
     QStringList m_errors;
 };
 
+// Saves a workbook or presentation that has unsaved changes.
+template<class Document> void SaveIfChanged(ConversionRun &run, Document &document)
+{
+    if (document.saved())
+        return;
+    if (platform::Result<bool> saved = document.save(); !saved)
+        run.fail(saved.errorString());
+}
+
+// Writes the preview copy of a workbook or presentation beside it and opens it: saves the
+// source when it has changes, closes the copy when it is open, saves the source as the copy
+// and back as itself, and opens the copy, which becomes the active document. Null when there
+// is no copy: the source was never saved (nowhere to put it) or a step failed.
+template<class Document, class Documents>
+Document *OpenPreviewCopy(ConversionRun &run, Document &source, Documents &open,
+                          const QString &markAndExtension)
+{
+    SaveIfChanged(run, source);
+    if (source.path().isEmpty())
+        return nullptr;
+    const QString sourcePath = source.fullName();
+    const QString copyPath = PreviewCopyPath(source.path(), source.name(), markAndExtension);
+    for (int index = open.count(); index >= 1; --index) {
+        if (Document *document = open.item(index); document && document->fullName() == copyPath)
+            document->close();
+    }
+    if (platform::Result<bool> copied = source.saveAs(copyPath); !copied) {
+        run.fail(copied.errorString());
+        return nullptr;
+    }
+    if (platform::Result<bool> back = source.saveAs(sourcePath); !back)
+        run.fail(back.errorString());
+    platform::Result<Document *> copy = open.open(copyPath);
+    if (!copy) {
+        run.fail(copy.errorString());
+        return nullptr;
+    }
+    return copy.value();
+}
+
 } // namespace porvex

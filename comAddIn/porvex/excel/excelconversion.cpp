@@ -1,6 +1,7 @@
 #include "comAddIn/porvex/excel/excelconversion.h"
 
 #include "comAddIn/porvex/formulascanner.h"
+#include "comAddIn/porvex/textconversion.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,6 +25,31 @@ QString cellKey(const Range &cell)
 {
     return cell.worksheet().name() + u'!' + cell.address();
 }
+
+// The text of a cell through its characters. A glyph's typeface goes to its first
+// character, as the host sets it.
+class CellText : public EditableText
+{
+public:
+    explicit CellText(Range &cell) : m_cell(cell) {}
+
+    QString text() const override { return m_cell.characters()->text(); }
+    QString face(int start, int length) const override
+    {
+        return m_cell.characters(start + 1, length)->font().name();
+    }
+    bool replace(int start, int length, const QString &text) override
+    {
+        return m_cell.characters(start + 1, length)->insert(text);
+    }
+    void setGlyphFace(int start, int, const QString &face) override
+    {
+        m_cell.characters(start + 1, 1)->font().setName(face);
+    }
+
+private:
+    Range &m_cell;
+};
 
 } // namespace
 
@@ -55,56 +81,19 @@ platform::Result<bool> ExcelConversion::ConvertWorkbookToGlyphs()
     m_positions.clear();
 
     Workbook *source = m_excel.activeWorkbook();
-    if (Workbook *copy = writePreviewCopy(run)) {
+    m_excel.setDisplayAlerts(false);
+    Workbook *copy = OpenPreviewCopy(run, *source, m_excel.workbooks(), u"☆.xlsx"_qs);
+    m_excel.setDisplayAlerts(true);
+    if (copy) {
         for (int index = 1; index <= copy->worksheetCount(); ++index) {
             if (Worksheet *sheet = copy->worksheet(index))
                 convertWorksheet(run, *sheet, *source);
         }
-        for (Workbook *book : {source, copy}) {
-            if (!book->saved()) {
-                if (platform::Result<bool> saved = book->save(); !saved)
-                    run.fail(saved.errorString());
-            }
-        }
+        SaveIfChanged(run, *source);
+        SaveIfChanged(run, *copy);
     }
     m_excel.setScreenUpdating(true);
     return run.finish();
-}
-
-Workbook *ExcelConversion::writePreviewCopy(ConversionRun &run)
-{
-    Workbook *source = m_excel.activeWorkbook();
-    if (!source->saved()) {
-        if (platform::Result<bool> saved = source->save(); !saved)
-            run.fail(saved.errorString());
-    }
-    if (source->path().isEmpty())
-        return nullptr; // never saved: there is nowhere to put the copy
-    const QString sourcePath = source->fullName();
-    const QString copyPath = PreviewCopyPath(source->path(), source->name(), u"☆.xlsx"_qs);
-
-    Workbooks &books = m_excel.workbooks();
-    for (int index = books.count(); index >= 1; --index) {
-        if (Workbook *book = books.item(index); book && book->fullName() == copyPath)
-            book->close();
-    }
-    m_excel.setDisplayAlerts(false);
-    platform::Result<bool> copied = source->saveAs(copyPath);
-    if (copied) {
-        if (platform::Result<bool> back = source->saveAs(sourcePath); !back)
-            run.fail(back.errorString());
-    }
-    m_excel.setDisplayAlerts(true);
-    if (!copied) {
-        run.fail(copied.errorString());
-        return nullptr;
-    }
-    platform::Result<Workbook *> copy = books.open(copyPath);
-    if (!copy) {
-        run.fail(copy.errorString());
-        return nullptr;
-    }
-    return copy.value();
 }
 
 void ExcelConversion::convertWorksheet(ConversionRun &run, Worksheet &copy, Workbook &source)
@@ -133,8 +122,6 @@ void ExcelConversion::convertWorksheet(ConversionRun &run, Worksheet &copy, Work
 
 void ExcelConversion::ConvertCellFormulas(ConversionRun &run, Range &copyCell, Range &sourceCell)
 {
-    const FormulaScanner scanner(FormulaScanner::Mode::Paragraphs);
-    SourcePositions &positions = m_positions[cellKey(sourceCell)];
     HostPicker picker(
         *m_context.picker,
         [&] {
@@ -146,43 +133,9 @@ void ExcelConversion::ConvertCellFormulas(ConversionRun &run, Range &copyCell, R
             m_excel.setScreenUpdating(false);
             m_excel.setCursor(Cursor::Wait);
         });
-
-    int from = 0;
-    for (;;) {
-        // The text is read again after every write, which changes its length.
-        const QString text = copyCell.characters()->text();
-        const std::optional<FoundFormula> found = scanner.next(text, from);
-        if (!found)
-            break;
-        const QString formula = text.mid(found->start, found->length);
-        const Lookup &lookup = run.engine().lookUp(formula, picker);
-        std::unique_ptr<Characters> range = copyCell.characters(found->start + 1, found->length);
-        const GlyphWrite write = lookup.writeFor(range->font().name());
-        if (!write.writes())
-            continue;
-        if (!range->insert(write.text))
-            continue;
-        if (write.face)
-            copyCell.characters(found->start + 1, 1)->font().setName(*write.face);
-        writeSource(sourceCell, positions, found->start, formula, lookup.resultText,
-                    int(write.text.size()));
-        from = found->start + 1;
-    }
-}
-
-void ExcelConversion::writeSource(Range &sourceCell, SourcePositions &positions, int copyAt,
-                                  const QString &formula, const QString &resultText, int copyLength)
-{
-    int sourceLength = int(formula.size());
-    if (!resultText.isEmpty()) {
-        // Only the formula at this place changes: another one that holds the same text, or
-        // the same formula elsewhere in the cell, is a formula of its own.
-        const int at = positions.sourcePosition(copyAt);
-        std::unique_ptr<Characters> place = sourceCell.characters(at + 1, int(formula.size()));
-        if (place->text() == formula && place->insert(resultText))
-            sourceLength = int(resultText.size());
-    }
-    positions.rewrite(copyAt, int(formula.size()), copyLength, sourceLength);
+    CellText copy(copyCell);
+    CellText source(sourceCell);
+    ConvertTextFormulas(run, picker, copy, source, m_positions[cellKey(sourceCell)]);
 }
 
 platform::Result<bool> InsertOperatorInto(Application &excel, int k)

@@ -21,13 +21,10 @@ public:
 
 private:
     bool refuseProtectedSheet();
-    office::excel::Workbook *writePreviewCopy(ConversionRun &run);
     void convertWorksheet(ConversionRun &run, office::excel::Worksheet &copy,
                           office::excel::Workbook &source);
     void ConvertCellFormulas(ConversionRun &run, office::excel::Range &copyCell,
                              office::excel::Range &sourceCell);
-    void writeSource(office::excel::Range &sourceCell, SourcePositions &positions, int copyAt,
-                     const QString &formula, const QString &resultText, int copyLength);
 
     office::excel::Application &m_excel;
     const ConversionContext &m_context;

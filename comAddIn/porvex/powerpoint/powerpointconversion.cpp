@@ -1,7 +1,7 @@
 #include "comAddIn/porvex/powerpoint/powerpointconversion.h"
 
 #include "comAddIn/porvex/formulascanner.h"
-#include "comAddIn/porvex/sourcepositions.h"
+#include "comAddIn/porvex/textconversion.h"
 
 #include <utility>
 #include <vector>
@@ -43,6 +43,37 @@ std::vector<ShapePair> textShapesOf(Shape &copy, Shape &source)
     return shapes;
 }
 
+// The text of a text frame, taken afresh for every step since writing changes its length.
+// A glyph's typeface goes to all of the written text.
+class FrameText : public EditableText
+{
+public:
+    explicit FrameText(TextFrame &frame) : m_frame(frame) {}
+
+    QString text() const override { return m_frame.textRange()->text(); }
+    QString face(int start, int length) const override
+    {
+        return stretch(start, length)->font().name();
+    }
+    bool replace(int start, int length, const QString &text) override
+    {
+        stretch(start, length)->setText(text);
+        return true;
+    }
+    void setGlyphFace(int start, int length, const QString &face) override
+    {
+        stretch(start, length)->font().setName(face);
+    }
+
+private:
+    std::unique_ptr<TextRange> stretch(int start, int length) const
+    {
+        return m_frame.textRange()->characters(start + 1, length);
+    }
+
+    TextFrame &m_frame;
+};
+
 } // namespace
 
 PowerPointConversion::PowerPointConversion(Application &powerPoint,
@@ -64,7 +95,7 @@ platform::Result<bool> PowerPointConversion::ConvertPresentationToGlyphs()
         slideIndex = window->view().slide()->slideIndex();
 
     const QString sourcePath = source->fullName();
-    Presentation *copy = writePreviewCopy(run);
+    Presentation *copy = OpenPreviewCopy(run, *source, m_powerPoint.presentations(), u"☆.pptx"_qs);
     if (!copy)
         return run.finish();
     source = m_powerPoint.presentations().item(sourcePath);
@@ -90,46 +121,10 @@ platform::Result<bool> PowerPointConversion::ConvertPresentationToGlyphs()
             }
         }
     }
-    if (!source->saved()) {
-        if (platform::Result<bool> saved = source->save(); !saved)
-            run.fail(saved.errorString());
-    }
+    SaveIfChanged(run, *source);
     if (platform::Result<bool> saved = copy->saveAs(copy->fullName()); !saved)
         run.fail(saved.errorString());
     return run.finish();
-}
-
-Presentation *PowerPointConversion::writePreviewCopy(ConversionRun &run)
-{
-    Presentation *source = m_powerPoint.activePresentation();
-    if (!source->saved()) {
-        if (platform::Result<bool> saved = source->save(); !saved)
-            run.fail(saved.errorString());
-    }
-    if (source->path().isEmpty())
-        return nullptr; // never saved: there is nowhere to put the copy
-    const QString sourcePath = source->fullName();
-    const QString copyPath = PreviewCopyPath(source->path(), source->name(), u"☆.pptx"_qs);
-
-    Presentations &open = m_powerPoint.presentations();
-    for (int index = open.count(); index >= 1; --index) {
-        if (Presentation *presentation = open.item(index);
-            presentation && presentation->fullName() == copyPath)
-            presentation->close();
-    }
-    platform::Result<bool> copied = source->saveAs(copyPath);
-    if (!copied) {
-        run.fail(copied.errorString());
-        return nullptr;
-    }
-    if (platform::Result<bool> back = source->saveAs(sourcePath); !back)
-        run.fail(back.errorString());
-    platform::Result<Presentation *> copy = open.open(copyPath);
-    if (!copy) {
-        run.fail(copy.errorString());
-        return nullptr;
-    }
-    return copy.value();
 }
 
 void PowerPointConversion::convertSlide(ConversionRun &run, Slide &copy, Slide &source)
@@ -175,44 +170,13 @@ void PowerPointConversion::convertShape(ConversionRun &run, Shape &copy, Shape &
 void PowerPointConversion::ConvertTextRangeFormulas(ConversionRun &run, TextFrame &copy,
                                                     TextFrame &source)
 {
-    const FormulaScanner scanner(FormulaScanner::Mode::Paragraphs);
-    SourcePositions positions;
     HostPicker picker(
         *m_context.picker, [&] { m_powerPoint.setCursor(Cursor::Normal); },
         [&] { m_powerPoint.setCursor(Cursor::Wait); });
-
-    int from = 0;
-    for (;;) {
-        // Read again after every write, which shortens the text.
-        const QString text = copy.textRange()->text();
-        const std::optional<FoundFormula> found = scanner.next(text, from);
-        if (!found)
-            break;
-        const QString formula = text.mid(found->start, found->length);
-        const Lookup &lookup = run.engine().lookUp(formula, picker);
-        std::unique_ptr<TextRange> range =
-            copy.textRange()->characters(found->start + 1, found->length);
-        const GlyphWrite write = lookup.writeFor(range->font().name());
-        if (!write.writes())
-            continue;
-        range->setText(write.text);
-        if (write.face)
-            range->font().setName(*write.face);
-
-        int sourceLength = found->length;
-        if (!lookup.resultText.isEmpty()) {
-            // Only the formula at this place changes, not a longer one holding its text.
-            const int at = positions.sourcePosition(found->start);
-            std::unique_ptr<TextRange> place =
-                source.textRange()->characters(at + 1, found->length);
-            if (place->text() == formula) {
-                place->setText(lookup.resultText);
-                sourceLength = int(lookup.resultText.size());
-            }
-        }
-        positions.rewrite(found->start, found->length, int(write.text.size()), sourceLength);
-        from = found->start + 1;
-    }
+    FrameText copyText(copy);
+    FrameText sourceText(source);
+    SourcePositions positions;
+    ConvertTextFormulas(run, picker, copyText, sourceText, positions);
 }
 
 platform::Result<bool> InsertOperatorInto(Application &powerPoint, int k)

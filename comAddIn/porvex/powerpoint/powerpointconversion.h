@@ -18,7 +18,6 @@ public:
     platform::Result<bool> ConvertPresentationToGlyphs();
 
 private:
-    office::powerpoint::Presentation *writePreviewCopy(ConversionRun &run);
     void convertSlide(ConversionRun &run, office::powerpoint::Slide &copy,
                       office::powerpoint::Slide &source);
     void convertShape(ConversionRun &run, office::powerpoint::Shape &copy,
