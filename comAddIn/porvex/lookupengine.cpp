@@ -4,31 +4,13 @@
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/rootsequence.h"
 #include "vbprog/murvel/core/scriptfaces.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 namespace porvex
 {
 
 namespace
 {
-
-namespace Names
-{
-const QString GlyphTable = QStringLiteral("檢字表");
-const QString RootTable = QStringLiteral("字根");
-const QString FormulaIndex = QStringLiteral("構字式");
-const QString OrderIndex = QStringLiteral("字根序二");
-const QString SetIndex = QStringLiteral("字根組二");
-const QString Glyph = QStringLiteral("字形");
-const QString Code = QStringLiteral("字碼");
-const QString Face = QStringLiteral("字體");
-const QString Kind = QStringLiteral("連接符號");
-const QString Components = QStringLiteral("部件序");
-const QString Number = QStringLiteral("編號");
-const QString Seal = QStringLiteral("小篆");
-const QString Bronze = QStringLiteral("金文");
-const QString OracleBone = QStringLiteral("甲骨文");
-const QString Chu = QStringLiteral("楚系文字");
-} // namespace Names
 
 bool isPrefixOperator(QChar c)
 {
@@ -46,7 +28,7 @@ public:
     {
         if (!m_roots.seek(root))
             return std::nullopt;
-        return Int32Field(m_roots.value(Names::Number));
+        return Int32Field(m_roots.value(Fields::編號));
     }
 
 private:
@@ -60,11 +42,11 @@ bool LookupEngine::startRun(const jet::Database &glyphDatabase, const QString &w
     m_log.startRun(windowsFolder);
     m_lookup = Lookup{};
     m_error.clear();
-    jet::Result<jet::Table> glyphs = glyphDatabase.openTable(Names::GlyphTable);
-    jet::Result<jet::Table> roots = glyphDatabase.openTable(Names::RootTable);
+    jet::Result<jet::Table> glyphs = glyphDatabase.openTable(Tables::檢字表);
+    jet::Result<jet::Table> roots = glyphDatabase.openTable(Tables::字根);
     m_glyphs = glyphs.value();
     m_roots = roots.value();
-    if (!glyphs || !roots || !m_roots.setIndex(Names::Glyph)) {
+    if (!glyphs || !roots || !m_roots.setIndex(Indexes::字形)) {
         m_error = !glyphs  ? glyphs.errorString()
                   : !roots ? roots.errorString()
                            : m_roots.errorString();
@@ -99,7 +81,7 @@ const Lookup &LookupEngine::lookUp(const QString &formula, CandidatePicker &pick
         return m_lookup;
     }
 
-    if (m_glyphs.setIndex(Names::FormulaIndex) && m_glyphs.seek(key.kind, key.components)) {
+    if (m_glyphs.setIndex(Indexes::構字式) && m_glyphs.seek(key.kind, key.components)) {
         const Candidate landed = readCandidate();
         m_lookup.level = LookupLevel::Formula;
         m_lookup.chosen.code = landed.glyph.code;
@@ -114,15 +96,15 @@ const Lookup &LookupEngine::lookUp(const QString &formula, CandidatePicker &pick
 
     // An empty key is never sought: it would land on whatever record has an empty key.
     m_lookup.orderKey = componentOrderKey(m_lookup.components);
-    if (seekKey(Names::OrderIndex, m_lookup.orderKey)) {
+    if (seekKey(Indexes::字根序二, m_lookup.orderKey)) {
         m_lookup.level = LookupLevel::ComponentOrder;
-        chooseCandidate(Names::OrderIndex, m_lookup.orderKey, picker);
+        chooseCandidate(Indexes::字根序二, m_lookup.orderKey, picker);
         return m_lookup;
     }
     m_lookup.setKey = componentSetKey(m_lookup.orderKey);
-    if (seekKey(Names::SetIndex, m_lookup.setKey)) {
+    if (seekKey(Indexes::字根組二, m_lookup.setKey)) {
         m_lookup.level = LookupLevel::ComponentSet;
-        chooseCandidate(Names::SetIndex, m_lookup.setKey, picker);
+        chooseCandidate(Indexes::字根組二, m_lookup.setKey, picker);
         return m_lookup;
     }
     logMissing();
@@ -140,9 +122,9 @@ const Lookup &LookupEngine::lookUpNumber(const QString &formula, qint32 number)
         m_lookup.message = QStringLiteral("字庫未開啟，無法轉換構字式「%1」").arg(formula);
         return m_lookup;
     }
-    if (m_glyphs.setIndex(Names::Number) && m_glyphs.seek(number)) {
+    if (m_glyphs.setIndex(Indexes::編號) && m_glyphs.seek(number)) {
         m_lookup.level = LookupLevel::Formula;
-        m_lookup.chosen.code = m_glyphs.value(Names::Code).toString();
+        m_lookup.chosen.code = m_glyphs.value(Fields::字碼).toString();
         m_lookup.chosen.glyph = QString(QChar(OperatorCodes::Last));
         m_lookup.chosen.faceCode = -1;
         m_lookup.chosen.faceName = QStringLiteral("qel98m");
@@ -152,8 +134,8 @@ const Lookup &LookupEngine::lookUpNumber(const QString &formula, qint32 number)
 
 QString LookupEngine::componentOrderKey(const QString &components)
 {
-    m_glyphs.setIndex(Names::Glyph);
-    const auto rootsOf = [this] { return m_glyphs.value(Names::OrderIndex).toString(); };
+    m_glyphs.setIndex(Indexes::字形);
+    const auto rootsOf = [this] { return m_glyphs.value(Fields::字根序二).toString(); };
     QString key;
     for (qsizetype i = 0; i < components.size(); ++i) {
         const QChar c = components[i];
@@ -166,7 +148,7 @@ QString LookupEngine::componentOrderKey(const QString &components)
             continue;
         }
         if (m_glyphs.seek(QString(c)) &&
-            Int32Field(m_glyphs.value(Names::Kind)).value_or(0) != FormulaKinds::Symbol)
+            Int32Field(m_glyphs.value(Fields::連接符號)).value_or(0) != FormulaKinds::Symbol)
             key += rootsOf();
     }
     return key;
@@ -186,16 +168,16 @@ bool LookupEngine::seekKey(const QString &index, const QString &key)
 Candidate LookupEngine::readCandidate() const
 {
     Candidate candidate;
-    candidate.glyph.code = m_glyphs.value(Names::Code).toString();
-    candidate.glyph.glyph = m_glyphs.value(Names::Glyph).toString();
-    candidate.glyph.faceCode = Int32Field(m_glyphs.value(Names::Face)).value_or(0);
+    candidate.glyph.code = m_glyphs.value(Fields::字碼).toString();
+    candidate.glyph.glyph = m_glyphs.value(Fields::字形).toString();
+    candidate.glyph.faceCode = Int32Field(m_glyphs.value(Fields::字體)).value_or(0);
     if (candidate.glyph.faceCode > 0)
         candidate.glyph.faceName = EudcFaceName(Faces::Kai, candidate.glyph.faceCode);
-    candidate.kind = Int32Field(m_glyphs.value(Names::Kind)).value_or(0);
-    candidate.components = m_glyphs.value(Names::Components).toString();
+    candidate.kind = Int32Field(m_glyphs.value(Fields::連接符號)).value_or(0);
+    candidate.components = m_glyphs.value(Fields::部件序).toString();
     candidate.scripts = {
-        m_glyphs.value(Names::Seal).toString(), m_glyphs.value(Names::Bronze).toString(),
-        m_glyphs.value(Names::OracleBone).toString(), m_glyphs.value(Names::Chu).toString()};
+        m_glyphs.value(Fields::小篆).toString(), m_glyphs.value(Fields::金文).toString(),
+        m_glyphs.value(Fields::甲骨文).toString(), m_glyphs.value(Fields::楚系文字).toString()};
     return candidate;
 }
 
