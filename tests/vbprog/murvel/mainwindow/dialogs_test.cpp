@@ -16,25 +16,9 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 #include <map>
-#include <memory>
 
 namespace
 {
-
-class QtEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_.data()); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "dialogs_test";
-    std::array<char *, 2> argv_{name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] const auto *const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // A left click as the window system delivers it.
 void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos)
