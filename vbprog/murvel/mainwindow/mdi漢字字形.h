@@ -1,10 +1,11 @@
 #pragma once
 
-#include "childwindows.h"
-#include "mainmenus.h"
-#include "mainwindowservices.h"
-#include "presetlayouts.h"
 #include "vbprog/murvel/core/glyphpanel.h"
+#include "vbprog/murvel/core/panellookup.h"
+#include "vbprog/murvel/mainwindow/childwindows.h"
+#include "vbprog/murvel/mainwindow/mainmenus.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
+#include "vbprog/murvel/mainwindow/presetlayouts.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -14,12 +15,6 @@ class QKeyEvent;
 class QLineEdit;
 class QMdiArea;
 class ToolStrip;
-
-// A glyph as the views get it: its script's typeface and its number in that script.
-struct ViewGlyph {
-    QString face;
-    qint32 number;
-};
 
 // The main window: the multiple-document area of the child windows, the tool strip
 // pic構字符號 (font bar, stroke filters, symbol bar), the glyph attribute panel pic字形屬性
@@ -110,17 +105,13 @@ private:
     void cbo首筆_Click();
     void queryComponentList();
 
-    // Glyph lookups: Enter in txt字形, txt構字式 or txt編號, the hit and miss paths, and the
-    // automatic copy of the glyph and formula boxes.
+    // Glyph lookups: Enter in txt字形, txt構字式 or txt編號 shows what m_lookup found; and
+    // the automatic copy of the glyph and formula boxes.
     void connectPanel();
     void panelKeyPressed(QLineEdit *target, const QKeyEvent *event);
-    void lookUpGlyph();
-    void lookUpFormula();
-    void lookUpNumber();
+    void showLookup(const LookupOutcome &outcome);
     void showHit(qint32 number, const ViewGlyph &viewGlyph);
-    void showMiss();
-    // After a seek of gRs檢字表 that found nothing: the miss, or the engine's failure.
-    void showSeekMiss();
+    void showMiss(const QString &status);
     void txt字形_Change();
     void txt構字式_Change();
 
@@ -146,8 +137,7 @@ private:
     QList<QAction *> m_windowListItems;       // owned by the 視窗 menu
     const QWidget *m_lastActivated = nullptr; // not owned; compared only
     GlyphPanel m_panel;
-    // Near matches of the last formula search, shown after its miss.
-    QString m_similarGlyphList;
+    PanelLookup m_lookup;
     int m_strokeFilter = 0;
     int m_firstStrokeFilter = 0;
     bool m_shutDown = false;
