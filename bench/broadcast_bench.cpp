@@ -1,8 +1,8 @@
 // A selection in the derivation view's list broadcast to the five analysis views, all open
 // in the real main window on the synthetic databases.
 
+#include "bench/syntheticmainwindow.h"
 #include "synthetic/syntheticdatabases.h"
-#include "syntheticmainwindow.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/frm字形孳乳.h"
 #include "vbprog/murvel/views/outlinelist.h"

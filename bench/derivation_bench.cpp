@@ -4,7 +4,7 @@
 // and list fill) is timed in this same program (derivationsearch_bench.cpp), so that the
 // ratios come from one run.
 
-#include "derivationmodes.h"
+#include "bench/derivationmodes.h"
 #include "synthetic/syntheticdatabases.h"
 #include "vbprog/murvel/core/公用變數.h"
 

@@ -1,4 +1,4 @@
-#include "derivationmodes.h"
+#include "bench/derivationmodes.h"
 
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/views/derivationtables.h"

@@ -2,8 +2,8 @@
 // with every view open: Enter's request, the query, and the fill of the list with the
 // answer, until the list is drawn. Beside the query alone and its bound (derivation_bench.cpp).
 
-#include "derivationmodes.h"
-#include "syntheticmainwindow.h"
+#include "bench/derivationmodes.h"
+#include "bench/syntheticmainwindow.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/frm字形孳乳.h"
 #include "vbprog/murvel/views/outlinelist.h"

@@ -1,4 +1,5 @@
-#include "sampledatabases.h"
+#include "bench/sampledatabases.h"
+#include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/formulasearch.h"
 
 #include <benchmark/benchmark.h>
@@ -22,7 +23,7 @@ void searchFormula(benchmark::State &state, const QString &formula)
         benchmark::DoNotOptimize(FindGlyphByFormula(formula, similar));
 }
 
-const QString Side(QChar(0xF6A4));
+const QString Side = OperatorSymbol(OperatorCodes::Beside);
 
 // 明 by its own formula (level 1).
 void BM_FormulaFoundByItself(benchmark::State &state)

@@ -1,4 +1,5 @@
-#include "sampledatabases.h"
+#include "bench/sampledatabases.h"
+#include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/glyphrtf.h"
 
 #include <benchmark/benchmark.h>
@@ -10,8 +11,8 @@ namespace
 // found and missing ones alike, as a bronze vessel name or a long note would hold them.
 QString textWithFormulas()
 {
-    const QString side(QChar(0xF6A4));
-    const QString above(QChar(0xF6A3));
+    const QString side = OperatorSymbol(OperatorCodes::Beside);
+    const QString above = OperatorSymbol(OperatorCodes::Above);
     const QString piece = "大盂鼎銘文" + QString("日") + side + "月" + "王曰" + "女" + side + "子" +
                           "其萬年" + "田" + above + "力" + "永寶用" + "口" + side + "未知";
     return piece.repeated(1000 / piece.size() + 1).left(1000);

@@ -2,6 +2,7 @@
 
 #include "synthetic/syntheticdatabases.h"
 #include "synthetic/syntheticprobes.h"
+#include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/glyphrtf.h"
 
 namespace
@@ -11,8 +12,8 @@ namespace
 // the database holds, one three levels deep and one that it lacks.
 QString textWithFormulas()
 {
-    const QString above(QChar(0xF6A3));
-    const QString beside(QChar(0xF6A4));
+    const QString above = OperatorSymbol(OperatorCodes::Above);
+    const QString beside = OperatorSymbol(OperatorCodes::Beside);
     const QString piece = QStringLiteral("其萬年永寶用") +
                           SyntheticProbes::TypedFormulaForLevel(1) + QStringLiteral("子孫") +
                           SyntheticProbes::ProbeGlyph + above + QStringLiteral("木") +

@@ -1,8 +1,8 @@
 // Start-up on the synthetic databases: opening the five databases, and the main window's
 // whole start-up, every view reopened, followed by the first glyph looked up by number.
 
+#include "bench/syntheticmainwindow.h"
 #include "synthetic/syntheticdatabases.h"
-#include "syntheticmainwindow.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

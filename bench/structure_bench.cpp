@@ -1,9 +1,9 @@
 // The structure view's tree of a glyph three levels deep, in the real main window on the
 // synthetic databases.
 
+#include "bench/syntheticmainwindow.h"
 #include "synthetic/syntheticdatabases.h"
 #include "synthetic/syntheticprobes.h"
-#include "syntheticmainwindow.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/frm字形結構.h"

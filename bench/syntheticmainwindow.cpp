@@ -1,4 +1,4 @@
-#include "syntheticmainwindow.h"
+#include "bench/syntheticmainwindow.h"
 
 #include "synthetic/syntheticdatabases.h"
 #include "vbprog/murvel/registerviews.h"

@@ -1,8 +1,8 @@
 // The variant views: a glyph's variant group loaded into each, in the real main window on
 // the synthetic databases.
 
+#include "bench/syntheticmainwindow.h"
 #include "synthetic/syntheticdatabases.h"
-#include "syntheticmainwindow.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/views/frm異體字根.h"

@@ -1,7 +1,7 @@
-#include "ancientscripts.h"
+#include "bench/synthetic/ancientscripts.h"
 
-#include "codepoints.h"
-#include "syntheticrandom.h"
+#include "bench/synthetic/codepoints.h"
+#include "bench/synthetic/syntheticrandom.h"
 
 #include <algorithm>
 

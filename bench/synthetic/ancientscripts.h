@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regularscript.h"
+#include "bench/synthetic/regularscript.h"
 
 #include <QList>
 #include <QString>

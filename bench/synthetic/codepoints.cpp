@@ -1,4 +1,4 @@
-#include "codepoints.h"
+#include "bench/synthetic/codepoints.h"
 
 #include "platform/codepage/cp950.h"
 #include "vbprog/murvel/core/formula.h"

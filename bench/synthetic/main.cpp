@@ -1,4 +1,4 @@
-#include "syntheticset.h"
+#include "bench/synthetic/syntheticset.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "regularscript.h"
+#include "bench/synthetic/regularscript.h"
 
-#include "codepoints.h"
-#include "syntheticprobes.h"
-#include "syntheticrandom.h"
+#include "bench/synthetic/codepoints.h"
+#include "bench/synthetic/syntheticprobes.h"
+#include "bench/synthetic/syntheticrandom.h"
 #include "vbprog/murvel/core/formula.h"
 
 #include <QHash>

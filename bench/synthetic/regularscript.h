@@ -1,6 +1,6 @@
 #pragma once
 
-#include "syntheticshape.h"
+#include "bench/synthetic/syntheticshape.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "sourcefiles.h"
+#include "bench/synthetic/sourcefiles.h"
 
 #include "data/generator/sourcereader.h"
 #include "vbprog/murvel/schema/databaseschema.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ancientscripts.h"
-#include "regularscript.h"
+#include "bench/synthetic/ancientscripts.h"
+#include "bench/synthetic/regularscript.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "syntheticprobes.h"
+#include "bench/synthetic/syntheticprobes.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ancientscripts.h"
-#include "regularscript.h"
-#include "sourcefiles.h"
+#include "bench/synthetic/ancientscripts.h"
+#include "bench/synthetic/regularscript.h"
+#include "bench/synthetic/sourcefiles.h"
 
 // A whole synthetic database set: the regular script and the four ancient scripts.
 struct SyntheticSet {

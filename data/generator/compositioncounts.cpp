@@ -1,4 +1,4 @@
-#include "compositioncounts.h"
+#include "data/generator/compositioncounts.h"
 
 #include "vbprog/murvel/core/formula.h"
 

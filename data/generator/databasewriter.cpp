@@ -1,4 +1,4 @@
-#include "databasewriter.h"
+#include "data/generator/databasewriter.h"
 
 #include <QFile>
 #include <memory>

@@ -1,15 +1,16 @@
-#include "datagenerator.h"
+#include "data/generator/datagenerator.h"
 
-#include "compositioncounts.h"
-#include "databasewriter.h"
-#include "glyphcodes.h"
-#include "glyphformulas.h"
-#include "glyphkeys.h"
-#include "glyphnumbers.h"
-#include "glyphreferences.h"
-#include "operatorsymbols.h"
-#include "roottable.h"
-#include "sourcereader.h"
+#include "data/generator/compositioncounts.h"
+#include "data/generator/databasewriter.h"
+#include "data/generator/glyphcodes.h"
+#include "data/generator/glyphformulas.h"
+#include "data/generator/glyphkeys.h"
+#include "data/generator/glyphnumbers.h"
+#include "data/generator/glyphreferences.h"
+#include "data/generator/operatorsymbols.h"
+#include "data/generator/roottable.h"
+#include "data/generator/sourcereader.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,15 +83,16 @@ QString partialPath(const QString &path)
     return path + QStringLiteral(".partial");
 }
 
-// Writes every database beside its final name, then renames them all; on a failure the
-// partial files are removed and no final file changes.
+// Writes every database beside its final name, then renames them one by one. A failed write
+// removes the partial files and changes no final file; a failed rename removes the partial
+// files left, while the databases renamed before it stay replaced.
 QList<SourceError> writeDatabases(const QList<DatabaseData> &databases, const QString &outputDir)
 {
     if (!QDir().mkpath(outputDir))
         return {{outputDir, 0, QStringLiteral("cannot create the folder")}};
     QStringList finalPaths;
     for (const DatabaseData &database : databases)
-        finalPaths << QDir(outputDir).filePath(database.def->name + ".mdb");
+        finalPaths << QDir(outputDir).filePath(DatabaseFileName(database.def->name));
     auto removePartials = [&] {
         for (const QString &path : finalPaths)
             QFile::remove(partialPath(path));

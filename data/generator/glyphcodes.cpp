@@ -1,4 +1,4 @@
-#include "glyphcodes.h"
+#include "data/generator/glyphcodes.h"
 
 #include "platform/codepage/cp950.h"
 

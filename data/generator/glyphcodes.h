@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sourcedata.h"
+#include "data/generator/sourcedata.h"
 
 // Derives 部首筆畫排序 and, where the table has them, BIG5 and Unicode (data/README.md).
 void DeriveCodesAndSortKey(TableData &glyphs);

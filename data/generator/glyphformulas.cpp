@@ -1,6 +1,6 @@
-#include "glyphformulas.h"
+#include "data/generator/glyphformulas.h"
 
-#include "sourcereader.h"
+#include "data/generator/sourcereader.h"
 #include "vbprog/murvel/core/formula.h"
 
 void DeriveStoredFormulas(TableData &glyphs, QList<SourceError> &errors)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sourcedata.h"
+#include "data/generator/sourcedata.h"
 
 // Completes the records of a 檢字表 from their sources: 字碼 defaults to 字形 and 字體 to 0;
 // 連接符號 and 部件序 come from @構字式 by the FormulaKey rule, and a record without a formula

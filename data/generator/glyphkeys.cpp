@@ -1,6 +1,6 @@
-#include "glyphkeys.h"
+#include "data/generator/glyphkeys.h"
 
-#include "sourcerootcatalog.h"
+#include "data/generator/sourcerootcatalog.h"
 
 namespace
 {

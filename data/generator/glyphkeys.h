@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sourcedata.h"
+#include "data/generator/sourcedata.h"
 
 // Derives the search keys of every record of a 檢字表 with the formula search's own rules:
 // 字根序, 字根序二, 字根組, 字根組二 and 部件序二. Roots and variant roots come from the

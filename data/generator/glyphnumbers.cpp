@@ -1,4 +1,4 @@
-#include "glyphnumbers.h"
+#include "data/generator/glyphnumbers.h"
 
 #include "platform/codepage/cp950.h"
 

@@ -1,6 +1,6 @@
-#include "glyphreferences.h"
+#include "data/generator/glyphreferences.h"
 
-#include "sourcereader.h"
+#include "data/generator/sourcereader.h"
 #include "vbprog/murvel/schema/databaseschema.h"
 
 GlyphReferences::GlyphReferences(const TableData &glyphs)

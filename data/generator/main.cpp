@@ -1,4 +1,4 @@
-#include "datagenerator.h"
+#include "data/generator/datagenerator.h"
 
 #include <QCoreApplication>
 #include <QStringList>

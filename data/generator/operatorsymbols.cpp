@@ -1,4 +1,4 @@
-#include "operatorsymbols.h"
+#include "data/generator/operatorsymbols.h"
 
 #include "vbprog/murvel/core/formula.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sourcedata.h"
+#include "data/generator/sourcedata.h"
 
 // Fills the formula model's operator table (gOperatorSymbols) from table 符號 (may be nullptr);
 // a number without a record keeps the symbol the formula model gives it, so that databases

@@ -1,4 +1,4 @@
-#include "roottable.h"
+#include "data/generator/roottable.h"
 
 #include "platform/codepage/cp950.h"
 

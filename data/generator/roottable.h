@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sourcedata.h"
+#include "data/generator/sourcedata.h"
 
 // Table 字根: its 編號 defaults to the position of the record (1, 2, ...); needed before the
 // search keys are derived, since 字根組 orders roots by it.

@@ -1,4 +1,4 @@
-#include "sourcedata.h"
+#include "data/generator/sourcedata.h"
 
 QString SourceError::text() const
 {

@@ -1,4 +1,4 @@
-#include "sourcereader.h"
+#include "data/generator/sourcereader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "sourcerootcatalog.h"
+#include "data/generator/sourcerootcatalog.h"
 
 #include "vbprog/murvel/core/formula.h"
 

@@ -1,6 +1,6 @@
 #include "glyphnumbers.h"
 #include "platform/codepage/cp950.h"
-#include "sqlitereader.h"
+#include "tests/data/sqlitereader.h"
 #include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/schema/databaseschema.h"
 

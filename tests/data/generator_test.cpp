@@ -1,7 +1,7 @@
 #include "datagenerator.h"
 #include "glyphnumbers.h"
 #include "sourcereader.h"
-#include "sqlitereader.h"
+#include "tests/data/sqlitereader.h"
 
 #include <QDir>
 #include <QFile>

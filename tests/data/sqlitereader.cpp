@@ -1,4 +1,4 @@
-#include "sqlitereader.h"
+#include "tests/data/sqlitereader.h"
 
 #include "vbprog/murvel/core/formula.h"
 

@@ -1,4 +1,4 @@
-#include "registerviews.h"
+#include "vbprog/murvel/registerviews.h"
 
 #include "vbprog/murvel/mainwindow/childwindows.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"

@@ -1,8 +1,8 @@
-#include "databaserootcatalog.h"
+#include "vbprog/murvel/core/databaserootcatalog.h"
 
-#include "recordfields.h"
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
-#include "公用變數.h"
 
 QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) const
 {

@@ -1,9 +1,9 @@
-#include "databases.h"
+#include "vbprog/murvel/core/databases.h"
 
-#include "messages.h"
-#include "scripttables.h"
+#include "vbprog/murvel/core/messages.h"
+#include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/databaseschema.h"
-#include "公用變數.h"
 
 #include <QDir>
 

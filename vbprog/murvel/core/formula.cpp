@@ -1,4 +1,4 @@
-#include "formula.h"
+#include "vbprog/murvel/core/formula.h"
 
 #include <algorithm>
 

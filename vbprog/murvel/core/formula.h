@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <optional>
 
@@ -9,19 +8,34 @@
 // symbols, the text form of a formula and the two-part key of index 構字式.
 
 // Code points of the operator symbols; code that needs no number tests these ranges.
-namespace OperatorCodes {
-constexpr char16_t First = 0xF6A3;       // any operator: First..Last
+namespace OperatorCodes
+{
+constexpr char16_t First = 0xF6A3; // any operator: First..Last
 constexpr char16_t Last = 0xF6B0;
-constexpr char16_t InfixFirst = 0xF6A3;  // the three joining operators
+constexpr char16_t InfixFirst = 0xF6A3; // the three joining operators
 constexpr char16_t InfixLast = 0xF6A5;
 constexpr char16_t PrefixFirst = 0xF6A6; // the eight repeating operators
 constexpr char16_t PrefixLast = 0xF6AD;
 constexpr char16_t OpenBracket = 0xF6AE;
 constexpr char16_t CloseBracket = 0xF6AF;
+// Single operators by what they do, as table 符號 numbers them.
+constexpr char16_t Beside = 0xF6A4;    // operator 1: side by side
+constexpr char16_t Above = 0xF6A3;     // operator 2: above and below
+constexpr char16_t Enclosing = 0xF6A5; // operator 3: one around the other
+constexpr char16_t Twice = 0xF6A7;     // operator 5: the next component twice
+constexpr char16_t Thrice = 0xF6A8;    // operator 6: three times
+constexpr char16_t FourTimes = 0xF6AB; // operator 9: four times
 } // namespace OperatorCodes
 
+// The text of one operator, for building formulas in code.
+inline QString OperatorSymbol(char16_t code)
+{
+    return QString(QChar(code));
+}
+
 // Operator numbers with a rule of their own.
-namespace OperatorNumbers {
+namespace OperatorNumbers
+{
 constexpr int Count = 14;
 constexpr int InfixFirst = 1, InfixLast = 3;
 constexpr int PrefixFirst = 4, PrefixLast = 11;
@@ -29,7 +43,8 @@ constexpr int OpenBracket = 12, CloseBracket = 13;
 } // namespace OperatorNumbers
 
 // FormulaKind: the value of field 連接符號.
-namespace FormulaKinds {
+namespace FormulaKinds
+{
 constexpr int Root = 0;      // a component that is not composed
 constexpr int Bracketed = 4; // a bracketed formula
 constexpr int Other = 5;     // a prefix operator with its component, or no infix operator

@@ -1,10 +1,10 @@
-#include "formulasearch.h"
+#include "vbprog/murvel/core/formulasearch.h"
 
-#include "databaserootcatalog.h"
-#include "recordfields.h"
-#include "rootsequence.h"
+#include "vbprog/murvel/core/databaserootcatalog.h"
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/rootsequence.h"
+#include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
-#include "公用變數.h"
 
 namespace
 {

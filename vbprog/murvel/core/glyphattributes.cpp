@@ -1,11 +1,11 @@
-#include "glyphattributes.h"
+#include "vbprog/murvel/core/glyphattributes.h"
 
-#include "formula.h"
-#include "recordfields.h"
-#include "scripttables.h"
+#include "vbprog/murvel/core/formula.h"
+#include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/scripttables.h"
+#include "vbprog/murvel/core/公用程序.h"
+#include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
-#include "公用程序.h"
-#include "公用變數.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "glyphpanel.h"
+#include "vbprog/murvel/core/glyphpanel.h"
 
 #include <QDebug>
 #include <algorithm>

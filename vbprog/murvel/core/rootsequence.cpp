@@ -1,6 +1,6 @@
-#include "rootsequence.h"
+#include "vbprog/murvel/core/rootsequence.h"
 
-#include "formula.h"
+#include "vbprog/murvel/core/formula.h"
 
 #include <utility>
 #include <vector>

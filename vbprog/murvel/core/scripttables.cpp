@@ -1,9 +1,9 @@
-#include "scripttables.h"
+#include "vbprog/murvel/core/scripttables.h"
 
-#include "recordfields.h"
+#include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
+#include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
-#include "公用變數.h"
 
 #include <algorithm>
 

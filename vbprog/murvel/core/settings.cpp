@@ -1,4 +1,4 @@
-#include "settings.h"
+#include "vbprog/murvel/core/settings.h"
 
 #include "platform/profile/profilefile.h"
 

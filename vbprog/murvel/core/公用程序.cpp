@@ -1,7 +1,7 @@
-#include "公用程序.h"
+#include "vbprog/murvel/core/公用程序.h"
 
+#include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
-#include "公用變數.h"
 
 namespace
 {

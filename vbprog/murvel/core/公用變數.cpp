@@ -1,4 +1,4 @@
-#include "公用變數.h"
+#include "vbprog/murvel/core/公用變數.h"
 
 jet::Database gDb楷書;
 jet::Database gDb小篆;

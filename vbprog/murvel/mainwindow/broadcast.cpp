@@ -1,10 +1,10 @@
-#include "broadcast.h"
+#include "vbprog/murvel/mainwindow/broadcast.h"
 
-#include "childwindow.h"
-#include "childwindows.h"
-#include "glyphview.h"
 #include "vbprog/murvel/core/公用變數.h"
-#include "windowkinds.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/childwindows.h"
+#include "vbprog/murvel/mainwindow/glyphview.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 
 namespace
 {

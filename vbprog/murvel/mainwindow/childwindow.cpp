@@ -1,7 +1,7 @@
-#include "childwindow.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
 
 #include "vbprog/murvel/core/公用變數.h"
-#include "公用視窗.h"
+#include "vbprog/murvel/mainwindow/公用視窗.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>

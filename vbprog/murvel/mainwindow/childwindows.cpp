@@ -1,7 +1,7 @@
-#include "childwindows.h"
+#include "vbprog/murvel/mainwindow/childwindows.h"
 
-#include "childwindow.h"
-#include "windowplacement.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/windowplacement.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "fontbar.h"
+#include "vbprog/murvel/mainwindow/fontbar.h"
 
 #include "platform/vb/integers.h"
 #include "platform/vb/numbertext.h"

@@ -1,8 +1,8 @@
-#include "layouttarget.h"
+#include "vbprog/murvel/mainwindow/layouttarget.h"
 
-#include "childwindow.h"
-#include "childwindows.h"
 #include "platform/vb/twips.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/childwindows.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

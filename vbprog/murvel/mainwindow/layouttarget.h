@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presetlayouts.h"
+#include "vbprog/murvel/mainwindow/presetlayouts.h"
 
 #include <functional>
 

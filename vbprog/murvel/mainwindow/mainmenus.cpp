@@ -1,11 +1,11 @@
-#include "mainmenus.h"
+#include "vbprog/murvel/mainwindow/mainmenus.h"
 
-#include "childwindow.h"
-#include "childwindows.h"
 #include "platform/fonts/typefacetable.h"
 #include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
-#include "windowkinds.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/childwindows.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 
 #include <QAction>
 #include <QLineEdit>

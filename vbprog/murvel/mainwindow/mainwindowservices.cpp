@@ -1,4 +1,4 @@
-#include "mainwindowservices.h"
+#include "vbprog/murvel/mainwindow/mainwindowservices.h"
 
 namespace
 {

@@ -1,14 +1,14 @@
-#include "mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
 
-#include "broadcast.h"
-#include "childwindow.h"
-#include "layouttarget.h"
 #include "platform/fonts/typefacetable.h"
 #include "platform/vb/twips.h"
-#include "toolstrip.h"
 #include "vbprog/murvel/core/glyphattributes.h"
 #include "vbprog/murvel/core/公用變數.h"
-#include "公用視窗.h"
+#include "vbprog/murvel/mainwindow/broadcast.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/layouttarget.h"
+#include "vbprog/murvel/mainwindow/toolstrip.h"
+#include "vbprog/murvel/mainwindow/公用視窗.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,17 +1,17 @@
 // The main window's menu commands other than the character sets and the options.
 
-#include "childwindow.h"
-#include "frm字型.h"
-#include "frm版本.h"
-#include "frm簡易瀏覽.h"
-#include "frm預設瀏覽.h"
-#include "mdi漢字字形.h"
 #include "platform/system/process.h"
 #include "platform/system/waitcursor.h"
-#include "toolstrip.h"
 #include "vbprog/murvel/core/公用變數.h"
-#include "windowkinds.h"
-#include "公用視窗.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/frm字型.h"
+#include "vbprog/murvel/mainwindow/frm版本.h"
+#include "vbprog/murvel/mainwindow/frm簡易瀏覽.h"
+#include "vbprog/murvel/mainwindow/frm預設瀏覽.h"
+#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/toolstrip.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
+#include "vbprog/murvel/mainwindow/公用視窗.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,16 +1,16 @@
 // Start-up and shut-down of the main window.
 
-#include "childwindow.h"
-#include "fontbar.h"
-#include "mdi漢字字形.h"
-#include "toolstrip.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/fontbar.h"
+#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/toolstrip.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
+#include "vbprog/murvel/mainwindow/windowplacement.h"
+#include "vbprog/murvel/mainwindow/公用視窗.h"
 #include "vbprog/murvel/schema/schemanames.h"
-#include "windowkinds.h"
-#include "windowplacement.h"
-#include "公用視窗.h"
 
 #include <QComboBox>
 #include <QDir>

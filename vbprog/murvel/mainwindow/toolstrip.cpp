@@ -1,7 +1,7 @@
-#include "toolstrip.h"
+#include "vbprog/murvel/mainwindow/toolstrip.h"
 
-#include "fontbar.h"
 #include "platform/fonts/typefacetable.h"
+#include "vbprog/murvel/mainwindow/fontbar.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

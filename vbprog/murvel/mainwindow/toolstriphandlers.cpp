@@ -1,17 +1,17 @@
 // The handlers of the tool strip's six combo boxes.
 
-#include "broadcast.h"
-#include "childwindow.h"
-#include "componentlistview.h"
-#include "fontbar.h"
-#include "mdi漢字字形.h"
-#include "toolstrip.h"
 #include "vbprog/murvel/core/glyphattributes.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用程序.h"
 #include "vbprog/murvel/core/公用變數.h"
+#include "vbprog/murvel/mainwindow/broadcast.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/componentlistview.h"
+#include "vbprog/murvel/mainwindow/fontbar.h"
+#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/toolstrip.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/schema/schemanames.h"
-#include "windowkinds.h"
 
 #include <QComboBox>
 #include <QLineEdit>

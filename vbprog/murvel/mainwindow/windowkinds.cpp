@@ -1,4 +1,4 @@
-#include "windowkinds.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 
 #include "vbprog/murvel/core/公用變數.h"
 

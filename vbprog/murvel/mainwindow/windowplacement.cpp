@@ -1,8 +1,8 @@
-#include "windowplacement.h"
+#include "vbprog/murvel/mainwindow/windowplacement.h"
 
 #include "platform/vb/twips.h"
 #include "vbprog/murvel/core/公用變數.h"
-#include "windowkinds.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
-#include "公用視窗.h"
+#include "vbprog/murvel/mainwindow/公用視窗.h"
 
-#include "childwindow.h"
-#include "childwindows.h"
-#include "mdi漢字字形.h"
-#include "toolstrip.h"
 #include "vbprog/murvel/core/公用變數.h"
-#include "windowkinds.h"
-#include "windowplacement.h"
+#include "vbprog/murvel/mainwindow/childwindow.h"
+#include "vbprog/murvel/mainwindow/childwindows.h"
+#include "vbprog/murvel/mainwindow/mdi漢字字形.h"
+#include "vbprog/murvel/mainwindow/toolstrip.h"
+#include "vbprog/murvel/mainwindow/windowkinds.h"
+#include "vbprog/murvel/mainwindow/windowplacement.h"
 
 #include <QComboBox>
 #include <QMdiSubWindow>

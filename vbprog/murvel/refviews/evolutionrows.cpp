@@ -1,4 +1,4 @@
-#include "evolutionrows.h"
+#include "vbprog/murvel/refviews/evolutionrows.h"
 
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scripttables.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "referencerecords.h"
-#include "referencerows.h"
+#include "vbprog/murvel/refviews/referencerecords.h"
+#include "vbprog/murvel/refviews/referencerows.h"
 
 #include <functional>
 

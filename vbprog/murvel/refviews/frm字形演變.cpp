@@ -1,11 +1,11 @@
-#include "frm字形演變.h"
+#include "vbprog/murvel/refviews/frm字形演變.h"
 
-#include "evolutionrows.h"
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/core/glyphrtf.h"
 #include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
+#include "vbprog/murvel/refviews/evolutionrows.h"
 #include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 

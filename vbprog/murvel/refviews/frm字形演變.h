@@ -1,6 +1,6 @@
 #pragma once
 
-#include "referenceview.h"
+#include "vbprog/murvel/refviews/referenceview.h"
 
 // The evolution view (kind 15): the current glyph and under it its oracle-bone, bronze, Chu
 // and small-seal forms with their sources, each script switched on by an option item under

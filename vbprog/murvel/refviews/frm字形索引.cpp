@@ -1,8 +1,8 @@
-#include "frm字形索引.h"
+#include "vbprog/murvel/refviews/frm字形索引.h"
 
-#include "indexrows.h"
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
+#include "vbprog/murvel/refviews/indexrows.h"
 #include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/murvel/views/outlinelist.h"
 

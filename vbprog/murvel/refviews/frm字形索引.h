@@ -1,6 +1,6 @@
 #pragma once
 
-#include "referenceview.h"
+#include "vbprog/murvel/refviews/referenceview.h"
 
 // The index view (kind 16): where the current glyph stands in the printed dictionaries, the
 // collections of the ancient scripts and two code tables, each block switched on by an

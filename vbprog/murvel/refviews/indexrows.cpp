@@ -1,4 +1,4 @@
-#include "indexrows.h"
+#include "vbprog/murvel/refviews/indexrows.h"
 
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/公用程序.h"

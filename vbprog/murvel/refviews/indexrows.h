@@ -1,7 +1,7 @@
 #pragma once
 
-#include "referencerecords.h"
-#include "referencerows.h"
+#include "vbprog/murvel/refviews/referencerecords.h"
+#include "vbprog/murvel/refviews/referencerows.h"
 
 // What the index view shows of one glyph: its regular record and the records its
 // cross-numbers lead to. A record that is absent was not linked, or its table lacks it: its

@@ -1,4 +1,4 @@
-#include "referencerecords.h"
+#include "vbprog/murvel/refviews/referencerecords.h"
 
 #include "platform/jet/table.h"
 #include "vbprog/murvel/core/recordfields.h"

@@ -1,8 +1,8 @@
-#include "referenceview.h"
+#include "vbprog/murvel/refviews/referenceview.h"
 
-#include "referencerecords.h"
 #include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/mainwindow/mainwindowservices.h"
+#include "vbprog/murvel/refviews/referencerecords.h"
 #include "vbprog/murvel/views/outlinelist.h"
 
 #include <QLineEdit>

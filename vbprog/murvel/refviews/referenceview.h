@@ -1,7 +1,7 @@
 #pragma once
 
-#include "referencerows.h"
 #include "vbprog/murvel/mainwindow/glyphview.h"
+#include "vbprog/murvel/refviews/referencerows.h"
 #include "vbprog/murvel/views/glyphlistwindow.h"
 
 // The frame of the two reference views (index and evolution): a glyph list window with the

@@ -1,4 +1,4 @@
-#include "databaseschema.h"
+#include "vbprog/murvel/schema/databaseschema.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schemanames.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "componentglyphs.h"
+#include "vbprog/murvel/views/componentglyphs.h"
 
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/schema/schemanames.h"

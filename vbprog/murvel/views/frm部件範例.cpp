@@ -1,10 +1,10 @@
-#include "frm部件範例.h"
+#include "vbprog/murvel/views/frm部件範例.h"
 
-#include "componentglyphs.h"
-#include "outlinelist.h"
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/core/componentlistsql.h"
 #include "vbprog/murvel/mainwindow/mainwindowservices.h"
+#include "vbprog/murvel/views/componentglyphs.h"
+#include "vbprog/murvel/views/outlinelist.h"
 
 #include <QComboBox>
 #include <QLineEdit>

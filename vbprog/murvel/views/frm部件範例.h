@@ -1,7 +1,7 @@
 #pragma once
 
-#include "glyphlistwindow.h"
 #include "vbprog/murvel/mainwindow/componentlistview.h"
+#include "vbprog/murvel/views/glyphlistwindow.h"
 
 // The component-list window: one window for the lists of kinds 1..10 (symbols, trigrams,
 // the radicals of the two dictionaries, roots, small-seal and bronze components, component

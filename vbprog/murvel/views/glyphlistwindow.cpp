@@ -1,6 +1,5 @@
-#include "glyphlistwindow.h"
+#include "vbprog/murvel/views/glyphlistwindow.h"
 
-#include "outlinelist.h"
 #include "vbprog/murvel/core/glyphattributes.h"
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/scriptfaces.h"
@@ -8,6 +7,7 @@
 #include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 #include "vbprog/murvel/schema/schemanames.h"
+#include "vbprog/murvel/views/outlinelist.h"
 
 #include <QAction>
 #include <QEvent>
@@ -167,7 +167,7 @@ void GlyphListWindow::activated()
     ChildWindow::activated();
     if (m_traits.reselectsOnActivate)
         onSelect();
-    if (Services() != nullptr)
+    if (Services() != nullptr && m_traits.statusMessage != nullptr)
         Services()->setStatusText(*m_traits.statusMessage);
 }
 
@@ -234,6 +234,6 @@ void GlyphListWindow::onSelect()
     QList<int> skipped = m_traits.selectSkipsKinds;
     skipped << windowKind();
     main->broadcastGlyph(face, text, number, skipped);
-    if (m_traits.selectShowsStatus)
+    if (m_traits.selectShowsStatus && m_traits.statusMessage != nullptr)
         main->setStatusText(*m_traits.statusMessage);
 }

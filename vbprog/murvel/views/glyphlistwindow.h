@@ -15,7 +15,7 @@ class QVBoxLayout;
 struct GlyphListTraits {
     QString title = {};                   // the caption ("字形結構", ...)
     bool *openFlag = nullptr;             // gOpen字形結構 and the like; null: the view has none
-    QString *statusMessage;               // what activation shows in txt狀態
+    QString *statusMessage = nullptr;     // what activation shows in txt狀態; null: nothing
     QString menuItem = {};                // the menu item enabled again on unload; empty: none
     bool hasLock = false;                 // the lock image imglock
     bool startsWithEmptyItem = false;     // one empty item until a glyph is loaded

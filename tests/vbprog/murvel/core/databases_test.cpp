@@ -1,4 +1,4 @@
-#include "operatortable.h"
+#include "tests/vbprog/murvel/core/operatortable.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/databaseschema.h"

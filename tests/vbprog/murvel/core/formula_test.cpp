@@ -1,15 +1,17 @@
-#include "operatortable.h"
+#include "tests/vbprog/murvel/core/operatortable.h"
+#include "vbprog/murvel/core/formula.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-const QString H(QChar(0xF6A4));   // operator 1, left-right
-const QString V(QChar(0xF6A3));   // operator 2, top-bottom
-const QString C(QChar(0xF6A5));   // operator 3, enclosure
-const QString Twice(QChar(0xF6A7)); // operator 5, repeats twice
-const QString Open(QChar(0xF6AE));
-const QString Close(QChar(0xF6AF));
+const QString H = OperatorSymbol(OperatorCodes::Beside);    // operator 1, left-right
+const QString V = OperatorSymbol(OperatorCodes::Above);     // operator 2, top-bottom
+const QString C = OperatorSymbol(OperatorCodes::Enclosing); // operator 3, enclosure
+const QString Twice = OperatorSymbol(OperatorCodes::Twice); // operator 5, repeats twice
+const QString Open = OperatorSymbol(OperatorCodes::OpenBracket);
+const QString Close = OperatorSymbol(OperatorCodes::CloseBracket);
 
 class FormulaTest : public ::testing::Test
 {

@@ -1,6 +1,7 @@
-#include "fixturedatabases.h"
-#include "operatortable.h"
+#include "tests/vbprog/murvel/core/fixturedatabases.h"
+#include "tests/vbprog/murvel/core/operatortable.h"
 #include "vbprog/murvel/core/databaserootcatalog.h"
+#include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/formulasearch.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +9,12 @@
 namespace
 {
 
-const QString Side(QChar(0xF6A4));      // operator 1: side by side
-const QString Above(QChar(0xF6A3));     // operator 2: above and below
-const QString Twice(QChar(0xF6A7));     // operator 5
-const QString FourTimes(QChar(0xF6AB)); // operator 9
-const QString Open(QChar(0xF6AE));
-const QString Close(QChar(0xF6AF));
+const QString Side = OperatorSymbol(OperatorCodes::Beside);         // operator 1: side by side
+const QString Above = OperatorSymbol(OperatorCodes::Above);         // operator 2: above and below
+const QString Twice = OperatorSymbol(OperatorCodes::Twice);         // operator 5
+const QString FourTimes = OperatorSymbol(OperatorCodes::FourTimes); // operator 9
+const QString Open = OperatorSymbol(OperatorCodes::OpenBracket);
+const QString Close = OperatorSymbol(OperatorCodes::CloseBracket);
 
 using Form = TypedFormula::Form;
 

@@ -1,4 +1,5 @@
-#include "fixturedatabases.h"
+#include "tests/vbprog/murvel/core/fixturedatabases.h"
+#include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/glyphattributes.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +7,8 @@
 namespace
 {
 
-const QString Side(QChar(0xF6A4));
-const QString Twice(QChar(0xF6A7));
+const QString Side = OperatorSymbol(OperatorCodes::Beside);
+const QString Twice = OperatorSymbol(OperatorCodes::Twice);
 const QString MissingGlyph(QChar(0xE000)); // 字碼 of the missing character, 字體 1
 
 // The texts of every box, by name.

@@ -1,4 +1,5 @@
-#include "operatortable.h"
+#include "tests/vbprog/murvel/core/operatortable.h"
+#include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/rootsequence.h"
 
 #include <QHash>
@@ -7,10 +8,10 @@
 namespace
 {
 
-const QString H(QChar(0xF6A4));
-const QString Twice(QChar(0xF6A7));  // operator 5
-const QString Thrice(QChar(0xF6A8)); // operator 6
-const QString Four(QChar(0xF6AB));   // operator 9
+const QString H = OperatorSymbol(OperatorCodes::Beside);
+const QString Twice = OperatorSymbol(OperatorCodes::Twice);    // operator 5
+const QString Thrice = OperatorSymbol(OperatorCodes::Thrice);  // operator 6
+const QString Four = OperatorSymbol(OperatorCodes::FourTimes); // operator 9
 
 // An in-memory 檢字表, 異寫字根 and 字根.
 class FakeCatalog : public RootCatalog

@@ -1,4 +1,4 @@
-#include "fakeglyphtable.h"
+#include "tests/vbprog/murvel/core/fakeglyphtable.h"
 #include "vbprog/murvel/core/glyphrtf.h"
 #include "vbprog/murvel/core/rtfreader.h"
 

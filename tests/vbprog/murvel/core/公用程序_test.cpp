@@ -1,4 +1,4 @@
-#include "fixturedatabases.h"
+#include "tests/vbprog/murvel/core/fixturedatabases.h"
 #include "vbprog/murvel/core/公用程序.h"
 
 #include <gtest/gtest.h>

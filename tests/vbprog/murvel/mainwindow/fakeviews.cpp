@@ -1,4 +1,4 @@
-#include "fakeviews.h"
+#include "tests/vbprog/murvel/mainwindow/fakeviews.h"
 
 #include "vbprog/murvel/core/公用變數.h"
 

@@ -1,8 +1,9 @@
-#include "mainwindowfixture.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/fonts/typefacetable.h"
 #include "tests/support/inkprofile.h"
+#include "tests/vbprog/murvel/mainwindow/mainwindowfixture.h"
 #include "vbprog/murvel/core/databases.h"
+#include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 
@@ -20,7 +21,7 @@
 namespace
 {
 
-const QString Side(QChar(0xF6A4));
+const QString Side = OperatorSymbol(OperatorCodes::Beside);
 
 // The main window restored with the structure and evolution views open, so that the
 // broadcast can be seen.

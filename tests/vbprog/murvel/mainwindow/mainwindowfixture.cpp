@@ -1,4 +1,4 @@
-#include "mainwindowfixture.h"
+#include "tests/vbprog/murvel/mainwindow/mainwindowfixture.h"
 
 #include "platform/jet/database.h"
 #include "platform/jet/quoting.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakeviews.h"
+#include "tests/vbprog/murvel/mainwindow/fakeviews.h"
 #include "vbprog/murvel/mainwindow/mdi漢字字形.h"
 
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "mainwindowfixture.h"
 #include "platform/fonts/typefacetable.h"
+#include "tests/vbprog/murvel/mainwindow/mainwindowfixture.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"
 

@@ -1,5 +1,5 @@
-#include "mainwindowfixture.h"
 #include "platform/vb/twips.h"
+#include "tests/vbprog/murvel/mainwindow/mainwindowfixture.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"

@@ -1,4 +1,4 @@
-#include "mainwindowfixture.h"
+#include "tests/vbprog/murvel/mainwindow/mainwindowfixture.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/fontbar.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"

@@ -1,4 +1,4 @@
-#include "refviewfixture.h"
+#include "tests/vbprog/murvel/refviews/refviewfixture.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/views/outlinelist.h"
 

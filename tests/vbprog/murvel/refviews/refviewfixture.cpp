@@ -1,4 +1,4 @@
-#include "refviewfixture.h"
+#include "tests/vbprog/murvel/refviews/refviewfixture.h"
 
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/mainwindow/windowkinds.h"

@@ -49,6 +49,16 @@ TEST(ViewAgainstTheMainWindowServices, ActivationShowsTheStatusAndUnloadFreesThe
     EXPECT_EQ(main.enabled, QStringList{"mnu_字形結構"});
 }
 
+TEST(ViewAgainstTheMainWindowServices, AViewWithoutAStatusMessageLeavesTheStatusBoxAlone)
+{
+    FakeMainWindow main;
+    main.status = QStringLiteral("12 個字根");
+    GlyphListWindow view(ViewTraits(WindowKinds::Structure, {.reselectsOnActivate = true}));
+
+    view.activated();
+    EXPECT_EQ(main.status, "12 個字根");
+}
+
 TEST(ViewAgainstTheMainWindowServices, ViewTraitsComeFromTheWindowKindTable)
 {
     const GlyphListTraits derivation = ViewTraits(WindowKinds::Derivation, {});

@@ -25,9 +25,9 @@ const QString Seal = QStringLiteral("北師大說文小篆");
 const QString SealVariant = QStringLiteral("北師大說文重文");
 const QString Bronze = QStringLiteral("Ombrel金文");
 const QString Unshowable = QStringLiteral("\uF6B0");
-const QString Twice = QStringLiteral("\uF6A7");
-const QString Thrice = QStringLiteral("\uF6A8");
-const QString FourTimes = QStringLiteral("\uF6AB");
+const QString Twice = OperatorSymbol(OperatorCodes::Twice);
+const QString Thrice = OperatorSymbol(OperatorCodes::Thrice);
+const QString FourTimes = OperatorSymbol(OperatorCodes::FourTimes);
 
 // A script table in memory: rows in the order of index 字形 for rows of one 字形.
 class MemoryRecords : public StructureRecords
