@@ -3,24 +3,42 @@
 #include <QDebug>
 #include <algorithm>
 
-const std::array<QString, GlyphPanel::BoxCount> GlyphPanel::BoxNames = {
-    QStringLiteral("txt編號"),   QStringLiteral("txt外字集"),   QStringLiteral("txt字形"),
-    QStringLiteral("txt總筆畫"), QStringLiteral("txt部首"),     QStringLiteral("txt扣除部首筆畫"),
-    QStringLiteral("txt注音"),   QStringLiteral("txt內碼"),     QStringLiteral("txt倉頡碼"),
-    QStringLiteral("txt冊數"),   QStringLiteral("txt組字字數"), QStringLiteral("txt組字字數含異寫"),
-    QStringLiteral("txt構字式"),
-};
+const std::array<GlyphPanel::Box, GlyphPanel::BoxCount> GlyphPanel::Boxes = {{
+    {"txt編號", "編號"},
+    {"txt外字集", "外字集"},
+    {"txt字形", "字形"},
+    {"txt總筆畫", "總筆畫"},
+    {"txt部首", "部首"},
+    {"txt扣除部首筆畫", "部首外筆畫"},
+    {"txt注音", "注音"},
+    {"txt內碼", "內碼"},
+    {"txt倉頡碼", "倉頡碼"},
+    {"txt構字式", "構字式"},
+    {"txt冊數", "冊數"},
+    {"txt組字字數", "組字字數"},
+    {"txt組字字數含異寫", "含異寫"},
+}};
 
 namespace
 {
 
 qsizetype positionOf(const QString &box)
 {
-    const auto found = std::find(GlyphPanel::BoxNames.begin(), GlyphPanel::BoxNames.end(), box);
-    return found == GlyphPanel::BoxNames.end() ? -1 : found - GlyphPanel::BoxNames.begin();
+    const auto found = std::ranges::find(GlyphPanel::Boxes, box, &GlyphPanel::Box::name);
+    return found == GlyphPanel::Boxes.end() ? -1 : found - GlyphPanel::Boxes.begin();
 }
 
 } // namespace
+
+int GlyphPanel::focusCodeOf(const QString &box)
+{
+    return int(positionOf(box) + 1);
+}
+
+QString GlyphPanel::boxOfFocusCode(int code)
+{
+    return code >= 1 && code <= BoxCount ? Boxes[code - 1].name : QString();
+}
 
 QString GlyphPanel::text(const QString &box) const
 {

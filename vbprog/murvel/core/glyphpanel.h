@@ -10,8 +10,18 @@ class GlyphPanel
 {
 public:
     static constexpr int BoxCount = 13;
-    // The box names, in the order in which the panel is filled.
-    static const std::array<QString, BoxCount> BoxNames;
+    struct Box {
+        QString name;
+        QString caption;
+    };
+    // The boxes in the order of their focus codes 1..13 (gFocusedBox), in which the window
+    // lays them out and fills them.
+    static const std::array<Box, BoxCount> Boxes;
+
+    // The focus code of a box, 1..13; 0 for another name.
+    static int focusCodeOf(const QString &box);
+    // The box of a focus code; empty for another code.
+    static QString boxOfFocusCode(int code);
 
     // The text of a box; an unknown name reads empty.
     QString text(const QString &box) const;
@@ -23,6 +33,6 @@ public:
     void setGlyphFace(const QString &face) { m_glyphFace = face; }
 
 private:
-    std::array<QString, BoxCount> m_texts; // By position in BoxNames.
+    std::array<QString, BoxCount> m_texts; // By position in Boxes.
     QString m_glyphFace;
 };

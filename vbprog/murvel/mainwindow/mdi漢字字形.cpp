@@ -30,29 +30,6 @@ namespace
 
 mdi漢字字形 *theMainWindow = nullptr;
 
-constexpr int PanelFontSize = 12;
-
-// The panel boxes by focus code (1..13), with their captions.
-struct PanelBox {
-    QString name;
-    QString caption;
-};
-const PanelBox PanelBoxes[] = {
-    {"txt編號", "編號"},
-    {"txt外字集", "外字集"},
-    {"txt字形", "字形"},
-    {"txt總筆畫", "總筆畫"},
-    {"txt部首", "部首"},
-    {"txt扣除部首筆畫", "部首外筆畫"},
-    {"txt注音", "注音"},
-    {"txt內碼", "內碼"},
-    {"txt倉頡碼", "倉頡碼"},
-    {"txt構字式", "構字式"},
-    {"txt冊數", "冊數"},
-    {"txt組字字數", "組字字數"},
-    {"txt組字字數含異寫", "含異寫"},
-};
-constexpr int PanelBoxCount = int(std::size(PanelBoxes));
 // The one box whose text is not selected when it gets the focus.
 const QString UnselectedBox = QStringLiteral("txt組字字數含異寫");
 
@@ -78,24 +55,10 @@ mdi漢字字形 *MainWindow()
     return theMainWindow;
 }
 
-int FocusCodeOfBox(const QString &name)
-{
-    for (int code = 1; code <= PanelBoxCount; ++code) {
-        if (PanelBoxes[code - 1].name == name)
-            return code;
-    }
-    return 0;
-}
-
-QString BoxNameOfFocusCode(int code)
-{
-    return code >= 1 && code <= PanelBoxCount ? PanelBoxes[code - 1].name : QString();
-}
-
 mdi漢字字形::mdi漢字字形(const QString &programFolder)
     : m_programFolder(programFolder), m_area(new QMdiArea), m_childWindows(m_area),
-      m_menus(menuBar(), m_childWindows), m_toolStrip(new ToolStrip), m_status(new QLineEdit),
-      m_panelWidget(new QWidget)
+      m_menus(menuBar(), m_childWindows), m_toolStrip(new ToolStrip),
+      m_panelWidget(new GlyphPanelWidget)
 {
     theMainWindow = this;
     SetServices(this);
@@ -111,7 +74,6 @@ mdi漢字字形::mdi漢字字形(const QString &programFolder)
     layout->addWidget(m_panelWidget);
     layout->addWidget(m_area, 1);
     setCentralWidget(central);
-    buildPanel(m_panelWidget);
 
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] { onSubWindowActivated(); });
     connectToolStrip();
@@ -142,54 +104,6 @@ void mdi漢字字形::reportProblem(const QString &problem)
         QMessageBox::critical(this, windowTitle(), problem);
 }
 
-void mdi漢字字形::buildPanel(QWidget *panel)
-{
-    panel->setObjectName("pic字形屬性");
-    auto *grid = new QGridLayout(panel);
-    grid->setContentsMargins(2, 2, 2, 2);
-    const QFont glyphFont = fonts::fontFor(gDefaultFace, PanelFontSize);
-    constexpr int BoxesPerRow = 7;
-    for (int i = 0; i < PanelBoxCount; ++i) {
-        const PanelBox &entry = PanelBoxes[i];
-        auto *box = new QLineEdit(panel);
-        box->setObjectName(entry.name);
-        if (entry.name == "txt字形" || entry.name == "txt構字式")
-            box->setFont(glyphFont);
-        m_boxes.insert(entry.name, box);
-        const int row = entry.name == "txt構字式" ? 2 : i / BoxesPerRow;
-        const int column = entry.name == "txt構字式" ? 0 : (i % BoxesPerRow) * 2;
-        grid->addWidget(new QLabel(entry.caption, panel), row, column);
-        grid->addWidget(box, row, column + 1, 1, entry.name == "txt構字式" ? 5 : 1);
-    }
-    m_status->setObjectName("txt狀態");
-    m_status->setReadOnly(true);
-    grid->addWidget(new QLabel("狀態", panel), 2, 6);
-    grid->addWidget(m_status, 2, 7, 1, 7);
-}
-
-QLineEdit *mdi漢字字形::box(const QString &name) const
-{
-    return m_boxes.value(name);
-}
-
-void mdi漢字字形::readPanel()
-{
-    for (const QString &name : GlyphPanel::BoxNames)
-        m_panel.setText(name, box(name)->text());
-}
-
-void mdi漢字字形::showPanel()
-{
-    QLineEdit *glyphBox = box("txt字形");
-    if (!m_panel.glyphFace().isEmpty())
-        glyphBox->setFont(fonts::fontFor(m_panel.glyphFace(), glyphBox->font().pointSizeF()));
-    for (const QString &name : GlyphPanel::BoxNames) {
-        QLineEdit *target = box(name);
-        if (target->text() != m_panel.text(name))
-            target->setText(m_panel.text(name));
-    }
-}
-
 bool mdi漢字字形::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -204,12 +118,11 @@ bool mdi漢字字形::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::FocusIn:
         if (auto *target = qobject_cast<QLineEdit *>(watched);
-            target != nullptr && m_boxes.value(target->objectName()) == target &&
-            isControlFocusChange(event)) {
+            m_panelWidget->isBox(target) && isControlFocusChange(event)) {
             if (target->objectName() != UnselectedBox)
                 target->selectAll();
             gCurrentWindowKind = 0;
-            gFocusedBox = FocusCodeOfBox(target->objectName());
+            gFocusedBox = GlyphPanel::focusCodeOf(target->objectName());
         }
         break;
     case QEvent::FocusOut:
@@ -219,8 +132,7 @@ bool mdi漢字字形::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if (watched->parent() != nullptr && watched->parent()->parent() == m_toolStrip)
             return fontBarKeyPressed(watched, static_cast<QKeyEvent *>(event)->key());
-        if (auto *target = qobject_cast<QLineEdit *>(watched);
-            target != nullptr && m_boxes.value(target->objectName()) == target)
+        if (auto *target = qobject_cast<QLineEdit *>(watched); m_panelWidget->isBox(target))
             panelKeyPressed(target, static_cast<QKeyEvent *>(event));
         break;
     default:
@@ -278,8 +190,8 @@ void mdi漢字字形::tileSideBySide()
     // Most recently activated first, so that it ends on the left.
     for (QMdiSubWindow *frame : m_area->subWindowList(QMdiArea::ActivationHistoryOrder)) {
         auto *window = dynamic_cast<ChildWindow *>(frame->widget());
-        if (frame->isVisible() && !frame->isMinimized() && window != nullptr
-            && !window->isClosing())
+        if (frame->isVisible() && !frame->isMinimized() && window != nullptr &&
+            !window->isClosing())
             frames.prepend(frame);
     }
     const QSize client = m_area->viewport()->size();
@@ -301,7 +213,7 @@ void mdi漢字字形::closeEvent(QCloseEvent *event)
 
 void mdi漢字字形::setStatusText(const QString &text)
 {
-    m_status->setText(text);
+    statusBox()->setText(text);
 }
 
 bool mdi漢字字形::isMenuChecked(const QString &item) const

@@ -3,6 +3,7 @@
 #include "vbprog/murvel/core/glyphpanel.h"
 #include "vbprog/murvel/core/panellookup.h"
 #include "vbprog/murvel/mainwindow/childwindows.h"
+#include "vbprog/murvel/mainwindow/glyphpanelwidget.h"
 #include "vbprog/murvel/mainwindow/mainmenus.h"
 #include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/mainwindow/presetlayouts.h"
@@ -44,14 +45,14 @@ public:
     QMdiArea &mdiArea() { return *m_area; }
 
     // A panel box by name (txt編號 .. txt組字字數含異寫); null for another name.
-    QLineEdit *box(const QString &name) const;
-    QLineEdit *statusBox() const { return m_status; }
+    QLineEdit *box(const QString &name) const { return m_panelWidget->box(name); }
+    QLineEdit *statusBox() const { return m_panelWidget->statusBox(); }
 
     // The panel's model. readPanel() takes the boxes' texts into it; showPanel() puts the
     // model into the boxes, in the order the panel fills them.
     GlyphPanel &panel() { return m_panel; }
-    void readPanel();
-    void showPanel();
+    void readPanel() { m_panelWidget->read(m_panel); }
+    void showPanel() { m_panelWidget->fill(m_panel); }
 
     // Font bar handlers, also run by the font dialog's menu item.
     void cbo字型名稱_click();
@@ -84,7 +85,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildPanel(QWidget *panel);
     void connectToolStrip();
     void connectMenus();
     void onSubWindowActivated();
@@ -131,9 +131,7 @@ private:
     ChildWindows m_childWindows;
     MainMenus m_menus;
     ToolStrip *m_toolStrip;                   // owned by the window
-    QHash<QString, QLineEdit *> m_boxes;      // owned by the panel
-    QLineEdit *m_status;                      // owned by the panel
-    QWidget *m_panelWidget;                   // owned by the window
+    GlyphPanelWidget *m_panelWidget;          // owned by the window
     QList<QAction *> m_windowListItems;       // owned by the 視窗 menu
     const QWidget *m_lastActivated = nullptr; // not owned; compared only
     GlyphPanel m_panel;
@@ -146,8 +144,3 @@ private:
 
 // The main window of the program; null while there is none.
 mdi漢字字形 *MainWindow();
-
-// The focus code (gFocusedBox) of a panel box, 1..13; 0 for another name.
-int FocusCodeOfBox(const QString &name);
-// The panel box of a focus code; empty for another code.
-QString BoxNameOfFocusCode(int code);

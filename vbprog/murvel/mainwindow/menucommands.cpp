@@ -101,7 +101,7 @@ void mdi漢字字形::copySelection()
     QString text;
     const int kind = gCurrentWindowKind;
     if (kind == WindowKinds::Main) {
-        if (const QLineEdit *focused = box(BoxNameOfFocusCode(gFocusedBox)))
+        if (const QLineEdit *focused = box(GlyphPanel::boxOfFocusCode(gFocusedBox)))
             text = focused->selectedText();
     } else if (kind == WindowKinds::Derivation) {
         ChildWindow *view = m_childWindows.find(kind);
@@ -142,7 +142,7 @@ void mdi漢字字形::pasteClipboard()
     QLineEdit *target = nullptr;
     if (gCurrentWindowKind == WindowKinds::Main) {
         if (std::ranges::find(PastableBoxes, gFocusedBox) != std::end(PastableBoxes))
-            target = box(BoxNameOfFocusCode(gFocusedBox));
+            target = box(GlyphPanel::boxOfFocusCode(gFocusedBox));
     } else if (gCurrentWindowKind == WindowKinds::Derivation && gFocusedBox == ViewFormulaBox) {
         if (ChildWindow *view = m_childWindows.find(WindowKinds::Derivation))
             target = view->formulaBox();

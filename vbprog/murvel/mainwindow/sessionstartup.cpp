@@ -92,7 +92,7 @@ bool mdi漢字字形::startUp()
     restoreSession();
     gPresetLayoutNumber = -1;
     gPresetIsSimple = true;
-    m_status->setText(report.warnings.join(QStringLiteral("；")));
+    statusBox()->setText(report.warnings.join(QStringLiteral("；")));
     return true;
 }
 

@@ -119,7 +119,7 @@ void mdi漢字字形::cbo符號類型_Click()
         "SELECT 編號,字形 From 常用符號及部件 Where 類型 = " + type + " ORDER BY 編號");
     symbols->clear();
     if (!rows) {
-        m_status->setText(rows.errorString());
+        statusBox()->setText(rows.errorString());
         return;
     }
     for (; !rows->eof(); rows->moveNext())

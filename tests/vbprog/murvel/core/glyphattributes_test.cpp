@@ -3,6 +3,7 @@
 #include "vbprog/murvel/core/glyphattributes.h"
 
 #include <gtest/gtest.h>
+#include <ranges>
 
 namespace
 {
@@ -15,8 +16,8 @@ const QString MissingGlyph(QChar(0xE000)); // 字碼 of the missing character, �
 QStringList boxTexts(const GlyphPanel &panel)
 {
     QStringList texts;
-    for (const QString &box : GlyphPanel::BoxNames)
-        texts << box + "=" + panel.text(box);
+    for (const GlyphPanel::Box &box : GlyphPanel::Boxes)
+        texts << box.name + "=" + panel.text(box.name);
     return texts;
 }
 
@@ -49,10 +50,10 @@ TEST_F(GlyphPanelTest, ARegularGlyphFillsEveryBox)
         "txt注音=ㄇㄧㄥˊ",
         "txt內碼=A9FA",
         "txt倉頡碼=日月",
+        "txt構字式=日" + Side + "月",
         "txt冊數=2-1509-03",
         "txt組字字數=0",
         "txt組字字數含異寫=0",
-        "txt構字式=日" + Side + "月",
     };
     EXPECT_EQ(boxTexts(panel), expected);
     EXPECT_EQ(panel.glyphFace(), "標楷體");
@@ -102,7 +103,8 @@ TEST_F(GlyphPanelTest, AKeyWithoutARecordClearsThePanelButItsFirstTwoBoxes)
         show("標楷體", number);
         gDragText = "kept";
         show(face, key);
-        for (const QString &box : GlyphPanel::BoxNames) {
+        for (const QString &box :
+             GlyphPanel::Boxes | std::views::transform(&GlyphPanel::Box::name)) {
             const QString expected = box == "txt編號"     ? QString::number(number)
                                      : box == "txt外字集" ? QString("0")
                                                           : QString();
