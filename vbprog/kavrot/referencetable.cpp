@@ -1,21 +1,12 @@
 #include "vbprog/kavrot/referencetable.h"
 
 #include "platform/jet/database.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QFileInfo>
 
 namespace kavrot
 {
-
-namespace
-{
-
-const QString kTable = QStringLiteral("檢字表");
-const QString kIndex = QStringLiteral("舊形");
-const QString kKeyField = QStringLiteral("舊形");
-const QString kFormulaField = QStringLiteral("構字式");
-
-} // namespace
 
 platform::Result<ReferenceTable> ReferenceTable::open(const QString &fileName)
 {
@@ -28,18 +19,18 @@ platform::Result<ReferenceTable> ReferenceTable::open(const QString &fileName)
     auto database = jet::Database::open(fileName);
     if (!database)
         return refuse(database.errorString());
-    auto table = database->openTable(kTable);
+    auto table = database->openTable(Tables::檢字表);
     if (!table)
         return refuse(table.errorString());
-    if (!table->setIndex(kIndex))
+    if (!table->setIndex(Indexes::舊形))
         return refuse(table->errorString());
 
     // Walking in index order and keeping the first record of each key gives what a seek
     // "=" on the index would find.
     ReferenceTable reference;
     for (table->moveFirst(); !table->eof(); table->moveNext()) {
-        const QString key = table->value(kKeyField).toString();
-        const QVariant formula = table->value(kFormulaField);
+        const QString key = table->value(Fields::舊形).toString();
+        const QVariant formula = table->value(Fields::構字式);
         if (key.size() != 1 || reference.m_formulas.contains(key.at(0)))
             continue;
         reference.m_formulas.insert(key.at(0), formula.isNull() ? QString() : formula.toString());

@@ -1,5 +1,7 @@
 #include "vbprog/tallyq/logupdate.h"
 
+#include "vbprog/murvel/schema/schemanames.h"
+
 namespace tallyq
 {
 
@@ -55,13 +57,13 @@ bool GlyphFormulas::open(const QString &databasePath)
         return false;
     }
     m_database = database.value();
-    jet::Result<jet::Table> glyphs = m_database.openTable(QStringLiteral("檢字表"));
+    jet::Result<jet::Table> glyphs = m_database.openTable(Tables::檢字表);
     if (!glyphs) {
         m_error = glyphs.errorString();
         return false;
     }
     m_glyphs = glyphs.value();
-    if (!m_glyphs.setIndex(QStringLiteral("構字式"))) {
+    if (!m_glyphs.setIndex(Indexes::構字式)) {
         m_error = m_glyphs.errorString();
         return false;
     }
