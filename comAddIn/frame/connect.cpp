@@ -3,40 +3,19 @@
 #include "comAddIn/frame/cmdbarinit.h"
 #include "comAddIn/frame/global.h"
 
-#include <atomic>
-
 namespace porvex
 {
 
 namespace
 {
-std::atomic<int> g_liveConnections = 0;
-}
 
-Connect::Connect(QString progId) : m_progId(std::move(progId))
-{
-    ++g_liveConnections;
-}
-
-Connect::~Connect()
-{
-    --g_liveConnections;
-}
-
-int Connect::liveCount()
-{
-    return g_liveConnections;
-}
-
-platform::Result<bool> Connect::onConnection(office::HostApplication &application,
-                                             office::ConnectMode, const office::AddInInstance &,
-                                             QStringList &)
+platform::Result<bool> onConnection(office::HostApplication &application)
 {
     global().Application = &application;
     return InitCommandBars();
 }
 
-platform::Result<bool> Connect::onDisconnection(office::RemoveMode mode, QStringList &)
+platform::Result<bool> onDisconnection(office::RemoveMode mode)
 {
     platform::Result<bool> result = true;
     if (mode == office::RemoveMode::UserClosed) {
@@ -47,13 +26,28 @@ platform::Result<bool> Connect::onDisconnection(office::RemoveMode mode, QString
     return result;
 }
 
+} // namespace
+
+const addin::AddInDefinition &definition()
+{
+    static const addin::AddInDefinition porvex{
+        kProgIds,
+        u"Brindlex"_qs,
+        [](const QString &host) -> std::optional<QString> {
+            if (host == u"Excel")
+                return u"ConnectExcel (AddInDesigner)"_qs;
+            return std::nullopt;
+        },
+        16,
+        &onConnection,
+        &onDisconnection,
+    };
+    return porvex;
+}
+
 std::unique_ptr<Connect> createConnection(const QString &progId)
 {
-    for (const char16_t *known : kProgIds) {
-        if (progId.compare(QString::fromUtf16(known), Qt::CaseInsensitive) == 0)
-            return std::make_unique<Connect>(QString::fromUtf16(known));
-    }
-    return nullptr;
+    return addin::createConnection(definition(), progId);
 }
 
 } // namespace porvex
