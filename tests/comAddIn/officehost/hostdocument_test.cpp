@@ -125,7 +125,7 @@ TEST_F(HostDocumentTest, ExcelCellsAreTextsAndTheChosenOneIsTheActiveCell)
     EXPECT_EQ(excel.activeCell()->address(), u"$A$1"_qs);
     EXPECT_EQ(document->selection(), (SegmentSelection{0, 0, 3})); // the whole cell
     ASSERT_TRUE(excel.activeCell()->characters()->insert(kTrigram));
-    saveAndCheckWithLibreOffice(*document, u"csv"_qs);
+    saveAndCheckWithLibreOffice(*document, u"fods"_qs);
     EXPECT_EQ(open(path)->segments()[0].text, kTrigram);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/common/result.h"
+
+// The toolbar "八卦符號" and its eight buttons in the host, kept in the shared variables
+// (global.h) and hooked to the event object. A new bar starts hidden; buttons are found
+// again by their tags anywhere in the host's command bars.
+namespace trivane
+{
+
+inline constexpr char16_t kTrigramBarName[] = u"八卦符號";
+
+// Finds or creates the bar and the buttons and hooks them. A failing host call (no
+// command bars, a bar that cannot be added) ends the building and is returned; what was
+// hooked before stays hooked.
+platform::Result<bool> InitTrigramBar();
+platform::Result<bool> GetCommandBars();
+void InitTrigramButtonTable();
+platform::Result<bool> AddTrigramButton(int k);
+// Deletes the bar with its buttons; a missing bar is no failure.
+void DeleteTrigramBar();
+
+} // namespace trivane

@@ -1,0 +1,43 @@
+// The library's registration in a private registry store, as the hosts read it.
+#include "comAddIn/trivane/connect.h"
+#include "platform/office/host/addinregistration.h"
+#include "platform/registry/registrystore.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+TEST(TrigramRegistration, EachHostFindsItsClassWithTheLibrary)
+{
+    QTemporaryDir dir;
+    qputenv("MURVEL_REGISTRY_DIR", dir.path().toUtf8());
+    ASSERT_EQ(addin::registerLibrary(trivane::definition(), "/opt/murvel/addins/libtrivane.so"), 0);
+    const registry::RegistryStore store;
+    const QStringList hosts = {u"Word"_qs, u"Excel"_qs, u"PowerPoint"_qs, u"FrontPage"_qs};
+    for (const QString &host : hosts) {
+        const auto addIns = office::registeredAddIns(store, host);
+        ASSERT_EQ(addIns.size(), 1) << host.toStdString();
+        EXPECT_EQ(addIns[0].progId, u"Zontabar.Connect"_qs + host);
+        EXPECT_EQ(addIns[0].friendlyName, u"八卦符號"_qs);
+        EXPECT_FALSE(addIns[0].description.has_value());
+        EXPECT_EQ(addIns[0].loadBehavior, 16);
+        EXPECT_EQ(addIns[0].commandLineSafe, 0);
+        EXPECT_EQ(addIns[0].libraryPath, u"/opt/murvel/addins/libtrivane.so"_qs);
+    }
+
+    ASSERT_EQ(addin::unregisterLibrary(trivane::definition()), 0);
+    for (const QString &host : hosts)
+        EXPECT_TRUE(office::registeredAddIns(registry::RegistryStore(), host).isEmpty());
+    qunsetenv("MURVEL_REGISTRY_DIR");
+}
+
+TEST(TrigramRegistration, HostPartOfAProgId)
+{
+    EXPECT_EQ(addin::hostOfProgId(u"Zontabar.ConnectPowerPoint"_qs), u"PowerPoint"_qs);
+    EXPECT_EQ(addin::hostOfProgId(u"PorvexAddin.ConnectWord"_qs), u"Word"_qs);
+    EXPECT_TRUE(addin::hostOfProgId(u"Zontabar"_qs).isEmpty());
+}
+
+} // namespace
