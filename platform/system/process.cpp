@@ -1,10 +1,7 @@
 #include "platform/system/process.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QProcess>
-#include <QUrl>
 
 namespace sys
 {
@@ -36,11 +33,12 @@ bool runProcess(const QString &program, const QStringList &arguments, int timeou
 
 bool openHelpFile(const QString &path)
 {
-    // The desktop services live in the GUI application's platform plugin.
-    if (!QFileInfo(path).isFile() ||
-        qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
+    const QFileInfo file(path);
+    if (!file.isFile())
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    // The desktop's opener for the file's type, with the path as its one argument: no
+    // shell reads it, whatever the folder's name holds.
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {file.absoluteFilePath()});
 }
 
 } // namespace sys

@@ -16,8 +16,9 @@ bool startProcess(const QString &program, const QStringList &arguments);
 bool runProcess(const QString &program, const QStringList &arguments, int timeoutMs,
                 QString *error = nullptr);
 
-// Opens the file with the desktop's viewer for its type. Does nothing and returns false
-// when the file is missing or there is no QGuiApplication.
+// Opens the file with the desktop's viewer for its type (xdg-open), the path passed as one
+// argument. Does nothing and returns false when the file is missing or the opener cannot
+// be started.
 bool openHelpFile(const QString &path);
 
 } // namespace sys
