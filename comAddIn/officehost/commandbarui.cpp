@@ -125,9 +125,11 @@ QAction *CommandBarUi::actionFor(const std::shared_ptr<office::CommandBarControl
         action->setFont(font);
     }
     const std::weak_ptr<office::CommandBarControl> weakControl = control;
-    connect(action, &QAction::triggered, this, [weakControl] {
-        if (const auto target = weakControl.lock())
+    connect(action, &QAction::triggered, this, [this, weakControl] {
+        if (const auto target = weakControl.lock()) {
             target->click();
+            emit controlClicked();
+        }
     });
     m_actions.insert(control.get(), action);
     return action;

@@ -45,7 +45,9 @@ public:
     // control carries the tag or no add-in receives its clicks.
     platform::Result<bool> clickTag(const QString &tag);
 
-    QList<QToolBar *> toolBars() const { return m_toolBars; }
+signals:
+    // A control's click has been delivered: what the add-in changed may show now.
+    void controlClicked();
 
 private:
     QAction *actionFor(const std::shared_ptr<office::CommandBarControl> &control);

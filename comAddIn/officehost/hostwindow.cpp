@@ -48,6 +48,7 @@ HostWindow::HostWindow()
 
     buildMenus();
     m_commandBarUi = new CommandBarUi(*this, *m_toolsMenu, *m_toolbarList);
+    connect(m_commandBarUi, &CommandBarUi::controlClicked, this, &HostWindow::refresh);
     resize(1000, 700);
     setWindowTitle(u"Office 主程式"_qs);
 }
@@ -115,9 +116,7 @@ platform::Result<bool> HostWindow::clickTag(const QString &tag)
 {
     if (!m_document)
         return platform::Result<bool>::failure(u"沒有開啟的文件"_qs);
-    const platform::Result<bool> clicked = m_commandBarUi->clickTag(tag);
-    refresh();
-    return clicked;
+    return m_commandBarUi->clickTag(tag);
 }
 
 platform::Result<bool> HostWindow::save()

@@ -1,0 +1,141 @@
+// The host program as a user runs it, with porvex and trivane registered in a private
+// registry: a trigram typed at the caret through the shown toolbar and saved, and
+// `officehost --click TAG FILE` for scripts.
+#include "comAddIn/officehost/commandbarui.h"
+#include "comAddIn/officehost/hostwindow.h"
+#include "platform/office/host/addinlibrary.h"
+#include "platform/office/word/docx/wordapplication.h"
+#include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/libreoffice.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QString kQian = QString(QChar(0xEDC7));
+
+QString mainText(const QString &path)
+{
+    word::docx::WordApplication word;
+    auto document = word.documents().open(path);
+    return document.ok() ? document.value()->content()->text() : u"<unreadable>"_qs;
+}
+
+QAction *actionNamed(const QList<QAction *> &actions, const QString &name)
+{
+    for (QAction *action : actions) {
+        if (action->objectName() == name)
+            return action;
+    }
+    return nullptr;
+}
+
+class OfficeHostTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_environment.insert(u"MURVEL_REGISTRY_DIR"_qs, m_dir.filePath(u"registry"_qs));
+        m_environment.insert(u"MURVEL_OFFICE_CONFIG_DIR"_qs, m_dir.filePath(u"office"_qs));
+        m_environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+        for (const QString &name : {u"MURVEL_REGISTRY_DIR"_qs, u"MURVEL_OFFICE_CONFIG_DIR"_qs})
+            qputenv(name.toUtf8().constData(), m_environment.value(name).toUtf8());
+        for (const QString &path :
+             {QStringLiteral(PORVEX_LIBRARY), QStringLiteral(TRIVANE_LIBRARY)}) {
+            office::AddInLibrary library;
+            ASSERT_TRUE(library.load(path)) << library.errorString().toStdString();
+            ASSERT_EQ(library.registerServer(), 0);
+        }
+        m_path = m_dir.filePath(u"report.docx"_qs);
+        ASSERT_TRUE(wordtest::writeDocx(m_path, u"<w:p><w:r><w:t>甲乙丙</w:t></w:r></w:p>"_qs));
+    }
+    void TearDown() override
+    {
+        qunsetenv("MURVEL_REGISTRY_DIR");
+        qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
+    }
+
+    // Runs officehost with the arguments; its exit status, or -1 when it did not finish.
+    int runOfficeHost(const QStringList &arguments)
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.start(QStringLiteral(OFFICEHOST_PROGRAM), arguments);
+        if (!process.waitForFinished(120'000))
+            return -1;
+        m_stderr = QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    QString m_path;
+    QString m_stderr;
+};
+
+TEST_F(OfficeHostTest, TrigramButtonTypesAtTheCaretAndTheSavedDocumentOpens)
+{
+    int argc = 0;
+    QApplication app(argc, nullptr);
+    officehost::HostWindow window;
+    ASSERT_TRUE(window.openDocument(m_path).ok());
+    window.show();
+
+    // The user shows the hidden bar from the toolbar list.
+    auto *list = window.findChild<QMenu *>(u"toolbarList"_qs);
+    QAction *showTrigrams = actionNamed(list->actions(), u"toolbarList_八卦符號"_qs);
+    ASSERT_TRUE(showTrigrams);
+    ASSERT_TRUE(actionNamed(list->actions(), u"toolbarList_構字符號"_qs));
+    EXPECT_FALSE(showTrigrams->isChecked());
+    showTrigrams->trigger();
+    QCoreApplication::processEvents();
+    auto *bar = window.findChild<QToolBar *>(u"八卦符號"_qs);
+    ASSERT_TRUE(bar);
+    EXPECT_TRUE(bar->isVisible());
+
+    // Caret after 乙, then the first button.
+    auto *text = window.findChild<QPlainTextEdit *>(u"documentText"_qs);
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(2);
+    text->setTextCursor(cursor);
+    QAction *qian = actionNamed(bar->actions(), u"乾"_qs);
+    ASSERT_TRUE(qian);
+    qian->trigger();
+    EXPECT_TRUE(text->toPlainText().startsWith(u"甲乙"_qs + kQian + u"丙"_qs));
+    EXPECT_EQ(text->textCursor().position(), 3); // typing goes on after the symbol
+
+    window.findChild<QAction *>(u"fileSave"_qs)->trigger();
+    EXPECT_TRUE(mainText(m_path).startsWith(u"甲乙"_qs + kQian + u"丙"_qs));
+    const auto opened = testsupport::convertWithLibreOffice(m_path, u"txt:Text (encoded):UTF8"_qs);
+    ASSERT_TRUE(opened.ok());
+    EXPECT_TRUE(QString::fromUtf8(opened.value().document).contains(u"甲乙"_qs + kQian + u"丙"_qs));
+}
+
+TEST_F(OfficeHostTest, ClickClicksTheTaggedControlAndSaves)
+{
+    ASSERT_EQ(runOfficeHost({u"--click"_qs, u"坤"_qs, m_path}), 0) << m_stderr.toStdString();
+    // A document opens with the caret at its start.
+    EXPECT_TRUE(mainText(m_path).startsWith(QString(QChar(0xEDC0)) + u"甲乙丙"_qs));
+    EXPECT_TRUE(testsupport::convertWithLibreOffice(m_path, u"txt:Text (encoded):UTF8"_qs).ok());
+}
+
+TEST_F(OfficeHostTest, ClickFailsForAnUnknownTagOrFile)
+{
+    const QByteArray before = wordtest::fileBytes(m_path);
+    EXPECT_EQ(runOfficeHost({u"--click"_qs, u"noSuchTag"_qs, m_path}), 1);
+    EXPECT_TRUE(m_stderr.contains(u"noSuchTag"_qs));
+    EXPECT_EQ(wordtest::fileBytes(m_path), before); // nothing saved
+    EXPECT_EQ(runOfficeHost({u"--click"_qs, u"乾"_qs, m_dir.filePath(u"missing.docx"_qs)}), 1);
+    EXPECT_EQ(runOfficeHost({u"--click"_qs, u"乾"_qs}), 2);
+}
+
+} // namespace
