@@ -36,6 +36,18 @@ GetCommandBars(office::HostApplication &application)
     return bars;
 }
 
+platform::Result<bool> takeCommandBars(office::HostApplication *application,
+                                       std::shared_ptr<office::CommandBars> &bars)
+{
+    if (!application)
+        return platform::Result<bool>::failure(u"增益集尚未連線"_qs);
+    auto found = GetCommandBars(*application);
+    if (!found.ok())
+        return platform::Result<bool>::failure(found.errorString());
+    bars = found.value();
+    return true;
+}
+
 platform::Result<std::shared_ptr<office::CommandBar>>
 commandBarItem(const office::CommandBars &bars, const QString &name)
 {

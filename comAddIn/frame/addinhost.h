@@ -26,6 +26,11 @@ Host hostOf(const QString &applicationName);
 platform::Result<std::shared_ptr<office::CommandBars>>
 GetCommandBars(office::HostApplication &application);
 
+// GetCommandBars of the add-in's Application (nullptr before its connection), kept in
+// `bars` on success.
+platform::Result<bool> takeCommandBars(office::HostApplication *application,
+                                       std::shared_ptr<office::CommandBars> &bars);
+
 // A bar of the collection by name; a failure when there is no such bar.
 platform::Result<std::shared_ptr<office::CommandBar>>
 commandBarItem(const office::CommandBars &bars, const QString &name);

@@ -74,14 +74,7 @@ platform::Result<bool> InitTrigramBar()
 
 platform::Result<bool> GetCommandBars()
 {
-    Global &g = global();
-    if (!g.Application)
-        return failure(u"增益集尚未連線"_qs);
-    auto bars = addin::GetCommandBars(*g.Application);
-    if (!bars.ok())
-        return failure(bars.errorString());
-    g.hostCommandBars = bars.value();
-    return true;
+    return addin::takeCommandBars(global().Application, global().hostCommandBars);
 }
 
 void InitTrigramButtonTable()

@@ -50,36 +50,13 @@ int barsNamed(const CommandBars &bars, const QString &name)
     return count;
 }
 
-class ConnectionTest : public ::testing::Test
+class ConnectionTest : public AddInConnectionTest
 {
 protected:
-    platform::Result<bool> connect(TestHost &host)
+    std::unique_ptr<addin::Connect> createConnection() const override
     {
-        m_connection = porvex::createConnection(u"PorvexAddin.ConnectWord"_qs);
-        QStringList custom;
-        return m_connection->onConnection(host, office::ConnectMode::Startup, {}, custom);
+        return porvex::createConnection(u"PorvexAddin.ConnectWord"_qs);
     }
-    platform::Result<bool> disconnect(RemoveMode mode)
-    {
-        QStringList custom;
-        const auto result = m_connection->onDisconnection(mode, custom);
-        m_connection.reset();
-        return result;
-    }
-    // A host run: connect, then disconnect at the host's exit, then read the bars back.
-    void runHostOnce(TestHost &host)
-    {
-        ASSERT_TRUE(connect(host).ok());
-        ASSERT_TRUE(disconnect(RemoveMode::HostShutdown).ok());
-        host.reopenBars();
-    }
-    void TearDown() override
-    {
-        if (m_connection)
-            disconnect(RemoveMode::HostShutdown);
-    }
-
-    std::unique_ptr<porvex::Connect> m_connection;
 };
 
 TEST_F(ConnectionTest, FirstConnectionAddsToolsItemsAndAHiddenOperatorBar)

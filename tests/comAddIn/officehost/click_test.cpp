@@ -3,9 +3,8 @@
 // `officehost --click TAG FILE` for scripts.
 #include "comAddIn/officehost/commandbarui.h"
 #include "comAddIn/officehost/hostwindow.h"
-#include "platform/office/host/addinlibrary.h"
 #include "platform/office/word/docx/wordapplication.h"
-#include "tests/platform/office/word/sampledocx.h"
+#include "tests/comAddIn/officehost/registeredaddins.h"
 #include "tests/support/libreoffice.h"
 
 #include <QAction>
@@ -13,9 +12,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 namespace
 {
@@ -38,30 +35,17 @@ QAction *actionNamed(const QList<QAction *> &actions, const QString &name)
     return nullptr;
 }
 
-class OfficeHostTest : public ::testing::Test
+class OfficeHostTest : public RegisteredAddInsTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        m_environment.insert(u"MURVEL_REGISTRY_DIR"_qs, m_dir.filePath(u"registry"_qs));
-        m_environment.insert(u"MURVEL_OFFICE_CONFIG_DIR"_qs, m_dir.filePath(u"office"_qs));
+        RegisteredAddInsTest::SetUp();
         m_environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-        for (const QString &name : {u"MURVEL_REGISTRY_DIR"_qs, u"MURVEL_OFFICE_CONFIG_DIR"_qs})
-            qputenv(name.toUtf8().constData(), m_environment.value(name).toUtf8());
-        for (const QString &path :
-             {QStringLiteral(PORVEX_LIBRARY), QStringLiteral(TRIVANE_LIBRARY)}) {
-            office::AddInLibrary library;
-            ASSERT_TRUE(library.load(path)) << library.errorString().toStdString();
-            ASSERT_EQ(library.registerServer(), 0);
-        }
-        m_path = m_dir.filePath(u"report.docx"_qs);
-        ASSERT_TRUE(wordtest::writeDocx(m_path, u"<w:p><w:r><w:t>甲乙丙</w:t></w:r></w:p>"_qs));
     }
-    void TearDown() override
+    QStringList libraries() const override
     {
-        qunsetenv("MURVEL_REGISTRY_DIR");
-        qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
+        return {QStringLiteral(PORVEX_LIBRARY), QStringLiteral(TRIVANE_LIBRARY)};
     }
 
     // Runs officehost with the arguments; its exit status, or -1 when it did not finish.
@@ -76,9 +60,6 @@ protected:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
-    QTemporaryDir m_dir;
-    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
-    QString m_path;
     QString m_stderr;
 };
 

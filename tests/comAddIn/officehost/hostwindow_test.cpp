@@ -6,45 +6,26 @@
 #include "comAddIn/officehost/commandbarui.h"
 #include "comAddIn/officehost/hostdocument.h"
 #include "comAddIn/officehost/hostwindow.h"
-#include "platform/office/host/addinlibrary.h"
 #include "platform/office/host/commandbars.h"
 #include "platform/office/word/application.h"
-#include "tests/platform/office/word/sampledocx.h"
+#include "tests/comAddIn/officehost/registeredaddins.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 using officehost::HostWindow;
 
 namespace
 {
 
-class HostWindowTest : public ::testing::Test
+class HostWindowTest : public RegisteredAddInsTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        qputenv("MURVEL_REGISTRY_DIR", m_dir.filePath(u"registry"_qs).toUtf8());
-        qputenv("MURVEL_OFFICE_CONFIG_DIR", m_dir.filePath(u"office"_qs).toUtf8());
-        office::AddInLibrary library;
-        ASSERT_TRUE(library.load(QStringLiteral(PORVEX_LIBRARY)))
-            << library.errorString().toStdString();
-        ASSERT_EQ(library.registerServer(), 0);
-        m_path = m_dir.filePath(u"report.docx"_qs);
-        ASSERT_TRUE(wordtest::writeDocx(m_path, u"<w:p><w:r><w:t>甲乙丙</w:t></w:r></w:p>"_qs));
-    }
-    void TearDown() override
-    {
-        qunsetenv("MURVEL_REGISTRY_DIR");
-        qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
-    }
+    QStringList libraries() const override { return {QStringLiteral(PORVEX_LIBRARY)}; }
 
     QAction *menuAction(const HostWindow &window, const QString &name) const
     {
@@ -61,8 +42,6 @@ protected:
 
     int argc = 0;
     QApplication m_app{argc, nullptr};
-    QTemporaryDir m_dir;
-    QString m_path;
 };
 
 TEST_F(HostWindowTest, RegisteredAddInIsConnectedAndShowsItsControls)
@@ -74,14 +53,15 @@ TEST_F(HostWindowTest, RegisteredAddInIsConnectedAndShowsItsControls)
     EXPECT_TRUE(window.addIns()->addIns()[0].connected);
     EXPECT_EQ(window.addIns()->addIns()[0].registration.progId, u"PorvexAddin.ConnectWord"_qs);
 
-    for (const QString &tag : {u"qelToolExpToGlyph"_qs, u"qelToolExpToImg"_qs, u"qelToolImgToExp"_qs,
-                              u"qelToolHanziInteface"_qs, u"qelToolHanziHelp"_qs}) {
+    for (const QString &tag :
+         {u"qelToolExpToGlyph"_qs, u"qelToolExpToImg"_qs, u"qelToolImgToExp"_qs,
+          u"qelToolHanziInteface"_qs, u"qelToolHanziHelp"_qs}) {
         ASSERT_TRUE(menuAction(window, tag)) << tag.toStdString();
         EXPECT_TRUE(menuAction(window, tag)->isVisible());
     }
     auto *operators = window.findChild<QToolBar *>(u"構字符號"_qs);
     ASSERT_TRUE(operators);
-    EXPECT_TRUE(operators->isHidden());         // a new bar waits for the user to show it
+    EXPECT_TRUE(operators->isHidden()); // a new bar waits for the user to show it
     EXPECT_EQ(operators->actions().size(), 9);
 
     // A click reaches the add-in, which answers in the host's status bar.

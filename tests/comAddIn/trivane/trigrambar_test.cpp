@@ -17,35 +17,13 @@ const QString kBar = u"八卦符號"_qs;
 const QStringList kTags = {u"乾"_qs, u"兌"_qs, u"離"_qs, u"震"_qs,
                            u"巽"_qs, u"坎"_qs, u"艮"_qs, u"坤"_qs};
 
-class TrigramBarTest : public ::testing::Test
+class TrigramBarTest : public AddInConnectionTest
 {
 protected:
-    platform::Result<bool> connect(office::HostApplication &host)
+    std::unique_ptr<addin::Connect> createConnection() const override
     {
-        m_connection = trivane::createConnection(u"Zontabar.ConnectWord"_qs);
-        QStringList custom;
-        return m_connection->onConnection(host, office::ConnectMode::Startup, {}, custom);
+        return trivane::createConnection(u"Zontabar.ConnectWord"_qs);
     }
-    platform::Result<bool> disconnect(RemoveMode mode)
-    {
-        QStringList custom;
-        const auto result = m_connection->onDisconnection(mode, custom);
-        m_connection.reset();
-        return result;
-    }
-    void runHostOnce(TestHost &host)
-    {
-        ASSERT_TRUE(connect(host).ok());
-        ASSERT_TRUE(disconnect(RemoveMode::HostShutdown).ok());
-        host.reopenBars();
-    }
-    void TearDown() override
-    {
-        if (m_connection)
-            disconnect(RemoveMode::HostShutdown);
-    }
-
-    std::unique_ptr<addin::Connect> m_connection;
 };
 
 TEST_F(TrigramBarTest, FirstConnectionCreatesTheHiddenBarWithEightButtons)
