@@ -1,6 +1,6 @@
 // The host program as a user runs it, with porvex and trivane registered in a private
-// registry: a trigram typed at the caret through the shown toolbar and saved, and
-// `officehost --click TAG FILE` for scripts.
+// registry: a trigram and an operator typed at the caret through the shown toolbars and
+// saved, and `officehost --click TAG FILE` for scripts.
 #include "comAddIn/officehost/commandbarui.h"
 #include "comAddIn/officehost/hostwindow.h"
 #include "platform/office/word/docx/wordapplication.h"
@@ -63,7 +63,7 @@ protected:
     QString m_stderr;
 };
 
-TEST_F(OfficeHostTest, TrigramButtonTypesAtTheCaretAndTheSavedDocumentOpens)
+TEST_F(OfficeHostTest, SymbolButtonsTypeAtTheCaretAndTheSavedDocumentOpens)
 {
     int argc = 0;
     QApplication app(argc, nullptr);
@@ -94,11 +94,22 @@ TEST_F(OfficeHostTest, TrigramButtonTypesAtTheCaretAndTheSavedDocumentOpens)
     EXPECT_TRUE(text->toPlainText().startsWith(u"甲乙"_qs + kQian + u"丙"_qs));
     EXPECT_EQ(text->textCursor().position(), 3); // typing goes on after the symbol
 
+    // Then porvex's first operator button, on the other bar, where the caret now is.
+    actionNamed(list->actions(), u"toolbarList_構字符號"_qs)->trigger();
+    QCoreApplication::processEvents();
+    auto *operators = window.findChild<QToolBar *>(u"構字符號"_qs);
+    ASSERT_TRUE(operators);
+    QAction *horizontal = actionNamed(operators->actions(), u"qelOperatorH"_qs);
+    ASSERT_TRUE(horizontal);
+    horizontal->trigger();
+    const QString typed = u"甲乙"_qs + kQian + QChar(0xF6A4) + u"丙"_qs;
+    EXPECT_TRUE(text->toPlainText().startsWith(typed));
+
     window.findChild<QAction *>(u"fileSave"_qs)->trigger();
-    EXPECT_TRUE(mainText(m_path).startsWith(u"甲乙"_qs + kQian + u"丙"_qs));
+    EXPECT_TRUE(mainText(m_path).startsWith(typed));
     const auto opened = testsupport::convertWithLibreOffice(m_path, u"txt:Text (encoded):UTF8"_qs);
     ASSERT_TRUE(opened.ok());
-    EXPECT_TRUE(QString::fromUtf8(opened.value().document).contains(u"甲乙"_qs + kQian + u"丙"_qs));
+    EXPECT_TRUE(QString::fromUtf8(opened.value().document).contains(typed));
 }
 
 TEST_F(OfficeHostTest, ClickClicksTheTaggedControlAndSaves)
