@@ -1,4 +1,4 @@
-#include "tests/support/zipfile.h"
+#include "bench/largedocx.h"
 #include "vbprog/kavrot/batch.h"
 
 #include <QDir>
@@ -47,29 +47,6 @@ QByteArray documentXml()
     return xml.toUtf8();
 }
 
-bool writeDocument(const QString &path, const QByteArray &xml)
-{
-    const QByteArray declaration =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
-    return testsupport::writeZip(
-        path,
-        {{"[Content_Types].xml",
-          declaration +
-              "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-              "<Default Extension=\"rels\" ContentType=\"application/"
-              "vnd.openxmlformats-package.relationships+xml\"/><Default Extension=\"xml\" "
-              "ContentType=\"application/xml\"/><Override PartName=\"/word/document.xml\" "
-              "ContentType=\"application/"
-              "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-              "</Types>"},
-         {"_rels/.rels",
-          declaration + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-                        "relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas."
-                        "openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-                        "Target=\"word/document.xml\"/></Relationships>"},
-         {"word/document.xml", xml}});
-}
-
 void BM_TranscodeFolderOfWordDocuments(benchmark::State &state)
 {
     const int documents = int(state.range(0));
@@ -78,7 +55,7 @@ void BM_TranscodeFolderOfWordDocuments(benchmark::State &state)
     QDir(folder.path()).mkpath(QStringLiteral("dst"));
     const QByteArray xml = documentXml();
     for (int d = 0; d < documents; ++d) {
-        if (!writeDocument(
+        if (!WriteWordDocument(
                 folder.filePath(QStringLiteral("src/doc%1.docx").arg(d, 3, 10, QChar(u'0'))),
                 xml)) {
             state.SkipWithError("the documents cannot be written");

@@ -39,7 +39,7 @@ QByteArray documentXml(const QStringList &formulas)
 
 } // namespace
 
-bool WriteLargeDocument(const QString &path, const QStringList &formulas)
+bool WriteWordDocument(const QString &path, const QByteArray &mainPart)
 {
     const QByteArray declaration =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
@@ -59,5 +59,10 @@ bool WriteLargeDocument(const QString &path, const QStringList &formulas)
               "relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/"
               "officeDocument/2006/relationships/officeDocument\" Target=\"word/document.xml\"/>"
               "</Relationships>"},
-         {"word/document.xml", documentXml(formulas)}});
+         {"word/document.xml", mainPart}});
+}
+
+bool WriteLargeDocument(const QString &path, const QStringList &formulas)
+{
+    return WriteWordDocument(path, documentXml(formulas));
 }

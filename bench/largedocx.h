@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -9,3 +10,7 @@
 constexpr int LargeDocumentParagraphs = 2000;
 
 bool WriteLargeDocument(const QString &path, const QStringList &formulas);
+
+// Writes a .docx package whose only part besides the package's own is the given main
+// document part (word/document.xml).
+bool WriteWordDocument(const QString &path, const QByteArray &mainPart);
