@@ -57,7 +57,7 @@ mdi漢字字形 *MainWindow()
 
 mdi漢字字形::mdi漢字字形(const QString &programFolder)
     : m_programFolder(programFolder), m_area(new QMdiArea), m_childWindows(m_area),
-      m_menus(menuBar(), m_childWindows), m_toolStrip(new ToolStrip),
+      m_menus(menuBar(), m_childWindows), m_toolStrip(new ToolStrip(*this)),
       m_panelWidget(new GlyphPanelWidget)
 {
     theMainWindow = this;
@@ -76,7 +76,6 @@ mdi漢字字形::mdi漢字字形(const QString &programFolder)
     setCentralWidget(central);
 
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] { onSubWindowActivated(); });
-    connectToolStrip();
     connectMenus();
     connectPanel();
     // Menu shortcuts must win over a focused box's own copy and paste.
@@ -127,11 +126,11 @@ bool mdi漢字字形::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::FocusOut:
         if (isControlFocusChange(event))
-            fontBarLostFocus(watched);
+            m_toolStrip->lostFocus(watched);
         break;
     case QEvent::KeyPress:
-        if (watched->parent() != nullptr && watched->parent()->parent() == m_toolStrip)
-            return fontBarKeyPressed(watched, static_cast<QKeyEvent *>(event)->key());
+        if (m_toolStrip->holds(watched))
+            return m_toolStrip->keyPressed(watched, static_cast<QKeyEvent *>(event)->key());
         if (auto *target = qobject_cast<QLineEdit *>(watched); m_panelWidget->isBox(target))
             panelKeyPressed(target, static_cast<QKeyEvent *>(event));
         break;

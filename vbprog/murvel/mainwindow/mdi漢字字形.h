@@ -7,6 +7,7 @@
 #include "vbprog/murvel/mainwindow/mainmenus.h"
 #include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/mainwindow/presetlayouts.h"
+#include "vbprog/murvel/mainwindow/toolstrip.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -24,7 +25,7 @@ class ToolStrip;
 // startUp() is the window's load (settings, databases, shared tables, the last run's
 // windows); closing the window is its shut-down (child windows recorded, databases
 // closed, settings written while 結束時儲存視窗設定 has its mark).
-class mdi漢字字形 : public QMainWindow, public MainWindowServices
+class mdi漢字字形 : public QMainWindow, public MainWindowServices, public ToolStripHost
 {
 public:
     // The program folder holds the databases, murvel.ini and the help file.
@@ -54,10 +55,6 @@ public:
     void readPanel() { m_panelWidget->read(m_panel); }
     void showPanel() { m_panelWidget->fill(m_panel); }
 
-    // Font bar handlers, also run by the font dialog's menu item.
-    void cbo字型名稱_click();
-    void cbo字體大小_Click();
-
     // The preset layouts 簡易瀏覽一..四 (Simple) and 預設瀏覽一..四 (Advanced); another
     // number does nothing.
     void applyPresetLayout(PresetFamily family, int number);
@@ -80,12 +77,17 @@ public:
     void childWindowActivated(int kind, int strokeIndex, int firstStrokeIndex) override;
     void childWindowClosed() override;
 
+    // What the tool strip asks of the window.
+    void baseFontChanged() override;
+    void fontSizeChanged() override;
+    void showSymbol(const QString &symbol) override;
+    void strokeFiltersChanged(int strokeCount, int firstStroke) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectToolStrip();
     void connectMenus();
     void onSubWindowActivated();
     void showWindowList();
@@ -95,15 +97,6 @@ private:
     void shutDown();
     void refreshSettingsMirror();
     void reportProblem(const QString &problem);
-
-    // Tool strip handlers.
-    bool fontBarKeyPressed(QObject *watched, int key);
-    void fontBarLostFocus(QObject *watched);
-    void cbo符號類型_Click();
-    void cbo符號_Click();
-    void cbo筆畫_Click();
-    void cbo首筆_Click();
-    void queryComponentList();
 
     // Glyph lookups: Enter in txt字形, txt構字式 or txt編號 shows what m_lookup found; and
     // the automatic copy of the glyph and formula boxes.
@@ -136,8 +129,6 @@ private:
     const QWidget *m_lastActivated = nullptr; // not owned; compared only
     GlyphPanel m_panel;
     PanelLookup m_lookup;
-    int m_strokeFilter = 0;
-    int m_firstStrokeFilter = 0;
     bool m_shutDown = false;
     std::function<void(const QString &)> m_reportProblem;
 };

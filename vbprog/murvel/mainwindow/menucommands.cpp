@@ -160,8 +160,8 @@ void mdi漢字字形::chooseFont()
         m_toolStrip->fontName->setEditText(*choice.typeface);
     if (choice.size)
         m_toolStrip->fontSize->setEditText(*choice.size);
-    cbo字型名稱_click();
-    cbo字體大小_Click();
+    m_toolStrip->applyFontName();
+    m_toolStrip->applyFontSize();
 }
 
 void mdi漢字字形::choosePresetLayout(PresetFamily family)

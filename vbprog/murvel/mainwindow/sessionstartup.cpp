@@ -76,7 +76,7 @@ bool mdi漢字字形::startUp()
         m_toolStrip->symbolType->addItem(gRs常用符號及部件類型.value(Fields::說明).toString(),
                                          gRs常用符號及部件類型.value(Fields::類型));
     m_toolStrip->symbolType->setCurrentIndex(0);
-    cbo符號類型_Click();
+    m_toolStrip->listSymbols();
 
     m_toolStrip->fillStrokeCounts();
     ResetStrokeFilters();
@@ -84,8 +84,7 @@ bool mdi漢字字形::startUp()
     gCurrentWindowName = gWindowNames[WindowKinds::Main];
     gCurrentWindowKind = WindowKinds::Main;
     gStrokeFiltersReady = true;
-    m_strokeFilter = 0;
-    m_firstStrokeFilter = 0;
+    m_toolStrip->clearStrokeFilters();
     gOpen字形結構 = false;
     gOpen異體字表 = false;
 

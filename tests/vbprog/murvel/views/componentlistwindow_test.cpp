@@ -298,7 +298,7 @@ TEST_F(ComponentListWindowTest, TheListFollowsTheBaseTypeface)
     click("mnu_康熙字典部首");
     const QString other = gBaseFontName == "標楷體" ? "細明體" : "標楷體";
     window->toolStrip().fontName->setEditText(other);
-    window->cbo字型名稱_click();
+    window->toolStrip().applyFontName();
     EXPECT_EQ(list()->FontName(), other);
     EXPECT_EQ(list()->ItemFontName(1), other);
 }
