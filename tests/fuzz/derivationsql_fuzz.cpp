@@ -1,16 +1,15 @@
 // The derivation search's query over the sample databases: whatever is typed, with any marks,
 // script and character set, the SQL text runs. Only a LIKE text that the user writes in SQL
 // mode and that is no valid pattern may be refused, and text that SQL cannot hold.
-#include "sampledatabases.h"
 #include "platform/jet/likepattern.h"
+#include "sampledatabases.h"
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/views/derivationquery.h"
 #include "vbprog/murvel/views/derivationtables.h"
 
 namespace
 {
 
-const QString Scripts[] = {ScriptCodes::Regular, QStringLiteral("小篆"), QStringLiteral("金文"),
-                           QStringLiteral("甲骨文"), QStringLiteral("楚系文字")};
 const CharacterSet Sets[] = {CharacterSet::All, CharacterSet::Common, CharacterSet::Big5,
                              CharacterSet::Simplified, CharacterSet::HanyuDazidian};
 
@@ -32,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                     .inputOrder = (marks & 2) != 0,
                                     .variantRoots = (marks & 4) != 0,
                                     .sqlLike = (marks & 8) != 0};
-    const QString &script = Scripts[data[1] % 5];
+    const QString &script = Scripts()[data[1] % Scripts().size()].code;
     const CharacterSet set = Sets[data[1] / 5 % 5];
     const QString typed = fuzz::TextOf(fuzz::BytesOf(data + 2, size - 2));
 
