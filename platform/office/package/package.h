@@ -23,7 +23,7 @@ struct Relationship {
 // One opened .docx/.xlsx/.pptx: a zip of parts, their content types and relationships.
 // Part names carry no leading '/' ("word/document.xml") and match without regard to case.
 // Every part is held in memory; XML parts are parsed on first use. Saving writes the parts
-// in their original order, unchanged ones byte for byte, so a document keeps whatever this
+// in the order they were read, unchanged ones byte for byte, so a document keeps whatever this
 // layer does not understand.
 class Package
 {
