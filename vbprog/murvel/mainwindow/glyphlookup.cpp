@@ -88,7 +88,7 @@ void mdi漢字字形::showMiss(const QString &status)
 {
     for (const QString &name : MissClearedBoxes)
         box(name)->clear();
-    statusBox()->setText(status);
+    setStatusText(status);
 }
 
 void mdi漢字字形::txt字形_Change()

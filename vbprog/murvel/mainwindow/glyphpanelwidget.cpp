@@ -49,6 +49,12 @@ bool GlyphPanelWidget::isBox(const QObject *object) const
     return edit != nullptr && m_boxes.value(edit->objectName()) == edit;
 }
 
+void GlyphPanelWidget::showStatus(const QString &text)
+{
+    if (m_status->text() != text)
+        m_status->setText(text);
+}
+
 void GlyphPanelWidget::read(GlyphPanel &panel) const
 {
     for (const GlyphPanel::Box &entry : GlyphPanel::Boxes)

@@ -19,6 +19,10 @@ public:
     // Whether the object is one of the panel's boxes.
     bool isBox(const QObject *object) const;
     QLineEdit *statusBox() const { return m_status; }
+    // Shows the text in the status box. A long search reports its progress at every record,
+    // mostly in the text already shown: that set is no change, and the box is not drawn
+    // again for it.
+    void showStatus(const QString &text);
 
     // Takes the boxes' texts into the model.
     void read(GlyphPanel &panel) const;

@@ -212,7 +212,7 @@ void mdi漢字字形::closeEvent(QCloseEvent *event)
 
 void mdi漢字字形::setStatusText(const QString &text)
 {
-    statusBox()->setText(text);
+    m_panelWidget->showStatus(text);
 }
 
 bool mdi漢字字形::isMenuChecked(const QString &item) const

@@ -91,7 +91,7 @@ bool mdi漢字字形::startUp()
     restoreSession();
     gPresetLayoutNumber = -1;
     gPresetIsSimple = true;
-    statusBox()->setText(report.warnings.join(QStringLiteral("；")));
+    setStatusText(report.warnings.join(QStringLiteral("；")));
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "vbprog/murvel/core/glyphpanel.h"
 #include "vbprog/murvel/mainwindow/glyphpanelwidget.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QStringList>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace
@@ -50,6 +53,56 @@ TEST(GlyphPanelWidget, FillingChangesOnlyTheBoxesWhoseTextDiffersAndReadingTakes
     widget.read(read);
     EXPECT_EQ(read.text("txt編號"), "42");
     EXPECT_EQ(read.text("txt構字式"), "日月");
+}
+
+// Counts the paint events of one widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// A long search shows its progress at every record but lets events run only now and then,
+// mostly with the text already shown: such a set must change nothing, neither the drawing
+// nor what the user selected in the box meanwhile.
+TEST(GlyphPanelWidget, StatusTextIsSetAndDrawnOnlyWhenItChanges)
+{
+    GlyphPanelWidget widget;
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QLineEdit *status = widget.statusBox();
+    const QString progress = QStringLiteral("字形載入已完成 5 % , 欲中斷請按 Esc 鍵");
+    widget.showStatus(progress);
+    QCoreApplication::processEvents(); // the window is activated and drawn
+    status->setSelection(0, 7);
+    QCoreApplication::processEvents();
+    PaintCounter paints(status);
+    QSignalSpy selectionChanges(status, &QLineEdit::selectionChanged);
+
+    for (int yield = 0; yield < 20; ++yield) {
+        for (int record = 0; record < 50; ++record)
+            widget.showStatus(progress);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(paints.count, 0);
+    EXPECT_EQ(selectionChanges.count(), 0);
+    EXPECT_EQ(status->selectedText(), QStringLiteral("字形載入已完成"));
+
+    const QString next = QStringLiteral("字形載入已完成 6 % , 欲中斷請按 Esc 鍵");
+    widget.showStatus(next);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(status->text(), next);
+    EXPECT_GT(paints.count, 0);
+    widget.showStatus(QString());
+    EXPECT_TRUE(status->text().isEmpty());
 }
 
 TEST(GlyphPanelModel, FocusCodesFollowTheBoxOrder)
