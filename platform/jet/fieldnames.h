@@ -17,12 +17,15 @@ public:
 
     const QStringList &names() const { return m_names; }
     qsizetype count() const { return m_names.size(); }
-    // The position of the field, or -1.
+    // The position of the field, or -1. A name spelt as stored is found without folding
+    // its case: readers ask for a field of every row they read.
     qsizetype indexOf(const QString &name) const;
 
 private:
     QStringList m_names;
-    QHash<QString, qsizetype> m_positions; // case-folded name -> position
+    // Name as stored -> position of the first field of that name in any case.
+    QHash<QString, qsizetype> m_positions;
+    QHash<QString, qsizetype> m_foldedPositions; // case-folded name -> position
 };
 
 } // namespace jet

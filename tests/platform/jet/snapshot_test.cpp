@@ -56,6 +56,21 @@ TEST_F(SnapshotTest, RunsTheDerivationQueriesAsWritten)
               QList<QVariant>({QStringLiteral("木"), QStringLiteral("林"), QStringLiteral("杏")}));
 }
 
+// A name is found as spelt or in any other case, non-ASCII names too; of fields whose
+// names differ only in case the first answers, also to the spelling of a later one.
+TEST_F(SnapshotTest, FieldNamesIgnoreCaseAndTheFirstOfEqualNamesWins)
+{
+    jet::Snapshot snapshot = query("SELECT 1 AS Glyph, 2 AS GLYPH, 3 AS [組字字數(Big5)], "
+                                   "4 AS Σίγμα FROM 檢字表 WHERE 編號 = 1");
+    for (const char *name : {"Glyph", "GLYPH", "glyph"})
+        EXPECT_EQ(snapshot.value(QString::fromUtf8(name)).toInt(), 1) << name;
+    EXPECT_EQ(snapshot.value(QStringLiteral("組字字數(Big5)")).toInt(), 3);
+    EXPECT_EQ(snapshot.value(QStringLiteral("組字字數(big5)")).toInt(), 3);
+    EXPECT_EQ(snapshot.value(QStringLiteral("ΣΊΓΜΑ")).toInt(), 4);
+    EXPECT_EQ(snapshot.value(QStringLiteral("σίγμα")).toInt(), 4);
+    EXPECT_TRUE(snapshot.value(QStringLiteral("組字字數")).isNull()); // logged
+}
+
 TEST_F(SnapshotTest, CountsAllRecordsAndReadsFieldsByNameOrPosition)
 {
     jet::Snapshot snapshot =
