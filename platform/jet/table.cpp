@@ -5,10 +5,13 @@
 #include "platform/jet/keysetsql.h"
 #include "platform/jet/logging.h"
 #include "platform/jet/quoting.h"
+#include "platform/jet/rowblock.h"
 #include "platform/jet/schema.h"
 
+#include <QHash>
 #include <algorithm>
 #include <sqlite3.h>
+#include <vector>
 
 namespace jet
 {
@@ -29,14 +32,46 @@ class Table::Cursor
 public:
     struct Row {
         qint64 rowid;
-        QVariantList values;     // in field order
+        RowBlock values;         // in field order
         QList<StoredValue> keys; // the current index's key fields, as stored
+    };
+
+    // An order of the rows: an index's, or row order.
+    struct Order {
+        std::optional<IndexSchema> index; // none: row order
+        QList<qsizetype> keyPositions;    // of the index's key fields in a row
+        KeysetSql keyset;
     };
 
     Cursor(std::shared_ptr<Connection> openConnection, TableSchema tableSchema)
         : connection(std::move(openConnection)), fields(tableSchema.fields),
-          keyset(tableSchema.name, QStringList()), schema(std::move(tableSchema))
+          order(std::make_shared<Order>(
+              Order{std::nullopt, {}, KeysetSql(tableSchema.name, QStringList())})),
+          schema(std::move(tableSchema))
     {
+    }
+
+    const KeysetSql &keyset() const { return order->keyset; }
+
+    // The order of the index, read from the file the first time it is asked for: the file
+    // is read-only, so its indexes stay as they are, and a lookup switches indexes several
+    // times. Null, with the message in error, when the table has no such index.
+    std::shared_ptr<const Order> indexOrder(const QString &indexName)
+    {
+        if (const auto known = indexOrders.constFind(indexName); known != indexOrders.cend())
+            return *known;
+        Result<IndexSchema> index = readIndexSchema(*connection, schema, indexName);
+        if (!index) {
+            error = index.errorString();
+            return nullptr;
+        }
+        auto made = std::make_shared<Order>();
+        for (const QString &key : index->keyFields)
+            made->keyPositions.append(fields.indexOf(key));
+        made->keyset = KeysetSql(schema.name, index->keyFields);
+        made->index = std::move(index).value();
+        indexOrders.insert(indexName, made);
+        return made;
     }
 
     // Runs one of the keyset texts with the stored values bound first, then the others.
@@ -57,11 +92,11 @@ public:
             bound = bound && statement->bind(parameter++, value, &error);
         const int rc = bound ? sqlite3_step(statement->handle()) : SQLITE_MISUSE;
         if (rc == SQLITE_ROW) {
-            Row read{statement->value(0).toLongLong(), {}, {}};
-            read.values.reserve(fields.count());
-            for (qsizetype i = 0; i < fields.count(); ++i)
-                read.values.append(statement->value(int(i + 1)));
-            for (qsizetype position : std::as_const(keyPositions))
+            sqlite3_stmt *handle = statement->handle();
+            Row read{sqlite3_column_int64(handle, 0),
+                     RowBlock(handle, 1, int(fields.count()), scratch),
+                     {}};
+            for (qsizetype position : order->keyPositions)
                 read.keys.append(statement->storedValue(int(position + 1)));
             *row = std::move(read);
         } else if (bound && rc != SQLITE_DONE) {
@@ -95,7 +130,7 @@ public:
             else if (!nextIsNull)
                 stored.append(keys[equal]);
             std::optional<Row> row;
-            if (!fetch(keyset.next(equal, nextIsNull), stored, parameters, &row) || row) {
+            if (!fetch(keyset().next(equal, nextIsNull), stored, parameters, &row) || row) {
                 current = std::move(row);
                 return;
             }
@@ -105,11 +140,11 @@ public:
 
     std::shared_ptr<Connection> connection; // Shared; null once the cursor is closed.
     FieldNames fields;
-    KeysetSql keyset;
+    std::shared_ptr<const Order> order;                       // never null
+    QHash<QString, std::shared_ptr<const Order>> indexOrders; // by the index name asked for
     TableSchema schema;
-    std::optional<IndexSchema> index;
-    QList<qsizetype> keyPositions; // of the current index's key fields in a row
     std::optional<Row> current;
+    std::vector<RowBlock::ReadField> scratch; // of fetch, kept between rows
     bool noMatch = false;
     QString error;
 };
@@ -126,7 +161,7 @@ Result<Table> Table::open(std::shared_ptr<Connection> connection, const QString 
     if (!schema)
         return Result<Table>::failure(schema.errorString());
     auto cursor = std::make_shared<Cursor>(std::move(connection), std::move(schema).value());
-    cursor->moveTo(cursor->keyset.first());
+    cursor->moveTo(cursor->keyset().first());
     if (!cursor->error.isEmpty())
         return Result<Table>::failure(cursor->error);
     return Table(std::move(cursor));
@@ -164,26 +199,19 @@ bool Table::setIndex(const QString &indexName)
     Cursor *cursor = openCursor();
     if (!cursor)
         return false;
-    Result<IndexSchema> index = readIndexSchema(*cursor->connection, cursor->schema, indexName);
-    if (!index) {
-        cursor->error = index.errorString();
+    std::shared_ptr<const Cursor::Order> order = cursor->indexOrder(indexName);
+    if (!order)
         return false;
-    }
-    QList<qsizetype> positions;
-    for (const QString &key : index->keyFields)
-        positions.append(cursor->fields.indexOf(key));
-    cursor->keyPositions = positions;
-    cursor->keyset = KeysetSql(cursor->schema.name, index->keyFields);
-    cursor->index = std::move(index).value();
+    cursor->order = std::move(order);
     // The current record stays current, with the keys of the new index.
     if (cursor->current)
-        cursor->moveTo(cursor->keyset.atRowid(), {cursor->current->rowid});
+        cursor->moveTo(cursor->keyset().atRowid(), {cursor->current->rowid});
     return cursor->error.isEmpty();
 }
 
 QString Table::index() const
 {
-    return d && d->index ? d->index->name : QString();
+    return d && d->order->index ? d->order->index->name : QString();
 }
 
 bool Table::seek(const QVariantList &key)
@@ -191,15 +219,16 @@ bool Table::seek(const QVariantList &key)
     Cursor *cursor = openCursor();
     if (!cursor)
         return false;
-    if (!cursor->index)
+    const Cursor::Order &order = *cursor->order;
+    if (!order.index)
         cursor->error = QStringLiteral("資料表 %1 沒有目前索引，無法搜尋").arg(name());
-    else if (key.isEmpty() || key.size() > cursor->keyset.keyCount())
+    else if (key.isEmpty() || key.size() > order.keyset.keyCount())
         cursor->error = QStringLiteral("資料表 %2 的索引 %1 有 %3 個鍵欄位，不是 %4 個")
-                            .arg(cursor->index->name, name())
-                            .arg(cursor->keyset.keyCount())
+                            .arg(order.index->name, name())
+                            .arg(order.keyset.keyCount())
                             .arg(key.size());
     else if (std::all_of(key.begin(), key.end(), isSeekableKey))
-        cursor->moveTo(cursor->keyset.seek(key.size()), key);
+        cursor->moveTo(order.keyset.seek(key.size()), key);
     else
         cursor->current.reset(); // no record holds such text
     if (!cursor->error.isEmpty())
@@ -221,7 +250,7 @@ bool Table::failed() const
 void Table::moveFirst()
 {
     if (Cursor *cursor = openCursor())
-        cursor->moveTo(cursor->keyset.first());
+        cursor->moveTo(cursor->keyset().first());
 }
 
 void Table::moveNext()
@@ -239,7 +268,7 @@ void Table::moveNext()
 void Table::moveLast()
 {
     if (Cursor *cursor = openCursor())
-        cursor->moveTo(cursor->keyset.last());
+        cursor->moveTo(cursor->keyset().last());
 }
 
 bool Table::eof() const
@@ -260,7 +289,7 @@ bool Table::setBookmark(Bookmark bookmark)
     if (!cursor)
         return false;
     std::optional<Cursor::Row> row;
-    if (!cursor->fetch(cursor->keyset.atRowid(), {}, {bookmark.rowid}, &row))
+    if (!cursor->fetch(cursor->keyset().atRowid(), {}, {bookmark.rowid}, &row))
         return false;
     if (!row) {
         cursor->error = QStringLiteral("這不是資料表 %1 的有效書籤").arg(name());
@@ -279,7 +308,7 @@ QVariant Table::value(const QString &field) const
         qCWarning(lcJet) << "table" << name() << "has no field" << field;
         return {};
     }
-    return eof() ? QVariant() : d->current->values[position];
+    return eof() ? QVariant() : d->current->values.value(position);
 }
 
 QString Table::errorString() const

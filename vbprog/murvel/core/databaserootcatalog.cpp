@@ -14,8 +14,7 @@ QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) 
     const std::optional<jet::Bookmark> current = table.bookmark();
     QList<Record> records;
     if (table.seek(glyph)) {
-        for (; !table.eof() && table.value(Fields::字形).toString() == glyph;
-             table.moveNext()) {
+        for (; !table.eof() && table.value(Fields::字形).toString() == glyph; table.moveNext()) {
             const QVariant roots = table.value(Fields::字根序);
             records.append({Int32Field(table.value(Fields::字體)),
                             Int32Field(table.value(Fields::連接符號)).value_or(0),
@@ -27,14 +26,23 @@ QList<RootCatalog::Record> DatabaseRootCatalog::recordsOf(const QString &glyph) 
     return records;
 }
 
+namespace
+{
+
+// Sets the index of the table once per catalog; false when the table lacks it.
+bool setIndexOnce(jet::Table &table, const QString &index, bool &set)
+{
+    set = set || table.setIndex(index);
+    return set;
+}
+
+} // namespace
+
 std::optional<QString> DatabaseRootCatalog::variantOf(const QString &root) const
 {
-    if (!m_variantIndexSet) {
-        if (!gRs異寫字根.setIndex(Indexes::字根)) {
-            m_failed = true;
-            return std::nullopt;
-        }
-        m_variantIndexSet = true;
+    if (!setIndexOnce(gRs異寫字根, Indexes::字根, m_variantIndexSet)) {
+        m_failed = true;
+        return std::nullopt;
     }
     if (!gRs異寫字根.seek(root))
         return std::nullopt;
@@ -44,15 +52,11 @@ std::optional<QString> DatabaseRootCatalog::variantOf(const QString &root) const
 
 std::optional<qint32> DatabaseRootCatalog::rootNumber(const QString &root) const
 {
-    if (!m_roots.isOpen()) {
-        jet::Result<jet::Table> opened = gDb楷書.openTable(Tables::字根);
-        if (!opened || !opened->setIndex(Indexes::字形)) {
-            m_failed = true;
-            return std::nullopt;
-        }
-        m_roots = opened.value();
-    }
-    if (!m_roots.seek(root))
+    if (!setIndexOnce(gRs字根楷書, Indexes::字形, m_rootIndexSet)) {
+        m_failed = true;
         return std::nullopt;
-    return Int32Field(m_roots.value(Fields::編號));
+    }
+    if (!gRs字根楷書.seek(root))
+        return std::nullopt;
+    return Int32Field(gRs字根楷書.value(Fields::編號));
 }

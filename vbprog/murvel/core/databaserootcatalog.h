@@ -4,8 +4,8 @@
 #include "vbprog/murvel/core/rootsequence.h"
 
 // The lookups of the root rules over the open regular-script database: 檢字表 through the
-// working handle gRs檢字表, 異寫字根 through gRs異寫字根, and table 字根 of murvel.mdb, which
-// the catalog opens itself on first use. One catalog serves one search.
+// working handle gRs檢字表, 異寫字根 through gRs異寫字根, and 字根 through gRs字根楷書, whose
+// index becomes 字形. One catalog serves one search.
 //
 // A lookup that cannot be made (a missing table or index) finds nothing and marks the
 // catalog failed; the search then ends with the result it holds.
@@ -25,7 +25,7 @@ public:
     bool failed() const { return m_failed; }
 
 private:
-    mutable jet::Table m_roots; // Table 字根 of murvel.mdb, index 字形; owned, opened on first use.
     mutable bool m_variantIndexSet = false; // on gRs異寫字根, once per catalog
+    mutable bool m_rootIndexSet = false;    // on gRs字根楷書, once per catalog
     mutable bool m_failed = false;
 };
