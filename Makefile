@@ -27,9 +27,13 @@ bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMURVEL_TESTS=OFF -DMURVEL_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 
-# The large synthetic databases for the benchmarks (docs/PERFORMANCE.md), into build/bench/synthetic.
+# The large synthetic databases for the benchmarks (docs/PERFORMANCE.md), into build/bench/synthetic;
+# another size (make synthetic GLYPHS=1000000 ANCIENT=200000) into build/bench/synthetic-<glyphs>.
+GLYPHS ?= 100000
+ANCIENT ?= 20000
 synthetic: deps
-	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMURVEL_TESTS=OFF -DMURVEL_BENCH=ON
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMURVEL_TESTS=OFF -DMURVEL_BENCH=ON \
+	  -DMURVEL_SYNTHETIC_GLYPHS=$(GLYPHS) -DMURVEL_SYNTHETIC_ANCIENT=$(ANCIENT)
 	cmake --build build/bench -j $(JOBS) --target synthetic_databases
 
 fuzz: deps

@@ -1,10 +1,12 @@
 #include "bench/synthetic/sourcefiles.h"
 
+#include "data/generator/glyphnumbers.h"
 #include "data/generator/sourcereader.h"
 #include "vbprog/murvel/schema/databaseschema.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTextStream>
 
 namespace
@@ -145,7 +147,47 @@ ReferenceColumns referenceColumnsOf(const QString &database)
             }};
 }
 
-QString writeAncientScript(const RegularScript &regular, const AncientScript &script,
+// The 編號 that murvel-datagen gives each regular glyph, which a glyph without a character
+// of its own is referred to by: a Big5 hanzi's rank, else the next number in file order.
+QList<int> regularGlyphNumbers(const RegularScript &regular)
+{
+    QList<int> numbers;
+    numbers.reserve(regular.glyphs.size());
+    QSet<int> ranked;
+    int next = FirstNonBig5Number;
+    for (const SyntheticGlyph &glyph : regular.glyphs) {
+        const auto rank = Big5GlyphRank(glyph.glyph, glyph.face);
+        if (rank && !ranked.contains(*rank)) {
+            ranked.insert(*rank);
+            numbers.append(*rank);
+        } else {
+            numbers.append(next++);
+        }
+    }
+    return numbers;
+}
+
+// A glyph reference (@楷書) to a regular glyph: its character, else "#" and its 編號.
+class RegularReferences
+{
+public:
+    explicit RegularReferences(const RegularScript &regular)
+        : m_regular(regular), m_numbers(regularGlyphNumbers(regular))
+    {
+    }
+
+    QString of(int glyph) const
+    {
+        const QString &character = m_regular.glyphs[glyph].glyph;
+        return character.isEmpty() ? QStringLiteral("#%1").arg(m_numbers[glyph]) : character;
+    }
+
+private:
+    const RegularScript &m_regular;
+    const QList<int> m_numbers;
+};
+
+QString writeAncientScript(const RegularReferences &regular, const AncientScript &script,
                            const QString &folder)
 {
     const ReferenceColumns references = referenceColumnsOf(script.def.database);
@@ -157,7 +199,7 @@ QString writeAncientScript(const RegularScript &regular, const AncientScript &sc
     const int count = int(script.records.size());
     for (int i = 0; i < count; ++i) {
         const AncientRecord &record = script.records[i];
-        glyphs.append(QStringList{cell(i + 1), regular.glyphs[record.regular].glyph, record.glyph,
+        glyphs.append(QStringList{cell(i + 1), regular.of(record.regular), record.glyph,
                                   record.code, cell(record.face), cell(record.repeated),
                                   record.formula, record.analysis} +
                       references.values(i + 1, count, record));
@@ -178,7 +220,7 @@ QString writeAncientScript(const RegularScript &regular, const AncientScript &sc
     for (qsizetype group = 0; group < script.variantGroups.size(); ++group) {
         const QList<int> &members = script.variantGroups[group];
         const QString groupNumber = cell(int(group) + 1);
-        const QString regularGlyph = regular.glyphs[script.records[members[0]].regular].glyph;
+        const QString regularGlyph = regular.of(script.records[members[0]].regular);
         variants.append({groupNumber, "0", cell(members[0] + 1), {}, regularGlyph});
         for (qsizetype m = 0; m < members.size(); ++m)
             variants.append({groupNumber,
@@ -241,11 +283,12 @@ QString WriteSyntheticSources(const RegularScript &regular, const QList<AncientS
         if (const QString error = copyTable(sampleDir, table, regularFolder); !error.isEmpty())
             return error;
     }
+    const RegularReferences references(regular);
     for (const AncientScript &script : ancient) {
         const QString folder = out.filePath(script.def.database);
         if (!QDir().mkpath(folder))
             return QStringLiteral("cannot create %1").arg(folder);
-        if (const QString error = writeAncientScript(regular, script, folder); !error.isEmpty())
+        if (const QString error = writeAncientScript(references, script, folder); !error.isEmpty())
             return error;
         if (const QString error = copyTable(sampleDir, VariantRootTable, folder); !error.isEmpty())
             return error;

@@ -54,16 +54,15 @@ private:
     QHash<qint64, int> m_owner;
 };
 
-std::optional<int> rankOfGlyph(const TableData &glyphs, int row)
+} // namespace
+
+std::optional<int> Big5GlyphRank(const QString &glyph, qint64 face)
 {
-    const QString glyph = glyphs.text(row, Fields::字形);
-    if (glyph.size() != 1 || glyphs.number(row, Fields::字體).value_or(0) != 0)
+    if (glyph.size() != 1 || face != 0)
         return std::nullopt;
     const auto code = codepage::big5Code(glyph[0]);
     return code ? Big5HanziRank(*code) : std::nullopt;
 }
-
-} // namespace
 
 std::optional<int> Big5HanziRank(quint16 code)
 {
@@ -93,7 +92,8 @@ void AssignRegularGlyphNumbers(TableData &glyphs, QList<SourceError> &errors)
     for (int row = 0; row < glyphs.rows.size(); ++row) {
         if (!glyphs.isNull(row, Fields::編號))
             continue;
-        const auto rank = rankOfGlyph(glyphs, row);
+        const auto rank = Big5GlyphRank(glyphs.text(row, Fields::字形),
+                                        glyphs.number(row, Fields::字體).value_or(0));
         if (rank && !numbers.isTaken(*rank)) {
             numbers.take(row, *rank, errors);
             glyphs.setValue(row, Fields::編號, qlonglong(*rank));

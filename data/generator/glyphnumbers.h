@@ -11,6 +11,9 @@
 // extension characters F9D6..F9DC follow as 13054..13060. nullopt for any other code.
 std::optional<int> Big5HanziRank(quint16 code);
 
+// The rank of a glyph that numbers its record: that of a Big5 hanzi written in 字體 0.
+std::optional<int> Big5GlyphRank(const QString &glyph, qint64 face);
+
 // The first number given to a glyph that is no Big5 hanzi.
 constexpr int FirstNonBig5Number = 13061;
 

@@ -22,7 +22,9 @@ protected:
         SyntheticShape shape;
         shape.regularGlyphs = 3000;
         shape.roots = 300;
-        shape.ancientGlyphs = 800;
+        // More records per ancient script than regular glyphs with a character of their own,
+        // so that the scripts hold forms of missing characters too.
+        shape.ancientGlyphs = 1500;
         const QString sources = folder->filePath("sources");
         const QString error = WriteSyntheticSet(shape, MURVEL_SAMPLE_SOURCES, sources);
         ASSERT_TRUE(error.isEmpty()) << error.toStdString();
@@ -96,6 +98,34 @@ TEST_F(SyntheticDatabases, LinkRegularGlyphsToEveryAncientScript)
     ASSERT_TRUE(gRs檢字表.setIndex("字形") && gRs檢字表.seek(QStringLiteral("口")));
     for (const char *field : {"小篆編號", "金文編號", "甲骨文編號", "楚系文字編號"})
         EXPECT_GT(Int32Field(gRs檢字表.value(field)).value_or(0), 0) << field;
+}
+
+// A form of a missing character is linked by the regular glyph's 編號, which the sources
+// work out as the generator numbers the glyphs: a wrong number would link another glyph.
+TEST_F(SyntheticDatabases, LinkFormsOfMissingCharactersToTheirRegularGlyphBothWays)
+{
+    jet::Table regular = gRs檢字表楷書;
+    ASSERT_TRUE(regular.setIndex("編號"));
+    const std::pair<jet::Table, const char *> scripts[] = {{gRs檢字表小篆, "小篆編號"},
+                                                           {gRs檢字表金文, "金文編號"},
+                                                           {gRs檢字表甲骨文, "甲骨文編號"},
+                                                           {gRs檢字表楚系文字, "楚系文字編號"}};
+    for (auto [ancient, crossNumber] : scripts) {
+        int missing = 0;
+        for (ancient.moveFirst(); !ancient.eof(); ancient.moveNext()) {
+            if (ancient.value("字形").isValid())
+                continue;
+            ++missing;
+            const qint32 number = Int32Field(ancient.value("編號")).value_or(0);
+            ASSERT_TRUE(regular.seek(ancient.value("楷書編號"))) << crossNumber << number;
+            EXPECT_FALSE(regular.value("字形").isValid()) << crossNumber << number;
+            EXPECT_EQ(regular.value("部件序"), ancient.value("部件序")) << crossNumber << number;
+            if (ancient.value("重複").toInt() == 0) {
+                EXPECT_EQ(Int32Field(regular.value(crossNumber)), number) << crossNumber;
+            }
+        }
+        EXPECT_GT(missing, 0) << crossNumber;
+    }
 }
 
 } // namespace

@@ -46,18 +46,54 @@ TEST(SyntheticPlan, IsTheSameForASeedAndDiffersBetweenSeeds)
     EXPECT_NE(first, formulasOf(PlanSyntheticSet(smallShape(8), sample())));
 }
 
+// The ancient scripts are full also when they outnumber the regular glyphs that have a
+// character of their own (as at a million glyphs, past the CJK blocks): forms of missing
+// characters make up the rest.
 TEST(SyntheticPlan, HasTheSizesOfItsShape)
 {
-    const SyntheticShape shape = smallShape();
+    SyntheticShape beyondCharacters = smallShape();
+    beyondCharacters.ancientGlyphs = 4000;
+    for (const SyntheticShape &shape : {smallShape(), beyondCharacters}) {
+        const SyntheticSet set = PlanSyntheticSet(shape, sample());
+        const auto symbols = std::count_if(set.regular.glyphs.begin(), set.regular.glyphs.end(),
+                                           [](const SyntheticGlyph &g) { return g.symbol; });
+        EXPECT_EQ(symbols, SymbolCount);
+        EXPECT_EQ(set.regular.glyphs.size() - symbols, shape.regularGlyphs);
+        EXPECT_EQ(set.regular.roots.size(), shape.roots);
+        ASSERT_EQ(set.ancient.size(), 4);
+        for (const AncientScript &script : set.ancient)
+            EXPECT_EQ(script.records.size(), shape.ancientGlyphs)
+                << script.def.database.toStdString() << " of " << shape.ancientGlyphs;
+    }
+}
+
+// Every regular glyph has at most one first form in a script, and a form of a missing
+// character is drawn at a private-use code of the script's face, like a further form.
+TEST(SyntheticPlan, GivesFormsOfMissingCharactersCodesOfTheScriptFace)
+{
+    SyntheticShape shape = smallShape();
+    shape.ancientGlyphs = 4000;
     const SyntheticSet set = PlanSyntheticSet(shape, sample());
-    const auto symbols = std::count_if(set.regular.glyphs.begin(), set.regular.glyphs.end(),
-                                       [](const SyntheticGlyph &g) { return g.symbol; });
-    EXPECT_EQ(symbols, SymbolCount);
-    EXPECT_EQ(set.regular.glyphs.size() - symbols, shape.regularGlyphs);
-    EXPECT_EQ(set.regular.roots.size(), shape.roots);
-    ASSERT_EQ(set.ancient.size(), 4);
-    for (const AncientScript &script : set.ancient)
-        EXPECT_EQ(script.records.size(), shape.ancientGlyphs) << script.def.database.toStdString();
+    for (const AncientScript &script : set.ancient) {
+        QSet<int> linked;
+        qsizetype missing = 0;
+        for (const AncientRecord &record : script.records) {
+            if (record.repeated)
+                continue;
+            EXPECT_FALSE(linked.contains(record.regular)) << record.regular;
+            linked.insert(record.regular);
+            const SyntheticGlyph &regular = set.regular.glyphs[record.regular];
+            EXPECT_EQ(record.glyph, regular.glyph);
+            if (!record.glyph.isEmpty())
+                continue;
+            ++missing;
+            EXPECT_EQ(record.face, script.def.face);
+            ASSERT_EQ(record.code.size(), 1);
+            EXPECT_TRUE(IsPrivateUse(record.code[0]) && !IsOperator(record.code[0]));
+            EXPECT_EQ(record.formula, regular.formula);
+        }
+        EXPECT_GT(missing, 1000) << script.def.database.toStdString();
+    }
 }
 
 TEST(SyntheticPlan, UsesEveryFormulaKindAndThreeLevels)
