@@ -250,20 +250,20 @@ QString ReadSampleSources(const QString &sampleDir, SampleSources &sample)
     if (!errors.isEmpty())
         return errors.first().text();
     const TableData *roots = data.table(Tables::字根);
-    for (int row = 0; roots && row < roots->rows.size(); ++row) {
+    for (int row = 0; roots && row < roots->rowCount(); ++row) {
         sample.roots.append({roots->text(row, Fields::字形),
                              int(roots->number(row, Fields::筆畫).value_or(1)),
                              int(roots->number(row, Fields::首筆).value_or(1)),
                              roots->number(row, Fields::簡化字).value_or(0) > 0});
     }
     if (const TableData *variantRoots = data.table(Tables::異寫字根)) {
-        for (int row = 0; row < variantRoots->rows.size(); ++row)
+        for (int row = 0; row < variantRoots->rowCount(); ++row)
             sample.namedGlyphs +=
                 variantRoots->text(row, Fields::字根) + variantRoots->text(row, Fields::異寫);
     }
     if (const TableData *variantComponents = data.table(Tables::異體字根)) {
-        for (const Row &row : variantComponents->rows)
-            sample.namedGlyphs += row.inputs.value(InputColumns::Number);
+        for (int row = 0; row < variantComponents->rowCount(); ++row)
+            sample.namedGlyphs += variantComponents->input(row, InputColumns::Number);
     }
     return sample.roots.isEmpty() ? QStringLiteral("%1 holds no roots").arg(sampleDir) : QString();
 }

@@ -47,12 +47,12 @@ class CompositionFinder
 public:
     explicit CompositionFinder(const TableData &glyphs) : m_glyphs(glyphs)
     {
-        for (int row = 0; row < glyphs.rows.size(); ++row) {
+        for (int row = 0; row < glyphs.rowCount(); ++row) {
             const QString glyph = glyphs.text(row, Fields::字形);
             if (!glyph.isEmpty() && !m_firstRow.contains(glyph))
                 m_firstRow.insert(glyph, row);
         }
-        m_memo.resize(glyphs.rows.size());
+        m_memo.resize(glyphs.rowCount());
     }
 
     // The search keys were derived first, so the formulas hold no cycle.
@@ -94,7 +94,7 @@ QChar standardForm(QChar c, const QHash<QChar, QChar> &variants)
 void DeriveCompositionCounts(TableData &glyphs, const TableData *variantRoots)
 {
     QHash<QChar, QChar> variants;
-    for (int row = 0; variantRoots && row < variantRoots->rows.size(); ++row) {
+    for (int row = 0; variantRoots && row < variantRoots->rowCount(); ++row) {
         const QString root = variantRoots->text(row, Fields::字根);
         const QString variant = variantRoots->text(row, Fields::異寫);
         if (root.size() == 1 && variant.size() == 1 && !variants.contains(root[0]))
@@ -105,7 +105,7 @@ void DeriveCompositionCounts(TableData &glyphs, const TableData *variantRoots)
     QHash<QChar, int> counts, variantCounts;
     std::array<QHash<QChar, int>, 4> setCounts;
     CompositionFinder compositions(glyphs);
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         const qint64 kind = glyphs.number(row, Fields::連接符號).value_or(0);
         if (glyphs.number(row, Fields::編號).value_or(0) <= 0 || kind == FormulaKinds::Root ||
             kind == FormulaKinds::Symbol)
@@ -124,7 +124,7 @@ void DeriveCompositionCounts(TableData &glyphs, const TableData *variantRoots)
             ++variantCounts[c];
     }
 
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         const QString glyph = glyphs.text(row, Fields::字形);
         const bool single = glyph.size() == 1;
         const QChar c = single ? glyph[0] : QChar();

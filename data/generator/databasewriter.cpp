@@ -31,16 +31,17 @@ QString execute(sqlite3 *db, const QString &sql)
     return error;
 }
 
-void bindValue(sqlite3_stmt *statement, int position, const QVariant &value)
+void bindValue(sqlite3_stmt *statement, int position, const TableCells &cells, int row, int column,
+               FieldType type)
 {
-    if (!value.isValid()) {
+    if (cells.isNull(row, column)) {
         sqlite3_bind_null(statement, position);
-    } else if (value.typeId() == QMetaType::QString) {
-        const QByteArray text = value.toString().toUtf8();
+    } else if (type == FieldType::Text) {
+        const QByteArray text = cells.textView(row, column).toUtf8();
         sqlite3_bind_text(statement, position, text.constData(), static_cast<int>(text.size()),
                           SQLITE_TRANSIENT);
     } else {
-        sqlite3_bind_int64(statement, position, value.toLongLong());
+        sqlite3_bind_int64(statement, position, cells.value(row, column).toLongLong());
     }
 }
 
@@ -56,9 +57,9 @@ QString insertRows(sqlite3 *db, const TableData &table)
     if (sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) != SQLITE_OK)
         return lastError(db);
     const StatementHandle statement(raw);
-    for (const Row &row : table.rows) {
-        for (qsizetype i = 0; i < row.values.size(); ++i)
-            bindValue(raw, static_cast<int>(i) + 1, row.values[i]);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < int(table.def->fields.size()); ++column)
+            bindValue(raw, column + 1, table.cells, row, column, table.def->fields[column].type);
         if (sqlite3_step(raw) != SQLITE_DONE)
             return lastError(db);
         sqlite3_reset(raw);

@@ -35,7 +35,7 @@ qint64 RadicalStrokeSortKey(std::optional<qint64> radical, std::optional<qint64>
 
 void DeriveCodesAndSortKey(TableData &glyphs)
 {
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         glyphs.setValue(row, Fields::部首筆畫排序,
                         RadicalStrokeSortKey(glyphs.number(row, Fields::部首),
                                              glyphs.number(row, Fields::部首筆畫)));

@@ -5,7 +5,7 @@
 
 void DeriveStoredFormulas(TableData &glyphs, QList<SourceError> &errors)
 {
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         if (glyphs.isNull(row, Fields::字碼))
             glyphs.setValue(row, Fields::字碼, glyphs.value(row, Fields::字形));
         if (glyphs.isNull(row, Fields::字碼)) {
@@ -15,7 +15,7 @@ void DeriveStoredFormulas(TableData &glyphs, QList<SourceError> &errors)
         if (glyphs.isNull(row, Fields::字體))
             glyphs.setValue(row, Fields::字體, qlonglong(0));
 
-        const QString formula = glyphs.rows[row].inputs.value(InputColumns::Formula);
+        const QString formula = glyphs.input(row, InputColumns::Formula);
         if (formula.isEmpty()) {
             if (glyphs.isNull(row, Fields::連接符號))
                 glyphs.setValue(row, Fields::連接符號, qlonglong(FormulaKinds::Root));

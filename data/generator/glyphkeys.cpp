@@ -18,7 +18,7 @@ void DeriveSearchKeys(TableData &glyphs, const TableData *roots, const TableData
 {
     const SourceRootCatalog catalog(glyphs, roots, variantRoots, firstRecordOnly);
     QStringList sequences;
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         sequences << catalog.rootSequenceOf(row);
         if (catalog.cycle()) {
             QStringList chain;
@@ -30,7 +30,7 @@ void DeriveSearchKeys(TableData &glyphs, const TableData *roots, const TableData
             return;
         }
     }
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         const QString &sequence = sequences[row];
         const QString set = SortComponentsByNumber(catalog, sequence);
         glyphs.setValue(row, Fields::字根序, sequence);

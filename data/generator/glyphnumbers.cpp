@@ -43,7 +43,7 @@ public:
             errors.append(
                 m_glyphs.errorAt(row, QStringLiteral("duplicate 編號 %1 (also on line %2)")
                                           .arg(number)
-                                          .arg(m_glyphs.rows[*owner].line)));
+                                          .arg(m_glyphs.cells.line(*owner))));
             return;
         }
         m_owner.insert(number, row);
@@ -85,11 +85,11 @@ void AssignRegularGlyphNumbers(TableData &glyphs, QList<SourceError> &errors)
 {
     NumberRegister numbers(glyphs);
     QList<int> unnumbered;
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         if (const auto given = glyphs.number(row, Fields::編號))
             numbers.take(row, *given, errors);
     }
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         if (!glyphs.isNull(row, Fields::編號))
             continue;
         const auto rank = Big5GlyphRank(glyphs.text(row, Fields::字形),
@@ -113,7 +113,7 @@ void AssignRegularGlyphNumbers(TableData &glyphs, QList<SourceError> &errors)
 void CheckGlyphNumbers(const TableData &glyphs, QList<SourceError> &errors)
 {
     NumberRegister numbers(glyphs);
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         if (const auto given = glyphs.number(row, Fields::編號))
             numbers.take(row, *given, errors);
         else

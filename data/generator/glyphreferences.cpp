@@ -10,7 +10,7 @@ GlyphReferences::GlyphReferences(const TableData &glyphs)
         if (!hash.contains(key))
             hash.insert(key, row);
     };
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         if (!glyphs.isNull(row, Fields::字形))
             keepFirst(m_byGlyph, glyphs.text(row, Fields::字形), row);
         keepFirst(m_byCode, glyphs.text(row, Fields::字碼), row);
@@ -40,9 +40,9 @@ QList<int> resolveColumn(TableData &table, const QString &input, const QString &
                          const TableData &glyphs, const GlyphReferences &references,
                          const QString &databaseName, QList<SourceError> &errors)
 {
-    QList<int> targets(table.rows.size(), -1);
-    for (int row = 0; row < table.rows.size(); ++row) {
-        const QString reference = table.rows[row].inputs.value(input);
+    QList<int> targets(table.rowCount(), -1);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QString reference = table.input(row, input);
         if (reference.isEmpty())
             continue;
         const int target = references.rowOf(reference);
@@ -77,8 +77,8 @@ void LinkAncientScript(DatabaseData &ancient, DatabaseData *regular, QList<Sourc
     TableData *regularGlyphs = regular ? regular->table(Tables::檢字表) : nullptr;
     if (!regularGlyphs) {
         for (const TableData &table : ancient.tables) {
-            for (int row = 0; row < table.rows.size(); ++row) {
-                if (!table.rows[row].inputs.value(InputColumns::Regular).isEmpty()) {
+            for (int row = 0; row < table.rowCount(); ++row) {
+                if (!table.input(row, InputColumns::Regular).isEmpty()) {
                     errors.append(table.errorAt(
                         row, QStringLiteral("%1 needs the regular-script sources (murvel)")
                                  .arg(InputColumns::Regular)));
@@ -102,7 +102,7 @@ void LinkAncientScript(DatabaseData &ancient, DatabaseData *regular, QList<Sourc
                           references, DatabaseNames::Regular, errors);
         if (table.def->name != Tables::檢字表 || !link)
             continue;
-        for (int row = 0; row < table.rows.size(); ++row) {
+        for (int row = 0; row < table.rowCount(); ++row) {
             const int target = targets[row];
             if (target < 0)
                 continue;

@@ -19,7 +19,7 @@ bool isBig5Character(const QString &glyph)
 
 void NumberRoots(TableData &roots)
 {
-    for (int row = 0; row < roots.rows.size(); ++row) {
+    for (int row = 0; row < roots.rowCount(); ++row) {
         if (roots.isNull(row, Fields::編號))
             roots.setValue(row, Fields::編號, qlonglong(row + 1));
     }
@@ -28,12 +28,12 @@ void NumberRoots(TableData &roots)
 void CompleteRootFields(TableData &roots, const TableData &glyphs)
 {
     QHash<QString, int> firstGlyphRow;
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         const QString glyph = glyphs.text(row, Fields::字形);
         if (!glyph.isEmpty() && !firstGlyphRow.contains(glyph))
             firstGlyphRow.insert(glyph, row);
     }
-    for (int row = 0; row < roots.rows.size(); ++row) {
+    for (int row = 0; row < roots.rowCount(); ++row) {
         const QString root = roots.text(row, Fields::字形);
         if (roots.isNull(row, Fields::Big5))
             roots.setValue(row, Fields::Big5, qlonglong(isBig5Character(root) ? 1 : 0));

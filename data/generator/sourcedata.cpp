@@ -9,12 +9,17 @@ QString SourceError::text() const
 QVariant TableData::value(int row, const QString &field) const
 {
     const int column = def->fieldIndex(field);
-    return column < 0 ? QVariant() : rows[row].values[column];
+    return column < 0 ? QVariant() : cells.value(row, column);
 }
 
 QString TableData::text(int row, const QString &field) const
 {
-    const QVariant v = value(row, field);
+    const int column = def->fieldIndex(field);
+    if (column < 0)
+        return {};
+    if (def->fields[column].type == FieldType::Text)
+        return cells.textView(row, column).toString();
+    const QVariant v = cells.value(row, column);
     return v.isValid() ? v.toString() : QString();
 }
 
@@ -30,12 +35,18 @@ void TableData::setValue(int row, const QString &field, const QVariant &v)
 {
     const int column = def->fieldIndex(field);
     if (column >= 0)
-        rows[row].values[column] = v;
+        cells.setValue(row, column, v);
+}
+
+bool TableData::isNull(int row, const QString &field) const
+{
+    const int column = def->fieldIndex(field);
+    return column < 0 || cells.isNull(row, column);
 }
 
 SourceError TableData::errorAt(int row, const QString &message) const
 {
-    return {file, rows[row].line, message};
+    return {file, cells.line(row), message};
 }
 
 TableData *DatabaseData::table(const QString &name)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "data/generator/tablecells.h"
 #include "vbprog/murvel/schema/databaseschema.h"
 
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QVariant>
 #include <optional>
@@ -21,27 +21,23 @@ struct SourceError {
     QString text() const;
 };
 
-// A large source has hundreds of thousands of rows, so a row holds no more than it needs: its
-// values are allocated to the exact field count, and its few inputs are a QMap, since a
-// QHash allocates a whole span of buckets for its first entry (kilobytes per row).
-struct Row {
-    int line = 0;                  // line of the source file
-    QList<QVariant> values;        // by field position
-    QMap<QString, QString> inputs; // the generator's input columns, by name with the '@'
-};
-
 struct TableData {
-    const TableDef *def = nullptr; // not owned: the static schema
-    QString file;                  // the source file; empty when the table has none
-    QList<Row> rows;
+    explicit TableData(const TableDef &definition) : def(&definition), cells(definition) {}
 
+    const TableDef *def; // not owned: the static schema
+    QString file;        // the source file; empty when the table has none
+    TableCells cells;
+
+    int rowCount() const { return cells.rowCount(); }
     // Null when the field is Null or the table lacks it.
     QVariant value(int row, const QString &field) const;
     QString text(int row, const QString &field) const; // empty for Null
     std::optional<qint64> number(int row, const QString &field) const;
     // Writes the field; does nothing when the table lacks it.
     void setValue(int row, const QString &field, const QVariant &value);
-    bool isNull(int row, const QString &field) const { return !value(row, field).isValid(); }
+    bool isNull(int row, const QString &field) const;
+    // The generator's input column of the row, by name with the '@'; empty when it has none.
+    QString input(int row, const QString &name) const { return cells.input(row, name); }
     SourceError errorAt(int row, const QString &message) const;
 };
 

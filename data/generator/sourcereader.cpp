@@ -23,19 +23,43 @@ QStringList inputColumnsOf(const DatabaseDef &database, const TableDef &table)
     return inputs;
 }
 
-// The lines of a text file without their line ends; nullopt when it cannot be read.
-std::optional<QStringList> readLines(const QString &path)
+// A text file read whole, handed out line by line without the line ends, so that only the
+// line at hand is decoded.
+class SourceLines
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    for (QString &line : lines) {
+public:
+    explicit SourceLines(const QString &path)
+    {
+        QFile file(path);
+        m_readable = file.open(QIODevice::ReadOnly);
+        if (m_readable)
+            m_bytes = file.readAll();
+    }
+
+    bool isReadable() const { return m_readable; }
+    qsizetype byteCount() const { return m_bytes.size(); }
+    qsizetype lineCount() const { return m_bytes.count('\n') + 1; }
+
+    // The next line; false past the last.
+    bool next(QString &line)
+    {
+        if (m_at > m_bytes.size())
+            return false;
+        qsizetype end = m_bytes.indexOf('\n', m_at);
+        if (end < 0)
+            end = m_bytes.size();
+        line = QString::fromUtf8(QByteArrayView(m_bytes).sliced(m_at, end - m_at));
         if (line.endsWith(u'\r'))
             line.chop(1);
+        m_at = end + 1;
+        return true;
     }
-    return lines;
-}
+
+private:
+    bool m_readable = false;
+    QByteArray m_bytes;
+    qsizetype m_at = 0;
+};
 
 bool isSkipped(const QString &line)
 {
@@ -45,8 +69,8 @@ bool isSkipped(const QString &line)
 QSet<QString> readOmittedTables(const QString &folder)
 {
     QSet<QString> omitted;
-    const auto lines = readLines(QDir(folder).filePath(kOmitTablesFile));
-    for (const QString &line : lines.value_or(QStringList())) {
+    SourceLines lines(QDir(folder).filePath(kOmitTablesFile));
+    for (QString line; lines.next(line);) {
         if (!isSkipped(line.trimmed()))
             omitted.insert(line.trimmed());
     }
@@ -67,18 +91,20 @@ QVariant convertCell(const QString &cell, FieldType type, bool *ok)
 void readTable(const DatabaseDef &database, const QString &path, TableData &table,
                QList<SourceError> &errors)
 {
-    const auto lines = readLines(path);
-    if (!lines) {
+    SourceLines lines(path);
+    if (!lines.isReadable()) {
         errors.append({path, 0, QStringLiteral("cannot be read")});
         return;
     }
+    // A file holds no more rows than lines, nor more code units of text than bytes.
+    table.cells.reserve(lines.lineCount(), lines.byteCount());
     const QStringList inputs = inputColumnsOf(database, *table.def);
     QStringList header;
     int headerLine = 0;
     bool headerValid = true;
-    for (qsizetype i = 0; i < lines->size(); ++i) {
-        const QString &line = (*lines)[i];
-        const int lineNumber = static_cast<int>(i) + 1;
+    int lineNumber = 0;
+    for (QString line; lines.next(line);) {
+        ++lineNumber;
         if (isSkipped(line))
             continue;
         const QStringList cells = line.split(u'\t');
@@ -116,23 +142,21 @@ void readTable(const DatabaseDef &database, const QString &path, TableData &tabl
                                .arg(headerLine)});
             continue;
         }
-        Row row;
-        row.line = lineNumber;
-        row.values = QList<QVariant>(table.def->fields.size());
+        const int row = table.cells.appendRow(lineNumber);
         for (qsizetype c = 0; c < cells.size(); ++c) {
             const QString &column = header[c];
             const int field = table.def->fieldIndex(column);
             if (field < 0) {
-                row.inputs.insert(column, DecodeCell(cells[c]));
+                table.cells.setInput(row, column, DecodeCell(cells[c]));
                 continue;
             }
             bool ok = false;
-            row.values[field] = convertCell(cells[c], table.def->fields[field].type, &ok);
+            table.cells.setValue(row, field,
+                                 convertCell(cells[c], table.def->fields[field].type, &ok));
             if (!ok)
                 errors.append({path, lineNumber,
                                QStringLiteral("%1 \"%2\" is not a number").arg(column, cells[c])});
         }
-        table.rows.append(row);
     }
 }
 
@@ -184,14 +208,13 @@ DatabaseData ReadDatabaseSources(const QString &folder, const DatabaseDef &datab
         known.insert(def.name);
         if (omitted.contains(def.name))
             continue;
-        TableData table;
-        table.def = &def;
+        TableData table(def);
         const QString path = dir.filePath(def.name + ".tsv");
         if (QFile::exists(path)) {
             table.file = path;
             readTable(database, path, table, errors);
         }
-        data.tables.append(table);
+        data.tables.append(std::move(table));
     }
     for (const QString &name : omitted) {
         if (!known.contains(name))

@@ -4,19 +4,19 @@
 
 SourceRootCatalog::SourceRootCatalog(const TableData &glyphs, const TableData *roots,
                                      const TableData *variantRoots, bool firstRecordOnly)
-    : m_glyphs(glyphs), m_firstRecordOnly(firstRecordOnly), m_rootSequences(glyphs.rows.size())
+    : m_glyphs(glyphs), m_firstRecordOnly(firstRecordOnly), m_rootSequences(glyphs.rowCount())
 {
-    for (int row = 0; row < glyphs.rows.size(); ++row) {
+    for (int row = 0; row < glyphs.rowCount(); ++row) {
         if (!glyphs.isNull(row, Fields::字形))
             m_rowsByGlyph[glyphs.text(row, Fields::字形)].append(row);
     }
     // A seek finds the first record of a key, so the first row of a root wins.
-    for (int row = 0; variantRoots && row < variantRoots->rows.size(); ++row) {
+    for (int row = 0; variantRoots && row < variantRoots->rowCount(); ++row) {
         const QString root = variantRoots->text(row, Fields::字根);
         if (!root.isEmpty() && !m_variants.contains(root))
             m_variants.insert(root, variantRoots->text(row, Fields::異寫));
     }
-    for (int row = 0; roots && row < roots->rows.size(); ++row) {
+    for (int row = 0; roots && row < roots->rowCount(); ++row) {
         const QString root = roots->text(row, Fields::字形);
         const auto number = roots->number(row, Fields::編號);
         if (!root.isEmpty() && number && !m_rootNumbers.contains(root))

@@ -1,6 +1,7 @@
 #include "datagenerator.h"
 #include "glyphnumbers.h"
 #include "sourcereader.h"
+#include "tablecells.h"
 #include "tests/data/sqlitereader.h"
 
 #include <QDir>
@@ -171,6 +172,42 @@ TEST(DecodeCell, turnsEscapesIntoCodeUnitsAndKeepsOtherBackslashes)
     EXPECT_EQ(DecodeCell("a\\uf6a7b"), "a" + QString(QChar(0xF6A7)) + "b");
     EXPECT_EQ(DecodeCell("\\u12"), "\\u12");
     EXPECT_EQ(DecodeCell("\\x\\"), "\\x\\");
+}
+
+// The compact cells must give back what was written: Null apart from 0 and from an empty
+// text (which the database stores as ''), earlier texts intact while the buffer grows, and an
+// input column that a row lacks as empty.
+TEST(TableCells, giveBackNullsNumbersAndTextsAsWritten)
+{
+    const TableDef &glyphs = *FindDatabaseDef("murvel")->table("檢字表");
+    const int number = glyphs.fieldIndex("編號");
+    const int sequence = glyphs.fieldIndex("字根序");
+    TableCells cells(glyphs);
+    EXPECT_EQ(cells.appendRow(2), 0);
+    cells.setInput(0, "@構字式", "木\uF6A4木");
+    for (int row = 1; row < 3000; ++row) {
+        EXPECT_EQ(cells.appendRow(row + 2), row);
+        cells.setValue(row, number, qlonglong(row));
+        cells.setValue(row, sequence, QString(row % 40 + 1, QChar(0x4E00 + row)));
+    }
+    cells.setValue(1, number, qlonglong(0));
+    cells.setValue(2, sequence, QString(""));
+    cells.setValue(3, sequence, QVariant());
+
+    EXPECT_TRUE(cells.isNull(0, number));
+    EXPECT_FALSE(cells.value(0, sequence).isValid());
+    EXPECT_EQ(cells.value(1, number), QVariant(qlonglong(0)));
+    EXPECT_EQ(cells.value(2999, number), QVariant(qlonglong(2999)));
+    EXPECT_FALSE(cells.isNull(2, sequence));
+    EXPECT_EQ(cells.value(2, sequence).typeId(), QMetaType::QString);
+    EXPECT_TRUE(cells.value(2, sequence).toString().isEmpty());
+    EXPECT_TRUE(cells.isNull(3, sequence));
+    EXPECT_EQ(cells.value(1, sequence).toString(), QString(2, QChar(0x4E01)));
+    EXPECT_EQ(cells.textView(2999, sequence), QString(40, QChar(0x4E00 + 2999)));
+    EXPECT_EQ(cells.line(2999), 3001);
+    EXPECT_EQ(cells.input(0, "@構字式"), "木\uF6A4木");
+    EXPECT_TRUE(cells.input(1, "@構字式").isEmpty());
+    EXPECT_TRUE(cells.input(0, "@楷書").isEmpty());
 }
 
 } // namespace
