@@ -4,13 +4,17 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace
 {
 
-using Composition = QSet<QChar>;
+// The characters of a composition, sorted, each once: a million of them are kept at a time,
+// which as hash sets took a few hundred bytes each.
+using Composition = std::vector<QChar>;
 
 // A character set of the derivation search: its count field and its membership test.
 struct CharacterSet {
@@ -52,36 +56,41 @@ public:
             if (!glyph.isEmpty() && !m_firstRow.contains(glyph))
                 m_firstRow.insert(glyph, row);
         }
-        m_memo.resize(glyphs.rowCount());
+        m_memo.resize(size_t(glyphs.rowCount()));
     }
 
     // The search keys were derived first, so the formulas hold no cycle.
     const Composition &of(int row)
     {
-        if (m_memo[row])
-            return *m_memo[row];
+        if (m_memo[size_t(row)])
+            return *m_memo[size_t(row)];
         Composition composition;
         const QString keys =
             m_glyphs.text(row, Fields::部件序) + m_glyphs.text(row, Fields::字根序);
         for (QChar c : keys) {
             if (!isOperator(c))
-                composition.insert(c);
+                composition.push_back(c);
         }
         if (m_glyphs.number(row, Fields::連接符號).value_or(0) != 0) {
             for (QChar c : m_glyphs.text(row, Fields::部件序)) {
                 const int component = m_firstRow.value(QString(c), -1);
-                if (component >= 0 && component != row)
-                    composition.unite(of(component));
+                if (component >= 0 && component != row) {
+                    const Composition &part = of(component);
+                    composition.insert(composition.end(), part.begin(), part.end());
+                }
             }
         }
-        m_memo[row] = composition;
-        return *m_memo[row];
+        std::sort(composition.begin(), composition.end());
+        composition.erase(std::unique(composition.begin(), composition.end()), composition.end());
+        composition.shrink_to_fit();
+        m_memo[size_t(row)] = std::move(composition);
+        return *m_memo[size_t(row)];
     }
 
 private:
     const TableData &m_glyphs;
     QHash<QString, int> m_firstRow;
-    QList<std::optional<Composition>> m_memo;
+    std::vector<std::optional<Composition>> m_memo;
 };
 
 QChar standardForm(QChar c, const QHash<QChar, QChar> &variants)
