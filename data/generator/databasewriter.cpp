@@ -1,5 +1,7 @@
 #include "data/generator/databasewriter.h"
 
+#include "platform/jet/characterindex.h"
+
 #include <QFile>
 #include <memory>
 #include <sqlite3.h>
@@ -84,6 +86,8 @@ QString WriteDatabase(const DatabaseData &database, const QString &path)
             error = execute(raw, CreateTableSql(*table.def));
         if (error.isEmpty())
             error = insertRows(raw, table);
+        if (error.isEmpty() && !table.def->characterIndexed.isEmpty())
+            error = jet::writeCharacterIndex(raw, table.def->name, table.def->characterIndexed);
         for (const IndexDef &index : table.def->indexes) {
             if (error.isEmpty())
                 error = execute(raw, CreateIndexSql(*table.def, index));

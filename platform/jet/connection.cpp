@@ -1,5 +1,7 @@
 #include "platform/jet/connection.h"
 
+#include "platform/jet/candidatestable.h"
+#include "platform/jet/indexedlike.h"
 #include "platform/jet/quoting.h"
 #include "platform/jet/sqlfunctions.h"
 
@@ -40,7 +42,8 @@ QString fileProblem(const QString &fileName)
 
 } // namespace
 
-Connection::Connection(sqlite3 *db, QString fileName) : m_db(db), m_fileName(std::move(fileName))
+Connection::Connection(sqlite3 *db, QString fileName)
+    : m_db(db), m_fileName(std::move(fileName)), m_characterIndex(db)
 {
 }
 
@@ -76,8 +79,14 @@ Result<std::shared_ptr<Connection>> Connection::open(const QString &fileName)
                         " SELECT count(*) FROM sqlite_schema;";
     if (sqlite3_exec(db, setup, nullptr, nullptr, nullptr) != SQLITE_OK)
         return failed(connection->errorMessage());
-    if (registerJetFunctions(db) != SQLITE_OK)
+    if (registerJetFunctions(db) != SQLITE_OK ||
+        registerCandidatesTable(db, &connection->m_characterIndex) != SQLITE_OK)
         return failed(connection->errorMessage());
+    // A search reads most pages of a large file: mapped whole, they are read once and
+    // shared with the system's file cache instead of passing through a small page cache.
+    const QByteArray mapSize =
+        "PRAGMA mmap_size = " + QByteArray::number(QFileInfo(fileName).size());
+    sqlite3_exec(db, mapSize.constData(), nullptr, nullptr, nullptr);
     return connection;
 }
 
@@ -103,6 +112,19 @@ Statement *Connection::cachedStatement(const QString &sql, QString *error)
         return nullptr;
     }
     return &m_statements.emplace(sql, Statement(handle)).first->second;
+}
+
+Statement Connection::prepareQuery(const QString &sql, QString *error)
+{
+    if (isSqlSafeText(sql)) {
+        const QString indexed = WithCharacterIndex(m_db, m_characterIndex, sql);
+        QString ignored; // a rewrite that fails to prepare falls back to the plain text
+        if (indexed != sql) {
+            if (Statement statement = prepare(indexed, &ignored); !statement.isNull())
+                return statement;
+        }
+    }
+    return prepare(sql, error);
 }
 
 Statement Connection::prepare(const QString &sql, QString *error) const

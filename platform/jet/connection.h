@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/jet/characterindex.h"
 #include "platform/jet/result.h"
 #include "platform/jet/statement.h"
 
@@ -35,12 +36,17 @@ public:
     // A statement owned by the caller; null, with *error set, when the text does not
     // prepare or holds more than one statement.
     Statement prepare(const QString &sql, QString *error) const;
+    // The same for a query whose answer is read whole: its LIKE terms are answered through
+    // the file's character index where they can be (WithCharacterIndex), which gives the
+    // same rows in the same order.
+    Statement prepareQuery(const QString &sql, QString *error);
 
 private:
     Connection(sqlite3 *db, QString fileName);
 
     sqlite3 *m_db; // Owned.
     QString m_fileName;
+    CharacterIndex m_characterIndex;
     std::unordered_map<QString, Statement> m_statements;
 };
 

@@ -153,9 +153,33 @@ bool LikePattern::matches(const QString &text) const
     return matches(toCodePoints(text));
 }
 
+std::u32string LikePattern::requiredCharacters() const
+{
+    std::u32string required;
+    const auto add = [&](char32_t c) {
+        if (required.find(c) == std::u32string::npos)
+            required.push_back(c);
+    };
+    for (const Token &token : m_tokens) {
+        if (token.kind == Token::Kind::Literal)
+            add(token.character);
+        else if (token.kind == Token::Kind::Set && !token.negated && token.ranges.size() == 1 &&
+                 token.ranges.front().first == token.ranges.front().last)
+            add(token.ranges.front().first);
+    }
+    return required;
+}
+
 std::u32string decodeUtf8(std::string_view utf8)
 {
     std::u32string result;
+    decodeUtf8(utf8, result);
+    return result;
+}
+
+void decodeUtf8(std::string_view utf8, std::u32string &result)
+{
+    result.clear();
     result.reserve(utf8.size());
     for (size_t at = 0; at < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[at]);
@@ -171,7 +195,6 @@ std::u32string decodeUtf8(std::string_view utf8)
         result.push_back(wellFormed ? code : U'\uFFFD');
         at += wellFormed ? length : 1;
     }
-    return result;
 }
 
 } // namespace jet

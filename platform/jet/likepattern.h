@@ -26,6 +26,9 @@ public:
     // False for an invalid pattern.
     bool matches(std::u32string_view text) const;
     bool matches(const QString &text) const;
+    // The characters that every matching text holds: the literals and the one-character
+    // sets, each once, in pattern order. Empty for an invalid pattern.
+    std::u32string requiredCharacters() const;
 
 private:
     struct Range {
@@ -53,5 +56,8 @@ private:
 
 // The code points of UTF-8 text; a malformed byte becomes U+FFFD.
 std::u32string decodeUtf8(std::string_view utf8);
+// The same into `codePoints`, replacing what it held: a caller decoding many texts reuses
+// one buffer.
+void decodeUtf8(std::string_view utf8, std::u32string &codePoints);
 
 } // namespace jet

@@ -21,7 +21,7 @@ struct Snapshot::Data {
 Result<Snapshot> Snapshot::open(Connection &connection, const QString &sql)
 {
     QString error;
-    Statement statement = connection.prepare(sql, &error);
+    Statement statement = connection.prepareQuery(sql, &error);
     if (statement.isNull())
         return Result<Snapshot>::failure(error);
     if (!sqlite3_stmt_readonly(statement.handle()))

@@ -24,7 +24,9 @@ void jetLike(sqlite3_context *context, int, sqlite3_value **arguments)
         sqlite3_result_null(context);
         return;
     }
-    const std::u32string text = decodeUtf8(utf8Of(arguments[1]));
+    // One buffer serves every row: the function runs once per record of a scan.
+    thread_local std::u32string text;
+    decodeUtf8(utf8Of(arguments[1]), text);
     // The pattern of a statement is compiled once and kept with the statement while the
     // pattern argument stays the same.
     if (const auto *cached = static_cast<const LikePattern *>(sqlite3_get_auxdata(context, 0))) {

@@ -1,9 +1,11 @@
 #include "bench/synthetic/syntheticprobes.h"
 #include "bench/synthetic/syntheticset.h"
 #include "data/generator/datagenerator.h"
+#include "tests/vbprog/murvel/views/derivationscan.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/formulasearch.h"
 #include "vbprog/murvel/core/recordfields.h"
+#include "vbprog/murvel/core/scripttables.h"
 #include "vbprog/murvel/core/公用變數.h"
 
 #include <QTemporaryDir>
@@ -127,5 +129,20 @@ TEST_F(SyntheticDatabases, LinkFormsOfMissingCharactersToTheirRegularGlyphBothWa
         EXPECT_GT(missing, 0) << crossNumber;
     }
 }
+
+// The derivation search of each script through the generator's character index.
+class SyntheticDerivationIndex : public SyntheticDatabases,
+                                 public testing::WithParamInterface<ScriptId>
+{
+};
+
+TEST_P(SyntheticDerivationIndex, AnswersAsTheScanForEveryRoot)
+{
+    EXPECT_GT(ExpectDerivationsMatchTheScan(ScriptOf(GetParam()).code), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, SyntheticDerivationIndex,
+                         testing::Values(ScriptId::Regular, ScriptId::SmallSeal, ScriptId::Bronze,
+                                         ScriptId::OracleBone, ScriptId::Chu));
 
 } // namespace

@@ -63,10 +63,14 @@ const QList<IndexDef> kGlyphIndexes = {
     {X::字根組二, {F::字根組二}},
 };
 
+// The sequence fields that the derivation search matches with LIKE.
+const QStringList kSearchedSequences = {F::部件序,   F::部件序二, F::字根序,
+                                        F::字根序二, F::字根組,   F::字根組二};
+
 TableDef ancientGlyphTable(const QList<FieldDef> &scriptFields)
 {
     return {Tables::檢字表, kGlyphFields + kAncientGlyphFields + scriptFields,
-            kGlyphIndexes + QList<IndexDef>{{X::楷書編號, {F::楷書編號}}}};
+            kGlyphIndexes + QList<IndexDef>{{X::楷書編號, {F::楷書編號}}}, kSearchedSequences};
 }
 
 const TableDef kRootTable = {Tables::字根,
@@ -99,7 +103,7 @@ QList<DatabaseDef> buildSchemas()
     const DatabaseDef regular = {
         DatabaseNames::Regular,
         {
-            {Tables::檢字表, kGlyphFields + kRegularGlyphFields, kGlyphIndexes},
+            {Tables::檢字表, kGlyphFields + kRegularGlyphFields, kGlyphIndexes, kSearchedSequences},
             kRootTable,
             kVariantRootTable,
             kVariantGlyphTable,

@@ -31,6 +31,10 @@ struct TableDef {
     QString name;
     QList<FieldDef> fields;
     QList<IndexDef> indexes;
+    // The text fields that searches match with LIKE: the generator writes a character index
+    // of them beside the table, which lets such a search read only the records that hold
+    // the pattern's characters.
+    QStringList characterIndexed = {};
 
     // Position of the field, or -1 when the table lacks it.
     int fieldIndex(const QString &field) const;
