@@ -189,6 +189,26 @@ TEST_F(TableTest, SetIndexKeepsTheCurrentRecord)
     EXPECT_EQ(walk(), QList<int>({5, 10}));
 }
 
+// A lookup switches the indexes of one cursor again and again: each switch walks in the
+// order of the index it names, and a switch to an index the table lacks changes nothing.
+TEST_F(TableTest, IndexesSwitchBackAndForthAndAFailedSwitchKeepsTheOrder)
+{
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(m_table.setIndex("字形"));
+        m_table.moveFirst();
+        EXPECT_EQ(walk(), QList<int>({4, 8, 1, 6, 7, 2, 5, 3, 10, 9})) << "round " << round;
+        ASSERT_TRUE(m_table.setIndex("構字式"));
+        ASSERT_TRUE(m_table.seek(qint32(1)));
+        EXPECT_EQ(walk(), QList<int>({4, 3, 7, 5, 10})) << "round " << round;
+    }
+    ASSERT_TRUE(m_table.seek(qint32(1)));
+    EXPECT_FALSE(m_table.setIndex("部件序"));
+    EXPECT_EQ(m_table.index(), QStringLiteral("構字式"));
+    EXPECT_EQ(m_table.value("編號").toInt(), 4);
+    m_table.moveNext();
+    EXPECT_EQ(m_table.value("編號").toInt(), 3);
+}
+
 TEST_F(TableTest, FieldsReadNullWhereThereIsNoValue)
 {
     ASSERT_TRUE(m_table.setIndex("編號"));
