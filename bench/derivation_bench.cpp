@@ -1,8 +1,9 @@
 // The derivation search's query for the common component 口 in each column mode, on the
-// synthetic databases, and the bound that the engine sets for it: the same statement, with
-// the same pattern on the same column, run by plain SQLite. The view's whole search (query
-// and list fill) is timed in this same program (derivationsearch_bench.cpp), so that the
-// ratios come from one run.
+// synthetic databases, and the engine's floor for it: the same statement, with the same
+// pattern on the same column, run by plain SQLite over every row of the table (NOT INDEXED),
+// which is what the query costs without the character index. The view's whole search
+// (query and list fill) is timed in this same program (derivationsearch_bench.cpp), so that
+// the ratios come from one run.
 
 #include "bench/derivationmodes.h"
 #include "synthetic/syntheticdatabases.h"
@@ -41,15 +42,22 @@ void BM_DerivationQuery(benchmark::State &state, const DerivationMode &mode)
     state.counters["records"] = double(found);
 }
 
-// The bound: the same statement in plain SQLite with its own LIKE, every row read to the end
-// and every column of it touched, as a snapshot copies them.
-void BM_DerivationBareScan(benchmark::State &state, const DerivationMode &mode)
+// The floor: the same statement in plain SQLite with its own LIKE, the table read by a full
+// scan whatever index the plan could take, every row of the answer read to the end and every
+// column of it touched, as a snapshot copies them.
+void BM_DerivationScanFloor(benchmark::State &state, const DerivationMode &mode)
 {
     if (!OpenSyntheticDatabases(state))
         return;
-    const QByteArray sql = StatementOf(state, mode, LikeDialect::Sqlite).toUtf8();
-    if (sql.isEmpty())
+    QString statement = StatementOf(state, mode, LikeDialect::Sqlite);
+    if (statement.isEmpty())
         return;
+    statement.replace(QStringLiteral("From 檢字表 "), QStringLiteral("From 檢字表 NOT INDEXED "));
+    if (!statement.contains(QStringLiteral("NOT INDEXED"))) {
+        state.SkipWithError("the statement does not read 檢字表 as the floor expects");
+        return;
+    }
+    const QByteArray sql = statement.toUtf8();
     const QByteArray path = QFile::encodeName(QDir(SyntheticFolder()).filePath("murvel.mdb"));
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
@@ -80,7 +88,7 @@ void BM_DerivationBareScan(benchmark::State &state, const DerivationMode &mode)
     const jet::Result<jet::Snapshot> answer =
         gDb楷書.openSnapshot(DerivationSql(mode, LikeDialect::Program));
     if (!answer || answer->recordCount() != found)
-        state.SkipWithError("the bare scan does not find the records the program's query finds");
+        state.SkipWithError("the full scan does not find the records the program's query finds");
     state.counters["records"] = double(found);
 }
 
@@ -90,8 +98,8 @@ void BM_DerivationBareScan(benchmark::State &state, const DerivationMode &mode)
         benchmark::RegisterBenchmark(("BM_DerivationQuery/" + column).c_str(), BM_DerivationQuery,
                                      mode)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_DerivationBareScan/" + column).c_str(),
-                                     BM_DerivationBareScan, mode)
+        benchmark::RegisterBenchmark(("BM_DerivationScanFloor/" + column).c_str(),
+                                     BM_DerivationScanFloor, mode)
             ->Unit(benchmark::kMillisecond);
     }
     return true;
