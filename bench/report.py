@@ -18,6 +18,7 @@ import re
 import statistics
 import subprocess
 import sys
+import tempfile
 
 PROGRAMS = [
     "murvel_bench_derivation",
@@ -45,13 +46,18 @@ def load():
 
 
 def run(program, folder, repetitions, pattern):
-    command = [program, f"--benchmark_repetitions={repetitions}", "--benchmark_format=json",
-               f"--benchmark_filter={pattern}"]
-    environment = dict(os.environ, MURVEL_SYNTHETIC_DIR=folder)
-    result = subprocess.run(command, env=environment, capture_output=True, text=True, check=False)
-    if result.returncode != 0:
-        sys.exit(f"{program} failed ({result.returncode}):\n{result.stderr}")
-    return json.loads(result.stdout)["benchmarks"]
+    """The program's benchmarks that the pattern names; none when it names none."""
+    with tempfile.NamedTemporaryFile(suffix=".json") as output:
+        command = [program, f"--benchmark_repetitions={repetitions}",
+                   f"--benchmark_filter={pattern}", f"--benchmark_out={output.name}",
+                   "--benchmark_out_format=json"]
+        environment = dict(os.environ, MURVEL_SYNTHETIC_DIR=folder)
+        result = subprocess.run(command, env=environment, capture_output=True, text=True,
+                                check=False)
+        if result.returncode != 0:
+            sys.exit(f"{program} failed ({result.returncode}):\n{result.stderr}")
+        text = output.read()
+    return json.loads(text)["benchmarks"] if text else []
 
 
 def figures(benchmarks):
