@@ -74,7 +74,7 @@ def figures(benchmarks):
             continue
         record["times"].append(entry["real_time"] * UNITS[entry["time_unit"]])
         for key, value in entry.items():
-            if key in ("records", "items", "peak_MiB"):
+            if key in ("records", "items", "peak_MiB", "own_MiB", "mapped_MiB"):
                 record["counters"][key] = value
     return runs
 
