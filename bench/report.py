@@ -26,6 +26,7 @@ PROGRAMS = [
     "murvel_bench_startup",
     "murvel_bench_views",
     "murvel_bench_mainprogram",
+    "porvex_bench_engine",
 ]
 
 UNITS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
