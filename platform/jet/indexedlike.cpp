@@ -58,13 +58,16 @@ public:
     qsizetype where() const { return m_where; }
     qsizetype whereEnd() const { return m_whereEnd; }
     bool hasOrderBy() const { return m_whereEnd < m_end; }
-    // The texts of the terms that OR joins at the top of the WHERE clause.
+    // The texts of the terms that OR joins at the top of the WHERE clause; none when one is
+    // empty.
     QStringList orTerms() const
     {
         QStringList terms;
         qsizetype first = m_where + 1;
         for (qsizetype i = first; i <= m_whereEnd; ++i) {
             if (i == m_whereEnd || (m_opening[i] < 0 && keyword(i, "or"_L1))) {
+                if (i == first) // an empty term: the statement does not run
+                    return {};
                 terms << m_sql
                              .sliced(m_tokens[first].start,
                                      m_tokens[i - 1].end - m_tokens[first].start)
@@ -164,12 +167,16 @@ QString WithCharacterIndex(sqlite3 *db, CharacterIndex &index, const QString &sq
     QList<IndexedTerm> terms;
     for (qsizetype i = shape.where() + 1; i + 2 < shape.whereEnd(); ++i) {
         const SqlToken &pattern = (*tokens)[i + 2];
-        if (!shape.isName(i) || !shape.keyword(i + 1, "like"_L1) || pattern.kind != Kind::String ||
-            !shape.isBooleanTerm(i, i + 2))
+        if (!shape.keyword(i + 1, "like"_L1) || pattern.kind != Kind::String)
             continue;
+        const LikePattern like(pattern.text(sql));
+        // The statement fails on its first record; with the index it might read none.
+        if (!like.isValid())
+            return sql;
+        const std::u32string required = like.requiredCharacters();
         const QString column = (*tokens)[i].name(sql);
-        const std::u32string required = LikePattern(pattern.text(sql)).requiredCharacters();
-        if (required.empty() || !index.covers(shape.table(), column))
+        if (!shape.isName(i) || !shape.isBooleanTerm(i, i + 2) || required.empty() ||
+            !index.covers(shape.table(), column))
             continue;
         terms.append({(*tokens)[i].start, pattern.end, column,
                       QString::fromUcs4(required.data(), qsizetype(required.size()))});

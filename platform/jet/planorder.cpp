@@ -115,9 +115,10 @@ std::optional<QStringList> multiIndexOrder(sqlite3 *db, const QString &table,
 {
     if (steps.size() != 1 + 2 * orTerms.size() || steps.first() != u"MULTI-INDEX OR")
         return std::nullopt;
+    // Joined, not formatted: a term's text may hold a % of its own.
     QString firstTerm = u"CASE"_s;
     for (qsizetype i = 0; i < orTerms.size(); ++i)
-        firstTerm += u" WHEN (%1) THEN %2"_s.arg(orTerms[i]).arg(i + 1);
+        firstTerm += u" WHEN ("_s + orTerms[i] + u") THEN "_s + QString::number(i + 1);
     firstTerm += u" END"_s;
     QStringList order = {firstTerm};
     for (qsizetype i = 0; i < orTerms.size(); ++i) {
@@ -128,8 +129,8 @@ std::optional<QStringList> multiIndexOrder(sqlite3 *db, const QString &table,
             const bool descending = key.endsWith(u" DESC");
             if (descending)
                 key.chop(5);
-            order << u"CASE %1 WHEN %2 THEN %3 END%4"_s.arg(firstTerm).arg(i + 1).arg(
-                key, descending ? u" DESC"_s : QString());
+            order << u"CASE "_s + firstTerm + u" WHEN "_s + QString::number(i + 1) + u" THEN "_s +
+                         key + u" END"_s + (descending ? u" DESC"_s : QString());
         }
     }
     return order;

@@ -14,7 +14,7 @@ import shutil
 import sys
 
 HARNESSES = ["formula", "formulasearch", "glyphrtf", "profile", "derivationsql",
-             "likepattern", "cp950", "databasewalk"]
+             "likepattern", "cp950", "databasewalk", "indexedlike"]
 PER_KIND = 200
 
 
@@ -65,6 +65,18 @@ def main():
     for i, glyph in enumerate(glyphs[:40]):
         marks = [0, 1, 2, 4, 8, 5, 9][i % 7]
         seeds["derivationsql"].append(bytes([marks, i % 25]) + text(glyph + glyphs[-1 - i]))
+    # Searches of the kinds the derivation view runs, and others the index can serve.
+    statements = [
+        "SELECT * From 檢字表 Where 編號>0 and  (  編號 > 0 )  and 字根序 Like '*{0}*'"
+        "  ORDER BY 部首筆畫排序,組字字數 DESC ",
+        "SELECT * From 檢字表 Where (字形='{0}') or (  (  編號 > 0 and 編號 <= 13053 )  And"
+        " 部件序 Like '*{0}*')  ORDER BY 編號,組字字數 DESC ",
+        "SELECT 字形, 編號 FROM 檢字表 WHERE 部件序二 LIKE '{0}?*' OR 字根組 LIKE '*{0}*{1}*'",
+        "SELECT * FROM 檢字表 WHERE 字根序二 LIKE '[{0}]*' AND NOT 編號 < 5 ORDER BY 字形 DESC;",
+    ]
+    for i, glyph in enumerate(glyphs[:40]):
+        statement = statements[i % len(statements)]
+        seeds["indexedlike"].append(text(statement.format(glyph, glyphs[-1 - i])))
     # The pattern, a terminating backslash pair, the text.
     for glyph, formula in rows[:PER_KIND // 4]:
         if glyph and formula:

@@ -1,6 +1,8 @@
+#include "platform/jet/candidatestable.h"
 #include "platform/jet/characterindex.h"
 #include "platform/jet/database.h"
 #include "platform/jet/indexedlike.h"
+#include "platform/jet/sqlfunctions.h"
 #include "testdatabase.h"
 
 #include <QFile>
@@ -22,13 +24,23 @@ void writeIndex(const QString &path, const QString &table, const QStringList &co
     sqlite3_close(db);
 }
 
-// The statement as the database layer runs it on the file.
+// The statement as the database layer runs it on the file; a rewritten statement must
+// prepare, since the layer would otherwise fall back to the plain one unseen.
 QString rewritten(const QString &path, const QString &sql)
 {
     sqlite3 *db = nullptr;
     sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     jet::CharacterIndex index(db);
+    jet::registerJetFunctions(db);
+    jet::registerCandidatesTable(db, &index);
     const QString result = jet::WithCharacterIndex(db, index, sql);
+    if (result != sql) {
+        sqlite3_stmt *statement = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(db, result.toUtf8().constData(), -1, &statement, nullptr),
+                  SQLITE_OK)
+            << result.toStdString() << ": " << sqlite3_errmsg(db);
+        sqlite3_finalize(statement);
+    }
     sqlite3_close(db);
     return result;
 }
@@ -119,6 +131,11 @@ TEST_F(CharacterIndexTest, StatementsTheIndexCannotServeStayAsWritten)
         "SELECT * FROM 檢字表 WHERE 字形 LIKE '*口*'", // no index of 字形
         "SELECT * FROM 檢字表 WHERE 字形 = '部件序 LIKE ''*口*'''",
         "SELECT * FROM 檢字表 WHERE 部件序 LIKE ?",
+        // Statements that do not run, or fail on their first record.
+        "SELECT * FROM 檢字表 WHERE 部件序 LIKE '*口*' AND 字根序 LIKE '[口'",
+        "SELECT * FROM 檢字表 WHERE OR (部件序 LIKE '*口*')",
+        "SELECT * FROM 檢字表 WHERE 部件序 LIKE '*口*' OR",
+        "SELECT * FROM 檢字表 WHERE (部件序 LIKE '*口*'",
     };
     for (const QString &sql : statements)
         EXPECT_EQ(rewritten(m_indexedPath, sql), sql) << sql.toStdString();
@@ -191,7 +208,8 @@ TEST(CharacterIndexRandomTest, SearchesMatchTheScan)
         "SELECT * FROM t WHERE (k = 3) OR (c LIKE '%1' AND d LIKE '%2') ORDER BY k DESC",
         "SELECT c, k FROM t WHERE c LIKE '%1' OR d LIKE '%2'",
         "SELECT * FROM t WHERE c LIKE '%1' AND (d LIKE '%2' OR k < 2) ORDER BY d, k",
-        // Plain plans that search index t_k once for each OR term.
+        // Plain plans that search index t_k once for each OR term; a term with a %.
+        "SELECT * FROM t WHERE (k = 2) OR (k > 3 AND k <> 14%3 AND c LIKE '%1') ORDER BY d",
         "SELECT * FROM t WHERE (k = 3) OR (k > 3 AND c LIKE '%1') ORDER BY d",
         "SELECT k, d FROM t WHERE k < 2 OR k = 4 AND d LIKE '%2' OR k = 5 AND c LIKE '%1'",
     };
