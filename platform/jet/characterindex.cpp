@@ -2,10 +2,10 @@
 
 #include "platform/jet/likepattern.h"
 #include "platform/jet/quoting.h"
+#include "platform/jet/statement.h"
 
 #include <algorithm>
 #include <map>
-#include <memory>
 #include <sqlite3.h>
 
 namespace jet
@@ -18,19 +18,6 @@ constexpr char kCreateIndexTable[] =
     "CREATE TABLE IF NOT EXISTS jet_character_index (table_name TEXT, column_name TEXT,"
     " character INTEGER, records BLOB, PRIMARY KEY (table_name, column_name, character))"
     " WITHOUT ROWID";
-
-struct StatementFinalizer {
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
-
-StatementHandle prepare(sqlite3 *db, const QString &sql)
-{
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt *statement = nullptr;
-    sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr);
-    return StatementHandle(statement);
-}
 
 void bindText(sqlite3_stmt *statement, int parameter, const QString &text)
 {
@@ -88,28 +75,29 @@ QString writeCharacterIndex(sqlite3 *db, const QString &table, const QStringList
 {
     if (sqlite3_exec(db, kCreateIndexTable, nullptr, nullptr, nullptr) != SQLITE_OK)
         return failure(db, QStringLiteral("jet_character_index"));
-    const StatementHandle remove =
-        prepare(db, QStringLiteral("DELETE FROM jet_character_index WHERE table_name = ?1"
-                                   " AND column_name = ?2"));
-    const StatementHandle insert =
-        prepare(db, QStringLiteral("INSERT INTO jet_character_index VALUES (?1, ?2, ?3, ?4)"));
-    if (!remove || !insert)
+    const Statement remove = Statement::prepare(
+        db, QStringLiteral("DELETE FROM jet_character_index WHERE table_name = ?1"
+                           " AND column_name = ?2"));
+    const Statement insert = Statement::prepare(
+        db, QStringLiteral("INSERT INTO jet_character_index VALUES (?1, ?2, ?3, ?4)"));
+    if (remove.isNull() || insert.isNull())
         return failure(db, QStringLiteral("jet_character_index"));
 
     std::u32string characters;
     for (const QString &column : columns) {
-        const StatementHandle rows = prepare(
+        const Statement rows = Statement::prepare(
             db, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE %1 IS NOT NULL ORDER BY rowid")
                     .arg(quoteIdentifier(column), quoteIdentifier(table)));
-        if (!rows)
+        if (rows.isNull())
             return failure(db, table + u'.' + column);
         // Rows are read in rowid order, so every list is built ascending.
         std::map<char32_t, std::vector<qint64>> records;
         int rc;
-        while ((rc = sqlite3_step(rows.get())) == SQLITE_ROW) {
-            const qint64 rowid = sqlite3_column_int64(rows.get(), 0);
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(rows.get(), 1));
-            decodeUtf8({text, size_t(sqlite3_column_bytes(rows.get(), 1))}, characters);
+        while ((rc = sqlite3_step(rows.handle())) == SQLITE_ROW) {
+            const qint64 rowid = sqlite3_column_int64(rows.handle(), 0);
+            const auto *text =
+                reinterpret_cast<const char *>(sqlite3_column_text(rows.handle(), 1));
+            decodeUtf8({text, size_t(sqlite3_column_bytes(rows.handle(), 1))}, characters);
             for (const char32_t c : characters) {
                 std::vector<qint64> &list = records[c];
                 if (list.empty() || list.back() != rowid)
@@ -119,20 +107,20 @@ QString writeCharacterIndex(sqlite3 *db, const QString &table, const QStringList
         if (rc != SQLITE_DONE)
             return failure(db, table + u'.' + column);
 
-        bindText(remove.get(), 1, table);
-        bindText(remove.get(), 2, column);
-        rc = sqlite3_step(remove.get());
-        sqlite3_reset(remove.get());
+        bindText(remove.handle(), 1, table);
+        bindText(remove.handle(), 2, column);
+        rc = sqlite3_step(remove.handle());
+        sqlite3_reset(remove.handle());
         if (rc != SQLITE_DONE)
             return failure(db, table + u'.' + column);
-        bindText(insert.get(), 1, table);
-        bindText(insert.get(), 2, column);
+        bindText(insert.handle(), 1, table);
+        bindText(insert.handle(), 2, column);
         for (const auto &[character, rowids] : records) {
             const std::string bytes = encodeRecords(rowids);
-            sqlite3_bind_int64(insert.get(), 3, character);
-            sqlite3_bind_blob(insert.get(), 4, bytes.data(), int(bytes.size()), SQLITE_STATIC);
-            rc = sqlite3_step(insert.get());
-            sqlite3_reset(insert.get());
+            sqlite3_bind_int64(insert.handle(), 3, character);
+            sqlite3_bind_blob(insert.handle(), 4, bytes.data(), int(bytes.size()), SQLITE_STATIC);
+            rc = sqlite3_step(insert.handle());
+            sqlite3_reset(insert.handle());
             if (rc != SQLITE_DONE)
                 return failure(db, table + u'.' + column);
         }
@@ -146,14 +134,14 @@ bool CharacterIndex::covers(const QString &table, const QString &column)
     if (const auto found = m_covered.find(key); found != m_covered.end())
         return found->second;
     // A file without the index table fails to prepare: it covers nothing.
-    const StatementHandle probe =
-        prepare(m_db, QStringLiteral("SELECT 1 FROM jet_character_index WHERE table_name = ?1"
-                                     " AND column_name = ?2 LIMIT 1"));
+    const Statement probe = Statement::prepare(
+        m_db, QStringLiteral("SELECT 1 FROM jet_character_index WHERE table_name = ?1"
+                             " AND column_name = ?2 LIMIT 1"));
     bool covered = false;
-    if (probe) {
-        bindText(probe.get(), 1, table);
-        bindText(probe.get(), 2, column);
-        covered = sqlite3_step(probe.get()) == SQLITE_ROW;
+    if (!probe.isNull()) {
+        bindText(probe.handle(), 1, table);
+        bindText(probe.handle(), 2, column);
+        covered = sqlite3_step(probe.handle()) == SQLITE_ROW;
     }
     m_covered.emplace(key, covered);
     return covered;
@@ -163,29 +151,29 @@ Result<std::vector<qint64>> CharacterIndex::candidates(const QString &table, con
                                                        std::u32string_view characters) const
 {
     using Candidates = Result<std::vector<qint64>>;
-    const StatementHandle lookup =
-        prepare(m_db, QStringLiteral("SELECT records FROM jet_character_index WHERE table_name = ?1"
-                                     " AND column_name = ?2 AND character = ?3"));
-    if (!lookup)
+    const Statement lookup = Statement::prepare(
+        m_db, QStringLiteral("SELECT records FROM jet_character_index WHERE table_name = ?1"
+                             " AND column_name = ?2 AND character = ?3"));
+    if (lookup.isNull())
         return Candidates::failure(failure(m_db, QStringLiteral("jet_character_index")));
-    bindText(lookup.get(), 1, table);
-    bindText(lookup.get(), 2, column);
+    bindText(lookup.handle(), 1, table);
+    bindText(lookup.handle(), 2, column);
 
     std::vector<std::vector<qint64>> lists;
     for (const char32_t c : characters) {
-        sqlite3_bind_int64(lookup.get(), 3, c);
-        const int rc = sqlite3_step(lookup.get());
+        sqlite3_bind_int64(lookup.handle(), 3, c);
+        const int rc = sqlite3_step(lookup.handle());
         if (rc == SQLITE_DONE) // no record holds the character
             return std::vector<qint64>();
         if (rc != SQLITE_ROW)
             return Candidates::failure(failure(m_db, QStringLiteral("jet_character_index")));
         std::vector<qint64> &list = lists.emplace_back();
         const auto *bytes =
-            static_cast<const unsigned char *>(sqlite3_column_blob(lookup.get(), 0));
-        if (!decodeRecords(bytes, sqlite3_column_bytes(lookup.get(), 0), list))
+            static_cast<const unsigned char *>(sqlite3_column_blob(lookup.handle(), 0));
+        if (!decodeRecords(bytes, sqlite3_column_bytes(lookup.handle(), 0), list))
             return Candidates::failure(
                 QStringLiteral("jet_character_index: %1.%2 的記錄清單已損壞").arg(table, column));
-        sqlite3_reset(lookup.get());
+        sqlite3_reset(lookup.handle());
     }
     if (lists.empty())
         return std::vector<qint64>();

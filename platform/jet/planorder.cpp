@@ -1,8 +1,8 @@
 #include "platform/jet/planorder.h"
 
 #include "platform/jet/quoting.h"
+#include "platform/jet/statement.h"
 
-#include <memory>
 #include <sqlite3.h>
 
 namespace jet
@@ -13,33 +13,14 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-struct StatementFinalizer {
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
-
-StatementHandle prepare(sqlite3 *db, const QString &sql)
-{
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt *statement = nullptr;
-    sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr);
-    return StatementHandle(statement);
-}
-
-QString columnText(sqlite3_stmt *statement, int column)
-{
-    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
-                             sqlite3_column_bytes(statement, column));
-}
-
 // The lines of the statement's query plan, less the sorts: a sort of the whole answer or
 // of each run of rows that agree on its first terms keeps the order read among equals.
 QStringList planSteps(sqlite3 *db, const QString &sql)
 {
     QStringList steps;
-    const StatementHandle plan = prepare(db, u"EXPLAIN QUERY PLAN "_s + sql);
-    while (plan && sqlite3_step(plan.get()) == SQLITE_ROW) {
-        const QString step = columnText(plan.get(), 3);
+    const Statement plan = Statement::prepare(db, u"EXPLAIN QUERY PLAN "_s + sql);
+    while (!plan.isNull() && sqlite3_step(plan.handle()) == SQLITE_ROW) {
+        const QString step = plan.value(3).toString();
         if (!(step.startsWith(u"USE TEMP B-TREE FOR ") && step.endsWith(u"ORDER BY")))
             steps << step;
     }
@@ -50,11 +31,11 @@ QStringList planSteps(sqlite3 *db, const QString &sql)
 // to answer an ORDER BY ... DESC: rows with equal keys then come in descending rowid order.
 bool walksForward(sqlite3 *db, const QString &sql)
 {
-    const StatementHandle program = prepare(db, u"EXPLAIN "_s + sql);
-    if (!program)
+    const Statement program = Statement::prepare(db, u"EXPLAIN "_s + sql);
+    if (program.isNull())
         return false;
-    while (sqlite3_step(program.get()) == SQLITE_ROW) {
-        const QString opcode = columnText(program.get(), 1);
+    while (sqlite3_step(program.handle()) == SQLITE_ROW) {
+        const QString opcode = program.value(1).toString();
         if (opcode == u"Last" || opcode == u"Prev")
             return false;
     }
@@ -65,20 +46,20 @@ bool walksForward(sqlite3 *db, const QString &sql)
 // another collation than binary.
 std::optional<QStringList> indexOrder(sqlite3 *db, const QString &table, const QString &indexName)
 {
-    const StatementHandle columns =
-        prepare(db, u"PRAGMA index_xinfo(%1)"_s.arg(quoteIdentifier(indexName)));
-    if (!columns)
+    const Statement columns =
+        Statement::prepare(db, u"PRAGMA index_xinfo(%1)"_s.arg(quoteIdentifier(indexName)));
+    if (columns.isNull())
         return std::nullopt;
     QStringList order;
-    while (sqlite3_step(columns.get()) == SQLITE_ROW) {
+    while (sqlite3_step(columns.handle()) == SQLITE_ROW) {
         // seqno, cid, name, desc, coll, key
-        if (sqlite3_column_int(columns.get(), 5) == 0)
+        if (sqlite3_column_int(columns.handle(), 5) == 0)
             continue;
-        if (sqlite3_column_int(columns.get(), 1) < 0 ||
-            columnText(columns.get(), 4).compare(u"BINARY", Qt::CaseInsensitive) != 0)
+        if (sqlite3_column_int(columns.handle(), 1) < 0 ||
+            columns.value(4).toString().compare(u"BINARY", Qt::CaseInsensitive) != 0)
             return std::nullopt;
-        order << quoteIdentifier(table) + u'.' + quoteIdentifier(columnText(columns.get(), 2)) +
-                     (sqlite3_column_int(columns.get(), 3) ? u" DESC"_s : QString());
+        order << quoteIdentifier(table) + u'.' + quoteIdentifier(columns.value(2).toString()) +
+                     (sqlite3_column_int(columns.handle(), 3) ? u" DESC"_s : QString());
     }
     if (order.isEmpty())
         return std::nullopt;

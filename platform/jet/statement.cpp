@@ -18,6 +18,14 @@ Statement::Statement(sqlite3_stmt *handle) : m_handle(handle)
 {
 }
 
+Statement Statement::prepare(sqlite3 *db, const QString &sql)
+{
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *handle = nullptr;
+    sqlite3_prepare_v2(db, text.constData(), int(text.size()), &handle, nullptr);
+    return Statement(handle);
+}
+
 namespace
 {
 

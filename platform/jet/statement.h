@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <memory>
 
+struct sqlite3;
 struct sqlite3_stmt;
 struct sqlite3_value;
 
@@ -30,6 +31,9 @@ class Statement
 public:
     Statement() = default;
     explicit Statement(sqlite3_stmt *handle);
+    // The text prepared on the connection as it stands, for the layer's own statements; null
+    // when it does not prepare.
+    static Statement prepare(sqlite3 *db, const QString &sql);
 
     bool isNull() const { return !m_handle; }
     sqlite3_stmt *handle() const { return m_handle.get(); }
