@@ -130,7 +130,7 @@ QString writeCharacterIndex(sqlite3 *db, const QString &table, const QStringList
 
 bool CharacterIndex::covers(const QString &table, const QString &column)
 {
-    const QString key = table + u'/' + column;
+    const std::pair key(table, column);
     if (const auto found = m_covered.find(key); found != m_covered.end())
         return found->second;
     // A file without the index table fails to prepare: it covers nothing.

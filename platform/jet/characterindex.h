@@ -4,9 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -40,8 +41,8 @@ public:
                                            std::u32string_view characters) const;
 
 private:
-    sqlite3 *m_db;                               // Not owned.
-    std::unordered_map<QString, bool> m_covered; // "table/column" -> whether indexed
+    sqlite3 *m_db;                                         // Not owned.
+    std::map<std::pair<QString, QString>, bool> m_covered; // (table, column) -> indexed
 };
 
 } // namespace jet
