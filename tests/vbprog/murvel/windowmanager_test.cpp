@@ -72,7 +72,8 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
     return true;
 }
 
-// An X server with openbox, on a display the server picks itself.
+// An X server with openbox, on a display the server picks itself. Both may take long to come
+// up while the rest of the suite keeps every processor busy.
 class Desktop
 {
 public:
@@ -90,7 +91,7 @@ public:
                     display += m_server.readAllStandardOutput();
                     return display.contains('\n') || m_server.state() == QProcess::NotRunning;
                 },
-                CommandTimeoutMs) ||
+                StartTimeoutMs) ||
             !display.contains('\n'))
             return false;
         m_environment = QProcessEnvironment::systemEnvironment();
@@ -107,7 +108,7 @@ public:
                            run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, m_environment);
                        return check && check->contains("window id");
                    },
-                   CommandTimeoutMs);
+                   StartTimeoutMs);
     }
 
     ~Desktop()
