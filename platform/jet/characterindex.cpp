@@ -19,10 +19,10 @@ constexpr char kCreateIndexTable[] =
     " character INTEGER, records BLOB, PRIMARY KEY (table_name, column_name, character))"
     " WITHOUT ROWID";
 
-void bindText(sqlite3_stmt *statement, int parameter, const QString &text)
+// Binds the table's and the column's names to ?1 and ?2.
+bool bindNames(Statement &statement, const QString &table, const QString &column, QString *error)
 {
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(statement, parameter, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    return statement.bind(1, table, error) && statement.bind(2, column, error);
 }
 
 QString failure(sqlite3 *db, const QString &what)
@@ -75,10 +75,10 @@ QString writeCharacterIndex(sqlite3 *db, const QString &table, const QStringList
 {
     if (sqlite3_exec(db, kCreateIndexTable, nullptr, nullptr, nullptr) != SQLITE_OK)
         return failure(db, QStringLiteral("jet_character_index"));
-    const Statement remove = Statement::prepare(
+    Statement remove = Statement::prepare(
         db, QStringLiteral("DELETE FROM jet_character_index WHERE table_name = ?1"
                            " AND column_name = ?2"));
-    const Statement insert = Statement::prepare(
+    Statement insert = Statement::prepare(
         db, QStringLiteral("INSERT INTO jet_character_index VALUES (?1, ?2, ?3, ?4)"));
     if (remove.isNull() || insert.isNull())
         return failure(db, QStringLiteral("jet_character_index"));
@@ -107,14 +107,13 @@ QString writeCharacterIndex(sqlite3 *db, const QString &table, const QStringList
         if (rc != SQLITE_DONE)
             return failure(db, table + u'.' + column);
 
-        bindText(remove.handle(), 1, table);
-        bindText(remove.handle(), 2, column);
+        QString error;
+        if (!bindNames(remove, table, column, &error) || !bindNames(insert, table, column, &error))
+            return QStringLiteral("%1.%2: %3").arg(table, column, error);
         rc = sqlite3_step(remove.handle());
         sqlite3_reset(remove.handle());
         if (rc != SQLITE_DONE)
             return failure(db, table + u'.' + column);
-        bindText(insert.handle(), 1, table);
-        bindText(insert.handle(), 2, column);
         for (const auto &[character, rowids] : records) {
             const std::string bytes = encodeRecords(rowids);
             sqlite3_bind_int64(insert.handle(), 3, character);
@@ -134,15 +133,13 @@ bool CharacterIndex::covers(const QString &table, const QString &column)
     if (const auto found = m_covered.find(key); found != m_covered.end())
         return found->second;
     // A file without the index table fails to prepare: it covers nothing.
-    const Statement probe = Statement::prepare(
+    Statement probe = Statement::prepare(
         m_db, QStringLiteral("SELECT 1 FROM jet_character_index WHERE table_name = ?1"
                              " AND column_name = ?2 LIMIT 1"));
     bool covered = false;
-    if (!probe.isNull()) {
-        bindText(probe.handle(), 1, table);
-        bindText(probe.handle(), 2, column);
+    QString error;
+    if (!probe.isNull() && bindNames(probe, table, column, &error))
         covered = sqlite3_step(probe.handle()) == SQLITE_ROW;
-    }
     m_covered.emplace(key, covered);
     return covered;
 }
@@ -151,13 +148,13 @@ Result<std::vector<qint64>> CharacterIndex::candidates(const QString &table, con
                                                        std::u32string_view characters) const
 {
     using Candidates = Result<std::vector<qint64>>;
-    const Statement lookup = Statement::prepare(
+    Statement lookup = Statement::prepare(
         m_db, QStringLiteral("SELECT records FROM jet_character_index WHERE table_name = ?1"
                              " AND column_name = ?2 AND character = ?3"));
     if (lookup.isNull())
         return Candidates::failure(failure(m_db, QStringLiteral("jet_character_index")));
-    bindText(lookup.handle(), 1, table);
-    bindText(lookup.handle(), 2, column);
+    if (QString error; !bindNames(lookup, table, column, &error))
+        return Candidates::failure(error);
 
     std::vector<std::vector<qint64>> lists;
     for (const char32_t c : characters) {

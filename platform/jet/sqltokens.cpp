@@ -11,7 +11,8 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
 }
 
-// Letters, digits, _ and $ continue a word, as does every character past ASCII.
+// Letters, digits, _ and $ continue a word, as does every character past ASCII; a $ at the
+// start makes a parameter.
 bool isWordCharacter(QChar c)
 {
     return c.unicode() >= 0x80 || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
@@ -104,10 +105,10 @@ std::optional<QList<SqlToken>> TokenizeSql(QStringView sql)
             take(c == u'\'' ? Kind::String : Kind::QuotedName, end);
         } else if (isDigit(c) || (c == u'.' && isDigit(next))) {
             take(Kind::Number, wordEnd(at + 1));
+        } else if (c == u'?' || c == u':' || c == u'@' || c == u'$') {
+            take(Kind::Parameter, wordEnd(at + 1));
         } else if (isWordCharacter(c)) {
             take(Kind::Word, wordEnd(at));
-        } else if (c == u'?' || c == u':' || c == u'@') {
-            take(Kind::Parameter, wordEnd(at + 1));
         } else {
             static const QStringList pairs = {QStringLiteral("<="), QStringLiteral(">="),
                                               QStringLiteral("<>"), QStringLiteral("!="),
