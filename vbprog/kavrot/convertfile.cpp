@@ -18,10 +18,12 @@ FileFormat formatOf(const QString &path)
     const QString extension = name.mid(dot + 1).toUpper();
     if (extension == u"TXT" || extension == u"A" || extension == u"B" || extension == u"C")
         return FileFormat::Text;
-    if (extension == u"DOCX" || extension == u"DOC")
+    if (extension == u"DOCX")
         return FileFormat::Word;
-    if (extension == u"PPTX" || extension == u"PPT")
+    if (extension == u"PPTX")
         return FileFormat::PowerPoint;
+    if (extension == u"DOC" || extension == u"PPT")
+        return FileFormat::BinaryOffice;
     return FileFormat::Unknown;
 }
 
@@ -35,6 +37,12 @@ platform::Result<FileOutcome> ConvertFile(const QString &source, const QString &
         return ConvertWordFile(source, destination, run);
     case FileFormat::PowerPoint:
         return ConvertPowerPointFile(source, destination, run);
+    case FileFormat::BinaryOffice:
+        // The binary formats cannot be read: say so of the user's own file, not of a copy.
+        return platform::Result<FileOutcome>::failure(
+            QStringLiteral("無法轉換 %1：舊版的二進位 Office 文件無法讀取，請先另存為 .docx 或 "
+                           ".pptx 再轉碼")
+                .arg(source));
     case FileFormat::Unknown:
         break;
     }

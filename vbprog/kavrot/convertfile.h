@@ -6,14 +6,15 @@
 namespace kavrot
 {
 
-enum class FileFormat { Text, Word, PowerPoint, Unknown };
+enum class FileFormat { Text, Word, PowerPoint, BinaryOffice, Unknown };
 
 // The format by the extension of the file name, in any letter case: TXT, A, B and C are
-// text, DOCX and DOC Word documents, PPTX and PPT presentations; anything else, and a
-// name without a dot, is Unknown.
+// text, DOCX Word documents, PPTX presentations, DOC and PPT the binary Office formats,
+// which cannot be read; anything else, and a name without a dot, is Unknown.
 FileFormat formatOf(const QString &path);
 
-// Converts one file into destination by its format; an Unknown file is Skipped.
+// Converts one file into destination by its format; an Unknown file is Skipped, a binary
+// Office file fails with a message that names it and writes nothing.
 platform::Result<FileOutcome> ConvertFile(const QString &source, const QString &destination,
                                           TranscodeRun &run);
 

@@ -93,8 +93,8 @@ void KavrotWindow::buildControls()
     layout->addWidget(m_cboRefFile, row++, 1);
     wide(label("lblFormat",
                QStringLiteral("支援檔案格式\u3000\u3000\u3000： 純文字 ,Word ,PowerPoint")));
-    wide(label("lblExtension", QStringLiteral("副檔名命名原則\u3000\u3000： 純文字為txt dst a b c, "
-                                              "Word為doc, PowerPoint為ppt")));
+    wide(label("lblExtension", QStringLiteral("副檔名命名原則\u3000\u3000： 純文字為txt a b c, "
+                                              "Word為docx, PowerPoint為pptx")));
     layout->addWidget(label("lblCvt", QStringLiteral("已轉碼檔案數\u3000\u3000\u3000：")), row, 0);
     layout->addWidget(m_lblCvtCount, row++, 1, 1, 3);
     layout->addWidget(

@@ -2,6 +2,7 @@
 
 #include "platform/system/waitcursor.h"
 #include "vbprog/tallyq/logupdate.h"
+#include "vbprog/tallyq/logview.h"
 #include "vbprog/tallyq/texteditor.h"
 #include "vbprog/toolkit/centerform.h"
 
@@ -35,8 +36,9 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-frmPelqua::frmPelqua(const QString &windowsFolder, const QString &mainProgramDir, QWidget *parent)
-    : QWidget(parent), m_mainProgramDir(mainProgramDir)
+frmPelqua::frmPelqua(const QString &windowsFolder, const QString &mainProgramDir,
+                     const QString &viewFolder, QWidget *parent)
+    : QWidget(parent), m_mainProgramDir(mainProgramDir), m_viewFolder(viewFolder)
 {
     setObjectName(QStringLiteral("frmPelqua"));
     setWindowTitle(QStringLiteral("Pelqua"));
@@ -80,7 +82,7 @@ frmPelqua::frmPelqua(const QString &windowsFolder, const QString &mainProgramDir
     buttons->addWidget(cmdClose);
     grid->addLayout(buttons, row, 0, 1, 2);
 
-    openLog = [](const QString &logPath) { return openInTextEditor(logPath); };
+    openLog = [](const QString &viewPath) { return openInTextEditor(viewPath); };
     connect(m_cmdOpen, &QPushButton::clicked, this, [this] { cmdOpenClick(); });
     connect(m_cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdateClick(); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -107,7 +109,10 @@ void frmPelqua::showCount(int count)
 
 void frmPelqua::cmdOpenClick()
 {
-    if (!openLog(m_log.path()))
+    const platform::Result<QString> view = writeLogView(m_log.path(), m_viewFolder);
+    if (!view)
+        m_lblMessage->setText(view.errorString());
+    else if (!openLog(view.value()))
         m_lblMessage->setText(QStringLiteral("無法開啟缺字記錄檔"));
 }
 

@@ -13,18 +13,19 @@ namespace tallyq
 {
 
 // The statistics window "Pelqua" (objectName "frmPelqua"): where the missing-character log
-// lies and how many entries it holds; "開啟" opens it in the user's editor, "更新" removes
-// the entries that murvel.mdb now holds.
+// lies and how many entries it holds; "開啟" opens a readable view of it in the user's
+// editor, "更新" removes the entries that murvel.mdb now holds.
 class frmPelqua : public QWidget
 {
 public:
     // windowsFolder: the folder of usrhanzi.txt; mainProgramDir: the main program's folder,
-    // empty when it is not found.
+    // empty when it is not found; viewFolder: where the log's readable view is written.
     frmPelqua(const QString &windowsFolder, const QString &mainProgramDir,
-              QWidget *parent = nullptr);
+              const QString &viewFolder, QWidget *parent = nullptr);
 
-    // Opens the log; replaceable for tests. False when nothing could be started.
-    std::function<bool(const QString &logPath)> openLog;
+    // Opens the log's view in an editor; replaceable for tests. False when nothing could be
+    // started.
+    std::function<bool(const QString &viewPath)> openLog;
 
 private:
     void cmdOpenClick();
@@ -33,6 +34,7 @@ private:
 
     porvex::MissingCharacterLog m_log;
     QString m_mainProgramDir;
+    QString m_viewFolder;
 
     QLineEdit *m_txtFile;
     QLabel *m_lblCount;

@@ -147,6 +147,23 @@ TEST_F(BatchTest, AFileThatFailsIsNamedAndTheRunGoesOn)
         << m_observer.message().toStdString();
 }
 
+TEST_F(BatchTest, BinaryOfficeFilesAreRefusedByTheSourcesNameAndLeaveNoCopy)
+{
+    for (const char *name : {"a.doc", "b.PPT"}) {
+        QFile binary(src(name));
+        ASSERT_TRUE(binary.open(QIODevice::WriteOnly));
+        binary.write("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 a compound file");
+    }
+    const BatchResult result = run(src(), dst());
+    EXPECT_EQ(written(), QStringList());
+    ASSERT_EQ(result.failures.size(), 2);
+    for (const QString &failure : result.failures) {
+        EXPECT_TRUE(failure.contains(src())) << failure.toStdString();
+        EXPECT_FALSE(failure.contains(dst())) << failure.toStdString();
+        EXPECT_TRUE(failure.contains(".docx 或 .pptx")) << failure.toStdString();
+    }
+}
+
 TEST_F(BatchTest, WhatKeepsARunFromStartingIsReportedAndNothingIsWritten)
 {
     writeText("a.txt");

@@ -92,7 +92,7 @@ TEST_F(KavrotWindowTest, ShowsEveryCaptionOfTheWindow)
         {"lblCvt", "已轉碼檔案數\u3000\u3000\u3000："},
         {"lblProgres", "轉碼進度\u3000\u3000\u3000\u3000\u3000："},
         {"lblExtension",
-         "副檔名命名原則\u3000\u3000： 純文字為txt dst a b c, Word為doc, PowerPoint為ppt"},
+         "副檔名命名原則\u3000\u3000： 純文字為txt a b c, Word為docx, PowerPoint為pptx"},
         {"lblOp5", " 5. 按下「關閉」按鈕來結束轉碼程式"},
         {"lblComment",
          "備註：純文字文件轉碼的速度遠較Office文件來得快，當Office文件太大並且格式可忽略時，"

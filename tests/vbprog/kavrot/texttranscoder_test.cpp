@@ -133,7 +133,8 @@ TEST(FileFormatTest, TheExtensionPicksTheFormatInAnyCase)
     EXPECT_EQ(formatOf("/x/a.b"), FileFormat::Text);
     EXPECT_EQ(formatOf("/x/a.C"), FileFormat::Text);
     EXPECT_EQ(formatOf("/x/a.docx"), FileFormat::Word);
-    EXPECT_EQ(formatOf("/x/a.DOC"), FileFormat::Word);
+    EXPECT_EQ(formatOf("/x/a.DOC"), FileFormat::BinaryOffice);
+    EXPECT_EQ(formatOf("/x/a.ppt"), FileFormat::BinaryOffice);
     EXPECT_EQ(formatOf("/x/a.pptx"), FileFormat::PowerPoint);
     EXPECT_EQ(formatOf("/x/a.dst"), FileFormat::Unknown);
     EXPECT_EQ(formatOf("/x.y/noextension"), FileFormat::Unknown) << "a dot in the folder";

@@ -3,6 +3,7 @@
 #include "vbprog/tallyq/frmpelqua.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,17 +31,23 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(MissingCharacterLog::format(entries));
     }
+    static QByteArray fileBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     static QPushButton *button(const QWidget &window, const char *name)
     {
         return window.findChild<QPushButton *>(QLatin1String(name));
     }
 
     QTemporaryDir m_windows;
+    QTemporaryDir m_views;
 };
 
 TEST_F(PelquaTest, WithoutALogTheActionsAreDisabled)
 {
-    frmPelqua window(m_windows.path(), LookupFolder);
+    frmPelqua window(m_windows.path(), LookupFolder, m_views.path());
     EXPECT_EQ(window.windowTitle(), "Pelqua");
     EXPECT_EQ(window.objectName(), "frmPelqua");
     EXPECT_EQ(controlText(window, "lblFile"), "缺字記錄檔：");
@@ -54,10 +61,11 @@ TEST_F(PelquaTest, WithoutALogTheActionsAreDisabled)
     EXPECT_TRUE(button(window, "cmdClose")->isEnabled());
 }
 
-TEST_F(PelquaTest, ShowsTheLogsPathAndCountAndOpensIt)
+TEST_F(PelquaTest, ShowsTheLogsPathAndCountAndOpensAReadOnlyUtf8ViewOfIt)
 {
     writeLog({"月" + Beside + "日", "口"});
-    frmPelqua window(m_windows.path(), LookupFolder);
+    const QByteArray logBytes = fileBytes(logPath());
+    frmPelqua window(m_windows.path(), LookupFolder, m_views.path());
     EXPECT_EQ(controlText(window, "txtFile"), logPath());
     EXPECT_EQ(controlText(window, "lblCount"), "2");
     QStringList opened;
@@ -66,13 +74,33 @@ TEST_F(PelquaTest, ShowsTheLogsPathAndCountAndOpensIt)
         return true;
     };
     button(window, "cmdOpen")->click();
-    EXPECT_EQ(opened, QStringList{logPath()});
+    button(window, "cmdOpen")->click(); // a second view replaces the first, read-only one
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0], opened[1]);
+    EXPECT_TRUE(opened[0].startsWith(m_views.path()));
+    EXPECT_TRUE(opened[0].contains(QStringLiteral("檢視")));
+    EXPECT_EQ(fileBytes(opened[0]), ("\"月" + Beside + "日\"\n\"口\"\n").toUtf8());
+    EXPECT_FALSE(QFileInfo(opened[0]).permissions() & QFile::WriteOwner);
+    EXPECT_EQ(fileBytes(logPath()), logBytes);
+}
+
+TEST_F(PelquaTest, AViewThatCannotBeWrittenIsReportedAndNothingOpens)
+{
+    writeLog({"口"});
+    QFile blocker(m_views.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    frmPelqua window(m_windows.path(), LookupFolder, blocker.fileName());
+    bool opened = false;
+    window.openLog = [&opened](const QString &) { return opened = true; };
+    button(window, "cmdOpen")->click();
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(controlText(window, "lblMessage").contains(blocker.fileName()));
 }
 
 TEST_F(PelquaTest, UpdatingShowsTheEntriesKeptIncludingThoseLoggedSinceTheLoad)
 {
     writeLog({"日" + Beside + "月", "月" + Beside + "日"});
-    frmPelqua window(m_windows.path(), LookupFolder);
+    frmPelqua window(m_windows.path(), LookupFolder, m_views.path());
     EXPECT_EQ(controlText(window, "lblCount"), "2");
     // The add-in logs two more formulas before the update.
     writeLog({"日" + Beside + "月", "月" + Beside + "日", "木" + Beside + "口", "口"});
@@ -85,7 +113,7 @@ TEST_F(PelquaTest, AnUpdateWithoutTheDatabaseSaysSoAndLeavesTheLog)
 {
     writeLog({"日" + Beside + "月"});
     for (const QString &folder : {m_windows.path() + "/", QString()}) {
-        frmPelqua window(m_windows.path(), folder);
+        frmPelqua window(m_windows.path(), folder, m_views.path());
         button(window, "cmdUpdate")->click();
         EXPECT_NE(controlText(window, "lblMessage"), "更新完畢");
         EXPECT_FALSE(controlText(window, "lblMessage").trimmed().isEmpty());
