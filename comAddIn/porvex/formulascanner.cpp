@@ -42,6 +42,11 @@ bool IsPrivateUse(QChar c)
     return inRange(c, 0xE000, 0xF848);
 }
 
+bool IsLineEnd(QChar c)
+{
+    return LineEnds.contains(c);
+}
+
 QString OperatorSymbol(int k)
 {
     static constexpr std::array<char16_t, 9> symbols{0xF6A4, 0xF6A3, 0xF6A5, 0xF6AE, 0xF6AF,
@@ -53,7 +58,7 @@ QString OperatorSymbol(int k)
 
 bool FormulaScanner::endsFormula(const QString &text, int at) const
 {
-    return at >= text.size() || (m_mode == Mode::Paragraphs && text[at] == u'\r');
+    return at >= text.size() || IsLineEnd(text[at]);
 }
 
 int FormulaScanner::bracketEnd(const QString &text, int open) const
@@ -69,7 +74,7 @@ FoundFormula FormulaScanner::operatorFormula(const QString &text, int at) const
 {
     int start = at;
     // The component before a joining operator belongs to the formula, unless the text or
-    // its paragraph begins with the operator.
+    // its line begins with the operator.
     if (IsJoiningOperator(text[at]) && at > 0 && !endsFormula(text, at - 1))
         start = at - 1;
     int end = at + 1;

@@ -5,7 +5,8 @@
 
 // Where composition formulas stand in a run of document text. The spreadsheet and
 // presentation converters scan cell and text-frame texts, the web-page converter the body of
-// its page; they share the character classes and the extent of a formula.
+// its page; they and the Word converter share the character classes and the extent of a
+// formula.
 namespace porvex
 {
 
@@ -20,6 +21,13 @@ bool IsJoiningOperator(QChar c);
 bool TakesNextCharacter(QChar c);
 // U+E000..U+F848, the characters of the Big5 user-defined areas; the operators are among them.
 bool IsPrivateUse(QChar c);
+
+// The characters that end a paragraph, a table cell, a block of a page or a line: "\r", "\n",
+// "\v" (a line break in Word and PowerPoint) and "\f" (a page break). None of them belongs
+// to a formula, and no formula or bracket reaches over one: taken into a formula, it would
+// be replaced with it and join what it divides.
+inline const QString LineEnds = QStringLiteral("\r\n\v\f");
+bool IsLineEnd(QChar c);
 
 // The symbol of operator button k, 1..9 in the toolbar's order; empty for any other k.
 QString OperatorSymbol(int k);
@@ -38,12 +46,13 @@ struct FoundFormula {
 class FormulaScanner
 {
 public:
+    // In both, a line end ends every formula and every search for a closing bracket, and
+    // an operator after one takes no component before it.
     enum class Mode {
-        // Cell and text-frame texts: a carriage return (a paragraph's end) ends every formula
-        // and every search for a closing bracket.
+        // Cell and text-frame texts.
         Paragraphs,
-        // A page's body: a closing bracket is sought to the end of the page, and a private-use
-        // character that no joining operator follows is reported on its own.
+        // A page's body, whose blocks end in "\n": a private-use character that no joining
+        // operator follows is reported on its own.
         Page,
     };
 

@@ -41,19 +41,30 @@ TEST(FormulaScanner, FindsFormulasFromLeftToRightAmongOtherText)
     EXPECT_EQ(inCells("沒有構字式"), QStringList());
 }
 
-TEST(FormulaScanner, AnOperatorThatOpensTheTextOrAParagraphTakesNoComponentBeforeIt)
+TEST(FormulaScanner, AnOperatorThatOpensTheTextOrALineTakesNoComponentBeforeIt)
 {
     EXPECT_EQ(inCells(Beside + "月日" + Beside + "月"),
               (QStringList{Beside + "月", "日" + Beside + "月"}));
-    EXPECT_EQ(inCells("甲\r" + Beside + "月"), (QStringList{Beside + "月"}));
+    for (const QChar end : {u'\r', u'\n', u'\v', u'\f'}) {
+        EXPECT_EQ(inCells("甲" + QString(end) + Beside + "月"), (QStringList{Beside + "月"}));
+        EXPECT_EQ(formulasIn("甲" + QString(end) + Beside + "月", FormulaScanner::Mode::Page),
+                  (QStringList{Beside + "月"}));
+    }
 }
 
-TEST(FormulaScanner, AParagraphEndEndsAFormulaAndABracketSearch)
+TEST(FormulaScanner, ALineEndEndsAFormulaAndABracketSearch)
 {
-    EXPECT_EQ(inCells("日" + Beside + "\r月" + Beside + "口"),
-              (QStringList{"日" + Beside, "月" + Beside + "口"}));
-    EXPECT_EQ(inCells(Open + "口\r口" + Close), QStringList{Close})
-        << "the bracket is passed over; the closing one stands alone";
+    for (const FormulaScanner::Mode mode :
+         {FormulaScanner::Mode::Paragraphs, FormulaScanner::Mode::Page}) {
+        for (const QChar end : {u'\r', u'\n', u'\v', u'\f'}) {
+            EXPECT_EQ(formulasIn("日" + Beside + end + "月" + Beside + "口", mode),
+                      (QStringList{"日" + Beside, "月" + Beside + "口"}));
+            EXPECT_EQ(formulasIn(Twice + end + "口", mode), QStringList{Twice})
+                << "a prefix operator takes no line end as its operand";
+            EXPECT_EQ(formulasIn(Open + "口" + end + "口" + Close, mode), QStringList{Close})
+                << "the bracket is passed over; the closing one stands alone";
+        }
+    }
 }
 
 TEST(FormulaScanner, AnUnclosedBracketIsPassedOverAloneAndTheFormulasAfterItAreFound)
@@ -72,13 +83,13 @@ TEST(FormulaScanner, TheFirstClosingBracketEndsABracketedFormula)
         << "empty brackets have nothing to look up";
 }
 
-TEST(FormulaScanner, OnAPageLoneUserCharactersAreReportedAndBracketsSpanBlocks)
+TEST(FormulaScanner, OnAPageLoneUserCharactersAreReportedOnTheirOwn)
 {
     const QString user = QStringLiteral("\uE010");
     EXPECT_EQ(formulasIn("甲" + user + "乙" + user + Beside + "口", FormulaScanner::Mode::Page),
               (QStringList{"lone:" + user, user + Beside + "口"}));
-    EXPECT_EQ(formulasIn(Open + "口\n口" + Close, FormulaScanner::Mode::Page),
-              (QStringList{Open + "口\n口" + Close}));
+    EXPECT_EQ(formulasIn(user + "\n" + Beside + "口", FormulaScanner::Mode::Page),
+              (QStringList{"lone:" + user, Beside + "口"}));
     EXPECT_EQ(formulasIn(Open + "口口", FormulaScanner::Mode::Page), QStringList());
 }
 

@@ -74,11 +74,16 @@ protected:
         ASSERT_TRUE(QFile::copy(built + u"標楷體外字集二.ttf"_qs,
                                 fonts.filePath(u"標楷體外字集二.ttf"_qs)));
         renderer = std::make_unique<GlyphRenderer>(fonts.path());
-
         path = documents.filePath(QStringLiteral("page.html"));
+        openPage(Page);
+    }
+
+    // Writes the page's file and opens it in the editor.
+    void openPage(const QString &html)
+    {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Page.toUtf8());
+        file.write(html.toUtf8());
         file.close();
         auto opened = HtmlPage::open(path);
         ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
@@ -134,6 +139,26 @@ TEST_F(FrontPageConversionTest, FormulasBecomePicturesOrTextAndComeBackFromTheir
     ASSERT_TRUE(frontPage.page()->save().ok());
     EXPECT_EQ(imagesOf(path), (QList<QPair<QString, QString>>{{u"logo.png"_qs, u"logo"_qs},
                                                               {u"x.png"_qs, u"●不是"_qs}}));
+}
+
+TEST_F(FrontPageConversionTest, AFormulaEndsWithItsParagraphCellOrLine)
+{
+    // The chooser picks the root 月 for 月 after a joining operator: were the text before
+    // the operator taken in, the pick would take its place and join what it divides.
+    picker = ScriptedPicker(0);
+    openPage(u"<html><body><p>日</p><p>%1月 end</p>"
+             u"<table><tr><td>日</td><td>%1月</td></tr></table>"
+             u"<p>X日<br>%1月 Y</p><h1>%2日</h1><ul><li>月%3</li></ul></body></html>"_qs.arg(
+                 Beside, Open, Close));
+    ASSERT_TRUE(convert().ok());
+    const QString converted = "日\n月 end\n日\n月\nX日\n月 Y\n" + Open + "日\n月" + Close + "\n";
+    EXPECT_EQ(bodyText(), converted);
+    EXPECT_EQ(picker.asked, 3);
+
+    ASSERT_TRUE(frontPage.page()->save().ok());
+    auto saved = HtmlPage::open(path);
+    ASSERT_TRUE(saved.ok()) << saved.errorString().toStdString();
+    EXPECT_EQ(saved.value()->body()->createTextRange()->text(), converted);
 }
 
 TEST_F(FrontPageConversionTest, LibreOfficeAndXmllintReadTheConvertedPage)
