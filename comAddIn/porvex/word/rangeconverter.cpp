@@ -1,5 +1,6 @@
 #include "comAddIn/porvex/word/rangeconverter.h"
 
+#include "comAddIn/porvex/formulascanner.h"
 #include "comAddIn/porvex/glyphrenderer.h"
 #include "comAddIn/porvex/word/wordpicker.h"
 #include "platform/codepage/cp950.h"
@@ -36,6 +37,12 @@ bool continuesFormula(QChar c)
 bool isOperator(QChar c)
 {
     return c.unicode() >= OperatorCodes::First && c.unicode() <= OperatorCodes::Last;
+}
+
+// A line end, or no character at all: before the story's start or past its end.
+bool endsFormula(QChar c)
+{
+    return c.isNull() || IsLineEnd(c);
 }
 
 // The wildcard class of the characters that start a search: every operator that can
@@ -126,32 +133,36 @@ private:
 
     // Grows the formula around the operator at the range's start: from its left operand
     // when it joins two, on while an operator stands at the current place or an infix
-    // operator follows it.
+    // operator follows it. A line end is never part of it.
     const Lookup *lookUpGrown()
     {
         const int at = m_copy.start();
-        const int start = isInfix(charAt(at)) ? at - 1 : at;
+        const int start = isInfix(charAt(at)) && !endsFormula(charAt(at - 1)) ? at - 1 : at;
         int current = at;
-        while (continuesFormula(charAt(current)) || isInfix(charAt(current + 1)))
+        while (!endsFormula(charAt(current + 1)) &&
+               (continuesFormula(charAt(current)) || isInfix(charAt(current + 1))))
             ++current;
         m_copy.setRange(start, current + 1);
         return lookUp(m_copy.text());
     }
 
-    // An opening bracket with its closing one at most 50 characters ahead: a glyph number
-    // or a bracketed formula. Without a closing bracket there is no formula: both
-    // documents stay as they are there.
+    // An opening bracket closed by the first closing bracket of its line, at most 50
+    // characters ahead: a glyph number or a bracketed formula. Without a closing bracket
+    // there is no formula, and the formulas after the opening one are still found; a
+    // bracket that closes further on is left alone with all it holds. Both documents stay
+    // as they are there.
     const Lookup *lookUpBracketed(int start)
     {
-        m_copy.setRange(start, start);
-        m_copy.moveEnd(BracketReach + 1);
-        const QString ahead = m_copy.text();
-        const qsizetype close = ahead.indexOf(QChar(OperatorCodes::CloseBracket), 1);
-        if (close < 0) {
+        m_copy.setRange(start, start + 1);
+        m_copy.moveEndUntil(QChar(OperatorCodes::CloseBracket) + LineEnds);
+        const int close = m_copy.end();
+        if (charAt(close) != QChar(OperatorCodes::CloseBracket)) {
             m_copy.setRange(start, start + 1);
             return nullptr;
         }
-        m_copy.setRange(start, start + int(close) + 1);
+        m_copy.setRange(start, close + 1);
+        if (close - start > BracketReach)
+            return nullptr;
         const QString formula = m_copy.text();
         const QString inner = formula.mid(1, formula.size() - 2);
         if (vb::IsNumeric(inner)) {

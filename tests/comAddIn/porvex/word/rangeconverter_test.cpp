@@ -2,6 +2,7 @@
 #include "comAddIn/porvex/word/conversiondriver.h"
 #include "comAddIn/porvex/word/rangeconverter.h"
 #include "tests/comAddIn/porvex/word/wordrun.h"
+#include "tests/platform/office/word/sampledocx.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,11 +10,38 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 using namespace wordrun;
 
 namespace
 {
+
+// The paragraphs of a saved document, "cell:" before those in table cells, "\v" for each
+// line break.
+QStringList paragraphsOnDisk(const QString &path)
+{
+    QXmlStreamReader xml(wordtest::zipEntry(path, QStringLiteral("word/document.xml")));
+    QStringList paragraphs;
+    int cells = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QStringView name = xml.qualifiedName();
+        if (xml.isEndElement() && name == u"w:tc")
+            --cells;
+        if (!xml.isStartElement())
+            continue;
+        if (name == u"w:tc")
+            ++cells;
+        else if (name == u"w:p")
+            paragraphs << (cells > 0 ? QStringLiteral("cell:") : QString());
+        else if (name == u"w:t" && !paragraphs.isEmpty())
+            paragraphs.last() += xml.readElementText();
+        else if (name == u"w:br" && !paragraphs.isEmpty())
+            paragraphs.last() += u'\v';
+    }
+    return paragraphs;
+}
 
 // Formulas converted one paragraph at a time: what the copy shows, what the source keeps.
 class RangeConverterTest : public WordRunTest
@@ -76,6 +104,54 @@ TEST_F(RangeConverterTest, AFormulaIsReplacedInTheSourceAtItsOwnPlaceNotInsideAL
     EXPECT_EQ(sourceText(), longer + "，明。\r");
 }
 
+// In these the chooser picks the root that the formula's last component is: were the text
+// before the operator taken in, the pick would take its place and join what it divides.
+TEST_F(RangeConverterTest, AnOperatorThatOpensAStoryOrAParagraphTakesNoComponentBeforeIt)
+{
+    m_dialog = ScriptedPicker(0);
+    ASSERT_NE(
+        openParagraphs({Beside + "月 第一段日", Beside + "月 第二段", "後來日" + Beside + "月"}),
+        nullptr);
+    porvex::ConvertDocumentToGlyphs(m_word, context());
+    ASSERT_NE(copy(), nullptr);
+    EXPECT_EQ(m_dialog.asked, 2);
+    EXPECT_EQ(m_dialog.lastFormula, Beside + "月");
+    const QStringList converted{"月 第一段日", "月 第二段", "後來明"};
+    EXPECT_EQ(paragraphsOnDisk(pathOf("report☆.docx")), converted);
+    EXPECT_EQ(paragraphsOnDisk(pathOf("report.docx")), converted);
+}
+
+TEST_F(RangeConverterTest, AnOperatorThatOpensATableCellTakesNoComponentBeforeIt)
+{
+    m_dialog = ScriptedPicker(0);
+    const QString cell = QStringLiteral("<w:tc><w:tcPr><w:tcW w:w=\"2000\" w:type=\"dxa\"/>"
+                                        "</w:tcPr>%1</w:tc>");
+    const QString table = "<w:tbl><w:tblGrid><w:gridCol w:w=\"2000\"/><w:gridCol w:w=\"2000\"/>"
+                          "</w:tblGrid><w:tr>" +
+                          cell.arg(paragraphXml("格一 日")) +
+                          cell.arg(paragraphXml(Beside + "月 格二")) + "</w:tr></w:tbl>";
+    ASSERT_NE(openBody(table + bodyOfParagraphs({"後來日" + Beside + "月"})), nullptr);
+    porvex::ConvertDocumentToGlyphs(m_word, context());
+    ASSERT_NE(copy(), nullptr);
+    EXPECT_EQ(m_dialog.lastFormula, Beside + "月");
+    const QStringList converted{"cell:格一 日", "cell:月 格二", "後來明"};
+    EXPECT_EQ(paragraphsOnDisk(pathOf("report☆.docx")), converted);
+    EXPECT_EQ(paragraphsOnDisk(pathOf("report.docx")), converted);
+}
+
+TEST_F(RangeConverterTest, AFormulaTakesNoLineBreakOrParagraphEndOnEitherSide)
+{
+    m_dialog = ScriptedPicker(0);
+    ASSERT_NE(openParagraphs({"甲日\v" + Beside + "月", "乙日" + Beside, "月丙"}), nullptr);
+    porvex::ConvertDocumentToGlyphs(m_word, context());
+    ASSERT_NE(copy(), nullptr);
+    EXPECT_EQ(m_dialog.asked, 2);
+    EXPECT_EQ(m_dialog.lastFormula, "日" + Beside);
+    const QStringList converted{"甲日\v月", "乙日", "月丙"};
+    EXPECT_EQ(paragraphsOnDisk(pathOf("report☆.docx")), converted);
+    EXPECT_EQ(paragraphsOnDisk(pathOf("report.docx")), converted);
+}
+
 TEST_F(RangeConverterTest, AnUnclosedBracketLeavesBothDocumentsAsTheyWere)
 {
     // Nothing closes the bracket within 50 characters: the formula before it is converted
@@ -84,6 +160,42 @@ TEST_F(RangeConverterTest, AnUnclosedBracketLeavesBothDocumentsAsTheyWere)
     ASSERT_TRUE(toGlyphs("日" + Beside + "月" + unclosed));
     EXPECT_EQ(copyText(), "明" + unclosed + "\r");
     EXPECT_EQ(sourceText(), "明" + unclosed + "\r");
+}
+
+TEST_F(RangeConverterTest, ABracketReachesFiftyCharactersAheadAndNoFurther)
+{
+    // The closing bracket of the first glyph number stands 50 characters after its opening
+    // one, that of the second 51.
+    const QString reached = Open + QString(44, u'0') + "70001" + Close;
+    const QString beyond = Open + QString(45, u'0') + "70001" + Close;
+    ASSERT_TRUE(toGlyphs(reached + "，" + beyond));
+    EXPECT_EQ(copyText(), "\uE102，" + beyond + "\r");
+    EXPECT_EQ(sourceText(), reached + "，" + beyond + "\r");
+}
+
+TEST_F(RangeConverterTest, NothingInsideABracketLeftAloneIsLookedUpLoggedOrReplaced)
+{
+    m_dialog = ScriptedPicker(0);
+    const QString missing = "木" + Beside + "木" + Beside + "口";
+    const QString inside = "日" + Beside + "月" + missing + "女" + Around + "子";
+    const QString overLong = Open + inside + QString(51 - inside.size(), u'x') + Close;
+    ASSERT_TRUE(toGlyphs(overLong + "日" + Beside + "月"));
+    EXPECT_EQ(copyText(), overLong + "明\r");
+    EXPECT_EQ(sourceText(), overLong + "明\r");
+    EXPECT_TRUE(loggedFormulas().isEmpty());
+    EXPECT_EQ(m_dialog.asked, 0);
+}
+
+TEST_F(RangeConverterTest, ABracketDoesNotReachOverTheEndOfItsParagraph)
+{
+    // Picked, 日月 would become 明 and the two paragraphs one.
+    m_dialog = ScriptedPicker(0);
+    ASSERT_NE(openParagraphs({"甲" + Open + "日", "月" + Close + "乙"}), nullptr);
+    porvex::ConvertDocumentToGlyphs(m_word, context());
+    ASSERT_NE(copy(), nullptr);
+    EXPECT_EQ(copyText(), "甲" + Open + "日\r月" + Close + "乙\r");
+    EXPECT_EQ(sourceText(), "甲" + Open + "日\r月" + Close + "乙\r");
+    EXPECT_EQ(m_dialog.asked, 0);
 }
 
 TEST_F(RangeConverterTest, AStrayClosingBracketStaysAndIsNotLoggedAsAFormula)

@@ -9,13 +9,24 @@
 namespace wordrun
 {
 
-bool writeParagraphs(const QString &path, const QStringList &texts)
+QString paragraphXml(const QString &text)
+{
+    const QString lineBreak = QStringLiteral("</w:t><w:br/><w:t xml:space=\"preserve\">");
+    return QStringLiteral("<w:p><w:r><w:t xml:space=\"preserve\">%1</w:t></w:r></w:p>")
+        .arg(text.toHtmlEscaped().replace(u'\v', lineBreak));
+}
+
+QString bodyOfParagraphs(const QStringList &texts)
 {
     QString body;
     for (const QString &text : texts)
-        body += QStringLiteral("<w:p><w:r><w:t xml:space=\"preserve\">%1</w:t></w:r></w:p>")
-                    .arg(text.toHtmlEscaped());
-    return wordtest::writeDocx(path, body + QStringLiteral("<w:sectPr/>"));
+        body += paragraphXml(text);
+    return body + QStringLiteral("<w:sectPr/>");
+}
+
+bool writeParagraphs(const QString &path, const QStringList &texts)
+{
+    return wordtest::writeDocx(path, bodyOfParagraphs(texts));
 }
 
 void WordRunTest::SetUp()
@@ -36,8 +47,13 @@ porvex::WordRunContext WordRunTest::context()
 
 word::Document *WordRunTest::openParagraphs(const QStringList &texts, const QString &name)
 {
+    return openBody(bodyOfParagraphs(texts), name);
+}
+
+word::Document *WordRunTest::openBody(const QString &bodyXml, const QString &name)
+{
     const QString path = pathOf(name);
-    if (!writeParagraphs(path, texts)) {
+    if (!wordtest::writeDocx(path, bodyXml)) {
         ADD_FAILURE() << "cannot write " << path.toStdString();
         return nullptr;
     }

@@ -20,8 +20,11 @@ inline const QString Open = QStringLiteral("\uF6AE");
 inline const QString Close = QStringLiteral("\uF6AF");
 inline const QString Trigram = QStringLiteral("\uEDC0"); // drawn by the operator font
 
-// A .docx of one paragraph per text, each one run in the document's default typeface
-// (新細明體).
+// The XML of a paragraph of one run in the document's default typeface (新細明體); "\v" in
+// the text is a line break.
+QString paragraphXml(const QString &text);
+// The body of a document of one paragraph per text, and such a .docx.
+QString bodyOfParagraphs(const QStringList &texts);
 bool writeParagraphs(const QString &path, const QStringList &texts);
 
 // A Word host with a program folder that holds the Word conversion's fixture database and
@@ -36,6 +39,9 @@ protected:
     // Writes the paragraphs into folder/name and opens it in the host.
     word::Document *openParagraphs(const QStringList &texts,
                                    const QString &name = QStringLiteral("report.docx"));
+    // Writes a document of the body's XML into folder/name and opens it in the host.
+    word::Document *openBody(const QString &bodyXml,
+                             const QString &name = QStringLiteral("report.docx"));
     word::Document *open(const QString &path);
 
     // The documents of the host by file name.
