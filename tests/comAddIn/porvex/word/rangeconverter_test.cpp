@@ -94,6 +94,17 @@ TEST_F(RangeConverterTest, EveryKindOfFormulaBecomesItsGlyphAndOnlyOrdinaryGlyph
     EXPECT_TRUE(loggedFormulas().isEmpty());
 }
 
+TEST_F(RangeConverterTest, AFormulaKeyHitOfAnotherSetThanBig5StaysInTheSourceThoughItHasAGlyph)
+{
+    // 森 is written from set 1, 炎 in the chooser's typeface (字體 below 0).
+    const QString forest = Thrice + "木";
+    const QString flame = "火" + Above + "火";
+    ASSERT_TRUE(toGlyphs("甲" + forest + "乙" + flame + "丙"));
+    EXPECT_EQ(copyText(), "甲\uE103乙炎丙\r");
+    EXPECT_EQ(copyFaceAt(1), "細明體外字集一");
+    EXPECT_EQ(sourceText(), "甲" + forest + "乙" + flame + "丙\r");
+}
+
 TEST_F(RangeConverterTest, AFormulaIsReplacedInTheSourceAtItsOwnPlaceNotInsideALongerOne)
 {
     // The first formula stays in the source (its glyph has no character of its own) and
