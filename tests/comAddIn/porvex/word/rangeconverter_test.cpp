@@ -47,20 +47,27 @@ QStringList paragraphsOnDisk(const QString &path)
 class RangeConverterTest : public WordRunTest
 {
 protected:
-    // Runs the glyph conversion over one paragraph; false when no copy came out.
-    bool toGlyphs(const QString &text)
+    using Conversion = void (*)(word::Application &, const porvex::WordRunContext &);
+
+    // Runs a conversion over a document of the body; false when no copy came out.
+    bool converted(const QString &bodyXml, Conversion conversion = porvex::ConvertDocumentToGlyphs)
     {
-        if (openParagraphs({text}) == nullptr)
+        if (openBody(bodyXml) == nullptr)
             return false;
-        porvex::ConvertDocumentToGlyphs(m_word, context());
+        conversion(m_word, context());
         return copy() != nullptr;
     }
+    // The glyph or picture conversion over one paragraph.
+    bool toGlyphs(const QString &text) { return converted(bodyOfParagraphs({text})); }
     bool toPictures(const QString &text)
     {
-        if (openParagraphs({text}) == nullptr)
-            return false;
-        porvex::ConvertDocumentToPictures(m_word, context());
-        return copy() != nullptr;
+        return converted(bodyOfParagraphs({text}), porvex::ConvertDocumentToPictures);
+    }
+    // Both documents as saved hold these paragraphs (see paragraphsOnDisk).
+    void expectBothHold(const QStringList &paragraphs)
+    {
+        EXPECT_EQ(paragraphsOnDisk(pathOf("report☆.docx")), paragraphs) << "in the copy";
+        EXPECT_EQ(paragraphsOnDisk(pathOf("report.docx")), paragraphs) << "in the source";
     }
     word::Document *copy()
     {
@@ -120,16 +127,11 @@ TEST_F(RangeConverterTest, AFormulaIsReplacedInTheSourceAtItsOwnPlaceNotInsideAL
 TEST_F(RangeConverterTest, AnOperatorThatOpensAStoryOrAParagraphTakesNoComponentBeforeIt)
 {
     m_dialog = ScriptedPicker(0);
-    ASSERT_NE(
-        openParagraphs({Beside + "月 第一段日", Beside + "月 第二段", "後來日" + Beside + "月"}),
-        nullptr);
-    porvex::ConvertDocumentToGlyphs(m_word, context());
-    ASSERT_NE(copy(), nullptr);
+    ASSERT_TRUE(converted(bodyOfParagraphs(
+        {Beside + "月 第一段日", Beside + "月 第二段", "後來日" + Beside + "月"})));
     EXPECT_EQ(m_dialog.asked, 2);
     EXPECT_EQ(m_dialog.lastFormula, Beside + "月");
-    const QStringList converted{"月 第一段日", "月 第二段", "後來明"};
-    EXPECT_EQ(paragraphsOnDisk(pathOf("report☆.docx")), converted);
-    EXPECT_EQ(paragraphsOnDisk(pathOf("report.docx")), converted);
+    expectBothHold({"月 第一段日", "月 第二段", "後來明"});
 }
 
 TEST_F(RangeConverterTest, AnOperatorThatOpensATableCellTakesNoComponentBeforeIt)
@@ -141,26 +143,18 @@ TEST_F(RangeConverterTest, AnOperatorThatOpensATableCellTakesNoComponentBeforeIt
                           "</w:tblGrid><w:tr>" +
                           cell.arg(paragraphXml("格一 日")) +
                           cell.arg(paragraphXml(Beside + "月 格二")) + "</w:tr></w:tbl>";
-    ASSERT_NE(openBody(table + bodyOfParagraphs({"後來日" + Beside + "月"})), nullptr);
-    porvex::ConvertDocumentToGlyphs(m_word, context());
-    ASSERT_NE(copy(), nullptr);
+    ASSERT_TRUE(converted(table + bodyOfParagraphs({"後來日" + Beside + "月"})));
     EXPECT_EQ(m_dialog.lastFormula, Beside + "月");
-    const QStringList converted{"cell:格一 日", "cell:月 格二", "後來明"};
-    EXPECT_EQ(paragraphsOnDisk(pathOf("report☆.docx")), converted);
-    EXPECT_EQ(paragraphsOnDisk(pathOf("report.docx")), converted);
+    expectBothHold({"cell:格一 日", "cell:月 格二", "後來明"});
 }
 
 TEST_F(RangeConverterTest, AFormulaTakesNoLineBreakOrParagraphEndOnEitherSide)
 {
     m_dialog = ScriptedPicker(0);
-    ASSERT_NE(openParagraphs({"甲日\v" + Beside + "月", "乙日" + Beside, "月丙"}), nullptr);
-    porvex::ConvertDocumentToGlyphs(m_word, context());
-    ASSERT_NE(copy(), nullptr);
+    ASSERT_TRUE(converted(bodyOfParagraphs({"甲日\v" + Beside + "月", "乙日" + Beside, "月丙"})));
     EXPECT_EQ(m_dialog.asked, 2);
     EXPECT_EQ(m_dialog.lastFormula, "日" + Beside);
-    const QStringList converted{"甲日\v月", "乙日", "月丙"};
-    EXPECT_EQ(paragraphsOnDisk(pathOf("report☆.docx")), converted);
-    EXPECT_EQ(paragraphsOnDisk(pathOf("report.docx")), converted);
+    expectBothHold({"甲日\v月", "乙日", "月丙"});
 }
 
 TEST_F(RangeConverterTest, AnUnclosedBracketLeavesBothDocumentsAsTheyWere)
@@ -201,9 +195,7 @@ TEST_F(RangeConverterTest, ABracketDoesNotReachOverTheEndOfItsParagraph)
 {
     // Picked, 日月 would become 明 and the two paragraphs one.
     m_dialog = ScriptedPicker(0);
-    ASSERT_NE(openParagraphs({"甲" + Open + "日", "月" + Close + "乙"}), nullptr);
-    porvex::ConvertDocumentToGlyphs(m_word, context());
-    ASSERT_NE(copy(), nullptr);
+    ASSERT_TRUE(converted(bodyOfParagraphs({"甲" + Open + "日", "月" + Close + "乙"})));
     EXPECT_EQ(copyText(), "甲" + Open + "日\r月" + Close + "乙\r");
     EXPECT_EQ(sourceText(), "甲" + Open + "日\r月" + Close + "乙\r");
     EXPECT_EQ(m_dialog.asked, 0);
