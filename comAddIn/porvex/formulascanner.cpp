@@ -42,10 +42,17 @@ bool IsPrivateUse(QChar c)
     return inRange(c, 0xE000, 0xF848);
 }
 
-bool IsLineEnd(QChar c)
+bool IsFormulaBoundary(QChar c)
 {
-    return LineEnds.contains(c);
+    return c.unicode() < 0x20 || c.unicode() == 0xFFFC;
 }
+
+const QString FormulaBoundaries = [] {
+    QString boundaries;
+    for (char16_t c = 0; c < 0x20; ++c)
+        boundaries += QChar(c);
+    return boundaries + QChar(0xFFFC);
+}();
 
 QString OperatorSymbol(int k)
 {
@@ -58,7 +65,7 @@ QString OperatorSymbol(int k)
 
 bool FormulaScanner::endsFormula(const QString &text, int at) const
 {
-    return at >= text.size() || IsLineEnd(text[at]);
+    return at >= text.size() || IsFormulaBoundary(text[at]);
 }
 
 int FormulaScanner::bracketEnd(const QString &text, int open) const
@@ -73,8 +80,8 @@ int FormulaScanner::bracketEnd(const QString &text, int open) const
 FoundFormula FormulaScanner::operatorFormula(const QString &text, int at) const
 {
     int start = at;
-    // The component before a joining operator belongs to the formula, unless the text or
-    // its line begins with the operator.
+    // The component before a joining operator belongs to the formula, unless the text
+    // begins with the operator or a formula boundary stands before it.
     if (IsJoiningOperator(text[at]) && at > 0 && !endsFormula(text, at - 1))
         start = at - 1;
     int end = at + 1;

@@ -22,12 +22,14 @@ bool TakesNextCharacter(QChar c);
 // U+E000..U+F848, the characters of the Big5 user-defined areas; the operators are among them.
 bool IsPrivateUse(QChar c);
 
-// The characters that end a paragraph, a table cell, a block of a page or a line: "\r", "\n",
-// "\v" (a line break in Word and PowerPoint) and "\f" (a page break). None of them belongs
-// to a formula, and no formula or bracket reaches over one: taken into a formula, it would
-// be replaced with it and join what it divides.
-inline const QString LineEnds = QStringLiteral("\r\n\v\f");
-bool IsLineEnd(QChar c);
+// The characters that no formula takes in, nor reaches over: the control characters, which
+// end paragraphs, table cells, a page's blocks and lines ("\r", "\n", "\v", "\f") and stand
+// for tabs, pictures and note marks in a document's text, and U+FFFC, a page's picture. Taken
+// into a formula, one would be replaced with it: the text it divides would join, or the
+// picture be lost.
+bool IsFormulaBoundary(QChar c);
+// Every such character, for searches that stop at any of a set.
+extern const QString FormulaBoundaries;
 
 // The symbol of operator button k, 1..9 in the toolbar's order; empty for any other k.
 QString OperatorSymbol(int k);
@@ -46,8 +48,8 @@ struct FoundFormula {
 class FormulaScanner
 {
 public:
-    // In both, a line end ends every formula and every search for a closing bracket, and
-    // an operator after one takes no component before it.
+    // In both, a formula boundary ends every formula and every search for a closing
+    // bracket, and an operator after one takes no component before it.
     enum class Mode {
         // Cell and text-frame texts.
         Paragraphs,

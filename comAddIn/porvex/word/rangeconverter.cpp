@@ -39,10 +39,10 @@ bool isOperator(QChar c)
     return c.unicode() >= OperatorCodes::First && c.unicode() <= OperatorCodes::Last;
 }
 
-// A line end, or no character at all: before the story's start or past its end.
+// A formula boundary, or no character at all: before the story's start or past its end.
 bool endsFormula(QChar c)
 {
-    return c.isNull() || IsLineEnd(c);
+    return c.isNull() || IsFormulaBoundary(c);
 }
 
 // The wildcard class of the characters that start a search: every operator that can
@@ -133,7 +133,7 @@ private:
 
     // Grows the formula around the operator at the range's start: from its left operand
     // when it joins two, on while an operator stands at the current place or an infix
-    // operator follows it. A line end is never part of it.
+    // operator follows it. A formula boundary is never part of it.
     const Lookup *lookUpGrown()
     {
         const int at = m_copy.start();
@@ -146,7 +146,7 @@ private:
         return lookUp(m_copy.text());
     }
 
-    // An opening bracket closed by the first closing bracket of its line, at most 50
+    // An opening bracket closed by the first closing bracket before a formula boundary, at most 50
     // characters ahead: a glyph number or a bracketed formula. Without a closing bracket
     // there is no formula, and the formulas after the opening one are still found; a
     // bracket that closes further on is left alone with all it holds. Both documents stay
@@ -154,7 +154,7 @@ private:
     const Lookup *lookUpBracketed(int start)
     {
         m_copy.setRange(start, start + 1);
-        m_copy.moveEndUntil(QChar(OperatorCodes::CloseBracket) + LineEnds);
+        m_copy.moveEndUntil(QChar(OperatorCodes::CloseBracket) + FormulaBoundaries);
         const int close = m_copy.end();
         if (charAt(close) != QChar(OperatorCodes::CloseBracket)) {
             m_copy.setRange(start, start + 1);

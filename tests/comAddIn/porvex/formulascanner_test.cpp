@@ -41,26 +41,29 @@ TEST(FormulaScanner, FindsFormulasFromLeftToRightAmongOtherText)
     EXPECT_EQ(inCells("沒有構字式"), QStringList());
 }
 
-TEST(FormulaScanner, AnOperatorThatOpensTheTextOrALineTakesNoComponentBeforeIt)
+// Line ends, a tab, a Word picture and a page's picture.
+const QList<QChar> Boundaries{u'\r', u'\n', u'\v', u'\f', u'\t', QChar(0x01), QChar(0xFFFC)};
+
+TEST(FormulaScanner, AnOperatorThatOpensTheTextOrFollowsABoundaryTakesNoComponentBeforeIt)
 {
     EXPECT_EQ(inCells(Beside + "月日" + Beside + "月"),
               (QStringList{Beside + "月", "日" + Beside + "月"}));
-    for (const QChar end : {u'\r', u'\n', u'\v', u'\f'}) {
+    for (const QChar end : Boundaries) {
         EXPECT_EQ(inCells("甲" + QString(end) + Beside + "月"), (QStringList{Beside + "月"}));
         EXPECT_EQ(formulasIn("甲" + QString(end) + Beside + "月", FormulaScanner::Mode::Page),
                   (QStringList{Beside + "月"}));
     }
 }
 
-TEST(FormulaScanner, ALineEndEndsAFormulaAndABracketSearch)
+TEST(FormulaScanner, ABoundaryEndsAFormulaAndABracketSearch)
 {
     for (const FormulaScanner::Mode mode :
          {FormulaScanner::Mode::Paragraphs, FormulaScanner::Mode::Page}) {
-        for (const QChar end : {u'\r', u'\n', u'\v', u'\f'}) {
+        for (const QChar end : Boundaries) {
             EXPECT_EQ(formulasIn("日" + Beside + end + "月" + Beside + "口", mode),
                       (QStringList{"日" + Beside, "月" + Beside + "口"}));
             EXPECT_EQ(formulasIn(Twice + end + "口", mode), QStringList{Twice})
-                << "a prefix operator takes no line end as its operand";
+                << "a prefix operator takes no boundary as its operand";
             EXPECT_EQ(formulasIn(Open + "口" + end + "口" + Close, mode), QStringList{Close})
                 << "the bracket is passed over; the closing one stands alone";
         }

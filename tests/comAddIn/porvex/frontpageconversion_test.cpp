@@ -141,19 +141,22 @@ TEST_F(FrontPageConversionTest, FormulasBecomePicturesOrTextAndComeBackFromTheir
                                                               {u"x.png"_qs, u"●不是"_qs}}));
 }
 
-TEST_F(FrontPageConversionTest, AFormulaEndsWithItsParagraphCellOrLine)
+TEST_F(FrontPageConversionTest, AFormulaEndsWithItsParagraphCellOrLineAndTakesNoPicture)
 {
     // The chooser picks the root 月 for 月 after a joining operator: were the text before
-    // the operator taken in, the pick would take its place and join what it divides.
+    // the operator taken in, the pick would take its place and join what it divides, or
+    // replace the picture.
     picker = ScriptedPicker(0);
     openPage(u"<html><body><p>日</p><p>%1月 end</p>"
              u"<table><tr><td>日</td><td>%1月</td></tr></table>"
-             u"<p>X日<br>%1月 Y</p><h1>%2日</h1><ul><li>月%3</li></ul></body></html>"_qs.arg(
-                 Beside, Open, Close));
+             u"<p>X日<br>%1月 Y</p><h1>%2日</h1><ul><li>月%3</li></ul>"
+             u"<p>圖<img src=\"logo.png\" alt=\"logo\">%1月</p></body></html>"_qs.arg(Beside, Open,
+                                                                                      Close));
     ASSERT_TRUE(convert().ok());
-    const QString converted = "日\n月 end\n日\n月\nX日\n月 Y\n" + Open + "日\n月" + Close + "\n";
+    const QString converted =
+        "日\n月 end\n日\n月\nX日\n月 Y\n" + Open + "日\n月" + Close + "\n圖\uFFFC月\n";
     EXPECT_EQ(bodyText(), converted);
-    EXPECT_EQ(picker.asked, 3);
+    EXPECT_EQ(picker.asked, 4);
 
     ASSERT_TRUE(frontPage.page()->save().ok());
     auto saved = HtmlPage::open(path);

@@ -157,6 +157,20 @@ TEST_F(RangeConverterTest, AFormulaTakesNoLineBreakOrParagraphEndOnEitherSide)
     expectBothHold({"甲日\v月", "乙日", "月丙"});
 }
 
+TEST_F(RangeConverterTest, APictureOrATabBeforeAnOperatorIsNoComponent)
+{
+    m_dialog = ScriptedPicker(0);
+    const QString paragraph =
+        QStringLiteral("<w:p><w:r><w:t>甲</w:t></w:r><w:r>%1</w:r><w:r><w:t>%2</w:t></w:r></w:p>");
+    ASSERT_TRUE(converted(paragraph.arg("<w:drawing/>", Beside + "月乙") +
+                          paragraph.arg("<w:drawing/><w:tab/>", Beside + "月丙") +
+                          bodyOfParagraphs({})));
+    EXPECT_EQ(m_dialog.asked, 2);
+    EXPECT_EQ(m_dialog.lastFormula, Beside + "月");
+    EXPECT_EQ(copyText(), "甲\x01月乙\r甲\x01\t月丙\r");
+    EXPECT_EQ(sourceText(), "甲\x01月乙\r甲\x01\t月丙\r");
+}
+
 TEST_F(RangeConverterTest, AnUnclosedBracketLeavesBothDocumentsAsTheyWere)
 {
     // Nothing closes the bracket within 50 characters: the formula before it is converted
