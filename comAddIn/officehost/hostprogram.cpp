@@ -1,0 +1,206 @@
+#include "comAddIn/officehost/hostprogram.h"
+
+#include "comAddIn/officehost/addinconnections.h"
+#include "comAddIn/officehost/hostmessages.h"
+#include "comAddIn/officehost/hostsession.h"
+#include "comAddIn/officehost/hostwindow.h"
+#include "platform/office/host/hostapplication.h"
+#include "platform/registry/registrystore.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QProcess>
+#include <QTimer>
+
+namespace officehost
+{
+
+HostProgram::HostProgram()
+{
+    // A question asked during a click shows where the host stands (the chooser).
+    qApp->installEventFilter(this);
+}
+
+HostProgram::~HostProgram()
+{
+    qApp->removeEventFilter(this);
+    for (const QPointer<HostWindow> &window : std::as_const(m_windows)) {
+        if (window) {
+            window->forgetDocument();
+            delete window;
+        }
+    }
+    m_windows.clear();
+    m_addIns.reset(); // disconnects every add-in as the host exits (RemoveMode 0)
+    m_session.reset();
+}
+
+platform::Result<bool> HostProgram::openDocument(const QString &path)
+{
+    if (!m_session) {
+        auto opened = HostSession::open(path);
+        if (!opened.ok())
+            return platform::Result<bool>::failure(opened.errorString());
+        m_session = std::move(opened.value());
+        m_addIns = std::make_unique<AddInConnections>(m_session->application());
+        m_addIns->connectAll(registry::RegistryStore());
+    } else if (HostSession::hostNameFor(path) == m_session->application().name() &&
+               m_session->opensMore()) {
+        if (auto opened = m_session->openFile(path); !opened.ok())
+            return opened;
+    } else {
+        if (HostSession::hostNameFor(path).isEmpty())
+            return platform::Result<bool>::failure(
+                u"無法開啟 %1：只能開啟 .docx、.xlsx、.pptx 與 .html 檔"_qs.arg(path));
+        if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {path}))
+            return platform::Result<bool>::failure(u"無法啟動另一個主程式開啟 %1"_qs.arg(path));
+        return true;
+    }
+    followSession();
+    if (HostWindow *window = activeWindow())
+        window->activateWindow();
+    return true;
+}
+
+void HostProgram::openFromDialog(QWidget *parent)
+{
+    const QString path = QFileDialog::getOpenFileName(
+        parent, u"開啟"_qs, QString(), u"文件 (*.docx *.xlsx *.pptx *.html *.htm)"_qs);
+    if (path.isEmpty())
+        return;
+    if (auto opened = openDocument(path); !opened.ok())
+        showWarning(parent, u"開啟"_qs, opened.errorString());
+}
+
+HostWindow *HostProgram::showEmptyWindow()
+{
+    auto *window = new HostWindow(*this, nullptr);
+    m_windows.append(window);
+    window->show();
+    window->refresh();
+    return window;
+}
+
+QList<HostWindow *> HostProgram::windows() const
+{
+    QList<HostWindow *> open;
+    for (const QPointer<HostWindow> &window : m_windows) {
+        if (window && window->document())
+            open.append(window);
+    }
+    return open;
+}
+
+HostWindow *HostProgram::windowOf(const HostDocument *document) const
+{
+    for (HostWindow *window : windows()) {
+        if (window->document() == document)
+            return window;
+    }
+    return nullptr;
+}
+
+HostWindow *HostProgram::activeWindow() const
+{
+    return m_session ? windowOf(m_session->activeDocument()) : nullptr;
+}
+
+void HostProgram::closeAll()
+{
+    for (HostWindow *window : windows()) {
+        if (!window->close())
+            return;
+    }
+}
+
+void HostProgram::activateDocumentOf(HostWindow &window)
+{
+    HostDocument *document = window.document();
+    if (!m_session || !document || m_session->activeDocument() == document)
+        return;
+    m_session->activate(*document);
+    // The host's selection may have stood in the document left behind.
+    window.selectInDocument();
+}
+
+void HostProgram::windowActivated(HostWindow &window)
+{
+    // During a click the add-in decides which document is active.
+    if (!m_clicking)
+        activateDocumentOf(window);
+}
+
+void HostProgram::clickStarting(HostWindow &window)
+{
+    activateDocumentOf(window);
+    m_clicking = true;
+}
+
+void HostProgram::clickFinished()
+{
+    m_clicking = false;
+    followSession();
+    if (HostWindow *window = activeWindow()) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void HostProgram::windowClosed(HostWindow &window)
+{
+    HostDocument *document = window.document();
+    window.forgetDocument();
+    if (document && m_session) {
+        m_session->close(*document);
+        followSession();
+    }
+}
+
+void HostProgram::followSession()
+{
+    if (!m_session)
+        return;
+    const QList<HostDocument *> documents = m_session->documents();
+    // New windows first: closing the last window shown would end the program.
+    for (HostDocument *document : documents) {
+        HostWindow *window = windowOf(document);
+        if (!window) {
+            window = new HostWindow(*this, document);
+            m_windows.append(window);
+            // Shown first, so that the text is laid out once, at the window's size.
+            window->show();
+        }
+        window->refresh();
+    }
+    for (const QPointer<HostWindow> &window : std::as_const(m_windows)) {
+        if (window && window->isVisible() && !documents.contains(window->document())) {
+            window->forgetDocument();
+            window->close();
+        }
+    }
+    m_windows.removeAll(nullptr);
+}
+
+void HostProgram::showWorkedOnDocument(QWidget *question)
+{
+    followSession();
+    if (HostWindow *window = activeWindow())
+        window->raise();
+    // The question stays in front of the window it asks about.
+    QTimer::singleShot(0, question, [question] {
+        question->raise();
+        question->activateWindow();
+    });
+}
+
+bool HostProgram::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_clicking && event->type() == QEvent::Show) {
+        if (auto *dialog = qobject_cast<QDialog *>(watched); dialog && dialog->isModal())
+            showWorkedOnDocument(dialog);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace officehost
