@@ -12,6 +12,8 @@
 #include <QFileDialog>
 #include <QProcess>
 #include <QTimer>
+#include <QWindow>
+#include <utility>
 
 namespace officehost
 {
@@ -185,13 +187,28 @@ void HostProgram::followSession()
 void HostProgram::showWorkedOnDocument(QWidget *question)
 {
     followSession();
-    if (HostWindow *window = activeWindow())
-        window->raise();
-    // The question stays in front of the window it asks about.
-    QTimer::singleShot(0, question, [question] {
-        question->raise();
-        question->activateWindow();
-    });
+    m_inFront = {activeWindow(), question};
+    if (!m_inFront.window)
+        return;
+    // The question belongs to that window: window managers keep it above it.
+    if (QWindow *asking = question->windowHandle())
+        asking->setTransientParent(m_inFront.window->windowHandle());
+    // A window opened just now is raised once the window system shows it.
+    if (m_inFront.window->windowHandle()->isExposed())
+        bringWorkedOnDocumentForward();
+}
+
+void HostProgram::bringWorkedOnDocumentForward()
+{
+    const InFront inFront = std::exchange(m_inFront, {});
+    if (inFront.window)
+        inFront.window->raise();
+    if (inFront.question) {
+        QTimer::singleShot(0, inFront.question, [question = inFront.question] {
+            question->raise();
+            question->activateWindow();
+        });
+    }
 }
 
 bool HostProgram::eventFilter(QObject *watched, QEvent *event)
@@ -199,6 +216,10 @@ bool HostProgram::eventFilter(QObject *watched, QEvent *event)
     if (m_clicking && event->type() == QEvent::Show) {
         if (auto *dialog = qobject_cast<QDialog *>(watched); dialog && dialog->isModal())
             showWorkedOnDocument(dialog);
+    } else if (event->type() == QEvent::Expose && m_inFront.window &&
+               watched == m_inFront.window->windowHandle() &&
+               m_inFront.window->windowHandle()->isExposed()) {
+        bringWorkedOnDocumentForward();
     }
     return QObject::eventFilter(watched, event);
 }

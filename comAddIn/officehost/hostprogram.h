@@ -71,7 +71,10 @@ private:
     // Opens a window for each document the host has opened, closes those of documents it
     // has closed, and shows every document as it now is.
     void followSession();
+    // While the question is open: the window of the document worked on comes forward,
+    // with the question in front of it.
     void showWorkedOnDocument(QWidget *question);
+    void bringWorkedOnDocumentForward();
 
     std::unique_ptr<HostSession> m_session;
     // The connections use the session's application: declared after it, they go first.
@@ -80,6 +83,12 @@ private:
     // what is left of them when it goes.
     QList<QPointer<HostWindow>> m_windows;
     bool m_clicking = false;
+    // The window to bring forward once the window system shows it, and the question to keep
+    // in front of it.
+    struct InFront {
+        QPointer<HostWindow> window;
+        QPointer<QWidget> question;
+    } m_inFront;
 };
 
 } // namespace officehost

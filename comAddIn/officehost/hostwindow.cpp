@@ -139,11 +139,15 @@ void HostWindow::showSelection(const SegmentSelection &selection)
         cursor.setPosition(m_map.toDisplay(selection.segment, 0));
         QTextEdit::ExtraSelection cell;
         cell.cursor = m_text->textCursor();
-        cell.cursor.setPosition(start);
-        cell.cursor.setPosition(end, QTextCursor::KeepAnchor);
         cell.format.setBackground(m_text->palette().highlight());
         cell.format.setForeground(m_text->palette().highlightedText());
         cell.format.setProperty(QTextFormat::FullWidthSelection, true);
+        // A highlight reaches across the whole width of the lines it runs past the end of;
+        // a collapsed one at the cell's end does so for its last line.
+        cell.cursor.setPosition(start);
+        cell.cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cells.append(cell);
+        cell.cursor.clearSelection();
         cells.append(cell);
     } else {
         cursor.setPosition(m_map.toDisplay(selection.segment, selection.start));
