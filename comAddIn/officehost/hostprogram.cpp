@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <QWindow>
@@ -40,6 +41,8 @@ HostProgram::~HostProgram()
 
 platform::Result<bool> HostProgram::openDocument(const QString &path)
 {
+    if (auto kind = HostSession::checkKind(path); !kind.ok())
+        return kind;
     if (!m_session) {
         auto opened = HostSession::open(path);
         if (!opened.ok())
@@ -47,14 +50,16 @@ platform::Result<bool> HostProgram::openDocument(const QString &path)
         m_session = std::move(opened.value());
         m_addIns = std::make_unique<AddInConnections>(m_session->application());
         m_addIns->connectAll(registry::RegistryStore());
+    } else if (HostWindow *open = windowOfFile(path)) {
+        // A second window on the same file would let one save over the other.
+        open->raise();
+        open->activateWindow();
+        return true;
     } else if (HostSession::hostNameFor(path) == m_session->application().name() &&
                m_session->opensMore()) {
         if (auto opened = m_session->openFile(path); !opened.ok())
             return opened;
     } else {
-        if (HostSession::hostNameFor(path).isEmpty())
-            return platform::Result<bool>::failure(
-                u"無法開啟 %1：只能開啟 .docx、.xlsx、.pptx 與 .html 檔"_qs.arg(path));
         if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {path}))
             return platform::Result<bool>::failure(u"無法啟動另一個主程式開啟 %1"_qs.arg(path));
         return true;
@@ -98,6 +103,16 @@ HostWindow *HostProgram::windowOf(const HostDocument *document) const
 {
     for (HostWindow *window : windows()) {
         if (window->document() == document)
+            return window;
+    }
+    return nullptr;
+}
+
+HostWindow *HostProgram::windowOfFile(const QString &path) const
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    for (HostWindow *window : windows()) {
+        if (QFileInfo(window->document()->fullName()).absoluteFilePath() == file)
             return window;
     }
     return nullptr;

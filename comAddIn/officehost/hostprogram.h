@@ -34,8 +34,8 @@ public:
 
     // Opens the file. The first file starts the host of its kind and connects the add-ins
     // registered for it; a later file of the same kind opens in that host in a window of
-    // its own; a file of another kind opens in another run of this program. A failure says
-    // why, and nothing changes.
+    // its own (a file already open brings its window forward); a file of another kind
+    // opens in another run of this program. A failure says why, and nothing changes.
     platform::Result<bool> openDocument(const QString &path);
     // Asks for a file and opens it, with a warning over parent when it cannot be opened.
     void openFromDialog(QWidget *parent);
@@ -66,6 +66,7 @@ protected:
 
 private:
     HostWindow *windowOf(const HostDocument *document) const;
+    HostWindow *windowOfFile(const QString &path) const;
     // Makes the window's document the host's active document.
     void activateDocumentOf(HostWindow &window);
     // Opens a window for each document the host has opened, closes those of documents it

@@ -23,8 +23,18 @@ QString HostSession::hostNameFor(const QString &path)
     return QString();
 }
 
+platform::Result<bool> HostSession::checkKind(const QString &path)
+{
+    if (hostNameFor(path).isEmpty())
+        return platform::Result<bool>::failure(
+            u"無法開啟 %1：只能開啟 .docx、.xlsx、.pptx 與 .html 檔"_qs.arg(path));
+    return true;
+}
+
 platform::Result<std::unique_ptr<HostSession>> HostSession::open(const QString &path)
 {
+    if (auto kind = checkKind(path); !kind.ok())
+        return platform::Result<std::unique_ptr<HostSession>>::failure(kind.errorString());
     const QString host = hostNameFor(path);
     if (host == u"Microsoft Word")
         return openWordSession(path);
@@ -32,10 +42,7 @@ platform::Result<std::unique_ptr<HostSession>> HostSession::open(const QString &
         return openExcelSession(path);
     if (host == u"Microsoft PowerPoint")
         return openPowerPointSession(path);
-    if (host == u"Microsoft FrontPage")
-        return openPageSession(path);
-    return platform::Result<std::unique_ptr<HostSession>>::failure(
-        u"無法開啟 %1：只能開啟 .docx、.xlsx、.pptx 與 .html 檔"_qs.arg(path));
+    return openPageSession(path);
 }
 
 void takePersistedCommandBars(office::HostApplication &application)

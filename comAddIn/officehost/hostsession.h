@@ -22,6 +22,8 @@ public:
     // The host's name for a file of that kind ("Microsoft Word" for .docx); empty for a
     // file no host opens.
     static QString hostNameFor(const QString &path);
+    // True for a file of a kind a host opens; else why it cannot be opened.
+    static platform::Result<bool> checkKind(const QString &path);
 
     // Owned by the session.
     virtual office::HostApplication &application() = 0;

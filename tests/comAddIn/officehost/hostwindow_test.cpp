@@ -109,6 +109,33 @@ TEST_F(HostWindowTest, CaretInTheWindowIsWordsSelection)
     EXPECT_FALSE(text->textCursor().hasSelection());
 }
 
+TEST_F(HostWindowTest, AnotherDocumentOpensInAWindowOfItsOwnAndAnOpenOneComesForward)
+{
+    const QString second = m_dir.filePath(u"second.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(second, u"<w:p><w:r><w:t>丁戊</w:t></w:r></w:p>"_qs));
+    HostProgram program;
+    HostWindow *first = open(program);
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(program.openDocument(second).ok());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(program.windows().size(), 2);
+    HostWindow *other = program.windows()[1];
+    EXPECT_EQ(program.activeWindow(), other);
+    EXPECT_TRUE(other->findChild<QPlainTextEdit *>(u"documentText"_qs)
+                    ->toPlainText()
+                    .startsWith(u"丁戊"_qs));
+    EXPECT_TRUE(other->findChild<QAction *>(u"qelToolExpToGlyph"_qs)) << "the same add-ins";
+
+    // Opening report.docx again brings its window forward instead of a second copy.
+    ASSERT_TRUE(program.openDocument(m_path).ok());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(program.windows().size(), 2);
+    EXPECT_EQ(program.activeWindow(), first);
+
+    EXPECT_FALSE(program.openDocument(m_dir.filePath(u"notes.txt"_qs)).ok());
+    EXPECT_EQ(program.windows().size(), 2);
+}
+
 TEST_F(HostWindowTest, UntickingRemovesTheControlsAndTickingBringsThemBack)
 {
     HostProgram program;
