@@ -102,22 +102,14 @@ private:
     QList<CellAddress> m_cells; // of the segments last given
 };
 
-class ExcelSession final : public MultiDocumentSession<office::excel::Workbook, ExcelWorkbook>
+class ExcelSession final : public MultiDocumentSession<office::excel::XlsxApplication,
+                                                       office::excel::Workbook, ExcelWorkbook>
 {
-public:
-    ExcelSession() { takePersistedCommandBars(m_application); }
-
-    office::HostApplication &application() override { return m_application; }
-
-    platform::Result<bool> openFile(const QString &path) override
-    {
-        auto book = m_application.workbooks().open(path);
-        if (!book.ok())
-            return platform::Result<bool>::failure(book.errorString());
-        return true;
-    }
-
 private:
+    platform::Result<office::excel::Workbook *> openModel(const QString &path) override
+    {
+        return m_application.workbooks().open(path);
+    }
     QList<office::excel::Workbook *> openModels() override
     {
         return itemsOf(m_application.workbooks());
@@ -129,8 +121,6 @@ private:
     {
         return std::make_unique<ExcelWorkbook>(m_application, book);
     }
-
-    office::excel::XlsxApplication m_application;
 };
 
 } // namespace

@@ -95,22 +95,14 @@ private:
     QList<FramePlace> m_frames; // of the segments last given
 };
 
-class PowerPointSession final : public MultiDocumentSession<Presentation, PowerPointPresentation>
+class PowerPointSession final
+    : public MultiDocumentSession<PptxApplication, Presentation, PowerPointPresentation>
 {
-public:
-    PowerPointSession() { takePersistedCommandBars(m_application); }
-
-    office::HostApplication &application() override { return m_application; }
-
-    platform::Result<bool> openFile(const QString &path) override
-    {
-        auto presentation = m_application.presentations().open(path, false, false, true);
-        if (!presentation.ok())
-            return platform::Result<bool>::failure(presentation.errorString());
-        return true;
-    }
-
 private:
+    platform::Result<Presentation *> openModel(const QString &path) override
+    {
+        return m_application.presentations().open(path, false, false, true);
+    }
     QList<Presentation *> openModels() override { return itemsOf(m_application.presentations()); }
     Presentation *activeModel() override { return m_application.activePresentation(); }
     void activateModel(Presentation *presentation) override
@@ -122,8 +114,6 @@ private:
     {
         return std::make_unique<PowerPointPresentation>(m_application, presentation);
     }
-
-    PptxApplication m_application;
 };
 
 } // namespace

@@ -53,26 +53,21 @@ private:
     word::Document *m_document;
 };
 
-class WordSession final : public MultiDocumentSession<word::Document, WordDocument>
+class WordSession final
+    : public MultiDocumentSession<word::docx::WordApplication, word::Document, WordDocument>
 {
-public:
-    WordSession() { takePersistedCommandBars(m_application); }
-
-    office::HostApplication &application() override { return m_application; }
-
-    platform::Result<bool> openFile(const QString &path) override
+private:
+    platform::Result<word::Document *> openModel(const QString &path) override
     {
         auto document = m_application.documents().open(path);
-        if (!document.ok())
-            return platform::Result<bool>::failure(document.errorString());
-        // The caret starts at the beginning of the text, as when a document is opened.
-        auto start = document.value()->content();
-        start->collapse(word::CollapseDirection::Start);
-        start->select();
-        return true;
+        if (document.ok()) {
+            // The caret starts at the beginning of the text, as when a document is opened.
+            auto start = document.value()->content();
+            start->collapse(word::CollapseDirection::Start);
+            start->select();
+        }
+        return document;
     }
-
-private:
     QList<word::Document *> openModels() override { return itemsOf(m_application.documents()); }
     word::Document *activeModel() override { return m_application.activeDocument(); }
     void activateModel(word::Document *document) override { m_application.activate(document); }
@@ -84,8 +79,6 @@ private:
     {
         return std::make_unique<WordDocument>(m_application, document);
     }
-
-    word::docx::WordApplication m_application;
 };
 
 } // namespace

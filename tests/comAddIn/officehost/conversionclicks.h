@@ -4,8 +4,10 @@
 #include "comAddIn/officehost/hostdocument.h"
 #include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
+#include "platform/office/excel/xlsxapplication.h"
 #include "platform/office/host/addinlibrary.h"
 #include "platform/registry/registrystore.h"
+#include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/support/libreoffice.h"
 
 #include <QApplication>
@@ -59,6 +61,17 @@ protected:
     }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Writes the sample workbook with an edit made to it; false when a step failed.
+    static bool writeEditedWorkbook(const QString &path,
+                                    const std::function<bool(office::excel::Workbook &)> &edit)
+    {
+        if (!writeSampleWorkbook(path))
+            return false;
+        office::excel::XlsxApplication excel;
+        auto book = excel.workbooks().open(path);
+        return book.ok() && edit(*book.value()) && book.value()->save().ok();
+    }
 
     // The index of the window's text that holds the text, -1 when none does.
     static int segmentHolding(officehost::HostWindow &window, const QString &text)

@@ -1,10 +1,8 @@
 // The Tools items and operator buttons of porvex in the spreadsheet, presentation and
 // web-page hosts, clicked in the host window as the user (or `officehost --click`) does,
 // with the real add-in library and the lookup fixture as the installed program's database.
-#include "platform/office/excel/xlsxapplication.h"
 #include "platform/office/powerpoint/pptxapplication.h"
 #include "tests/comAddIn/officehost/conversionclicks.h"
-#include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/platform/office/powerpoint/samplepresentation.h"
 
 #include <QFile>
@@ -18,18 +16,9 @@ namespace
 TEST_F(ConversionClickTest, ExcelWritesThePreviewCopyAndTypesOperatorsIntoTheActiveCell)
 {
     const QString source = path(u"plan.xlsx"_qs);
-    ASSERT_TRUE(writeSampleWorkbook(source));
-    {
-        office::excel::XlsxApplication excel;
-        auto book = excel.workbooks().open(source);
-        ASSERT_TRUE(book.ok());
-        ASSERT_TRUE(book.value()
-                        ->worksheet(u"說文"_qs)
-                        ->range(u"A1"_qs)
-                        ->characters()
-                        ->insert("見" + Bright));
-        ASSERT_TRUE(book.value()->save().ok());
-    }
+    ASSERT_TRUE(writeEditedWorkbook(source, [](office::excel::Workbook &book) {
+        return book.worksheet(u"說文"_qs)->range(u"A1"_qs)->characters()->insert("見" + Bright);
+    }));
     HostProgram program;
     ASSERT_TRUE(program.openDocument(source).ok());
     HostWindow &window = *program.windows().first();

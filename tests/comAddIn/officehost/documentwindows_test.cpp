@@ -3,9 +3,7 @@
 // conversion, the chooser's formula selected and in view in the window that holds it, and
 // the spreadsheet's active cell shown as a cell.
 #include "comAddIn/officehost/hostsession.h"
-#include "platform/office/excel/xlsxapplication.h"
 #include "tests/comAddIn/officehost/conversionclicks.h"
-#include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/platform/office/word/sampledocx.h"
 
 #include <QAction>
@@ -77,18 +75,25 @@ protected:
         return body + u"<w:p><w:r><w:t>"_qs + text + u"</w:t></w:r></w:p>"_qs;
     }
 
+    // report.docx holding 甲, the formula of 明 and 乙, opened in the program.
+    HostWindow *openReport(HostProgram &program)
+    {
+        const QString source = path(u"report.docx"_qs);
+        if (!wordtest::writeDocx(source, "<w:p><w:r><w:t>甲" + Bright + "乙</w:t></w:r></w:p>"))
+            return nullptr;
+        watchQuestions(program);
+        return program.openDocument(source).ok() ? program.windows().first() : nullptr;
+    }
+
     QStringList m_questions;
     QList<SeenWhileAsked> m_seen;
 };
 
 TEST_F(DocumentWindowsTest, TheCopyOpensInAWindowOfItsOwnInFrontAndTheSourceStaysAtHand)
 {
-    const QString source = path(u"report.docx"_qs);
-    ASSERT_TRUE(wordtest::writeDocx(source, "<w:p><w:r><w:t>甲" + Bright + "乙</w:t></w:r></w:p>"));
     HostProgram program;
-    watchQuestions(program);
-    ASSERT_TRUE(program.openDocument(source).ok());
-    HostWindow *sourceWindow = program.windows().first();
+    HostWindow *sourceWindow = openReport(program);
+    ASSERT_TRUE(sourceWindow);
     // The caret after 乙, behind the formula that becomes 明 in the source too.
     QTextCursor caret = textOf(*sourceWindow)->textCursor();
     caret.setPosition(5);
@@ -131,12 +136,10 @@ TEST_F(DocumentWindowsTest, TheCopyOpensInAWindowOfItsOwnInFrontAndTheSourceStay
 
 TEST_F(DocumentWindowsTest, ConvertingFromTheCopysWindowIsRefusedThereAndItsProtectionCanGo)
 {
-    const QString source = path(u"report.docx"_qs);
-    ASSERT_TRUE(wordtest::writeDocx(source, "<w:p><w:r><w:t>甲" + Bright + "乙</w:t></w:r></w:p>"));
     HostProgram program;
-    watchQuestions(program);
-    ASSERT_TRUE(program.openDocument(source).ok());
-    ASSERT_TRUE(program.windows().first()->clickTag(u"qelToolExpToGlyph"_qs).ok());
+    HostWindow *sourceWindow = openReport(program);
+    ASSERT_TRUE(sourceWindow);
+    ASSERT_TRUE(sourceWindow->clickTag(u"qelToolExpToGlyph"_qs).ok());
     ASSERT_EQ(program.windows().size(), 2);
     HostWindow *copyWindow = program.windows()[1];
 
@@ -165,17 +168,13 @@ TEST_F(DocumentWindowsTest, TheChooserShowsTheWordFormulaSelectedAndInView)
 TEST_F(DocumentWindowsTest, TheChooserShowsTheCellThatHoldsTheFormulaInView)
 {
     const QString source = path(u"plan.xlsx"_qs);
-    ASSERT_TRUE(writeSampleWorkbook(source));
-    {
-        office::excel::XlsxApplication excel;
-        auto book = excel.workbooks().open(source);
-        ASSERT_TRUE(book.ok());
-        office::excel::Worksheet *sheet = book.value()->activeSheet();
+    ASSERT_TRUE(writeEditedWorkbook(source, [](office::excel::Workbook &book) {
+        office::excel::Worksheet *sheet = book.activeSheet();
         sheet->range(u"A300"_qs)->activate();
         QGuiApplication::clipboard()->setText(GoodOrLong);
         sheet->paste();
-        ASSERT_TRUE(book.value()->save().ok());
-    }
+        return true;
+    }));
     HostProgram program;
     watchQuestions(program);
     ASSERT_TRUE(program.openDocument(source).ok());

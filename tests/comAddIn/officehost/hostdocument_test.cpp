@@ -54,6 +54,17 @@ protected:
         EXPECT_TRUE(testsupport::convertWithLibreOffice(document.fullName(), format).ok());
     }
 
+    // A host started on name + extension, written by write, beside its preview copy.
+    std::unique_ptr<HostSession> openWithCopy(const QString &name, const QString &extension,
+                                              bool (*write)(const QString &))
+    {
+        const QString path = m_dir.filePath(name + extension);
+        EXPECT_TRUE(write(path) && write(m_dir.filePath(name + u"☆"_qs + extension)));
+        auto opened = HostSession::open(path);
+        EXPECT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        return opened.ok() ? std::move(opened.value()) : nullptr;
+    }
+
     QTemporaryDir m_dir;
     std::vector<std::unique_ptr<HostSession>> m_sessions;
 };
@@ -229,31 +240,24 @@ TEST_F(HostDocumentTest, EachHostKeepsTheDocumentsItOpensAndTheUserChoosesTheAct
     static_cast<word::Application &>(shown->application()).selection()->setText(kTrigram);
     EXPECT_TRUE(shown->segments()[0].text.startsWith("甲" + kTrigram + "乙"));
 
-    const QString plan = m_dir.filePath(u"plan.xlsx"_qs);
-    const QString planCopy = m_dir.filePath(u"plan☆.xlsx"_qs);
-    ASSERT_TRUE(writeSampleWorkbook(plan));
-    ASSERT_TRUE(writeSampleWorkbook(planCopy));
-    auto excel = HostSession::open(plan);
-    ASSERT_TRUE(excel.ok());
-    checkSessionFollowsItsHost(*excel.value(), planCopy);
-    auto &workbooks = static_cast<office::excel::Application &>(excel.value()->application());
-    EXPECT_EQ(workbooks.activeWorkbook()->fullName(), QFileInfo(plan).absoluteFilePath());
+    auto excel = openWithCopy(u"plan"_qs, u".xlsx"_qs, writeSampleWorkbook);
+    ASSERT_TRUE(excel);
+    checkSessionFollowsItsHost(*excel, m_dir.filePath(u"plan☆.xlsx"_qs));
+    auto &workbooks = static_cast<office::excel::Application &>(excel->application());
+    EXPECT_EQ(workbooks.activeWorkbook()->fullName(), m_dir.filePath(u"plan.xlsx"_qs));
 
-    const QString talk = m_dir.filePath(u"talk.pptx"_qs);
     const QString talkCopy = m_dir.filePath(u"talk☆.pptx"_qs);
-    ASSERT_TRUE(writeSamplePresentation(talk));
-    ASSERT_TRUE(writeSamplePresentation(talkCopy));
-    auto powerPoint = HostSession::open(talk);
-    ASSERT_TRUE(powerPoint.ok());
-    checkSessionFollowsItsHost(*powerPoint.value(), talkCopy);
+    auto powerPoint = openWithCopy(u"talk"_qs, u".pptx"_qs, writeSamplePresentation);
+    ASSERT_TRUE(powerPoint);
+    checkSessionFollowsItsHost(*powerPoint, talkCopy);
     // The host's one window holds the text selection: it goes with the presentation left.
-    HostDocument *first = powerPoint.value()->activeDocument();
-    ASSERT_TRUE(powerPoint.value()->openFile(talkCopy).ok());
-    HostDocument *second = powerPoint.value()->activeDocument();
+    HostDocument *first = powerPoint->activeDocument();
+    ASSERT_TRUE(powerPoint->openFile(talkCopy).ok());
+    HostDocument *second = powerPoint->activeDocument();
     second->segments();
     second->select({0, 1, 1});
     ASSERT_TRUE(second->selection());
-    powerPoint.value()->activate(*first);
+    powerPoint->activate(*first);
     first->segments();
     EXPECT_FALSE(first->selection());
     EXPECT_FALSE(second->selection());
