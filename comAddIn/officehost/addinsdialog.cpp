@@ -20,7 +20,8 @@ AddInsDialog::AddInsDialog(AddInConnections &connections, QWidget *parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(u"addInList"_qs);
     layout->addWidget(m_list);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(u"關閉"_qs, QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     connect(m_list, &QListWidget::itemChanged, this, &AddInsDialog::toggled);

@@ -33,13 +33,17 @@ QChar CaretMap::shownAs(QChar unit)
     }
 }
 
+int CaretMap::lineStart(int segment) const
+{
+    return segment == 0 ? 0 : m_placed[segment - 1].textStart + m_placed[segment - 1].length + 1;
+}
+
 int CaretMap::segmentAt(int displayPosition) const
 {
     // The last segment whose label or text begins at or before the position.
     int found = 0;
     for (int i = 0; i < m_placed.size(); ++i) {
-        const int lineStart = i == 0 ? 0 : m_placed[i - 1].textStart + m_placed[i - 1].length + 1;
-        if (lineStart > displayPosition)
+        if (lineStart(i) > displayPosition)
             break;
         found = i;
     }
@@ -58,6 +62,13 @@ std::optional<SegmentSelection> CaretMap::toModel(int displayStart, int displayE
         return std::clamp(position - placed.textStart, 0, placed.length);
     };
     return SegmentSelection{segment, clamp(displayStart), clamp(displayEnd)};
+}
+
+std::pair<int, int> CaretMap::segmentSpan(int segment) const
+{
+    if (segment < 0 || segment >= m_placed.size())
+        return {-1, -1};
+    return {lineStart(segment), m_placed[segment].textStart + m_placed[segment].length};
 }
 
 int CaretMap::toDisplay(int segment, int position) const

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <utility>
 
 namespace officehost
 {
@@ -29,10 +30,16 @@ public:
     // a segment that is not shown.
     int toDisplay(int segment, int position) const;
 
+    // The window span [start, end) of a whole segment, its label included; {-1, -1} for a
+    // segment that is not shown.
+    std::pair<int, int> segmentSpan(int segment) const;
+
     // The character shown for a unit of a segment's text.
     static QChar shownAs(QChar unit);
 
 private:
+    int lineStart(int segment) const;
+
     struct Placed {
         int textStart = 0; // window position of the segment's first unit
         int length = 0;

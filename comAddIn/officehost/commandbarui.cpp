@@ -127,6 +127,7 @@ QAction *CommandBarUi::actionFor(const std::shared_ptr<office::CommandBarControl
     const std::weak_ptr<office::CommandBarControl> weakControl = control;
     connect(action, &QAction::triggered, this, [this, weakControl] {
         if (const auto target = weakControl.lock()) {
+            emit clickStarting();
             target->click();
             emit controlClicked();
         }

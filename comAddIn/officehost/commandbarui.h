@@ -46,6 +46,8 @@ public:
     platform::Result<bool> clickTag(const QString &tag);
 
 signals:
+    // A control is about to be clicked.
+    void clickStarting();
     // A control's click has been delivered: what the add-in changed may show now.
     void controlClicked();
 

@@ -1,8 +1,9 @@
-// Excel: one text per cell of the active sheet's used range, and the active cell, which
-// is where a paste goes.
+// Excel: one text per cell of each open workbook's active sheet, and the active cell,
+// which is where a paste goes.
 #include "comAddIn/officehost/hostkinds.h"
 #include "platform/office/excel/celladdress.h"
 #include "platform/office/excel/xlsxapplication.h"
+#include "platform/office/excel/xlsxworksheet.h"
 
 namespace officehost
 {
@@ -15,16 +16,13 @@ using office::excel::CellAddress;
 class ExcelWorkbook final : public HostDocument
 {
 public:
-    ExcelWorkbook() { takePersistedCommandBars(m_application); }
-
-    platform::Result<bool> open(const QString &path)
+    // Both owned by the application.
+    ExcelWorkbook(office::excel::Application &application, office::excel::Workbook *book)
+        : m_application(application), m_book(book)
     {
-        auto book = m_application.workbooks().open(path);
-        if (!book.ok())
-            return platform::Result<bool>::failure(book.errorString());
-        m_book = book.value();
-        return true;
     }
+
+    office::excel::Workbook *model() const { return m_book; }
 
     office::HostApplication &application() override { return m_application; }
     QString fullName() const override { return m_book->fullName(); }
@@ -52,20 +50,29 @@ public:
 
     std::optional<SegmentSelection> selection() override
     {
-        const auto active = m_application.activeCell();
-        const auto cell =
-            active ? office::excel::parseCellAddress(active->address()) : std::nullopt;
+        const auto cell = activeCell();
         const qsizetype index = cell ? m_cells.indexOf(*cell) : -1;
         if (index < 0)
             return std::nullopt;
-        const int length = int(active->value().toString().size());
+        const int length = int(m_book->activeSheet()
+                                   ->range(office::excel::cellName(*cell))
+                                   ->value()
+                                   .toString()
+                                   .size());
         return SegmentSelection{int(index), 0, length};
     }
+    bool selectsWholeSegments() const override { return true; }
 
     bool saved() const override { return m_book->saved(); }
     platform::Result<bool> save() override { return m_book->save(); }
 
 private:
+    std::optional<CellAddress> activeCell() const
+    {
+        const auto *sheet = static_cast<office::excel::XlsxWorksheet *>(m_book->activeSheet());
+        return sheet ? std::optional(sheet->activeCell()) : std::nullopt;
+    }
+
     // The cells of the used range that hold something, and the active cell, in row order.
     QList<CellAddress> shownCells()
     {
@@ -85,28 +92,42 @@ private:
                 }
             }
         }
-        const auto active = m_application.activeCell();
-        if (const auto cell =
-                active ? office::excel::parseCellAddress(active->address()) : std::nullopt;
-            cell && !cells.contains(*cell)) {
+        if (const auto cell = activeCell(); cell && !cells.contains(*cell))
             cells.insert(std::lower_bound(cells.begin(), cells.end(), *cell), *cell);
-        }
         return cells;
     }
 
-    office::excel::XlsxApplication m_application;
-    office::excel::Workbook *m_book = nullptr; // owned by the application
-    QList<CellAddress> m_cells;                // of the segments last given
+    office::excel::Application &m_application;
+    office::excel::Workbook *m_book;
+    QList<CellAddress> m_cells; // of the segments last given
+};
+
+class ExcelSession final : public MultiDocumentSession<office::excel::XlsxApplication,
+                                                       office::excel::Workbook, ExcelWorkbook>
+{
+private:
+    platform::Result<office::excel::Workbook *> openModel(const QString &path) override
+    {
+        return m_application.workbooks().open(path);
+    }
+    QList<office::excel::Workbook *> openModels() override
+    {
+        return itemsOf(m_application.workbooks());
+    }
+    office::excel::Workbook *activeModel() override { return m_application.activeWorkbook(); }
+    void activateModel(office::excel::Workbook *book) override { m_application.activate(book); }
+    void closeModel(office::excel::Workbook *book) override { book->close(); }
+    std::unique_ptr<ExcelWorkbook> adapt(office::excel::Workbook *book) override
+    {
+        return std::make_unique<ExcelWorkbook>(m_application, book);
+    }
 };
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostDocument>> openExcelWorkbook(const QString &path)
+platform::Result<std::unique_ptr<HostSession>> openExcelSession(const QString &path)
 {
-    auto book = std::make_unique<ExcelWorkbook>();
-    if (auto opened = book->open(path); !opened.ok())
-        return platform::Result<std::unique_ptr<HostDocument>>::failure(opened.errorString());
-    return std::unique_ptr<HostDocument>(std::move(book));
+    return startSession<ExcelSession>(path);
 }
 
 } // namespace officehost

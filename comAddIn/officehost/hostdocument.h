@@ -12,8 +12,8 @@ namespace office
 class HostApplication;
 }
 
-// One document open in the host program, whatever its kind: the host's Application that
-// the add-ins see, the texts the window shows, and the selection within them.
+// One document open in the host program, whatever its kind: the texts a window shows and
+// the selection within them.
 namespace officehost
 {
 
@@ -38,11 +38,7 @@ class HostDocument
 public:
     virtual ~HostDocument() = default;
 
-    // Opens a .docx, .xlsx, .pptx or .html file in the host of its kind, which takes its
-    // command bars from the persisted file of that host. A failure says why.
-    static platform::Result<std::unique_ptr<HostDocument>> open(const QString &path);
-
-    // Owned by the document.
+    // The host the document is open in. Owned by the session.
     virtual office::HostApplication &application() = 0;
     virtual QString fullName() const = 0;
 
@@ -54,6 +50,9 @@ public:
     virtual void select(const SegmentSelection &selection) = 0;
     // The host's selection, when it lies in one of the segments.
     virtual std::optional<SegmentSelection> selection() = 0;
+    // True where the host selects whole segments (Excel's cells, which a paste replaces),
+    // false where it selects text within them.
+    virtual bool selectsWholeSegments() const { return false; }
 
     // False after a change that was not saved yet.
     virtual bool saved() const = 0;

@@ -1,18 +1,17 @@
 #include "comAddIn/officehost/hostwindow.h"
 
-#include "comAddIn/officehost/addinconnections.h"
 #include "comAddIn/officehost/addinsdialog.h"
 #include "comAddIn/officehost/commandbarui.h"
 #include "comAddIn/officehost/hostdocument.h"
+#include "comAddIn/officehost/hostmessages.h"
+#include "comAddIn/officehost/hostprogram.h"
+#include "comAddIn/officehost/wrapmode.h"
 #include "platform/office/host/hostapplication.h"
-#include "platform/registry/registrystore.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
@@ -20,15 +19,23 @@
 namespace officehost
 {
 
-HostWindow::HostWindow()
+HostWindow::HostWindow(HostProgram &program, HostDocument *document)
+    : m_program(program), m_document(document)
 {
     setObjectName(u"officeHost"_qs);
+    setAttribute(Qt::WA_DeleteOnClose);
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(u"documentText"_qs);
     // The text changes only through the host's commands; the caret and selection are the
     // user's, and they are the host's selection.
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A scroll bar that comes and goes changes the width and lays a long text out again.
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A host that selects whole cells shows the active cell as a highlighted line, without
+    // a caret that would promise typing inside the cell's text.
+    if (document && document->selectsWholeSegments())
+        m_text->setCursorWidth(0);
     QFont textFont = m_text->font();
     textFont.setPointSize(14);
     m_text->setFont(textFont);
@@ -48,21 +55,27 @@ HostWindow::HostWindow()
 
     buildMenus();
     m_commandBarUi = new CommandBarUi(*this, *m_toolsMenu, *m_toolbarList);
-    connect(m_commandBarUi, &CommandBarUi::controlClicked, this, &HostWindow::refresh);
+    connect(m_commandBarUi, &CommandBarUi::clickStarting, this,
+            [this] { m_program.clickStarting(*this); });
+    connect(m_commandBarUi, &CommandBarUi::controlClicked, this,
+            [this] { m_program.clickFinished(); });
     resize(1000, 700);
     setWindowTitle(u"Office 主程式"_qs);
+    if (document) {
+        m_commandBarUi->setCommandBars(document->application().commandBars());
+        setWindowTitle(u"%1 - %2"_qs.arg(QFileInfo(document->fullName()).fileName(),
+                                         document->application().name()));
+    }
 }
 
-HostWindow::~HostWindow()
-{
-    closeDocument();
-}
+HostWindow::~HostWindow() = default;
 
 void HostWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(u"檔案(&F)"_qs);
     file->setObjectName(u"fileMenu"_qs);
-    QAction *open = file->addAction(u"開啟(&O)..."_qs, this, &HostWindow::openFromDialog);
+    QAction *open =
+        file->addAction(u"開啟(&O)..."_qs, this, [this] { m_program.openFromDialog(this); });
     open->setObjectName(u"fileOpen"_qs);
     open->setShortcut(QKeySequence::Open);
     QAction *save = file->addAction(u"儲存(&S)"_qs, this, &HostWindow::saveFromMenu);
@@ -74,7 +87,7 @@ void HostWindow::buildMenus()
     QAction *addIns = file->addAction(u"增益集(&I)..."_qs, this, &HostWindow::showAddInsDialog);
     addIns->setObjectName(u"fileAddIns"_qs);
     file->addSeparator();
-    QAction *quit = file->addAction(u"結束(&X)"_qs, this, &QWidget::close);
+    QAction *quit = file->addAction(u"結束(&X)"_qs, this, [this] { m_program.closeAll(); });
     quit->setObjectName(u"fileExit"_qs);
 
     QMenu *view = menuBar()->addMenu(u"檢視(&V)"_qs);
@@ -84,32 +97,6 @@ void HostWindow::buildMenus()
 
     m_toolsMenu = menuBar()->addMenu(u"工具(&T)"_qs);
     m_toolsMenu->setObjectName(u"toolsMenu"_qs);
-}
-
-platform::Result<bool> HostWindow::openDocument(const QString &path)
-{
-    auto opened = HostDocument::open(path);
-    if (!opened.ok())
-        return platform::Result<bool>::failure(opened.errorString());
-    closeDocument();
-    m_document = std::move(opened.value());
-    office::HostApplication &application = m_document->application();
-    m_commandBarUi->setCommandBars(application.commandBars());
-    m_addIns = std::make_unique<AddInConnections>(application);
-    m_addIns->connectAll(registry::RegistryStore());
-    m_commandBarUi->rebuild();
-    setWindowTitle(
-        u"%1 - %2"_qs.arg(QFileInfo(m_document->fullName()).fileName(), application.name()));
-    refresh();
-    return true;
-}
-
-void HostWindow::closeDocument()
-{
-    m_addIns.reset(); // disconnects every add-in as the host exits (RemoveMode 0)
-    m_commandBarUi->setCommandBars(nullptr);
-    m_document.reset();
-    m_map = CaretMap();
 }
 
 platform::Result<bool> HostWindow::clickTag(const QString &tag)
@@ -130,31 +117,67 @@ void HostWindow::refresh()
 {
     m_unprotect->setEnabled(m_document && m_document->isProtected());
     showStatus();
-    if (!m_document) {
-        m_text->clear();
+    if (!m_document)
         return;
-    }
     m_refreshing = true;
     m_map = CaretMap(m_document->segments());
-    if (m_text->toPlainText() != m_map.displayText())
+    if (m_text->toPlainText() != m_map.displayText()) {
+        m_text->setWordWrapMode(wrapModeFor(m_map.displayText()));
         m_text->setPlainText(m_map.displayText());
-    if (const auto selection = m_document->selection()) {
-        QTextCursor cursor = m_text->textCursor();
-        cursor.setPosition(m_map.toDisplay(selection->segment, selection->start));
-        cursor.setPosition(m_map.toDisplay(selection->segment, selection->end),
-                           QTextCursor::KeepAnchor);
-        m_text->setTextCursor(cursor);
     }
+    if (const auto selection = m_document->selection())
+        showSelection(*selection);
     m_refreshing = false;
+}
+
+void HostWindow::showSelection(const SegmentSelection &selection)
+{
+    QTextCursor cursor = m_text->textCursor();
+    QList<QTextEdit::ExtraSelection> cells;
+    if (m_document->selectsWholeSegments()) {
+        const auto [start, end] = m_map.segmentSpan(selection.segment);
+        cursor.setPosition(m_map.toDisplay(selection.segment, 0));
+        QTextEdit::ExtraSelection cell;
+        cell.cursor = m_text->textCursor();
+        cell.format.setBackground(m_text->palette().highlight());
+        cell.format.setForeground(m_text->palette().highlightedText());
+        cell.format.setProperty(QTextFormat::FullWidthSelection, true);
+        // A highlight reaches across the whole width of the lines it runs past the end of;
+        // a collapsed one at the cell's end does so for its last line.
+        cell.cursor.setPosition(start);
+        cell.cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cells.append(cell);
+        cell.cursor.clearSelection();
+        cells.append(cell);
+    } else {
+        cursor.setPosition(m_map.toDisplay(selection.segment, selection.start));
+        cursor.setPosition(m_map.toDisplay(selection.segment, selection.end),
+                           QTextCursor::KeepAnchor);
+    }
+    m_text->setTextCursor(cursor);
+    m_text->setExtraSelections(cells);
+    m_text->ensureCursorVisible();
+}
+
+void HostWindow::selectInDocument()
+{
+    if (!m_document)
+        return;
+    const QTextCursor cursor = m_text->textCursor();
+    if (const auto selection = m_map.toModel(cursor.anchor(), cursor.position())) {
+        m_document->select(*selection);
+        if (m_document->selectsWholeSegments()) {
+            m_refreshing = true;
+            showSelection(*selection);
+            m_refreshing = false;
+        }
+    }
 }
 
 void HostWindow::selectionChangedByUser()
 {
-    if (m_refreshing || !m_document)
-        return;
-    const QTextCursor cursor = m_text->textCursor();
-    if (const auto selection = m_map.toModel(cursor.anchor(), cursor.position()))
-        m_document->select(*selection);
+    if (!m_refreshing)
+        selectInDocument();
 }
 
 void HostWindow::showStatus()
@@ -167,20 +190,10 @@ void HostWindow::showStatus()
         m_status->setText(text);
 }
 
-void HostWindow::openFromDialog()
-{
-    const QString path = QFileDialog::getOpenFileName(
-        this, u"開啟"_qs, QString(), u"文件 (*.docx *.xlsx *.pptx *.html *.htm)"_qs);
-    if (path.isEmpty())
-        return;
-    if (auto opened = openDocument(path); !opened.ok())
-        QMessageBox::warning(this, u"開啟"_qs, opened.errorString());
-}
-
 void HostWindow::saveFromMenu()
 {
     if (auto saved = save(); !saved.ok())
-        QMessageBox::warning(this, u"儲存"_qs, saved.errorString());
+        showWarning(this, u"儲存"_qs, saved.errorString());
     refresh();
 }
 
@@ -194,32 +207,39 @@ void HostWindow::removeProtection()
 
 void HostWindow::showAddInsDialog()
 {
-    if (!m_addIns)
+    if (!m_program.addIns())
         return;
-    AddInsDialog dialog(*m_addIns, this);
+    AddInsDialog dialog(*m_program.addIns(), this);
     dialog.exec();
     refresh();
+}
+
+void HostWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_program.windowActivated(*this);
 }
 
 void HostWindow::closeEvent(QCloseEvent *event)
 {
     if (m_document && !m_document->saved()) {
-        const auto answer = QMessageBox::question(
-            this, windowTitle(), u"要儲存對 %1 的變更嗎？"_qs.arg(m_document->fullName()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        if (answer == QMessageBox::Cancel) {
+        const SaveAnswer answer = askToSave(
+            this, windowTitle(), u"要儲存對 %1 的變更嗎？"_qs.arg(m_document->fullName()));
+        if (answer == SaveAnswer::Cancel) {
             event->ignore();
             return;
         }
-        if (answer == QMessageBox::Save) {
+        if (answer == SaveAnswer::Save) {
             if (auto saved = save(); !saved.ok()) {
-                QMessageBox::warning(this, u"儲存"_qs, saved.errorString());
+                showWarning(this, u"儲存"_qs, saved.errorString());
                 event->ignore();
                 return;
             }
         }
     }
     event->accept();
+    m_program.windowClosed(*this);
 }
 
 } // namespace officehost

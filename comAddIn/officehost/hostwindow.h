@@ -4,7 +4,6 @@
 #include "platform/common/result.h"
 
 #include <QMainWindow>
-#include <memory>
 
 class QAction;
 class QLabel;
@@ -13,49 +12,57 @@ class QPlainTextEdit;
 namespace officehost
 {
 
-class AddInConnections;
 class CommandBarUi;
 class HostDocument;
+class HostProgram;
 
-// The host program's window: the document's texts with a caret and selection that are
-// the host's selection, the host's command bars as the Tools menu and toolbars, the host's
+// The window of one open document: its texts with a caret and selection that are the
+// host's selection (a whole cell, as a highlighted line without a caret, where the host
+// selects cells), the host's command bars as the Tools menu and toolbars, the host's
 // status bar, and the File commands.
 class HostWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    HostWindow();
+    // The program and the document outlive the window, or the program calls
+    // forgetDocument() before the document goes. Without a document the window offers
+    // the File commands only.
+    HostWindow(HostProgram &program, HostDocument *document);
     ~HostWindow() override;
 
-    // Opens the file in the host of its kind and connects the registered add-ins of that
-    // host (after disconnecting those of the document shown before). On failure the
-    // window keeps what it showed and the failure is returned.
-    platform::Result<bool> openDocument(const QString &path);
-    HostDocument *document() const { return m_document.get(); }
-    AddInConnections *addIns() const { return m_addIns.get(); }
+    // nullptr once the host has closed the document.
+    HostDocument *document() const { return m_document; }
     CommandBarUi &commandBars() const { return *m_commandBarUi; }
 
-    // Clicks the control with the tag, as the user picks it from a menu or a toolbar.
+    // Clicks the control with the tag, as the user picks it from this window's menu or
+    // toolbar: the add-in acts on this window's document.
     platform::Result<bool> clickTag(const QString &tag);
     platform::Result<bool> save();
 
-    // Shows the model's texts and selection again (after an add-in changed them).
+    // Shows the model's texts and selection (again after an add-in changed them), with the
+    // selection scrolled into view. The window shows nothing of the document before.
     void refresh();
+    // Makes the window's selection the host's selection, as when the user sets it.
+    void selectInDocument();
+    // The host has closed the document: the window closes without asking to save.
+    void forgetDocument() { m_document = nullptr; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenus();
-    void openFromDialog();
     void saveFromMenu();
     void showAddInsDialog();
     void removeProtection();
     void selectionChangedByUser();
+    void showSelection(const SegmentSelection &selection);
     void showStatus();
-    void closeDocument();
 
+    HostProgram &m_program;
+    HostDocument *m_document; // not owned
     QPlainTextEdit *m_text = nullptr;
     QLabel *m_status = nullptr;
     QMenu *m_toolsMenu = nullptr;
@@ -64,9 +71,6 @@ private:
     CommandBarUi *m_commandBarUi = nullptr;
     CaretMap m_map;
     bool m_refreshing = false;
-    // The connections use the document's application: declared after it, they go first.
-    std::unique_ptr<HostDocument> m_document;
-    std::unique_ptr<AddInConnections> m_addIns;
 };
 
 } // namespace officehost

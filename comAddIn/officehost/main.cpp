@@ -1,13 +1,14 @@
 // officehost [FILE]: opens a .docx, .xlsx, .pptx or .html document in the host of its kind
 // with the registered add-ins connected.
 // officehost --click TAG FILE: opens FILE, clicks the control tagged TAG as the user
-// would, saves and exits; the exit status is 1 when the file cannot be opened or the click
-// fails, 2 when the save fails.
+// would, saves FILE and exits; the exit status is 1 when the file cannot be opened or the
+// click fails, 2 when the save fails.
+#include "comAddIn/officehost/hostmessages.h"
+#include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
 #include "platform/fonts/programfonts.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 
@@ -42,26 +43,29 @@ int main(int argc, char *argv[])
     if (args.size() > 1 || (args.isEmpty() && !clickTag.isEmpty()))
         return usage();
 
-    officehost::HostWindow window;
-    if (!args.isEmpty()) {
-        if (auto opened = window.openDocument(args.first()); !opened.ok()) {
-            if (!clickTag.isEmpty()) {
-                report(opened.errorString());
-                return 1;
-            }
-            QMessageBox::warning(&window, u"開啟"_qs, opened.errorString());
-        }
+    officehost::HostProgram program;
+    if (args.isEmpty()) {
+        program.showEmptyWindow();
+        return app.exec();
     }
-    window.show();
+    if (auto opened = program.openDocument(args.first()); !opened.ok()) {
+        if (!clickTag.isEmpty()) {
+            report(opened.errorString());
+            return 1;
+        }
+        officehost::showWarning(program.showEmptyWindow(), u"開啟"_qs, opened.errorString());
+        return app.exec();
+    }
     if (clickTag.isEmpty())
         return app.exec();
 
+    officehost::HostWindow *window = program.windows().first();
     int status = 0;
-    QTimer::singleShot(0, &window, [&] {
-        if (auto clicked = window.clickTag(clickTag); !clicked.ok()) {
+    QTimer::singleShot(0, window, [&] {
+        if (auto clicked = window->clickTag(clickTag); !clicked.ok()) {
             report(clicked.errorString());
             status = 1;
-        } else if (auto saved = window.save(); !saved.ok()) {
+        } else if (auto saved = window->save(); !saved.ok()) {
             report(saved.errorString());
             status = 2;
         }

@@ -13,10 +13,8 @@ using namespace office::page;
 class HtmlPageDocument final : public HostDocument
 {
 public:
-    explicit HtmlPageDocument(std::unique_ptr<HtmlPage> page) : m_application(std::move(page))
-    {
-        takePersistedCommandBars(m_application);
-    }
+    // Owned by the session.
+    explicit HtmlPageDocument(HtmlPageApplication &application) : m_application(application) {}
 
     office::HostApplication &application() override { return m_application; }
     QString fullName() const override { return m_application.page()->path(); }
@@ -48,18 +46,54 @@ public:
     platform::Result<bool> save() override { return m_application.page()->save(); }
 
 private:
+    HtmlPageApplication &m_application;
+};
+
+// The web-page host holds one page.
+class PageSession final : public HostSession
+{
+public:
+    PageSession() { takePersistedCommandBars(m_application); }
+
+    office::HostApplication &application() override { return m_application; }
+
+    bool opensMore() const override { return false; }
+    platform::Result<bool> openFile(const QString &path) override
+    {
+        if (m_application.page())
+            return platform::Result<bool>::failure(u"網頁主程式一次只開一個網頁"_qs);
+        auto page = HtmlPage::open(path);
+        if (!page.ok())
+            return platform::Result<bool>::failure(page.errorString());
+        m_application.setPage(std::move(page.value()));
+        m_document = std::make_unique<HtmlPageDocument>(m_application);
+        return true;
+    }
+
+    QList<HostDocument *> documents() override
+    {
+        return m_document ? QList<HostDocument *>{m_document.get()} : QList<HostDocument *>{};
+    }
+    HostDocument *activeDocument() override { return m_document.get(); }
+    void activate(HostDocument &) override {}
+    void close(HostDocument &document) override
+    {
+        if (&document != m_document.get())
+            return;
+        m_document.reset();
+        m_application.setPage(nullptr);
+    }
+
+private:
     HtmlPageApplication m_application;
+    std::unique_ptr<HtmlPageDocument> m_document; // of the page open, if any
 };
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostDocument>> openHtmlPage(const QString &path)
+platform::Result<std::unique_ptr<HostSession>> openPageSession(const QString &path)
 {
-    auto page = HtmlPage::open(path);
-    if (!page.ok())
-        return platform::Result<std::unique_ptr<HostDocument>>::failure(page.errorString());
-    return std::unique_ptr<HostDocument>(
-        std::make_unique<HtmlPageDocument>(std::move(page.value())));
+    return startSession<PageSession>(path);
 }
 
 } // namespace officehost

@@ -1,5 +1,5 @@
-// PowerPoint: one text per text frame of every slide (shapes in groups and table cells
-// too), with the window's text selection.
+// PowerPoint: one text per text frame of every slide of each open presentation (shapes in
+// groups and table cells too), with the window's text selection.
 #include "comAddIn/officehost/hostkinds.h"
 #include "platform/office/powerpoint/pptxapplication.h"
 #include "platform/office/powerpoint/pptxshape.h"
@@ -36,16 +36,13 @@ void collectFrames(Slide *slide, Shape *shape, QList<FramePlace> &places)
 class PowerPointPresentation final : public HostDocument
 {
 public:
-    PowerPointPresentation() { takePersistedCommandBars(m_application); }
-
-    platform::Result<bool> open(const QString &path)
+    // Both owned by the application.
+    PowerPointPresentation(PptxApplication &application, Presentation *presentation)
+        : m_application(application), m_presentation(presentation)
     {
-        auto presentation = m_application.presentations().open(path, false, false, true);
-        if (!presentation.ok())
-            return platform::Result<bool>::failure(presentation.errorString());
-        m_presentation = presentation.value();
-        return true;
     }
+
+    Presentation *model() const { return m_presentation; }
 
     office::HostApplication &application() override { return m_application; }
     QString fullName() const override { return m_presentation->fullName(); }
@@ -93,19 +90,37 @@ public:
     platform::Result<bool> save() override { return m_presentation->save(); }
 
 private:
-    PptxApplication m_application;
-    Presentation *m_presentation = nullptr; // owned by the application
-    QList<FramePlace> m_frames;             // of the segments last given
+    PptxApplication &m_application;
+    Presentation *m_presentation;
+    QList<FramePlace> m_frames; // of the segments last given
+};
+
+class PowerPointSession final
+    : public MultiDocumentSession<PptxApplication, Presentation, PowerPointPresentation>
+{
+private:
+    platform::Result<Presentation *> openModel(const QString &path) override
+    {
+        return m_application.presentations().open(path, false, false, true);
+    }
+    QList<Presentation *> openModels() override { return itemsOf(m_application.presentations()); }
+    Presentation *activeModel() override { return m_application.activePresentation(); }
+    void activateModel(Presentation *presentation) override
+    {
+        m_application.activate(presentation);
+    }
+    void closeModel(Presentation *presentation) override { presentation->close(); }
+    std::unique_ptr<PowerPointPresentation> adapt(Presentation *presentation) override
+    {
+        return std::make_unique<PowerPointPresentation>(m_application, presentation);
+    }
 };
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostDocument>> openPowerPointPresentation(const QString &path)
+platform::Result<std::unique_ptr<HostSession>> openPowerPointSession(const QString &path)
 {
-    auto presentation = std::make_unique<PowerPointPresentation>();
-    if (auto opened = presentation->open(path); !opened.ok())
-        return platform::Result<std::unique_ptr<HostDocument>>::failure(opened.errorString());
-    return std::unique_ptr<HostDocument>(std::move(presentation));
+    return startSession<PowerPointSession>(path);
 }
 
 } // namespace officehost

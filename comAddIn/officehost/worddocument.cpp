@@ -1,4 +1,4 @@
-// Word: the main text story, with Word's own Selection.
+// Word: the main text story of each open document, with Word's own Selection.
 #include "comAddIn/officehost/hostkinds.h"
 #include "platform/office/word/docx/wordapplication.h"
 
@@ -11,20 +11,13 @@ namespace
 class WordDocument final : public HostDocument
 {
 public:
-    WordDocument() { takePersistedCommandBars(m_application); }
-
-    platform::Result<bool> open(const QString &path)
+    // Both owned by the application.
+    WordDocument(word::Application &application, word::Document *document)
+        : m_application(application), m_document(document)
     {
-        auto document = m_application.documents().open(path);
-        if (!document.ok())
-            return platform::Result<bool>::failure(document.errorString());
-        m_document = document.value();
-        // The caret starts at the beginning of the text, as when a document is opened.
-        auto start = m_document->content();
-        start->collapse(word::CollapseDirection::Start);
-        start->select();
-        return true;
     }
+
+    word::Document *model() const { return m_document; }
 
     office::HostApplication &application() override { return m_application; }
     QString fullName() const override { return m_document->fullName(); }
@@ -40,10 +33,10 @@ public:
 
     std::optional<SegmentSelection> selection() override
     {
-        const word::Range *range = m_application.selection();
-        if (!range || range->storyType() != word::StoryType::MainText)
+        const word::Range &range = m_document->activeWindow().selection();
+        if (range.storyType() != word::StoryType::MainText)
             return std::nullopt;
-        return SegmentSelection{0, range->start(), range->end()};
+        return SegmentSelection{0, range.start(), range.end()};
     }
 
     bool saved() const override { return m_document->saved(); }
@@ -56,18 +49,43 @@ public:
     void unprotect() override { m_document->unprotect(); }
 
 private:
-    word::docx::WordApplication m_application;
-    word::Document *m_document = nullptr; // owned by the application
+    word::Application &m_application;
+    word::Document *m_document;
+};
+
+class WordSession final
+    : public MultiDocumentSession<word::docx::WordApplication, word::Document, WordDocument>
+{
+private:
+    platform::Result<word::Document *> openModel(const QString &path) override
+    {
+        auto document = m_application.documents().open(path);
+        if (document.ok()) {
+            // The caret starts at the beginning of the text, as when a document is opened.
+            auto start = document.value()->content();
+            start->collapse(word::CollapseDirection::Start);
+            start->select();
+        }
+        return document;
+    }
+    QList<word::Document *> openModels() override { return itemsOf(m_application.documents()); }
+    word::Document *activeModel() override { return m_application.activeDocument(); }
+    void activateModel(word::Document *document) override { m_application.activate(document); }
+    void closeModel(word::Document *document) override
+    {
+        m_application.documents().close(document, false);
+    }
+    std::unique_ptr<WordDocument> adapt(word::Document *document) override
+    {
+        return std::make_unique<WordDocument>(m_application, document);
+    }
 };
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostDocument>> openWordDocument(const QString &path)
+platform::Result<std::unique_ptr<HostSession>> openWordSession(const QString &path)
 {
-    auto document = std::make_unique<WordDocument>();
-    if (auto opened = document->open(path); !opened.ok())
-        return platform::Result<std::unique_ptr<HostDocument>>::failure(opened.errorString());
-    return std::unique_ptr<HostDocument>(std::move(document));
+    return startSession<WordSession>(path);
 }
 
 } // namespace officehost

@@ -28,6 +28,13 @@ platform::Result<Workbook *> XlsxWorkbooks::open(const QString &fileName)
     return platform::Result<Workbook *>(book);
 }
 
+void XlsxWorkbooks::activate(Workbook *book)
+{
+    if (std::any_of(m_books.begin(), m_books.end(),
+                    [book](const auto &open) { return open.get() == book; }))
+        m_active = book;
+}
+
 void XlsxWorkbooks::remove(XlsxWorkbook *book)
 {
     auto found = std::find_if(m_books.begin(), m_books.end(),

@@ -16,6 +16,8 @@ public:
     Workbook *item(int index) override;
     platform::Result<Workbook *> open(const QString &fileName) override;
     Workbook *active() const { return m_active; }
+    // Makes an open workbook the active one, as the user brings its window to the front.
+    void activate(Workbook *book);
 
 private:
     void remove(XlsxWorkbook *book);
@@ -30,6 +32,7 @@ public:
     Workbooks &workbooks() override { return m_workbooks; }
     Workbook *activeWorkbook() override { return m_workbooks.active(); }
     std::unique_ptr<Range> activeCell() override;
+    void activate(Workbook *book) { m_workbooks.activate(book); }
 
 private:
     XlsxWorkbooks m_workbooks;

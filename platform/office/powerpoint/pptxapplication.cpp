@@ -110,6 +110,17 @@ platform::Result<Presentation *> PptxPresentations::open(const QString &fileName
     return platform::Result<Presentation *>(presentation);
 }
 
+void PptxPresentations::activate(Presentation *presentation)
+{
+    const auto found = std::find_if(m_open.begin(), m_open.end(), [presentation](const auto &open) {
+        return open.get() == presentation;
+    });
+    if (found == m_open.end() || found->get() == m_active)
+        return;
+    m_active = found->get();
+    m_application.window().textSelection().clear();
+}
+
 void PptxPresentations::remove(PptxPresentation *presentation)
 {
     auto found = std::find_if(m_open.begin(), m_open.end(), [presentation](const auto &open) {

@@ -63,6 +63,9 @@ public:
     platform::Result<Presentation *> open(const QString &fileName, bool readOnly, bool untitled,
                                           bool withWindow) override;
     PptxPresentation *active() const { return m_active; }
+    // Makes an open presentation the active one, shown in the window with nothing selected,
+    // as the user brings it to the front.
+    void activate(Presentation *presentation);
 
 private:
     void remove(PptxPresentation *presentation);
@@ -80,6 +83,7 @@ public:
     Presentation *activePresentation() override { return m_presentations.active(); }
     DocumentWindow *activeWindow() override;
     PptxWindow &window() { return m_window; }
+    void activate(Presentation *presentation) { m_presentations.activate(presentation); }
 
 private:
     PptxWindow m_window{*this};

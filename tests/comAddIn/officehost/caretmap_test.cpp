@@ -50,6 +50,16 @@ TEST(CaretMap, LabelledSegmentsMapToTheirOwnPositions)
     }
 }
 
+TEST(CaretMap, AWholeSegmentSpansItsLabelAndEveryLineOfItsText)
+{
+    const CaretMap map({{u"A1"_qs, u"甲乙"_qs}, {u"B2"_qs, u"丙\n丁"_qs}, {u"C3"_qs, QString()}});
+    ASSERT_EQ(map.displayText(), u"A1\t甲乙\nB2\t丙\n丁\nC3\t"_qs);
+    EXPECT_EQ(map.segmentSpan(0), std::make_pair(0, 5));
+    EXPECT_EQ(map.segmentSpan(1), std::make_pair(6, 12));
+    EXPECT_EQ(map.segmentSpan(2), std::make_pair(13, 16));
+    EXPECT_EQ(map.segmentSpan(3), std::make_pair(-1, -1));
+}
+
 TEST(CaretMap, NoSegmentsGiveNoSelection)
 {
     const CaretMap map;

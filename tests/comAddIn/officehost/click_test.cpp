@@ -2,6 +2,7 @@
 // registry: a trigram and an operator typed at the caret through the shown toolbars and
 // saved, and `officehost --click TAG FILE` for scripts.
 #include "comAddIn/officehost/commandbarui.h"
+#include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
 #include "platform/office/word/docx/wordapplication.h"
 #include "tests/comAddIn/officehost/registeredaddins.h"
@@ -67,9 +68,9 @@ TEST_F(OfficeHostTest, SymbolButtonsTypeAtTheCaretAndTheSavedDocumentOpens)
 {
     int argc = 0;
     QApplication app(argc, nullptr);
-    officehost::HostWindow window;
-    ASSERT_TRUE(window.openDocument(m_path).ok());
-    window.show();
+    officehost::HostProgram program;
+    ASSERT_TRUE(program.openDocument(m_path).ok());
+    officehost::HostWindow &window = *program.windows().first();
 
     // The user shows the hidden bar from the toolbar list.
     auto *list = window.findChild<QMenu *>(u"toolbarList"_qs);

@@ -1,114 +1,27 @@
 // The Tools items and operator buttons of porvex in the spreadsheet, presentation and
 // web-page hosts, clicked in the host window as the user (or `officehost --click`) does,
 // with the real add-in library and the lookup fixture as the installed program's database.
-#include "comAddIn/frame/mainprogrampath.h"
-#include "comAddIn/officehost/hostdocument.h"
-#include "comAddIn/officehost/hostwindow.h"
-#include "platform/office/excel/xlsxapplication.h"
-#include "platform/office/host/addinlibrary.h"
 #include "platform/office/powerpoint/pptxapplication.h"
-#include "platform/registry/registrystore.h"
-#include "tests/platform/office/excel/sampleworkbook.h"
+#include "tests/comAddIn/officehost/conversionclicks.h"
 #include "tests/platform/office/powerpoint/samplepresentation.h"
-#include "tests/support/libreoffice.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <gtest/gtest.h>
 
+using officehost::HostProgram;
 using officehost::HostWindow;
-using officehost::SegmentSelection;
 
 namespace
 {
 
-const QString Beside = QStringLiteral("\uF6A4");
-const QString Bright = "日" + Beside + "月"; // 明 in the lookup fixture
-
-class ConversionClickTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        qputenv("MURVEL_REGISTRY_DIR", m_dir.filePath(u"registry"_qs).toUtf8());
-        qputenv("MURVEL_OFFICE_CONFIG_DIR", m_dir.filePath(u"office"_qs).toUtf8());
-        qputenv("MURVEL_WINDOWS_DIR", m_dir.filePath(u"windows"_qs).toUtf8());
-        office::AddInLibrary library;
-        ASSERT_TRUE(library.load(QStringLiteral(PORVEX_LIBRARY)))
-            << library.errorString().toStdString();
-        ASSERT_EQ(library.registerServer(), 0);
-        // The lookup fixture stands for the installed main program.
-        ASSERT_TRUE(registry::RegistryStore().setValue(
-            registry::Root::LocalMachine, mainprogram::kAppPathsKey, QString(),
-            QStringLiteral(MURVEL_FIXTURE_DIR "/lookup/murvel")));
-        // The user closes every chooser without picking: the formula stays as it is.
-        QObject::connect(&m_closer, &QTimer::timeout, [] {
-            if (QWidget *dialog = QApplication::activeModalWidget())
-                dialog->close();
-        });
-        m_closer.start(50);
-    }
-    void TearDown() override
-    {
-        qunsetenv("MURVEL_REGISTRY_DIR");
-        qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
-        qunsetenv("MURVEL_WINDOWS_DIR");
-    }
-
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-
-    // The index of the window's text that holds the text, -1 when none does.
-    static int segmentHolding(HostWindow &window, const QString &text)
-    {
-        const QList<officehost::TextSegment> segments = window.document()->segments();
-        for (int index = 0; index < segments.size(); ++index) {
-            if (segments[index].text.contains(text))
-                return index;
-        }
-        return -1;
-    }
-
-    // Puts the caret into the window's text that holds text, at the position, and clicks.
-    static void clickAtCaret(HostWindow &window, const QString &text, int at, const QString &tag)
-    {
-        const int segment = segmentHolding(window, text);
-        ASSERT_GE(segment, 0) << text.toStdString();
-        window.document()->select(SegmentSelection{segment, at, at});
-        ASSERT_TRUE(window.clickTag(tag).ok());
-    }
-
-    static QString libreOfficeText(const QString &file, const QString &format)
-    {
-        const auto converted = testsupport::convertWithLibreOffice(file, format);
-        return converted.ok() ? QString::fromUtf8(converted->document) : QString();
-    }
-
-    int argc = 0;
-    QApplication m_app{argc, nullptr};
-    QTemporaryDir m_dir;
-    QTimer m_closer;
-};
-
 TEST_F(ConversionClickTest, ExcelWritesThePreviewCopyAndTypesOperatorsIntoTheActiveCell)
 {
     const QString source = path(u"plan.xlsx"_qs);
-    ASSERT_TRUE(writeSampleWorkbook(source));
-    {
-        office::excel::XlsxApplication excel;
-        auto book = excel.workbooks().open(source);
-        ASSERT_TRUE(book.ok());
-        ASSERT_TRUE(book.value()
-                        ->worksheet(u"說文"_qs)
-                        ->range(u"A1"_qs)
-                        ->characters()
-                        ->insert("見" + Bright));
-        ASSERT_TRUE(book.value()->save().ok());
-    }
-    HostWindow window;
-    ASSERT_TRUE(window.openDocument(source).ok());
+    ASSERT_TRUE(writeEditedWorkbook(source, [](office::excel::Workbook &book) {
+        return book.worksheet(u"說文"_qs)->range(u"A1"_qs)->characters()->insert("見" + Bright);
+    }));
+    HostProgram program;
+    ASSERT_TRUE(program.openDocument(source).ok());
+    HostWindow &window = *program.windows().first();
     clickAtCaret(window, u"重複"_qs, 0, u"qelOperatorV"_qs);
     ASSERT_TRUE(window.clickTag(u"qelToolExpToGlyph"_qs).ok());
     ASSERT_TRUE(window.save().ok());
@@ -139,8 +52,9 @@ TEST_F(ConversionClickTest, PowerPointWritesThePreviewCopyAndTypesOperatorsAtThe
             ->setText("群" + Bright);
         ASSERT_TRUE(shown.value()->save().ok());
     }
-    HostWindow window;
-    ASSERT_TRUE(window.openDocument(source).ok());
+    HostProgram program;
+    ASSERT_TRUE(program.openDocument(source).ok());
+    HostWindow &window = *program.windows().first();
     clickAtCaret(window, u"群一"_qs, 1, u"qelOperatorH"_qs);
     clickAtCaret(window, "群" + Beside + "一", 2, u"qelOperatorV"_qs);
     EXPECT_GE(segmentHolding(window, "群" + Beside + "\uF6A3一"), 0)
@@ -165,8 +79,9 @@ TEST_F(ConversionClickTest, FrontPageConvertsThePageAndItsPicturesAndTypesAtTheC
                    .toUtf8());
     file.close();
 
-    HostWindow window;
-    ASSERT_TRUE(window.openDocument(page).ok());
+    HostProgram program;
+    ASSERT_TRUE(program.openDocument(page).ok());
+    HostWindow &window = *program.windows().first();
     ASSERT_TRUE(window.clickTag(u"qelToolExpToImg"_qs).ok());
     ASSERT_TRUE(window.clickTag(u"qelToolImgToExp"_qs).ok());
     clickAtCaret(window, u"甲明乙"_qs, 1, u"qelOperatorS"_qs);

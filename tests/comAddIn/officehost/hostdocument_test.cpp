@@ -1,6 +1,6 @@
 // Each kind of document in the host: its texts, and a selection made through the window's
 // positions that is the host's own, so that what an add-in types there lands there.
-#include "comAddIn/officehost/hostdocument.h"
+#include "comAddIn/officehost/hostsession.h"
 #include "platform/office/excel/excel.h"
 #include "platform/office/page/pageapplication.h"
 #include "platform/office/powerpoint/powerpoint.h"
@@ -11,10 +11,12 @@
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using officehost::HostDocument;
+using officehost::HostSession;
 using officehost::SegmentSelection;
 
 namespace
@@ -32,11 +34,15 @@ protected:
     }
     void TearDown() override { qunsetenv("MURVEL_OFFICE_CONFIG_DIR"); }
 
-    std::unique_ptr<HostDocument> open(const QString &path)
+    // The active document of a host started on the file; the host lives as long as the test.
+    HostDocument *open(const QString &path)
     {
-        auto opened = HostDocument::open(path);
+        auto opened = HostSession::open(path);
         EXPECT_TRUE(opened.ok()) << opened.errorString().toStdString();
-        return opened.ok() ? std::move(opened.value()) : nullptr;
+        if (!opened.ok())
+            return nullptr;
+        m_sessions.push_back(std::move(opened.value()));
+        return m_sessions.back()->activeDocument();
     }
     // Saves, then checks that the real client opens the file.
     void saveAndCheckWithLibreOffice(HostDocument &document, const QString &format)
@@ -48,7 +54,19 @@ protected:
         EXPECT_TRUE(testsupport::convertWithLibreOffice(document.fullName(), format).ok());
     }
 
+    // A host started on name + extension, written by write, beside its preview copy.
+    std::unique_ptr<HostSession> openWithCopy(const QString &name, const QString &extension,
+                                              bool (*write)(const QString &))
+    {
+        const QString path = m_dir.filePath(name + extension);
+        EXPECT_TRUE(write(path) && write(m_dir.filePath(name + u"☆"_qs + extension)));
+        auto opened = HostSession::open(path);
+        EXPECT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        return opened.ok() ? std::move(opened.value()) : nullptr;
+    }
+
     QTemporaryDir m_dir;
+    std::vector<std::unique_ptr<HostSession>> m_sessions;
 };
 
 TEST_F(HostDocumentTest, WordCaretIsTheSelectionWhereTextIsTyped)
@@ -187,9 +205,67 @@ TEST_F(HostDocumentTest, PageBodyIsOneTextWithThePagesSelection)
     EXPECT_EQ(open(path)->segments()[0].text, kSampleText.left(2) + kTrigram + kSampleText.mid(4));
 }
 
+// Opens a second file in the host as an add-in does, then brings the first forward as the
+// user does: the session keeps one object per open document and follows the host.
+void checkSessionFollowsItsHost(HostSession &session, const QString &second)
+{
+    HostDocument *first = session.activeDocument();
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(session.openFile(second).ok());
+    const QList<HostDocument *> documents = session.documents();
+    ASSERT_EQ(documents.size(), 2);
+    EXPECT_EQ(documents[0], first) << "the same object while the document stays open";
+    EXPECT_EQ(session.activeDocument(), documents[1]);
+    EXPECT_EQ(documents[1]->fullName(), QFileInfo(second).absoluteFilePath());
+
+    session.activate(*first);
+    EXPECT_EQ(session.activeDocument(), first);
+    session.close(*documents[1]);
+    EXPECT_EQ(session.documents(), QList<HostDocument *>{first});
+    EXPECT_EQ(session.activeDocument(), first);
+}
+
+TEST_F(HostDocumentTest, EachHostKeepsTheDocumentsItOpensAndTheUserChoosesTheActiveOne)
+{
+    const QString report = m_dir.filePath(u"report.docx"_qs);
+    const QString copy = m_dir.filePath(u"report☆.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(report, u"<w:p><w:r><w:t>甲乙</w:t></w:r></w:p>"_qs));
+    ASSERT_TRUE(wordtest::writeDocx(copy, u"<w:p><w:r><w:t>丙丁</w:t></w:r></w:p>"_qs));
+    auto word = HostSession::open(report);
+    ASSERT_TRUE(word.ok());
+    checkSessionFollowsItsHost(*word.value(), copy);
+    // What an add-in types goes into the document brought forward.
+    HostDocument *shown = word.value()->activeDocument();
+    shown->select({0, 1, 1});
+    static_cast<word::Application &>(shown->application()).selection()->setText(kTrigram);
+    EXPECT_TRUE(shown->segments()[0].text.startsWith("甲" + kTrigram + "乙"));
+
+    auto excel = openWithCopy(u"plan"_qs, u".xlsx"_qs, writeSampleWorkbook);
+    ASSERT_TRUE(excel);
+    checkSessionFollowsItsHost(*excel, m_dir.filePath(u"plan☆.xlsx"_qs));
+    auto &workbooks = static_cast<office::excel::Application &>(excel->application());
+    EXPECT_EQ(workbooks.activeWorkbook()->fullName(), m_dir.filePath(u"plan.xlsx"_qs));
+
+    const QString talkCopy = m_dir.filePath(u"talk☆.pptx"_qs);
+    auto powerPoint = openWithCopy(u"talk"_qs, u".pptx"_qs, writeSamplePresentation);
+    ASSERT_TRUE(powerPoint);
+    checkSessionFollowsItsHost(*powerPoint, talkCopy);
+    // The host's one window holds the text selection: it goes with the presentation left.
+    HostDocument *first = powerPoint->activeDocument();
+    ASSERT_TRUE(powerPoint->openFile(talkCopy).ok());
+    HostDocument *second = powerPoint->activeDocument();
+    second->segments();
+    second->select({0, 1, 1});
+    ASSERT_TRUE(second->selection());
+    powerPoint->activate(*first);
+    first->segments();
+    EXPECT_FALSE(first->selection());
+    EXPECT_FALSE(second->selection());
+}
+
 TEST_F(HostDocumentTest, FilesTheHostCannotOpenAreRefusedWithTheReason)
 {
-    const auto unknown = HostDocument::open(m_dir.filePath(u"notes.txt"_qs));
+    const auto unknown = HostSession::open(m_dir.filePath(u"notes.txt"_qs));
     EXPECT_FALSE(unknown.ok());
     EXPECT_TRUE(unknown.errorString().contains(u".docx"_qs));
 
@@ -198,8 +274,8 @@ TEST_F(HostDocumentTest, FilesTheHostCannotOpenAreRefusedWithTheReason)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a zip");
     file.close();
-    EXPECT_FALSE(HostDocument::open(broken).ok());
-    EXPECT_FALSE(HostDocument::open(m_dir.filePath(u"missing.xlsx"_qs)).ok());
+    EXPECT_FALSE(HostSession::open(broken).ok());
+    EXPECT_FALSE(HostSession::open(m_dir.filePath(u"missing.xlsx"_qs)).ok());
 }
 
 } // namespace

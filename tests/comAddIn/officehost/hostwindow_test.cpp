@@ -5,18 +5,25 @@
 #include "comAddIn/officehost/addinsdialog.h"
 #include "comAddIn/officehost/commandbarui.h"
 #include "comAddIn/officehost/hostdocument.h"
+#include "comAddIn/officehost/hostmessages.h"
+#include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
 #include "platform/office/host/commandbars.h"
 #include "platform/office/word/application.h"
 #include "tests/comAddIn/officehost/registeredaddins.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QToolBar>
 
+using officehost::HostProgram;
 using officehost::HostWindow;
 
 namespace
@@ -35,6 +42,13 @@ protected:
         }
         return nullptr;
     }
+    // The window of report.docx, opened in the program.
+    HostWindow *open(HostProgram &program) const
+    {
+        const auto opened = program.openDocument(m_path);
+        EXPECT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        return opened.ok() ? program.windows().value(0) : nullptr;
+    }
     std::shared_ptr<office::CommandBars> savedBars() const
     {
         return office::CommandBars::open(u"Microsoft Word"_qs);
@@ -46,58 +60,88 @@ protected:
 
 TEST_F(HostWindowTest, RegisteredAddInIsConnectedAndShowsItsControls)
 {
-    HostWindow window;
-    ASSERT_TRUE(window.openDocument(m_path).ok());
+    HostProgram program;
+    HostWindow *window = open(program);
+    ASSERT_TRUE(window);
     QCoreApplication::processEvents();
-    ASSERT_EQ(window.addIns()->addIns().size(), 1);
-    EXPECT_TRUE(window.addIns()->addIns()[0].connected);
-    EXPECT_EQ(window.addIns()->addIns()[0].registration.progId, u"PorvexAddin.ConnectWord"_qs);
+    ASSERT_EQ(program.addIns()->addIns().size(), 1);
+    EXPECT_TRUE(program.addIns()->addIns()[0].connected);
+    EXPECT_EQ(program.addIns()->addIns()[0].registration.progId, u"PorvexAddin.ConnectWord"_qs);
 
     for (const QString &tag :
          {u"qelToolExpToGlyph"_qs, u"qelToolExpToImg"_qs, u"qelToolImgToExp"_qs,
           u"qelToolHanziInteface"_qs, u"qelToolHanziHelp"_qs}) {
-        ASSERT_TRUE(menuAction(window, tag)) << tag.toStdString();
-        EXPECT_TRUE(menuAction(window, tag)->isVisible());
+        ASSERT_TRUE(menuAction(*window, tag)) << tag.toStdString();
+        EXPECT_TRUE(menuAction(*window, tag)->isVisible());
     }
-    auto *operators = window.findChild<QToolBar *>(u"構字符號"_qs);
+    auto *operators = window->findChild<QToolBar *>(u"構字符號"_qs);
     ASSERT_TRUE(operators);
     EXPECT_TRUE(operators->isHidden()); // a new bar waits for the user to show it
     EXPECT_EQ(operators->actions().size(), 9);
 
     // A click reaches the add-in, which answers in the host's status bar.
-    ASSERT_TRUE(window.clickTag(u"qelToolExpToGlyph"_qs).ok());
-    EXPECT_FALSE(window.document()->application().statusBar().isEmpty());
-    EXPECT_FALSE(window.clickTag(u"noSuchTag"_qs).ok());
+    ASSERT_TRUE(window->clickTag(u"qelToolExpToGlyph"_qs).ok());
+    EXPECT_FALSE(window->document()->application().statusBar().isEmpty());
+    EXPECT_FALSE(window->clickTag(u"noSuchTag"_qs).ok());
 }
 
 TEST_F(HostWindowTest, CaretInTheWindowIsWordsSelection)
 {
-    HostWindow window;
-    ASSERT_TRUE(window.openDocument(m_path).ok());
-    auto *text = window.findChild<QPlainTextEdit *>(u"documentText"_qs);
+    HostProgram program;
+    HostWindow *window = open(program);
+    ASSERT_TRUE(window);
+    auto *text = window->findChild<QPlainTextEdit *>(u"documentText"_qs);
     ASSERT_TRUE(text);
     EXPECT_TRUE(text->toPlainText().startsWith(u"甲乙丙"_qs));
     QTextCursor cursor = text->textCursor();
     cursor.setPosition(1);
     cursor.setPosition(2, QTextCursor::KeepAnchor);
     text->setTextCursor(cursor);
-    auto &word = static_cast<word::Application &>(window.document()->application());
+    auto &word = static_cast<word::Application &>(window->document()->application());
     EXPECT_EQ(word.selection()->text(), u"乙"_qs);
 
     // A change of the model shows at once, with the caret where the model has it.
     word.selection()->setText(u"乙乙"_qs);
     word.selection()->collapse(word::CollapseDirection::End);
-    window.refresh();
+    window->refresh();
     EXPECT_TRUE(text->toPlainText().startsWith(u"甲乙乙丙"_qs));
     EXPECT_EQ(text->textCursor().position(), 3);
     EXPECT_FALSE(text->textCursor().hasSelection());
 }
 
+TEST_F(HostWindowTest, AnotherDocumentOpensInAWindowOfItsOwnAndAnOpenOneComesForward)
+{
+    const QString second = m_dir.filePath(u"second.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(second, u"<w:p><w:r><w:t>丁戊</w:t></w:r></w:p>"_qs));
+    HostProgram program;
+    HostWindow *first = open(program);
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(program.openDocument(second).ok());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(program.windows().size(), 2);
+    HostWindow *other = program.windows()[1];
+    EXPECT_EQ(program.activeWindow(), other);
+    EXPECT_TRUE(other->findChild<QPlainTextEdit *>(u"documentText"_qs)
+                    ->toPlainText()
+                    .startsWith(u"丁戊"_qs));
+    EXPECT_TRUE(other->findChild<QAction *>(u"qelToolExpToGlyph"_qs)) << "the same add-ins";
+
+    // Opening report.docx again brings its window forward instead of a second copy.
+    ASSERT_TRUE(program.openDocument(m_path).ok());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(program.windows().size(), 2);
+    EXPECT_EQ(program.activeWindow(), first);
+
+    EXPECT_FALSE(program.openDocument(m_dir.filePath(u"notes.txt"_qs)).ok());
+    EXPECT_EQ(program.windows().size(), 2);
+}
+
 TEST_F(HostWindowTest, UntickingRemovesTheControlsAndTickingBringsThemBack)
 {
-    HostWindow window;
-    ASSERT_TRUE(window.openDocument(m_path).ok());
-    officehost::AddInsDialog dialog(*window.addIns(), &window);
+    HostProgram program;
+    HostWindow *window = open(program);
+    ASSERT_TRUE(window);
+    officehost::AddInsDialog dialog(*program.addIns(), window);
     auto *list = dialog.findChild<QListWidget *>(u"addInList"_qs);
     ASSERT_TRUE(list);
     ASSERT_EQ(list->count(), 1);
@@ -105,34 +149,89 @@ TEST_F(HostWindowTest, UntickingRemovesTheControlsAndTickingBringsThemBack)
 
     list->item(0)->setCheckState(Qt::Unchecked); // RemoveMode 1
     QCoreApplication::processEvents();
-    EXPECT_FALSE(window.addIns()->addIns()[0].connected);
-    EXPECT_FALSE(menuAction(window, u"qelToolExpToGlyph"_qs));
+    EXPECT_FALSE(program.addIns()->addIns()[0].connected);
+    EXPECT_FALSE(menuAction(*window, u"qelToolExpToGlyph"_qs));
     EXPECT_FALSE(savedBars()->item(u"構字符號"_qs));
     EXPECT_FALSE(savedBars()->findControl(u"qelToolHanziHelp"_qs));
 
     list->item(0)->setCheckState(Qt::Checked);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(window.addIns()->addIns()[0].connected);
-    EXPECT_TRUE(menuAction(window, u"qelToolExpToGlyph"_qs));
+    EXPECT_TRUE(program.addIns()->addIns()[0].connected);
+    EXPECT_TRUE(menuAction(*window, u"qelToolExpToGlyph"_qs));
     EXPECT_TRUE(savedBars()->item(u"構字符號"_qs));
+}
+
+// The texts of the buttons of the question open now, and a click on the one with the text.
+QStringList answerQuestion(const QString &answer)
+{
+    QStringList texts;
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box)
+        return texts;
+    for (QAbstractButton *button : box->buttons())
+        texts.append(button->text());
+    for (QAbstractButton *button : box->buttons()) {
+        if (button->text() == answer)
+            button->click();
+    }
+    return texts;
+}
+
+TEST_F(HostWindowTest, ClosingAChangedDocumentAsksInTheInterfacesLanguage)
+{
+    HostProgram program;
+    HostWindow *window = open(program);
+    ASSERT_TRUE(window);
+    auto &word = static_cast<word::Application &>(window->document()->application());
+    word.selection()->setText(u"丁"_qs);
+    const QByteArray before = wordtest::fileBytes(m_path);
+
+    QStringList buttons;
+    QTimer::singleShot(0, [&] { buttons = answerQuestion(u"取消"_qs); });
+    EXPECT_FALSE(window->close());
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{u"不儲存"_qs, u"儲存"_qs, u"取消"_qs}));
+    EXPECT_EQ(program.windows().size(), 1);
+
+    QTimer::singleShot(0, [&] { answerQuestion(u"不儲存"_qs); });
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(program.windows().isEmpty());
+    EXPECT_EQ(wordtest::fileBytes(m_path), before);
+}
+
+TEST_F(HostWindowTest, WarningsAndTheAddInsListAnswerInTheInterfacesLanguage)
+{
+    QStringList buttons;
+    QTimer::singleShot(0, [&] { buttons = answerQuestion(u"確定"_qs); });
+    officehost::showWarning(nullptr, u"開啟"_qs, u"無法開啟"_qs);
+    EXPECT_EQ(buttons, QStringList{u"確定"_qs});
+
+    HostProgram program;
+    ASSERT_TRUE(open(program));
+    officehost::AddInsDialog dialog(*program.addIns());
+    QStringList texts;
+    for (QAbstractButton *button : dialog.findChild<QDialogButtonBox *>()->buttons())
+        texts.append(button->text());
+    EXPECT_EQ(texts, QStringList{u"關閉"_qs});
 }
 
 TEST_F(HostWindowTest, ClosingTheHostKeepsTheControlsForTheNextStart)
 {
     {
-        HostWindow window;
-        ASSERT_TRUE(window.openDocument(m_path).ok());
+        HostProgram program;
+        ASSERT_TRUE(open(program));
     } // RemoveMode 0
     const auto bars = savedBars();
     EXPECT_TRUE(bars->item(u"構字符號"_qs));
     EXPECT_EQ(bars->item(u"Tools"_qs)->controlCount(), 3 + 5);
 
     // The next start finds them and adds nothing.
-    HostWindow window;
-    ASSERT_TRUE(window.openDocument(m_path).ok());
+    HostProgram program;
+    HostWindow *window = open(program);
+    ASSERT_TRUE(window);
     EXPECT_EQ(savedBars()->item(u"Tools"_qs)->controlCount(), 3 + 5);
     EXPECT_EQ(savedBars()->item(u"構字符號"_qs)->controlCount(), 9);
-    EXPECT_TRUE(window.clickTag(u"qelOperatorH"_qs).ok());
+    EXPECT_TRUE(window->clickTag(u"qelOperatorH"_qs).ok());
 }
 
 } // namespace

@@ -16,6 +16,13 @@ void WordApplication::quit()
     m_active = nullptr;
 }
 
+void WordApplication::activate(Document *document)
+{
+    if (std::any_of(m_documents.begin(), m_documents.end(),
+                    [document](const auto &open) { return open.get() == document; }))
+        m_active = document;
+}
+
 Document *WordApplication::item(int index)
 {
     if (index < 1 || index > count())

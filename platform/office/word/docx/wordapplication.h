@@ -20,6 +20,9 @@ public:
     Range *selection() override;
     void quit() override;
 
+    // Makes an open document the active one, as the user brings its window to the front.
+    void activate(Document *document);
+
 private:
     int count() const override { return int(m_documents.size()); }
     Document *item(int index) override;
