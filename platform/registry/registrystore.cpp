@@ -1,5 +1,6 @@
 #include "platform/registry/registrystore.h"
 
+#include "platform/system/filelock.h"
 #include "platform/system/filewrite.h"
 
 #include <QDir>
@@ -59,36 +60,54 @@ QStringList RegistryStore::subkeys(Root root, QStringView keyPath) const
 bool RegistryStore::setValue(Root root, QStringView keyPath, const QString &name,
                              const QString &data)
 {
-    std::optional<RegistryHive> hive = read(root);
-    if (!hive)
-        return false;
-    hive->setValue(keyPath, name, data);
-    return write(root, *hive);
+    return change(root, [&](RegistryHive &hive) {
+        hive.setValue(keyPath, name, data);
+        return true;
+    });
 }
 
 bool RegistryStore::deleteValue(Root root, QStringView keyPath, QStringView name)
 {
-    std::optional<RegistryHive> hive = read(root);
-    if (!hive)
-        return false;
-    if (!hive->deleteValue(keyPath, name)) {
+    return change(root, [&](RegistryHive &hive) {
+        if (hive.deleteValue(keyPath, name))
+            return true;
         m_error = QStringLiteral("%2\\%3 沒有「%1」這個值")
                       .arg(name.toString(), rootName(root), keyPath.toString());
         return false;
-    }
-    return write(root, *hive);
+    });
 }
 
 bool RegistryStore::deleteKey(Root root, QStringView keyPath)
 {
-    std::optional<RegistryHive> hive = read(root);
-    if (!hive)
-        return false;
-    if (!hive->deleteKey(keyPath)) {
+    return change(root, [&](RegistryHive &hive) {
+        if (hive.deleteKey(keyPath))
+            return true;
         m_error = QStringLiteral("%1\\%2 不存在").arg(rootName(root), keyPath.toString());
         return false;
+    });
+}
+
+bool RegistryStore::change(Root root, const std::function<bool(RegistryHive &)> &edit)
+{
+    if (!QDir().mkpath(m_folder)) {
+        m_error = QStringLiteral("無法建立資料夾 %1").arg(QDir::toNativeSeparators(m_folder));
+        return false;
     }
-    return write(root, *hive);
+    // Held across the read, the change and the write, so that no other writer's change
+    // made in between is lost.
+    const sys::FileLock lock(m_folder + QStringLiteral("/.") + rootName(root) +
+                             QStringLiteral(".lock"));
+    if (!lock.isLocked()) {
+        m_error = lock.errorString();
+        return false;
+    }
+    std::optional<RegistryHive> hive = read(root);
+    if (!hive || !edit(*hive))
+        return false;
+    if (!sys::replaceFile(filePath(root), hive->toText(rootName(root)), &m_error))
+        return false;
+    m_error.clear();
+    return true;
 }
 
 QString RegistryStore::filePath(Root root) const
@@ -107,19 +126,6 @@ std::optional<RegistryHive> RegistryStore::read(Root root) const
         return std::nullopt;
     }
     return RegistryHive::fromText(file.readAll());
-}
-
-bool RegistryStore::write(Root root, const RegistryHive &hive)
-{
-    const QString path = filePath(root);
-    if (!QDir().mkpath(m_folder)) {
-        m_error = QStringLiteral("無法建立資料夾 %1").arg(QDir::toNativeSeparators(m_folder));
-        return false;
-    }
-    if (!sys::replaceFile(path, hive.toText(rootName(root)), &m_error))
-        return false;
-    m_error.clear();
-    return true;
 }
 
 } // namespace registry

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <optional>
 
 namespace registry
@@ -14,8 +15,9 @@ enum class Root { LocalMachine, CurrentUser };
 
 // The registry of the programs: HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER, each a text
 // file (format: RegistryHive) in one folder. Every call reads the file afresh, so several
-// stores and programs see each other's changes; every change rewrites its file through a
-// temporary file renamed over the old one.
+// stores and programs see each other's changes. Every change holds a lock on a file beside
+// the hive while it reads the hive again, changes it and writes it through a temporary file
+// renamed over the old one, so writers at the same time, in any process, lose nothing.
 class RegistryStore
 {
 public:
@@ -46,7 +48,9 @@ public:
 private:
     QString filePath(Root root) const;
     std::optional<RegistryHive> read(Root root) const;
-    bool write(Root root, const RegistryHive &hive);
+    // Reads, edits and writes one hive under its lock; an edit that returns false leaves
+    // the file untouched.
+    bool change(Root root, const std::function<bool(RegistryHive &)> &edit);
 
     QString m_folder;
     mutable QString m_error;

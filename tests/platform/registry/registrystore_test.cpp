@@ -3,8 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 
 using registry::RegistryStore;
 using registry::Root;
@@ -149,4 +152,55 @@ TEST(RegistryStore, FailedWriteKeepsTheOldStoreAndSaysSo)
     EXPECT_TRUE(store.errorString().contains(u"HKEY_CURRENT_USER"));
     EXPECT_EQ(contentsOf(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// Writers at the same time, each with a store of its own as separate programs have: every
+// value each of them wrote is there afterwards.
+TEST(RegistryStore, WritersAtTheSameTimeLoseNothing)
+{
+    QTemporaryDir dir;
+    constexpr int kWriters = 8;
+    constexpr int kValuesEach = 25;
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([&, w] {
+            RegistryStore store(dir.path());
+            for (int v = 0; v < kValuesEach; ++v)
+                EXPECT_TRUE(store.setValue(Root::CurrentUser, u"Software\\Test"_qs,
+                                           u"w%1-v%2"_qs.arg(w).arg(v), u"x"_qs));
+        });
+    }
+    for (std::thread &writer : writers)
+        writer.join();
+
+    const RegistryStore reader(dir.path());
+    EXPECT_EQ(reader.values(Root::CurrentUser, u"Software\\Test"_qs).size(),
+              kWriters * kValuesEach);
+}
+
+// The build registers its add-ins with several programs at once.
+TEST(RegistryStore, ProgramsWritingAtTheSameTimeLoseNothing)
+{
+    QTemporaryDir dir;
+    constexpr int kPrograms = 8;
+    constexpr int kRoundsEach = 4;
+    for (int round = 0; round < kRoundsEach; ++round) {
+        std::vector<std::unique_ptr<QProcess>> programs;
+        for (int p = 0; p < kPrograms; ++p) {
+            auto program = std::make_unique<QProcess>();
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"MURVEL_REGISTRY_DIR"_qs, dir.path());
+            program->setProcessEnvironment(environment);
+            program->start(QStringLiteral(REGSET_PATH), {u"HKCU"_qs, u"Software\\Test"_qs,
+                                                         u"p%1-r%2"_qs.arg(p).arg(round), u"x"_qs});
+            programs.push_back(std::move(program));
+        }
+        for (const std::unique_ptr<QProcess> &program : programs) {
+            ASSERT_TRUE(program->waitForFinished(60000));
+            EXPECT_EQ(program->exitCode(), 0) << program->readAllStandardError().toStdString();
+        }
+    }
+    const RegistryStore reader(dir.path());
+    EXPECT_EQ(reader.values(Root::CurrentUser, u"Software\\Test"_qs).size(),
+              kPrograms * kRoundsEach);
 }
