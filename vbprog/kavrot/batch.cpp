@@ -1,6 +1,7 @@
 #include "vbprog/kavrot/batch.h"
 
 #include "vbprog/kavrot/convertfile.h"
+#include "vbprog/toolkit/batchfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +45,8 @@ public:
         return true;
     }
 
+    void skipUnreadable(const QStringList &names) { m_result.unreadableNames = names; }
+
     BatchResult finish(bool stopped)
     {
         m_run.quitApplications();
@@ -56,6 +59,10 @@ public:
             message += QStringLiteral("%1個檔案無法轉換：%2")
                            .arg(m_result.failures.size())
                            .arg(m_result.failures.join(QStringLiteral("；")));
+        if (!m_result.unreadableNames.isEmpty())
+            message += QStringLiteral("%1個檔案的檔名無法辨識，未轉換：%2")
+                           .arg(m_result.unreadableNames.size())
+                           .arg(m_result.unreadableNames.join(QStringLiteral("；")));
         m_observer.setMessage(message);
         return m_result;
     }
@@ -102,8 +109,9 @@ BatchResult runBatch(const BatchRequest &request, BatchObserver &observer)
     Batch batch(reference.value(), observer);
     if (!source.isDir())
         return batch.finish(!batch.convert(sourceFolder, source.fileName(), request.destination));
-    const QStringList names = QDir(sourceFolder).entryList(QDir::Files, QDir::Name);
-    for (const QString &name : names) {
+    const toolkit::BatchFolder folder = toolkit::listBatchFolder(sourceFolder);
+    batch.skipUnreadable(folder.unreadableNames);
+    for (const QString &name : folder.files) {
         if (!batch.convert(sourceFolder, name, request.destination))
             return batch.finish(true);
     }

@@ -17,14 +17,16 @@ struct BatchRequest {
 };
 
 struct BatchResult {
-    int count = 0;        // files done: converted or skipped for their format
-    bool started = false; // false when the batch was refused or could not start
-    bool stopped = false; // the user stopped it
-    QStringList failures; // "name：reason" of each file that could not be converted
+    int count = 0;               // files done: converted or skipped for their format
+    bool started = false;        // false when the batch was refused or could not start
+    bool stopped = false;        // the user stopped it
+    QStringList failures;        // "name：reason" of each file that could not be converted
+    QStringList unreadableNames; // files left out: their names are no valid UTF-8
 };
 
-// The transcoder's batch: converts the one source file, or every visible file of the
-// source folder (no subfolders), into the destination folder under the same names, and
+// The transcoder's batch: converts the one source file, or every file of the source folder
+// that toolkit::listBatchFolder lists, into the destination folder under the same names
+// (a file whose name it cannot spell is named as left out at the end), and
 // reports progress, the count and the end to the observer. A source folder that is the
 // destination folder (also through another path or a link) is refused with a message
 // box. A file that cannot be converted leaves no output, is named at the end and the

@@ -2,10 +2,9 @@
 
 #include "platform/codepage/cp950.h"
 #include "platform/office/powerpoint/powerpoint.h"
-#include "vbprog/kavrot/copyfile.h"
 #include "vbprog/kavrot/shapewalk.h"
+#include "vbprog/kavrot/stagedoutput.h"
 
-#include <QFile>
 #include <vector>
 
 namespace kavrot
@@ -73,19 +72,14 @@ void ConvertPptTextRange(ppt::TextRange &range, const ReferenceTable &reference)
 platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
                                                     const QString &destination, TranscodeRun &run)
 {
-    if (const platform::Result<bool> copied = copyFile(source, destination); !copied)
+    StagedOutput output(destination);
+    if (const platform::Result<bool> copied = output.createCopyOf(source); !copied)
         return platform::Result<FileOutcome>::failure(copied.errorString());
     const platform::Result<ppt::Presentation *> opened =
-        run.powerPointApplication().presentations().open(destination, false, false, true);
-    if (!opened) {
-        QFile::remove(destination);
+        run.powerPointApplication().presentations().open(output.path(), false, false, true);
+    if (!opened)
         return platform::Result<FileOutcome>::failure(opened.errorString());
-    }
     ppt::Presentation &presentation = *opened.value();
-    const auto discard = [&] {
-        presentation.close();
-        QFile::remove(destination);
-    };
 
     for (int i = 1; i <= presentation.slideCount(); ++i) {
         ppt::Slide &slide = *presentation.slide(i);
@@ -93,18 +87,19 @@ platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
             for (ppt::Shape *shape : listShapes(*slide.shape(j))) {
                 convertShape(*shape, run.reference());
                 if (run.stopRequested()) {
-                    discard();
+                    presentation.close();
                     return FileOutcome::Stopped;
                 }
             }
         }
     }
-    if (const platform::Result<bool> saved = presentation.save(); !saved) {
-        discard();
+    const platform::Result<bool> saved = presentation.save();
+    presentation.close();
+    if (!saved)
         return platform::Result<FileOutcome>::failure(
             QStringLiteral("無法儲存 %1：%2").arg(destination, saved.errorString()));
-    }
-    presentation.close();
+    if (const platform::Result<bool> committed = output.commit(); !committed)
+        return platform::Result<FileOutcome>::failure(committed.errorString());
     return FileOutcome::Converted;
 }
 

@@ -16,8 +16,9 @@ namespace kavrot
 void ConvertPptTextRange(office::powerpoint::TextRange &range, const ReferenceTable &reference);
 
 // Converts a presentation (.pptx) into a copy at destination: the text of every shape of
-// every slide, groups opened and table cells included. A stop seen after a shape closes
-// the copy and removes it; so does any failure.
+// every slide, groups opened and table cells included. The copy is a StagedOutput; a stop
+// seen after a shape closes the copy and removes it, leaving the destination as it was; so
+// does any failure.
 platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
                                                     const QString &destination, TranscodeRun &run);
 

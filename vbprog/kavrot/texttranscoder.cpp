@@ -1,6 +1,7 @@
 #include "vbprog/kavrot/texttranscoder.h"
 
 #include "platform/codepage/cp950.h"
+#include "vbprog/kavrot/stagedoutput.h"
 
 #include <QFile>
 
@@ -80,27 +81,19 @@ platform::Result<FileOutcome> ConvertTextFile(const QString &source, const QStri
     const QByteArray data = input.readAll();
     input.close();
 
-    QFile output(destination);
-    const auto fail = [&](const QString &why) {
-        output.close();
-        QFile::remove(destination);
-        return platform::Result<FileOutcome>::failure(why);
-    };
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(QStringLiteral("無法寫入 %1：%2").arg(destination, output.errorString()));
+    StagedOutput output(destination);
+    if (const platform::Result<bool> created = output.create(); !created)
+        return platform::Result<FileOutcome>::failure(created.errorString());
     for (qsizetype from = 0; from < data.size();) {
         const QByteArray line = transcodeCp950Line(nextLine(data, from), run.reference()) + "\r\n";
-        if (output.write(line) != line.size())
-            return fail(QStringLiteral("無法寫入 %1：%2").arg(destination, output.errorString()));
-        if (run.stopRequested()) {
-            output.close();
-            QFile::remove(destination);
+        if (output.file().write(line) != line.size())
+            return platform::Result<FileOutcome>::failure(
+                QStringLiteral("無法寫入 %1：%2").arg(destination, output.file().errorString()));
+        if (run.stopRequested())
             return FileOutcome::Stopped;
-        }
     }
-    if (!output.flush())
-        return fail(QStringLiteral("無法寫入 %1：%2").arg(destination, output.errorString()));
-    output.close();
+    if (const platform::Result<bool> committed = output.commit(); !committed)
+        return platform::Result<FileOutcome>::failure(committed.errorString());
     return FileOutcome::Converted;
 }
 

@@ -13,9 +13,9 @@ namespace kavrot
 // cannot hold, are left exactly as they were.
 QByteArray transcodeCp950Line(const QByteArray &line, const ReferenceTable &reference);
 
-// Converts a cp950 text file line by line into destination; each line is written with a
-// CR LF. A stop seen after a line removes the destination. On any failure the partial
-// destination is removed and the reason returned.
+// Converts a cp950 text file line by line into destination (through a StagedOutput); each
+// line is written with a CR LF. A stop seen after a line, or any failure, leaves the
+// destination as it was and nothing beside it; a failure returns its reason.
 platform::Result<FileOutcome> ConvertTextFile(const QString &source, const QString &destination,
                                               TranscodeRun &run);
 

@@ -1,10 +1,9 @@
 #include "vbprog/kavrot/wordtranscoder.h"
 
 #include "platform/office/word/application.h"
-#include "vbprog/kavrot/copyfile.h"
 #include "vbprog/kavrot/shapewalk.h"
+#include "vbprog/kavrot/stagedoutput.h"
 
-#include <QFile>
 #include <algorithm>
 #include <vector>
 
@@ -125,33 +124,30 @@ void WordConversion::convertLaterStories()
 platform::Result<FileOutcome> ConvertWordFile(const QString &source, const QString &destination,
                                               TranscodeRun &run)
 {
-    if (const platform::Result<bool> copied = copyFile(source, destination); !copied)
+    StagedOutput output(destination);
+    if (const platform::Result<bool> copied = output.createCopyOf(source); !copied)
         return platform::Result<FileOutcome>::failure(copied.errorString());
     word::Documents &documents = run.wordApplication().documents();
-    const platform::Result<word::Document *> opened = documents.open(destination);
-    if (!opened) {
-        QFile::remove(destination);
+    const platform::Result<word::Document *> opened = documents.open(output.path());
+    if (!opened)
         return platform::Result<FileOutcome>::failure(opened.errorString());
-    }
     word::Document *document = opened.value();
-    const auto discard = [&] {
-        documents.close(document, false);
-        QFile::remove(destination);
-    };
 
     WordConversion conversion(run, *document);
     conversion.convertRange(*document->content());
     if (run.stopRequested()) {
-        discard();
+        documents.close(document, false);
         return FileOutcome::Stopped;
     }
     conversion.convertLaterStories();
 
     if (const platform::Result<bool> saved = documents.close(document, true); !saved) {
-        discard();
+        documents.close(document, false);
         return platform::Result<FileOutcome>::failure(
             QStringLiteral("無法儲存 %1：%2").arg(destination, saved.errorString()));
     }
+    if (const platform::Result<bool> committed = output.commit(); !committed)
+        return platform::Result<FileOutcome>::failure(committed.errorString());
     return FileOutcome::Converted;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/office/word/docx/wordapplication.h"
 #include "vbprog/relmend/wordrepairer.h"
+#include "vbprog/toolkit/batchfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +33,9 @@ RepairBatch::Result RepairBatch::run(const QString &fileOrFolder)
     WordRepairer repairer(word, m_observer);
     if (source.isDir()) {
         const QDir folder(source.absoluteFilePath());
-        for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        const toolkit::BatchFolder listing = toolkit::listBatchFolder(folder.path());
+        result.unreadableNames = listing.unreadableNames;
+        for (const QString &name : listing.files) {
             if (!isWordDocument(name)) {
                 ++result.skipped;
                 continue;
@@ -81,6 +84,10 @@ QString RepairBatch::closingMessage(const Result &result)
         message += QStringLiteral("，略過 %1 個非 Word 檔案").arg(result.skipped);
     if (result.failed > 0)
         message += QStringLiteral("，%1 個檔案無法修復").arg(result.failed);
+    if (!result.unreadableNames.isEmpty())
+        message += QStringLiteral("，%1 個檔案的檔名無法辨識，未修復：%2")
+                       .arg(result.unreadableNames.size())
+                       .arg(result.unreadableNames.join(QStringLiteral("；")));
     return message;
 }
 

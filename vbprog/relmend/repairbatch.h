@@ -3,16 +3,18 @@
 #include "vbprog/relmend/repairobserver.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace relmend
 {
 
 // One repair batch over a Word document or a folder: the documents are mended in place,
 // one after another, in a Word that the batch starts for its first document and quits at
-// its end. In a folder only the Word documents (.docx) are opened; other files are skipped
-// and counted, subfolders are not entered. A document that cannot be opened or saved is
-// reported and the batch goes on with the next. A stop ends the batch after the document
-// it came in, which is not counted.
+// its end. In a folder (the files toolkit::listBatchFolder lists: no hidden files, no
+// subfolders) only the Word documents (.docx) are opened; other files are skipped and
+// counted, and files whose names cannot be spelled are named as left out. A document that cannot be
+// opened or saved is reported and the batch goes on with the next. A stop ends the batch after the
+// document it came in, which is not counted.
 class RepairBatch
 {
 public:
@@ -20,6 +22,7 @@ public:
         int repaired = 0; // documents done, as lblFixCount shows them
         int skipped = 0;  // files that are no Word documents
         int failed = 0;
+        QStringList unreadableNames; // files left out: their names are no valid UTF-8
         bool stopped = false;
     };
 

@@ -1,11 +1,14 @@
+#include "tests/support/rawfilename.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/kavrot/recordingobserver.h"
 #include "vbprog/kavrot/batch.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace kavrot;
 using namespace kavrottest;
@@ -162,6 +165,60 @@ TEST_F(BatchTest, BinaryOfficeFilesAreRefusedByTheSourcesNameAndLeaveNoCopy)
         EXPECT_FALSE(failure.contains(dst())) << failure.toStdString();
         EXPECT_TRUE(failure.contains(".docx 或 .pptx")) << failure.toStdString();
     }
+}
+
+// Each format writes a new file and renames it into place: a link in the destination is
+// replaced, never written through into the file it names (here the source file itself).
+TEST_F(BatchTest, ALinkInTheDestinationIsReplacedAndTheSourceItNamesKeepsItsBytes)
+{
+    writeText("a.txt");
+    ASSERT_TRUE(writeOldDocx(src("b.docx")));
+    ASSERT_TRUE(writeOldPptx(src("c.pptx")));
+    writeText("d.txt");
+    for (const QString name : {"a.txt", "b.docx", "c.pptx"})
+        ASSERT_TRUE(QFile::link(src(name), dst(name)));
+    ASSERT_EQ(::link(QFile::encodeName(src("d.txt")), QFile::encodeName(dst("d.txt"))), 0);
+    const QStringList names{"a.txt", "b.docx", "c.pptx", "d.txt"};
+    QList<QByteArray> before;
+    for (const QString &name : names)
+        before.append(fileBytes(src(name)));
+
+    const BatchResult result = run(src(), dst());
+    EXPECT_EQ(result.count, 4);
+    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join(u'\n').toStdString();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(fileBytes(src(names[i])), before[i]) << names[i].toStdString();
+        EXPECT_FALSE(QFileInfo(dst(names[i])).isSymLink()) << names[i].toStdString();
+        EXPECT_NE(fileBytes(dst(names[i])), before[i]) << names[i].toStdString() << " converted";
+    }
+    EXPECT_EQ(written(), names) << "nothing else left in the destination";
+}
+
+TEST_F(BatchTest, AFileThatFailsLeavesAnEarlierOutputAsItWas)
+{
+    for (const QString &folder : {src(), dst()}) {
+        QFile file(folder + "/a.docx");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(folder == src() ? "not a document" : "an earlier output");
+    }
+    const BatchResult result = run(src(), dst());
+    EXPECT_EQ(result.failures.size(), 1);
+    EXPECT_EQ(fileBytes(dst("a.docx")), "an earlier output");
+    EXPECT_EQ(written(), QStringList({"a.docx"}));
+}
+
+// The count says what was converted; a file whose name no path can spell is named apart.
+TEST_F(BatchTest, AFileWhoseNameIsNoUtf8IsNamedAsLeftOut)
+{
+    writeText("a.txt");
+    ASSERT_TRUE(testsupport::writeFileNamedInBytes(src(), "bad\xFF\xFE.txt", "\xA4\x40"));
+    const BatchResult result = run(src(), dst());
+    EXPECT_EQ(result.count, 1);
+    EXPECT_EQ(result.unreadableNames, QStringList({"bad\\xFF\\xFE.txt"}));
+    EXPECT_EQ(written(), QStringList({"a.txt"}));
+    EXPECT_EQ(m_observer.message(), " 轉碼結束，總共轉換了1個檔案。"
+                                    "1個檔案的檔名無法辨識，未轉換：bad\\xFF\\xFE.txt");
+    EXPECT_EQ(testsupport::readFileNamedInBytes(src(), "bad\xFF\xFE.txt"), "\xA4\x40");
 }
 
 TEST_F(BatchTest, WhatKeepsARunFromStartingIsReportedAndNothingIsWritten)

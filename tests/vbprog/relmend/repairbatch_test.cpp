@@ -1,5 +1,6 @@
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/rawfilename.h"
 #include "tests/vbprog/relmend/repairchecks.h"
 #include "tests/vbprog/relmend/scriptedobserver.h"
 #include "vbprog/relmend/repairbatch.h"
@@ -41,6 +42,10 @@ TEST_F(RepairBatchTest, AFolderRunOpensOnlyItsWordDocumentsAndCountsTheRest)
     ASSERT_TRUE(QDir(m_folder.path()).mkdir("sub"));
     ASSERT_TRUE(wordtest::writeSampleDocx(path("sub/inner.docx")));
     const QByteArray inner = wordtest::fileBytes(path("sub/inner.docx"));
+    // Hidden files and files whose names no path can spell are left alone, the latter named.
+    ASSERT_TRUE(wordtest::writeSampleDocx(path(".hidden.docx")));
+    const QByteArray hidden = wordtest::fileBytes(path(".hidden.docx"));
+    ASSERT_TRUE(testsupport::writeFileNamedInBytes(m_folder.path(), "bad\xFF\xFE.docx", hidden));
 
     const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path() + "/");
     EXPECT_EQ(result.repaired, 2);
@@ -52,8 +57,11 @@ TEST_F(RepairBatchTest, AFolderRunOpensOnlyItsWordDocumentsAndCountsTheRest)
     EXPECT_EQ(wordtest::fileBytes(path("notes.txt")), "\xEE\x80\x80 plain text");
     EXPECT_EQ(wordtest::fileBytes(path("old.doc")), "binary");
     EXPECT_EQ(wordtest::fileBytes(path("sub/inner.docx")), inner);
+    EXPECT_EQ(wordtest::fileBytes(path(".hidden.docx")), hidden);
+    EXPECT_EQ(testsupport::readFileNamedInBytes(m_folder.path(), "bad\xFF\xFE.docx"), hidden);
     EXPECT_EQ(m_observer.fixCount, "2");
-    EXPECT_EQ(m_observer.message(), " 修復完畢，略過 2 個非 Word 檔案");
+    EXPECT_EQ(m_observer.message(), " 修復完畢，略過 2 個非 Word 檔案，"
+                                    "1 個檔案的檔名無法辨識，未修復：bad\\xFF\\xFE.docx");
     EXPECT_TRUE(m_observer.messages.contains(" 檔案 B.DOCX 修復中..."));
     EXPECT_EQ(m_observer.messages.first(), " 開始修復...");
 }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/common/result.h"
+
+#include <QFile>
+#include <QString>
+
+namespace kavrot
+{
+
+// The file the transcoder writes for one destination. It is made under a new name in the
+// destination's folder (ending in the destination's name, so its extension stays) and
+// becomes the destination only by commit(), a rename: whatever the destination's name held
+// is replaced, a link to a source file included, and never written through. Until then the
+// destination stays as it was; a StagedOutput that was not committed removes its file.
+class StagedOutput
+{
+public:
+    explicit StagedOutput(QString destination);
+    ~StagedOutput();
+    StagedOutput(const StagedOutput &) = delete;
+    StagedOutput &operator=(const StagedOutput &) = delete;
+
+    // Makes the new file, empty and open in file() for writing.
+    platform::Result<bool> create();
+    // Makes the new file as a copy of source, closed, for an engine to open at path().
+    platform::Result<bool> createCopyOf(const QString &source);
+
+    QFile &file() { return m_file; }
+    QString path() const { return m_file.fileName(); }
+
+    // Closes the file and renames it to the destination.
+    platform::Result<bool> commit();
+
+private:
+    platform::Result<bool> failure(const QString &reason) const;
+
+    QString m_destination;
+    QFile m_file;
+    bool m_created = false;
+    bool m_committed = false;
+};
+
+} // namespace kavrot
