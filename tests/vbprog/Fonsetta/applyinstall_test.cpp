@@ -148,6 +148,32 @@ TEST_F(ApplyInstallTest, InputMethodRowsSetOrDeleteTheirValue)
     EXPECT_FALSE(value(newZhuyin.registryKey, u"Eudc Dictionary"_qs).has_value());
 }
 
+// The keys and value names as the system's readers know them, written out here rather
+// than taken from the installer's own table.
+TEST_F(ApplyInstallTest, EveryRowWritesTheKeyAndValueNameTheSystemReads)
+{
+    QList<RowRequest> rows;
+    for (const QString &file : {u"Qeleudc.tte"_qs, u"Qeleudcj.tbl"_qs, u"Qeleudpn.tbl"_qs,
+                                u"cQelc.tab"_qs, u"tQelc.tab"_qs})
+        rows.append({true, CheckValue::Checked, apppath + u'/' + file});
+    ASSERT_EQ(apply(rows, apppath), QStringList());
+
+    const QString ime = u"Software\\Microsoft\\Windows\\CurrentVersion\\"_qs;
+    const QList<std::pair<QString, QString>> written = {
+        {u"EUDC\\950"_qs, u"SystemDefaultEUDCFont"_qs},
+        {ime + u"CHAJEI"_qs, u"User Dictionary"_qs},
+        {ime + u"PHON"_qs, u"User Dictionary"_qs},
+        {ime + u"CINTLGNT"_qs, u"Eudc Dictionary"_qs},
+        {ime + u"TINTLGNT"_qs, u"Eudc Dictionary"_qs},
+    };
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        const auto &[key, name] = written[i];
+        EXPECT_EQ(value(key, name), withNul(rows[i].text)) << key.toStdString();
+        // The key holds nothing else: no value was written under another name.
+        EXPECT_EQ(desktop.store.values(Root::CurrentUser, key).size(), 1) << key.toStdString();
+    }
+}
+
 TEST_F(ApplyInstallTest, EveryFailureIsReportedWithItsRow)
 {
     QList<RowRequest> rows(5, RowRequest{true, CheckValue::Grey, QString()});

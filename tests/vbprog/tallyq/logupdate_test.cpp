@@ -29,6 +29,10 @@ TEST(TallyqEntryKey, TheFirstOperatorDecidesBetweenABracketedAndAnInfixFormula)
     EXPECT_EQ(entryKey("日" + Beside + "月" + Above + "木"), (FormulaKey{2, "日月木"}));
     EXPECT_EQ(entryKey("口" + Around + Twice + "木"), (FormulaKey{3, "口" + Twice + "木"}));
     EXPECT_EQ(entryKey(Twice + "木"), (FormulaKey{5, Twice + "木"}));
+    // An infix operator before the bracket: the bracket is not the first operator, so the
+    // infix one sets the kind and the brackets stay among the components.
+    EXPECT_EQ(entryKey("日" + Beside + Open + "木木" + Close),
+              (FormulaKey{1, "日" + Open + "木木" + Close}));
 }
 
 class TallyqLogTest : public ::testing::Test
