@@ -12,8 +12,9 @@ namespace
 {
 
 // Errors are not printed; whether the parse reached the end is checked instead. Huge lifts
-// libxml2's limits on depth and on the length of a text node, and its slow handling of long
-// text; kMaxPageDepth takes the place of the first.
+// libxml2's limits on depth (256) and on the length of a text node (10,000,000 bytes), past
+// which it would stop and leave a tree of part of the page; kMaxPageDepth takes the place
+// of the first.
 constexpr int kParseOptions = HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
                               HTML_PARSE_NODEFDTD | HTML_PARSE_IGNORE_ENC | XML_PARSE_HUGE;
 

@@ -77,16 +77,17 @@ qsizetype commentEnd(const QString &text, qsizetype from)
 }
 
 // The index after the declaration or processing instruction opened at `from`: its first
-// ">", or for a doctype with an internal subset the "]>" that ends the subset. -1 when it
-// is never closed.
+// ">", or for a doctype with an internal subset the "]>" that ends the subset (the first
+// ">" again when no "]>" follows, as a browser reads it). -1 when it is never closed.
 qsizetype declarationEnd(const QString &text, qsizetype from)
 {
     const qsizetype close = text.indexOf(u'>', from);
-    const qsizetype subset = text.indexOf(u'[', from);
-    if (close < 0 || !startsAt(text, from, QLatin1StringView("<!doctype")) || subset < 0 ||
-        subset > close)
-        return close < 0 ? -1 : close + 1;
-    for (qsizetype bracket = text.indexOf(u']', subset); bracket >= 0;
+    if (close < 0)
+        return -1;
+    const qsizetype subset = QStringView(text).sliced(from, close - from).indexOf(u'[');
+    if (subset < 0 || !startsAt(text, from, QLatin1StringView("<!doctype")))
+        return close + 1;
+    for (qsizetype bracket = text.indexOf(u']', from + subset); bracket >= 0;
          bracket = text.indexOf(u']', bracket + 1)) {
         qsizetype after = bracket + 1;
         while (after < text.size() && text[after].isSpace())
@@ -94,7 +95,7 @@ qsizetype declarationEnd(const QString &text, qsizetype from)
         if (after < text.size() && text[after] == u'>')
             return after + 1;
     }
-    return -1;
+    return close + 1;
 }
 
 // The index of the end tag that closes raw text begun at `from`; -1 when there is none.

@@ -106,6 +106,22 @@ TEST(PageFidelity, MarkupTheEngineDoesNotEditIsWrittenBackAsItWas)
     EXPECT_EQ(QString::fromUtf8(folder.read(path)),
               QString(page).replace(QStringLiteral("<p>乙</p>"), QStringLiteral("<p>丁</p>")));
     EXPECT_EQ(reopened->body()->createTextRange()->text(), QStringLiteral("1.甲\n丁\n丙\n"));
+
+    // A comment opened in a script's string is no comment, and no sign of a file cut short.
+    const QString script = QStringLiteral(
+        "<html><head><script>var s = \"<!--\";</script></head><body><p>甲</p></body></html>\n");
+    const QString scriptPath = folder.write("script.html", script.toUtf8());
+    replaceAndReopen(scriptPath, QStringLiteral("甲"), QStringLiteral("乙"));
+    EXPECT_EQ(QString::fromUtf8(folder.read(scriptPath)), QString(script).replace(u'甲', u'乙'));
+
+    // A bracket in a doctype's public name opens no subset; a script closed in its start
+    // tag holds nothing, as the parser reads it.
+    const QString unusual = QStringLiteral("<!DOCTYPE html PUBLIC \"-//x[1]//EN\">\n<html><body>"
+                                           "<script src=\"a.js\"/><p>甲</p></body></html>\n");
+    auto unusualPage = openPage(folder.write("unusual.html", unusual.toUtf8()));
+    EXPECT_EQ(unusualPage->body()->createTextRange()->text(), QStringLiteral("甲\n"));
+    EXPECT_TRUE(
+        unusualPage->html().startsWith(QStringLiteral("<!DOCTYPE html PUBLIC \"-//x[1]//EN\">\n")));
 }
 
 TEST(PageFidelity, ATextNodeLongerThanTheParsersDefaultLimitIsKeptWhole)
