@@ -115,9 +115,9 @@ xmlNodePtr copyTree(xmlNodePtr root, xmlDocPtr doc)
     }
 }
 
-xmlNodePtr nextInTree(xmlNodePtr node, xmlNodePtr root, bool skipChildren)
+xmlNodePtr nextInTree(xmlNodePtr node, xmlNodePtr root)
 {
-    if (!skipChildren && node->children != nullptr && node->type == XML_ELEMENT_NODE)
+    if (node->children != nullptr && node->type == XML_ELEMENT_NODE)
         return node->children;
     for (; node != nullptr && node != root; node = node->parent) {
         if (node->next != nullptr)

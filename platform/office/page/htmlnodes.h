@@ -32,9 +32,9 @@ bool isVerbatim(xmlNodePtr node);
 // A deep copy of the node owned by doc and not in its tree, made without recursion.
 xmlNodePtr copyTree(xmlNodePtr node, xmlDocPtr doc);
 
-// The node after node in document order, inside root: its first child unless skipChildren,
-// else the next node on the way up. Null after the last node of root. Walks with it keep
-// the stack flat however deep the page nests.
-xmlNodePtr nextInTree(xmlNodePtr node, xmlNodePtr root, bool skipChildren = false);
+// The node after node in document order, inside root: an element's first child, else the
+// next node on the way up. Null after the last node of root. Walks with it keep the stack
+// flat however deep the page nests.
+xmlNodePtr nextInTree(xmlNodePtr node, xmlNodePtr root);
 
 } // namespace office::page
