@@ -221,18 +221,19 @@ void LookupEngine::chooseCandidate(const QString &index, const QString &key,
         m_lookup.message = m_log.errorString();
 }
 
-bool LookupEngine::ensureLogLoaded()
+void LookupEngine::ensureLogLoaded()
 {
-    if (m_log.ensureLoaded())
-        return true;
-    m_lookup.message = m_log.errorString();
-    return false;
+    if (!m_log.ensureLoaded())
+        m_lookup.message = m_log.errorString();
 }
 
 void LookupEngine::logMissing()
 {
     m_lookup.level = LookupLevel::Missing;
-    if (!ensureLogLoaded() || m_log.contains(m_lookup.formula))
+    // A log that cannot be read still takes the formula: the run's save then fails and
+    // reports the file, and the file stays as it was.
+    ensureLogLoaded();
+    if (m_log.contains(m_lookup.formula))
         return;
     if (m_log.add(m_lookup.formula) == MissingCharacterLog::Addition::Refused)
         m_lookup.message = m_log.errorString();

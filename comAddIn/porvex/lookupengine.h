@@ -89,7 +89,8 @@ private:
     Candidate readCandidate() const;
     void takeCandidate(const Candidate &candidate);
     void chooseCandidate(const QString &index, const QString &key, CandidatePicker &picker);
-    bool ensureLogLoaded();
+    // Loads the log once; a failure goes to the lookup's message.
+    void ensureLogLoaded();
     void logMissing();
 
     jet::Table m_glyphs; // 檢字表; its index changes before every seek

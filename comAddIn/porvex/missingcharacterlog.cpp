@@ -40,6 +40,17 @@ void appendFields(QStringView line, QStringList &entries)
     }
 }
 
+QStringList entriesOf(const QString &text)
+{
+    QStringList entries;
+    for (QStringView line : QStringView(text).tokenize(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        appendFields(line, entries);
+    }
+    return entries;
+}
+
 } // namespace
 
 void MissingCharacterLog::startRun(const QString &windowsFolder)
@@ -66,7 +77,14 @@ bool MissingCharacterLog::readFile(QStringList &entries)
         m_error = QStringLiteral("無法讀取缺字記錄 %1：%2").arg(path(), file.errorString());
         return false;
     }
-    entries = parse(file.readAll());
+    // A log that is not cp950 text (UTF-8, binary) would lose characters on the way back:
+    // it is neither read nor written.
+    const std::optional<QString> text = codepage::fromCp950Strict(file.readAll());
+    if (!text || text->contains(QChar(0))) {
+        m_error = QStringLiteral("缺字記錄 %1 不是 Big5 文字檔，未讀取也未改寫").arg(path());
+        return false;
+    }
+    entries = entriesOf(*text);
     return true;
 }
 
@@ -158,14 +176,7 @@ QByteArray MissingCharacterLog::format(const QStringList &entries)
 
 QStringList MissingCharacterLog::parse(const QByteArray &bytes)
 {
-    const QString text = codepage::fromCp950(bytes);
-    QStringList entries;
-    for (QStringView line : QStringView(text).tokenize(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        appendFields(line, entries);
-    }
-    return entries;
+    return entriesOf(codepage::fromCp950(bytes));
 }
 
 } // namespace porvex

@@ -32,7 +32,9 @@ public:
     bool isChanged() const { return !m_added.isEmpty(); }
 
     // Reads the file into the list and marks the log loaded; a missing file reads as an
-    // empty log. False, with errorString(), when the file exists but cannot be read.
+    // empty log. False, with errorString(), when the file exists but cannot be read, or is
+    // not cp950 text (UTF-8, binary): such a file is never written either, since what was
+    // not read whole cannot be written back whole.
     bool load();
     // load() unless the log is loaded already.
     bool ensureLoaded();

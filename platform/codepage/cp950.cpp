@@ -84,6 +84,15 @@ QString fromCp950(const QByteArray &bytes)
     return text;
 }
 
+std::optional<QString> fromCp950Strict(const QByteArray &bytes)
+{
+    // cp950 has no U+FFFD of its own: one in the text marks bytes it could not read.
+    QString text = fromCp950(bytes);
+    if (text.contains(QChar::ReplacementCharacter))
+        return std::nullopt;
+    return text;
+}
+
 std::optional<quint16> big5Code(QChar ch)
 {
     if (ch.isSurrogate())

@@ -18,6 +18,9 @@ QByteArray toCp950(QStringView text);
 
 // Converts from cp950; a byte sequence that is not a cp950 character becomes U+FFFD.
 QString fromCp950(const QByteArray &bytes);
+// Converts from cp950 when every byte sequence is a cp950 character; nullopt otherwise, so
+// that text read in part is never taken for the whole.
+std::optional<QString> fromCp950Strict(const QByteArray &bytes);
 
 // The cp950 code of one character as an unsigned 16-bit value: the byte itself for a
 // one-byte character, lead byte * 256 + trail byte for a two-byte one. nullopt when the

@@ -20,26 +20,69 @@ xmlNodePtr childToward(xmlNodePtr ancestor, xmlNodePtr node)
     return node;
 }
 
-xmlNodePtr commonAncestor(xmlNodePtr a, xmlNodePtr b)
+int depthOf(xmlNodePtr node)
 {
-    xmlNodePtr common = a;
-    while (common != nullptr && !DomEditor::isInclusiveAncestor(common, b))
-        common = common->parent;
-    return common;
+    int depth = 0;
+    for (; node != nullptr; node = node->parent)
+        ++depth;
+    return depth;
 }
 
-// The children of the common ancestor that lie wholly between start and end, given the
-// children through which the two points are reached (null when a point is on common).
-std::vector<xmlNodePtr> containedChildren(xmlNodePtr common, DomPoint start, DomPoint end,
-                                          xmlNodePtr firstPartial, xmlNodePtr lastPartial)
+// How a span lies in the tree: the deepest node holding both ends, and its children
+// through which the two ends are reached (null when an end is on common itself).
+struct SpanParts {
+    xmlNodePtr common;
+    xmlNodePtr firstPartial;
+    xmlNodePtr lastPartial;
+};
+
+SpanParts partsOf(DomPoint start, DomPoint end)
 {
-    const int from = firstPartial != nullptr ? DomEditor::indexOf(firstPartial) + 1 : start.offset;
-    const int to = lastPartial != nullptr ? DomEditor::indexOf(lastPartial) : end.offset;
+    const xmlNodePtr common = DomEditor::commonAncestor(start.node, end.node);
+    return {common,
+            DomEditor::isInclusiveAncestor(start.node, end.node) ? nullptr
+                                                                 : childToward(common, start.node),
+            DomEditor::isInclusiveAncestor(end.node, start.node) ? nullptr
+                                                                 : childToward(common, end.node)};
+}
+
+// The children of the common ancestor that lie wholly between start and end.
+std::vector<xmlNodePtr> containedChildren(const SpanParts &parts, DomPoint start, DomPoint end)
+{
+    const int from =
+        parts.firstPartial != nullptr ? DomEditor::indexOf(parts.firstPartial) + 1 : start.offset;
+    const int to =
+        parts.lastPartial != nullptr ? DomEditor::indexOf(parts.lastPartial) : end.offset;
     std::vector<xmlNodePtr> children;
-    xmlNodePtr child = DomEditor::childAt(common, from);
+    xmlNodePtr child = DomEditor::childAt(parts.common, from);
     for (int i = from; i < to && child != nullptr; ++i, child = child->next)
         children.push_back(child);
     return children;
+}
+
+// The children of parent before the one at index, or from it on.
+std::vector<xmlNodePtr> childrenBeside(xmlNodePtr parent, int index, Side side)
+{
+    std::vector<xmlNodePtr> children;
+    int at = 0;
+    for (xmlNodePtr child = parent->children; child != nullptr; child = child->next, ++at) {
+        if ((at >= index) == (side == Side::After))
+            children.push_back(child);
+    }
+    return children;
+}
+
+// The siblings of node on one side of it.
+std::vector<xmlNodePtr> siblingsBeside(xmlNodePtr node, Side side)
+{
+    return childrenBeside(node->parent, DomEditor::indexOf(node) + (side == Side::After ? 1 : 0),
+                          side);
+}
+
+QString textBeside(DomPoint point, Side side)
+{
+    const QString text = DomEditor::textOf(point.node);
+    return side == Side::After ? text.mid(point.offset) : text.left(point.offset);
 }
 
 } // namespace
@@ -103,12 +146,28 @@ bool DomEditor::isInclusiveAncestor(xmlNodePtr ancestor, xmlNodePtr node)
     return false;
 }
 
+xmlNodePtr DomEditor::commonAncestor(xmlNodePtr a, xmlNodePtr b)
+{
+    // Level the two paths, then climb both together: linear in the depth of the page.
+    int depthA = depthOf(a);
+    int depthB = depthOf(b);
+    for (; depthA > depthB; --depthA)
+        a = a->parent;
+    for (; depthB > depthA; --depthB)
+        b = b->parent;
+    while (a != b) {
+        a = a->parent;
+        b = b->parent;
+    }
+    return a;
+}
+
 bool DomEditor::isAttached(xmlNodePtr node) const
 {
     return isInclusiveAncestor(reinterpret_cast<xmlNodePtr>(m_doc), node);
 }
 
-void DomEditor::link(xmlNodePtr parent, xmlNodePtr node, xmlNodePtr before)
+void DomEditor::link(xmlNodePtr parent, xmlNodePtr node, xmlNodePtr before) const
 {
     xmlSetTreeDoc(node, m_doc);
     node->parent = parent;
@@ -141,52 +200,55 @@ std::vector<xmlNodePtr> DomEditor::cloneContents(DomPoint start, DomPoint end) c
     if (start.node == end.node && isText(start.node))
         return {newText(textOf(start.node).mid(start.offset, end.offset - start.offset))};
 
-    const xmlNodePtr common = commonAncestor(start.node, end.node);
-    const xmlNodePtr firstPartial =
-        isInclusiveAncestor(start.node, end.node) ? nullptr : childToward(common, start.node);
-    const xmlNodePtr lastPartial =
-        isInclusiveAncestor(end.node, start.node) ? nullptr : childToward(common, end.node);
-
+    const SpanParts parts = partsOf(start, end);
     std::vector<xmlNodePtr> nodes;
-    auto partialCopy = [&](xmlNodePtr partial, DomPoint from, DomPoint to) {
-        if (isText(partial)) {
-            nodes.push_back(newText(textOf(partial).mid(from.offset, to.offset - from.offset)));
-            return;
-        }
-        xmlNodePtr copy = xmlDocCopyNode(partial, m_doc, 2);
-        for (xmlNodePtr child : cloneContents(from, to))
-            xmlAddChild(copy, child);
-        nodes.push_back(copy);
-    };
-    if (firstPartial != nullptr)
-        partialCopy(firstPartial, start, {firstPartial, length(firstPartial)});
-    for (xmlNodePtr child : containedChildren(common, start, end, firstPartial, lastPartial))
-        nodes.push_back(xmlDocCopyNode(child, m_doc, 1));
-    if (lastPartial != nullptr)
-        partialCopy(lastPartial, {lastPartial, 0}, end);
+    if (parts.firstPartial != nullptr)
+        nodes.push_back(cloneBeside(start, parts.firstPartial, Side::After));
+    for (xmlNodePtr child : containedChildren(parts, start, end))
+        nodes.push_back(copyTree(child, m_doc));
+    if (parts.lastPartial != nullptr)
+        nodes.push_back(cloneBeside(end, parts.lastPartial, Side::Before));
     return nodes;
+}
+
+xmlNodePtr DomEditor::cloneBeside(DomPoint point, xmlNodePtr top, Side side) const
+{
+    // From the point up to top, each level a shallow copy of the element with its content on
+    // that side: no recursion, however deep the point lies.
+    xmlNodePtr piece = nullptr;
+    if (isText(point.node)) {
+        piece = newText(textBeside(point, side));
+    } else {
+        piece = xmlDocCopyNode(point.node, m_doc, 2);
+        for (xmlNodePtr child : childrenBeside(point.node, point.offset, side))
+            link(piece, copyTree(child, m_doc), nullptr);
+    }
+    for (xmlNodePtr node = point.node; node != top; node = node->parent) {
+        xmlNodePtr copy = xmlDocCopyNode(node->parent, m_doc, 2);
+        for (xmlNodePtr sibling : siblingsBeside(node, side))
+            link(copy, copyTree(sibling, m_doc), nullptr);
+        link(copy, piece, side == Side::After ? copy->children : nullptr);
+        piece = copy;
+    }
+    return piece;
 }
 
 void DomEditor::replaceContents(DomPoint start, DomPoint end, Placement placement,
                                 const std::function<void(DomPoint)> &fill)
 {
-    const xmlNodePtr common = commonAncestor(start.node, end.node);
-    const xmlNodePtr firstPartial =
-        isInclusiveAncestor(start.node, end.node) ? nullptr : childToward(common, start.node);
-    const xmlNodePtr lastPartial =
-        isInclusiveAncestor(end.node, start.node) ? nullptr : childToward(common, end.node);
+    const SpanParts parts = partsOf(start, end);
     deleteBetween(start, end);
 
     // The cut element after which new content goes may itself be left empty; the content
     // then goes where it stood.
-    xmlNodePtr after = placement == Placement::AfterCutElements ? firstPartial : nullptr;
-    fill(after != nullptr ? DomPoint{common, indexOf(after) + 1} : start);
+    xmlNodePtr after = placement == Placement::AfterCutElements ? parts.firstPartial : nullptr;
+    fill(after != nullptr ? DomPoint{parts.common, indexOf(after) + 1} : start);
     // What the deletion emptied of the elements it cut goes, so that deleting a whole
     // paragraph with its break leaves no empty paragraph behind.
-    if (firstPartial != nullptr)
-        removeEmptied(start.node, firstPartial);
-    if (lastPartial != nullptr)
-        removeEmptied(end.node, lastPartial);
+    if (parts.firstPartial != nullptr)
+        removeEmptied(start.node, parts.firstPartial);
+    if (parts.lastPartial != nullptr)
+        removeEmptied(end.node, parts.lastPartial);
 }
 
 void DomEditor::removeEmptied(xmlNodePtr node, xmlNodePtr top)
@@ -211,20 +273,29 @@ void DomEditor::deleteBetween(DomPoint start, DomPoint end)
         setTextOf(start.node, text);
         return;
     }
-    const xmlNodePtr common = commonAncestor(start.node, end.node);
-    const xmlNodePtr firstPartial =
-        isInclusiveAncestor(start.node, end.node) ? nullptr : childToward(common, start.node);
-    const xmlNodePtr lastPartial =
-        isInclusiveAncestor(end.node, start.node) ? nullptr : childToward(common, end.node);
-    const std::vector<xmlNodePtr> contained =
-        containedChildren(common, start, end, firstPartial, lastPartial);
-
-    if (firstPartial != nullptr)
-        deleteBetween(start, {firstPartial, length(firstPartial)});
+    const SpanParts parts = partsOf(start, end);
+    const std::vector<xmlNodePtr> contained = containedChildren(parts, start, end);
+    if (parts.firstPartial != nullptr)
+        deleteBeside(start, parts.firstPartial, Side::After);
     for (xmlNodePtr child : contained)
         remove(child);
-    if (lastPartial != nullptr)
-        deleteBetween({lastPartial, 0}, end);
+    if (parts.lastPartial != nullptr)
+        deleteBeside(end, parts.lastPartial, Side::Before);
+}
+
+void DomEditor::deleteBeside(DomPoint point, xmlNodePtr top, Side side)
+{
+    if (isText(point.node)) {
+        // The text keeps what lies on the other side.
+        setTextOf(point.node, textBeside(point, side == Side::After ? Side::Before : Side::After));
+    } else {
+        for (xmlNodePtr child : childrenBeside(point.node, point.offset, side))
+            remove(child);
+    }
+    for (xmlNodePtr node = point.node; node != top; node = node->parent) {
+        for (xmlNodePtr sibling : siblingsBeside(node, side))
+            remove(sibling);
+    }
 }
 
 void DomEditor::insertNodes(DomPoint point, const std::vector<xmlNodePtr> &nodes)

@@ -8,6 +8,9 @@
 namespace office::page
 {
 
+// Which side of a point a part of an edit takes.
+enum class Side { Before, After };
+
 // A place in the tree between two units: in a text node, an offset in UTF-16 units; in an
 // element, the index of the child it stands before.
 struct DomPoint {
@@ -58,12 +61,18 @@ public:
     static int indexOf(xmlNodePtr node);
     static xmlNodePtr childAt(xmlNodePtr parent, int index);
     static bool isInclusiveAncestor(xmlNodePtr ancestor, xmlNodePtr node);
+    // The deepest node that is an inclusive ancestor of both; null when they share none.
+    static xmlNodePtr commonAncestor(xmlNodePtr a, xmlNodePtr b);
     // True while the node is part of the document's tree.
     bool isAttached(xmlNodePtr node) const;
 
 private:
-    void link(xmlNodePtr parent, xmlNodePtr node, xmlNodePtr before);
+    void link(xmlNodePtr parent, xmlNodePtr node, xmlNodePtr before) const;
     void deleteBetween(DomPoint start, DomPoint end);
+    // What lies inside top on one side of the point: copied as a copy of top, or removed.
+    // Both climb from the point to top without recursion.
+    xmlNodePtr cloneBeside(DomPoint point, xmlNodePtr top, Side side) const;
+    void deleteBeside(DomPoint point, xmlNodePtr top, Side side);
     // Removes node and then its ancestors up to top while they are empty.
     void removeEmptied(xmlNodePtr node, xmlNodePtr top);
     static void setTextOf(xmlNodePtr textNode, const QString &text);

@@ -1,6 +1,7 @@
 #include "platform/office/page/htmlnodes.h"
 
 #include <libxml/HTMLparser.h>
+#include <libxml/parserInternals.h>
 #include <string_view>
 #include <unordered_set>
 
@@ -14,6 +15,18 @@ bool isNamedIn(xmlNodePtr node, const std::unordered_set<std::string_view> &name
 {
     return node != nullptr && node->type == XML_ELEMENT_NODE &&
            names.count(reinterpret_cast<const char *>(node->name)) != 0;
+}
+
+// Links child as the last child of parent. libxml2's xmlAddChild would merge adjacent text.
+void appendChild(xmlNodePtr parent, xmlNodePtr child)
+{
+    child->parent = parent;
+    child->prev = parent->last;
+    if (parent->last != nullptr)
+        parent->last->next = child;
+    else
+        parent->children = child;
+    parent->last = child;
 }
 
 } // namespace
@@ -58,6 +71,59 @@ bool hasName(xmlNodePtr node, const char *name)
 {
     return node != nullptr && node->type == XML_ELEMENT_NODE &&
            xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar *>(name)) == 0;
+}
+
+xmlNodePtr newVerbatimNode(xmlDocPtr doc, const QString &markup)
+{
+    const QByteArray utf8 = markup.toUtf8();
+    xmlNodePtr node = xmlNewDocTextLen(doc, reinterpret_cast<const xmlChar *>(utf8.constData()),
+                                       static_cast<int>(utf8.size()));
+    // libxml2's own mark of text that is written as it stands.
+    node->name = xmlStringTextNoenc;
+    return node;
+}
+
+bool isVerbatim(xmlNodePtr node)
+{
+    return node != nullptr && node->type == XML_TEXT_NODE && node->name == xmlStringTextNoenc;
+}
+
+xmlNodePtr copyTree(xmlNodePtr root, xmlDocPtr doc)
+{
+    // Each node is copied without its children (libxml2 copies those recursively) and
+    // linked under the copy of its parent.
+    xmlNodePtr rootCopy = xmlDocCopyNode(root, doc, 2);
+    xmlNodePtr copy = rootCopy;
+    for (xmlNodePtr node = root;;) {
+        if (node->type == XML_ELEMENT_NODE && node->children != nullptr) {
+            node = node->children;
+            xmlNodePtr child = xmlDocCopyNode(node, doc, 2);
+            appendChild(copy, child);
+            copy = child;
+            continue;
+        }
+        while (node != root && node->next == nullptr) {
+            node = node->parent;
+            copy = copy->parent;
+        }
+        if (node == root)
+            return rootCopy;
+        node = node->next;
+        xmlNodePtr sibling = xmlDocCopyNode(node, doc, 2);
+        appendChild(copy->parent, sibling);
+        copy = sibling;
+    }
+}
+
+xmlNodePtr nextInTree(xmlNodePtr node, xmlNodePtr root)
+{
+    if (node->children != nullptr && node->type == XML_ELEMENT_NODE)
+        return node->children;
+    for (; node != nullptr && node != root; node = node->parent) {
+        if (node->next != nullptr)
+            return node->next;
+    }
+    return nullptr;
 }
 
 } // namespace office::page

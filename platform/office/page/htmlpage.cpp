@@ -17,7 +17,7 @@ namespace office::page
 namespace
 {
 
-// Larger than any page a person edits; libxml2 also refuses text nodes past 10 MB.
+// Larger than any page a person edits.
 constexpr qint64 kMaxPageBytes = 16 * 1024 * 1024;
 
 using Opened = platform::Result<std::unique_ptr<HtmlPage>>;
@@ -43,19 +43,6 @@ bool looksLikeHtml(const QString &text)
     return false;
 }
 
-// True when the page stops in the middle of a tag or a comment: a file cut short.
-bool endsInsideMarkup(const QString &text)
-{
-    const qsizetype lastOpen = text.lastIndexOf(QLatin1Char('<'));
-    if (lastOpen >= 0 && lastOpen + 1 < text.size() &&
-        text.lastIndexOf(QLatin1Char('>')) < lastOpen) {
-        const QChar next = text.at(lastOpen + 1);
-        if (next.isLetter() || next == QLatin1Char('/') || next == QLatin1Char('!'))
-            return true;
-    }
-    return text.lastIndexOf(QLatin1String("<!--")) > text.lastIndexOf(QLatin1String("-->"));
-}
-
 xmlNodePtr findChild(xmlNodePtr parent, const char *name)
 {
     for (xmlNodePtr child = parent != nullptr ? parent->children : nullptr; child != nullptr;
@@ -79,14 +66,21 @@ xmlNodePtr ensureBody(htmlDocPtr doc)
     return xmlNewChild(root, nullptr, reinterpret_cast<const xmlChar *>("body"), nullptr);
 }
 
-void collectImages(xmlNodePtr node, std::vector<xmlNodePtr> &images)
+// The message for a page that did not parse whole.
+QString parseFailureMessage(ParsedHtml::Failure failure, const QString &name)
 {
-    for (xmlNodePtr child = node->children; child != nullptr; child = child->next) {
-        if (hasName(child, "img"))
-            images.push_back(child);
-        else if (child->type == XML_ELEMENT_NODE)
-            collectImages(child, images);
+    switch (failure) {
+    case ParsedHtml::Failure::EndsInsideMarkup:
+        return QStringLiteral("網頁檔案不完整，在標記中途結束：%1").arg(name);
+    case ParsedHtml::Failure::TooDeep:
+        return QStringLiteral("網頁的標記層次太深（超過 %1 層），無法完整讀取：%2")
+            .arg(kMaxPageDepth)
+            .arg(name);
+    case ParsedHtml::Failure::None:
+    case ParsedHtml::Failure::Incomplete:
+        break;
     }
+    return QStringLiteral("無法完整解析網頁：%1").arg(name);
 }
 
 } // namespace
@@ -141,7 +135,11 @@ private:
     std::vector<xmlNodePtr> images() const
     {
         std::vector<xmlNodePtr> all;
-        collectImages(reinterpret_cast<xmlNodePtr>(m_page.m_doc.get()), all);
+        const auto root = reinterpret_cast<xmlNodePtr>(m_page.m_doc.get());
+        for (xmlNodePtr node = root->children; node != nullptr; node = nextInTree(node, root)) {
+            if (hasName(node, "img"))
+                all.push_back(node);
+        }
         return all;
     }
 
@@ -181,13 +179,13 @@ Opened HtmlPage::open(const QString &path)
                                    .arg(encoding->name(), name));
     if (text->contains(QChar(0)) || !looksLikeHtml(*text))
         return Opened::failure(QStringLiteral("不是 HTML 網頁：%1").arg(name));
-    if (endsInsideMarkup(*text))
-        return Opened::failure(QStringLiteral("網頁檔案不完整，在標記中途結束：%1").arg(name));
 
-    htmlDocPtr doc = parseHtmlDocument(*text);
-    if (doc == nullptr)
-        return Opened::failure(QStringLiteral("無法解析網頁：%1").arg(name));
-    return Opened(std::unique_ptr<HtmlPage>(new HtmlPage(path, std::move(bytes), *encoding, doc)));
+    // A page that did not parse whole is never taken: saving it would cut it short.
+    const ParsedHtml parsed = parseHtmlDocument(*text);
+    if (parsed.doc == nullptr)
+        return Opened::failure(parseFailureMessage(parsed.failure, name));
+    return Opened(
+        std::unique_ptr<HtmlPage>(new HtmlPage(path, std::move(bytes), *encoding, parsed.doc)));
 }
 
 QString HtmlPage::html() const

@@ -139,9 +139,7 @@ std::unique_ptr<Element> HtmlTextRange::parentElement() const
     const bool empty = m_span.start == m_span.end;
     const DomPoint first = empty ? map.insertionPoint(m_span.start) : map.startPoint(m_span.start);
     const DomPoint last = empty ? first : map.endPoint(m_span.end);
-    xmlNodePtr common = first.node;
-    while (common != nullptr && !DomEditor::isInclusiveAncestor(common, last.node))
-        common = common->parent;
+    xmlNodePtr common = DomEditor::commonAncestor(first.node, last.node);
     if (common != nullptr && common->type != XML_ELEMENT_NODE)
         common = common->parent;
     if (common == nullptr || !DomEditor::isInclusiveAncestor(m_page.bodyElement(), common))

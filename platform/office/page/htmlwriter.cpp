@@ -44,18 +44,17 @@ QString qualifiedName(const xmlChar *name, xmlNsPtr ns)
     return fromXml(name);
 }
 
-// Script and style hold raw text that the parser took without decoding references.
-bool holdsRawText(xmlNodePtr element)
+// Text the writer writes as it stands: verbatim markup, and the content of script and
+// style that the parser took as raw text.
+bool isWrittenRaw(xmlNodePtr text)
 {
-    return hasName(element, "script") || hasName(element, "style");
+    return isVerbatim(text) || hasName(text->parent, "script") || hasName(text->parent, "style");
 }
 
-void writeNode(xmlNodePtr node, QString &out);
-
-void writeChildren(xmlNodePtr parent, QString &out)
+// True for an element whose content and end tag follow its start tag.
+bool hasContent(xmlNodePtr node)
 {
-    for (xmlNodePtr child = parent->children; child != nullptr; child = child->next)
-        writeNode(child, out);
+    return node->type == XML_ELEMENT_NODE && !isVoidElement(node);
 }
 
 void writeAttributes(xmlNodePtr element, QString &out)
@@ -71,56 +70,47 @@ void writeAttributes(xmlNodePtr element, QString &out)
     }
 }
 
-void writeDoctype(xmlDtdPtr dtd, QString &out)
-{
-    out += QLatin1String("<!DOCTYPE ") + fromXml(dtd->name);
-    if (dtd->ExternalID != nullptr) {
-        out += QLatin1String(" PUBLIC \"") + fromXml(dtd->ExternalID) + QLatin1Char('"');
-        if (dtd->SystemID != nullptr)
-            out += QLatin1String(" \"") + fromXml(dtd->SystemID) + QLatin1Char('"');
-    } else if (dtd->SystemID != nullptr) {
-        out += QLatin1String(" SYSTEM \"") + fromXml(dtd->SystemID) + QLatin1Char('"');
-    }
-    out += QLatin1String(">\n");
-}
-
-void writeNode(xmlNodePtr node, QString &out)
+// A node without its content: an element's start tag, or the whole of any other node.
+void writeStart(xmlNodePtr node, QString &out)
 {
     switch (node->type) {
-    case XML_ELEMENT_NODE: {
-        const QString name = qualifiedName(node->name, node->ns);
-        out += QLatin1Char('<') + name;
+    case XML_ELEMENT_NODE:
+        out += QLatin1Char('<') + qualifiedName(node->name, node->ns);
         writeAttributes(node, out);
         out += QLatin1Char('>');
-        if (isVoidElement(node))
-            return;
-        writeChildren(node, out);
-        out += QLatin1String("</") + name + QLatin1Char('>');
         return;
-    }
     case XML_TEXT_NODE:
     case XML_CDATA_SECTION_NODE: {
         const QString text = fromXml(node->content);
-        out += holdsRawText(node->parent) ? text : escaped(text, false);
+        out += isWrittenRaw(node) ? text : escaped(text, false);
         return;
     }
-    case XML_ENTITY_REF_NODE:
-        out += QLatin1Char('&') + fromXml(node->name) + QLatin1Char(';');
-        return;
-    case XML_COMMENT_NODE:
-        out += QLatin1String("<!--") + fromXml(node->content) + QLatin1String("-->");
-        return;
-    case XML_PI_NODE:
-        out += QLatin1String("<?") + fromXml(node->name);
-        if (node->content != nullptr)
-            out += QLatin1Char(' ') + fromXml(node->content);
-        out += QLatin1Char('>');
-        return;
-    case XML_DTD_NODE:
-        writeDoctype(reinterpret_cast<xmlDtdPtr>(node), out);
-        return;
     default:
         return;
+    }
+}
+
+// The node and everything in it, walked without recursion so that no nesting of the page
+// can exhaust the stack.
+void writeNode(xmlNodePtr root, QString &out)
+{
+    for (xmlNodePtr node = root;;) {
+        writeStart(node, out);
+        if (hasContent(node) && node->children != nullptr) {
+            node = node->children;
+            continue;
+        }
+        for (;;) {
+            if (hasContent(node))
+                out += QLatin1String("</") + qualifiedName(node->name, node->ns) + QLatin1Char('>');
+            if (node == root)
+                return;
+            if (node->next != nullptr) {
+                node = node->next;
+                break;
+            }
+            node = node->parent;
+        }
     }
 }
 
@@ -131,8 +121,7 @@ QString writeHtmlDocument(xmlDocPtr doc)
     QString out;
     for (xmlNodePtr node = doc->children; node != nullptr; node = node->next) {
         writeNode(node, out);
-        if (node->type != XML_DTD_NODE)
-            out += QLatin1Char('\n');
+        out += QLatin1Char('\n');
     }
     return out;
 }

@@ -108,13 +108,8 @@ std::optional<QString> PageEncoding::decode(const QByteArray &bytes) const
             return std::nullopt;
         return QString::fromUtf8(body);
     }
-    case Kind::Cp950: {
-        // cp950 has no U+FFFD of its own: one in the text marks bytes it could not read.
-        QString text = codepage::fromCp950(bytes);
-        if (text.contains(QChar::ReplacementCharacter))
-            return std::nullopt;
-        return text;
-    }
+    case Kind::Cp950:
+        return codepage::fromCp950Strict(bytes);
     case Kind::Other: {
         QStringDecoder decoder(m_name.toLatin1().constData(), QStringDecoder::Flag::Stateless);
         QString text = decoder.decode(bytes);

@@ -49,35 +49,63 @@ void TextMap::append(Segment::Kind kind, xmlNodePtr node, const QString &text)
     m_text += text;
 }
 
-void TextMap::walk(xmlNodePtr node)
+bool TextMap::visit(xmlNodePtr node)
 {
-    const int start = length();
     switch (node->type) {
     case XML_TEXT_NODE:
     case XML_CDATA_SECTION_NODE: {
         const QString text = DomEditor::textOf(node);
-        if (!text.isEmpty() && !isLayoutWhitespace(node, text))
+        if (!isVerbatim(node) && !text.isEmpty() && !isLayoutWhitespace(node, text))
             append(Segment::Kind::Text, node, text);
-        break;
+        return false;
     }
     case XML_ELEMENT_NODE:
         if (hasName(node, "img")) {
             append(Segment::Kind::Object, node, QString(kObjectReplacement));
-        } else if (hasName(node, "br")) {
-            append(Segment::Kind::Object, node, QStringLiteral("\n"));
-        } else if (!holdsNoText(node)) {
-            for (xmlNodePtr child = node->children; child != nullptr; child = child->next)
-                walk(child);
-            if (node != m_body && isBlockElement(node) && !m_segments.empty() &&
-                m_segments.back().kind != Segment::Kind::Break)
-                append(Segment::Kind::Break, node, QStringLiteral("\n"));
+            return false;
         }
-        break;
+        if (hasName(node, "br")) {
+            append(Segment::Kind::Object, node, QStringLiteral("\n"));
+            return false;
+        }
+        return !holdsNoText(node);
     default:
-        break;
+        return false;
     }
-    if (node->type == XML_ELEMENT_NODE)
-        m_spans.push_back({node, start, length()});
+}
+
+void TextMap::leave(xmlNodePtr node, bool visitedContent, int start)
+{
+    if (node->type != XML_ELEMENT_NODE)
+        return;
+    if (visitedContent && node != m_body && isBlockElement(node) && !m_segments.empty() &&
+        m_segments.back().kind != Segment::Kind::Break)
+        append(Segment::Kind::Break, node, QStringLiteral("\n"));
+    m_spans.push_back({node, start, length()});
+}
+
+void TextMap::walk(xmlNodePtr root)
+{
+    // The start of each element the walk is inside, from the root down.
+    std::vector<int> starts;
+    for (xmlNodePtr node = root;;) {
+        const int start = length();
+        const bool intoContent = visit(node);
+        if (intoContent && node->children != nullptr) {
+            starts.push_back(start);
+            node = node->children;
+            continue;
+        }
+        leave(node, intoContent, start);
+        while (node != root && node->next == nullptr) {
+            node = node->parent;
+            leave(node, true, starts.back());
+            starts.pop_back();
+        }
+        if (node == root)
+            return;
+        node = node->next;
+    }
 }
 
 int TextMap::segmentAt(int position) const

@@ -45,7 +45,12 @@ public:
     xmlNodePtr nodeAt(int position) const;
 
 private:
-    void walk(xmlNodePtr node);
+    // Walks the tree without recursion, so that no nesting of the page exhausts the stack.
+    void walk(xmlNodePtr root);
+    // Adds the node's own units; true when the units of its children follow.
+    bool visit(xmlNodePtr node);
+    // Ends an element after its children: the break that closes a block, and its span.
+    void leave(xmlNodePtr node, bool visitedContent, int start);
     void append(Segment::Kind kind, xmlNodePtr node, const QString &text);
     // Index of the segment holding the unit at position, or -1.
     int segmentAt(int position) const;

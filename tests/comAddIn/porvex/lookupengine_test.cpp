@@ -184,6 +184,24 @@ TEST_F(LookupEngineTest, AMissingFormulaIsLoggedOnceAndLeftInPlace)
     EXPECT_EQ(savedLog(), QStringList({"earlier", missing}));
 }
 
+TEST_F(LookupEngineTest, ALogThatIsNotCp950IsReportedAndKeptAsItWas)
+{
+    const QByteArray utf8 = QStringLiteral("\"日⿰月\"\r\n").toUtf8();
+    QFile log(QDir(windows.path()).filePath("usrhanzi.txt"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write(utf8);
+    log.close();
+
+    ScriptedPicker picker;
+    const Lookup &found = engine.lookUp("子" + Beside + "女" + Beside + "魚", picker);
+    EXPECT_EQ(found.level, LookupLevel::Missing);
+    EXPECT_TRUE(found.message.contains("Big5"));
+    EXPECT_FALSE(engine.finishRun());
+    EXPECT_TRUE(engine.errorString().contains("usrhanzi.txt"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), utf8);
+}
+
 TEST_F(LookupEngineTest, AFormulaTheLogCannotHoldIsReportedInsteadOfLogged)
 {
     ScriptedPicker picker;

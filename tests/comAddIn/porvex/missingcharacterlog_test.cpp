@@ -118,6 +118,25 @@ TEST_F(MissingCharacterLogTest, FormulasThatWouldCorruptTheFileAreRefusedWithARe
     EXPECT_FALSE(QFile::exists(logPath()));
 }
 
+TEST_F(MissingCharacterLogTest, ALogThatIsNotCp950TextIsNeitherReadNorWritten)
+{
+    QByteArray binary;
+    for (int n = 0; n < 4096; ++n)
+        binary += char(n * 7 % 256);
+    for (const QByteArray &bytes :
+         {QStringLiteral("\"日⿰月\"\r\n").toUtf8(), binary, QByteArray("\"a\"\r\n\0\r\n", 9)}) {
+        writeFile(bytes);
+        log.startRun(folder.path());
+        EXPECT_FALSE(log.load());
+        EXPECT_TRUE(log.errorString().contains(logPath())) << log.errorString().toStdString();
+
+        log.add("mine");
+        EXPECT_FALSE(log.save());
+        EXPECT_FALSE(log.remove({"a"}));
+        EXPECT_EQ(fileBytes(), bytes);
+    }
+}
+
 TEST_F(MissingCharacterLogTest, AFailedSaveIsReportedAndKeepsTheRunsEntries)
 {
     log.startRun(folder.filePath("no such folder"));

@@ -98,6 +98,11 @@ TEST(Cp950, InvalidBytesDecodeToReplacementCharacter)
     EXPECT_EQ(fromCp950(bytesOf(0xC6A0)), u"\uFFFD");
     EXPECT_EQ(fromCp950(QByteArray("a\xA4")), u"a\uFFFD");
     EXPECT_TRUE(fromCp950({}).isEmpty());
+    // The strict reading gives nothing for bytes read in part, and all of valid bytes.
+    EXPECT_EQ(fromCp950Strict(QByteArray("a\xA4")), std::nullopt);
+    EXPECT_EQ(fromCp950Strict(QStringLiteral("日").toUtf8()), std::nullopt);
+    EXPECT_EQ(fromCp950Strict(bytesOf(0xA440) + "a"), QStringLiteral("一a"));
+    EXPECT_EQ(fromCp950Strict({}), QString());
 }
 
 TEST(Cp950, IsBig5HanziBlocks)

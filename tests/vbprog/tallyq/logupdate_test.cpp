@@ -111,7 +111,8 @@ TEST_F(TallyqLogTest, PruningDropsTheEntriesFoundAndKeepsTheOthersInOrder)
 
 TEST_F(TallyqLogTest, APruneThatFindsNothingLeavesTheFileByteForByte)
 {
-    const QByteArray bytes = MissingCharacterLog::format({"月" + Beside + "日"}) + "口\r\n";
+    // 口 (A466) unquoted.
+    const QByteArray bytes = MissingCharacterLog::format({"月" + Beside + "日"}) + "\xA4\x66\r\n";
     writeLog(bytes);
     EXPECT_EQ(prune(), 2);
     EXPECT_EQ(logBytes(), bytes);
@@ -152,6 +153,17 @@ TEST_F(TallyqLogTest, ALogThatCannotBeReadIsReportedAndLeftAlone)
     EXPECT_FALSE(prune());
     EXPECT_FALSE(log.errorString().isEmpty());
     EXPECT_TRUE(QFileInfo(logPath()).isDir());
+}
+
+TEST_F(TallyqLogTest, ALogWithLinesThatAreNotCp950IsNotPruned)
+{
+    // A formula the database holds, then one saved as UTF-8 by another editor.
+    const QByteArray bytes = MissingCharacterLog::format({"日" + Beside + "月"}) + "\"" +
+                             QStringLiteral("子%1女").arg(Beside).toUtf8() + "\"\r\n";
+    writeLog(bytes);
+    EXPECT_FALSE(prune());
+    EXPECT_TRUE(log.errorString().contains(QStringLiteral("Big5")));
+    EXPECT_EQ(logBytes(), bytes);
 }
 
 } // namespace

@@ -1,0 +1,204 @@
+#include "platform/office/page/verbatimmarkup.h"
+
+#include "platform/office/page/htmlnodes.h"
+
+namespace office::page
+{
+namespace
+{
+
+bool isAsciiLetter(QChar ch)
+{
+    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z');
+}
+
+bool startsAt(const QString &text, qsizetype at, QLatin1StringView word)
+{
+    return QStringView(text).sliced(at).startsWith(word, Qt::CaseInsensitive);
+}
+
+// True when the name at `at` ends there: a tag's name is followed by a blank, "/" or ">".
+bool nameEndsAt(const QString &text, qsizetype at)
+{
+    return at >= text.size() || text[at].isSpace() || text[at] == u'/' || text[at] == u'>';
+}
+
+// The elements whose content the parser takes as raw text.
+QLatin1StringView rawTextElementAt(const QString &text, qsizetype nameAt)
+{
+    for (QLatin1StringView name : {QLatin1StringView("script"), QLatin1StringView("style")}) {
+        if (startsAt(text, nameAt, name) && nameEndsAt(text, nameAt + name.size()))
+            return name;
+    }
+    return {};
+}
+
+// The index of the ">" that closes the tag opened at `from`; a quoted attribute value may
+// hold ">". A quote left open gives the first ">", as a parser that gives up on the value
+// goes on there. -1 when there is none.
+qsizetype tagEnd(const QString &text, qsizetype from)
+{
+    QChar quote;
+    QChar previous;
+    for (qsizetype at = from + 1; at < text.size(); ++at) {
+        const QChar ch = text[at];
+        if (!quote.isNull()) {
+            if (ch == quote)
+                quote = QChar();
+            continue;
+        }
+        if (ch == u'>')
+            return at;
+        if ((ch == u'"' || ch == u'\'') && previous == u'=')
+            quote = ch;
+        if (!ch.isSpace())
+            previous = ch;
+    }
+    return quote.isNull() ? -1 : text.indexOf(u'>', from);
+}
+
+// The index after the comment opened at `from` ("<!-->" and "<!--->" are empty comments,
+// "--!>" closes one too, as in a browser); -1 when it is never closed.
+qsizetype commentEnd(const QString &text, qsizetype from)
+{
+    const qsizetype content = from + 4;
+    if (startsAt(text, content, QLatin1StringView(">")))
+        return content + 1;
+    if (startsAt(text, content, QLatin1StringView("->")))
+        return content + 2;
+    const qsizetype close = text.indexOf(QLatin1StringView("--"), content);
+    for (qsizetype at = close; at >= 0; at = text.indexOf(QLatin1StringView("--"), at + 1)) {
+        if (startsAt(text, at + 2, QLatin1StringView(">")))
+            return at + 3;
+        if (startsAt(text, at + 2, QLatin1StringView("!>")))
+            return at + 4;
+    }
+    return -1;
+}
+
+// The index after the declaration or processing instruction opened at `from`: its first
+// ">", or for a doctype with an internal subset the "]>" that ends the subset (the first
+// ">" again when no "]>" follows, as a browser reads it). -1 when it is never closed.
+qsizetype declarationEnd(const QString &text, qsizetype from)
+{
+    const qsizetype close = text.indexOf(u'>', from);
+    if (close < 0)
+        return -1;
+    const qsizetype subset = QStringView(text).sliced(from, close - from).indexOf(u'[');
+    if (subset < 0 || !startsAt(text, from, QLatin1StringView("<!doctype")))
+        return close + 1;
+    for (qsizetype bracket = text.indexOf(u']', from + subset); bracket >= 0;
+         bracket = text.indexOf(u']', bracket + 1)) {
+        qsizetype after = bracket + 1;
+        while (after < text.size() && text[after].isSpace())
+            ++after;
+        if (after < text.size() && text[after] == u'>')
+            return after + 1;
+    }
+    return close + 1;
+}
+
+// The index of the end tag that closes raw text begun at `from`; -1 when there is none.
+qsizetype rawTextEnd(const QString &text, qsizetype from, QLatin1StringView name)
+{
+    const QString endTag = QLatin1StringView("</") + name;
+    for (qsizetype at = text.indexOf(endTag, from, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(endTag, at + 1, Qt::CaseInsensitive)) {
+        if (nameEndsAt(text, at + endTag.size()))
+            return at;
+    }
+    return -1;
+}
+
+} // namespace
+
+VerbatimMarkup::VerbatimMarkup(const QString &text)
+{
+    for (int n = 0; m_prefix.isEmpty() || text.contains(m_prefix); ++n)
+        m_prefix = QStringLiteral("verbatim%1:").arg(n);
+
+    for (qsizetype at = text.indexOf(u'<'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(u'<', at)) {
+        const QChar next = text[at + 1];
+        qsizetype end = -1;
+        if (startsAt(text, at, QLatin1StringView("<!--"))) {
+            end = commentEnd(text, at);
+            if (end >= 0)
+                mask(text, at, end, Placeholder::Comment);
+        } else if (next == u'!' || next == u'?') {
+            end = declarationEnd(text, at);
+            if (end >= 0)
+                mask(text, at, end, Placeholder::Comment);
+        } else if (isAsciiLetter(next) ||
+                   (next == u'/' && at + 2 < text.size() && isAsciiLetter(text[at + 2]))) {
+            end = tagEnd(text, at);
+            // The parser takes "<script/>" as an empty element.
+            const bool opensContent = end >= 0 && next != u'/' && text[end - 1] != u'/';
+            const QLatin1StringView raw =
+                opensContent ? rawTextElementAt(text, at + 1) : QLatin1StringView();
+            if (end >= 0)
+                ++end;
+            if (!raw.isEmpty()) {
+                // Raw text left open runs to the end of the page, as the parser reads it.
+                const qsizetype close = rawTextEnd(text, end, raw);
+                if (close > end)
+                    mask(text, end, close, Placeholder::RawText);
+                end = close < 0 ? text.size() : close;
+            }
+        } else {
+            end = at + 1;
+        }
+        if (end < 0) {
+            m_endsInsideMarkup = true;
+            break;
+        }
+        at = end;
+    }
+    m_masked += QStringView(text).sliced(m_copied);
+}
+
+void VerbatimMarkup::mask(const QString &text, qsizetype from, qsizetype to,
+                          Placeholder placeholder)
+{
+    const QString marker = m_prefix + QString::number(m_pieces.size());
+    m_pieces << text.sliced(from, to - from);
+    m_masked += QStringView(text).sliced(m_copied, from - m_copied);
+    m_masked +=
+        placeholder == Placeholder::Comment ? QStringLiteral("<!--%1-->").arg(marker) : marker;
+    m_copied = to;
+}
+
+const QString *VerbatimMarkup::pieceOf(const xmlChar *content) const
+{
+    const QByteArray prefix = m_prefix.toLatin1();
+    if (content == nullptr ||
+        xmlStrncmp(content, reinterpret_cast<const xmlChar *>(prefix.constData()),
+                   static_cast<int>(prefix.size())) != 0)
+        return nullptr;
+    bool ok = false;
+    const qsizetype index =
+        QByteArray(reinterpret_cast<const char *>(content) + prefix.size()).toLongLong(&ok);
+    return ok && index >= 0 && index < m_pieces.size() ? &m_pieces[index] : nullptr;
+}
+
+void VerbatimMarkup::restore(xmlDocPtr doc) const
+{
+    if (m_pieces.isEmpty())
+        return;
+    const auto root = reinterpret_cast<xmlNodePtr>(doc);
+    for (xmlNodePtr node = root->children; node != nullptr;) {
+        const bool mayHold = node->type == XML_COMMENT_NODE || node->type == XML_TEXT_NODE ||
+                             node->type == XML_CDATA_SECTION_NODE;
+        const QString *piece = mayHold ? pieceOf(node->content) : nullptr;
+        if (piece == nullptr) {
+            node = nextInTree(node, root);
+            continue;
+        }
+        xmlNodePtr verbatim = newVerbatimNode(doc, *piece);
+        xmlReplaceNode(node, verbatim);
+        xmlFreeNode(node);
+        node = nextInTree(verbatim, root);
+    }
+}
+
+} // namespace office::page

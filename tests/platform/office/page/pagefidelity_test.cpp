@@ -1,0 +1,144 @@
+// Pages that libxml2 alone would read in part or change: deep nesting, script and style,
+// Office's conditional markup, a doctype with an internal subset, a very long text.
+#include "platform/office/page/htmlparse.h"
+#include "testpages.h"
+
+#include <gtest/gtest.h>
+
+using namespace office::page;
+using namespace office::page::testing;
+
+namespace
+{
+
+// Replaces the first match of what in the page's text by text, saves and reopens.
+std::unique_ptr<HtmlPage> replaceAndReopen(const QString &path, const QString &what,
+                                           const QString &text)
+{
+    auto page = openPage(path);
+    auto range = page->body()->createTextRange();
+    EXPECT_TRUE(range->findText(what));
+    range->setText(text);
+    EXPECT_TRUE(page->save().ok());
+    return openPage(path);
+}
+
+TEST(PageFidelity, PagesNestedDeeperThanTheParsersDefaultAreReadAndSavedWhole)
+{
+    PageFolder folder;
+    // Old pages open a <font> on every line and never close it.
+    QString fonts = QStringLiteral("<html><body>\n");
+    for (int line = 0; line < 400; ++line)
+        fonts += QStringLiteral("<font size=\"2\">line %1<br>\n").arg(line);
+    const QString fontsPath = folder.write("fonts.html", fonts.toUtf8());
+    const QString fontsText =
+        replaceAndReopen(fontsPath, QStringLiteral("line 0"), QStringLiteral("甲"))
+            ->body()
+            ->createTextRange()
+            ->text();
+    EXPECT_TRUE(fontsText.startsWith(QStringLiteral("甲\n")));
+    EXPECT_TRUE(fontsText.endsWith(QStringLiteral("line 399\n\n")))
+        << fontsText.right(20).toStdString();
+
+    QString divs = QStringLiteral("<html><body>");
+    for (int level = 0; level < 300; ++level)
+        divs += QStringLiteral("<div>%1 ").arg(level);
+    const QString divsPath = folder.write("divs.html", divs.toUtf8());
+    const QString divsText = replaceAndReopen(divsPath, QStringLiteral("0 "), QStringLiteral("甲"))
+                                 ->body()
+                                 ->createTextRange()
+                                 ->text();
+    EXPECT_TRUE(divsText.startsWith(QStringLiteral("甲1 2 ")));
+    EXPECT_TRUE(divsText.endsWith(QStringLiteral("298 299 \n")))
+        << divsText.right(20).toStdString();
+}
+
+TEST(PageFidelity, EditsAtTheDeepestNestingAllowedWorkAndBeyondItThePageIsRefused)
+{
+    PageFolder folder;
+    // html and body are two levels of the nesting.
+    const int divs = kMaxPageDepth - 2;
+    const QString deep = QStringLiteral("<html><body>甲") + QStringLiteral("<div>").repeated(divs) +
+                         QStringLiteral("乙</body></html>");
+    const QString path = folder.write("deep.html", deep.toUtf8());
+    auto page = openPage(path);
+    ASSERT_EQ(page->body()->createTextRange()->text(), QStringLiteral("甲乙\n"));
+
+    // A range from the top of the page to the bottom of the nesting.
+    auto range = page->body()->createTextRange();
+    const QString html = range->htmlText();
+    EXPECT_EQ(html.count(QStringLiteral("<div>")), divs);
+    range->pasteHTML(QStringLiteral("丙") + html.mid(html.indexOf(u'<')));
+    EXPECT_EQ(page->body()->createTextRange()->text(), QStringLiteral("丙乙\n"));
+    ASSERT_TRUE(page->save().ok());
+    EXPECT_EQ(openPage(path)->body()->createTextRange()->text(), QStringLiteral("丙乙\n"));
+
+    const QByteArray tooDeep =
+        (QStringLiteral("<html><body>") + QStringLiteral("<div>").repeated(divs + 1)).toUtf8();
+    const QString refusedPath = folder.write("tooDeep.html", tooDeep);
+    const auto refused = HtmlPage::open(refusedPath);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.errorString().contains(QStringLiteral("層次太深")));
+    EXPECT_TRUE(refused.errorString().contains(QStringLiteral("tooDeep.html")));
+    EXPECT_EQ(folder.read(refusedPath), tooDeep);
+}
+
+TEST(PageFidelity, MarkupTheEngineDoesNotEditIsWrittenBackAsItWas)
+{
+    // Written in the form the engine writes, so that the saved page equals it but for the
+    // edit.
+    const QString page = QStringLiteral(
+        "<!DOCTYPE html [ <!ENTITY copy \"&#169;\"> ]>\n"
+        "<html><head><style>/* </style-like> */ p { color: red }</style>"
+        "<script>document.write(\"<b>hi</b>\"); var s = \"</p>\"; var t = \"<!--\";</script>"
+        "<script type=\"text/x\">if (a<b && c>d) {}</script></head>"
+        "<body><p class=\"MsoListParagraph\"><![if !supportLists]>1.<![endif]>甲</p>"
+        "<!--[if gte mso 9]><xml><o:shapedefaults></o:shapedefaults></xml><![endif]-->"
+        "<!--[if !mso]><!--><p>乙</p><!--<![endif]--><?xml version=\"1.0\"?><!-->"
+        "<p>丙<![CDATA[ x ]]></p></body></html>\n");
+    PageFolder folder;
+    const QString path = folder.write("office.html", page.toUtf8());
+    auto opened = openPage(path);
+    EXPECT_EQ(opened->html(), page);
+    EXPECT_EQ(opened->body()->createTextRange()->text(), QStringLiteral("1.甲\n乙\n丙\n"));
+
+    auto reopened = replaceAndReopen(path, QStringLiteral("乙"), QStringLiteral("丁"));
+    EXPECT_EQ(QString::fromUtf8(folder.read(path)),
+              QString(page).replace(QStringLiteral("<p>乙</p>"), QStringLiteral("<p>丁</p>")));
+    EXPECT_EQ(reopened->body()->createTextRange()->text(), QStringLiteral("1.甲\n丁\n丙\n"));
+
+    // A comment opened in a script's string is no comment, and no sign of a file cut short.
+    const QString script = QStringLiteral(
+        "<html><head><script>var s = \"<!--\";</script></head><body><p>甲</p></body></html>\n");
+    const QString scriptPath = folder.write("script.html", script.toUtf8());
+    replaceAndReopen(scriptPath, QStringLiteral("甲"), QStringLiteral("乙"));
+    EXPECT_EQ(QString::fromUtf8(folder.read(scriptPath)), QString(script).replace(u'甲', u'乙'));
+
+    // A bracket in a doctype's public name opens no subset; a script closed in its start
+    // tag holds nothing, as the parser reads it.
+    const QString unusual = QStringLiteral("<!DOCTYPE html PUBLIC \"-//x[1]//EN\">\n<html><body>"
+                                           "<script src=\"a.js\"/><p>甲</p></body></html>\n");
+    auto unusualPage = openPage(folder.write("unusual.html", unusual.toUtf8()));
+    EXPECT_EQ(unusualPage->body()->createTextRange()->text(), QStringLiteral("甲\n"));
+    EXPECT_TRUE(
+        unusualPage->html().startsWith(QStringLiteral("<!DOCTYPE html PUBLIC \"-//x[1]//EN\">\n")));
+}
+
+TEST(PageFidelity, ATextNodeLongerThanTheParsersDefaultLimitIsKeptWhole)
+{
+    // libxml2 stops a text node at 10,000,000 bytes unless told otherwise.
+    const int length = 11 * 1000 * 1000;
+    PageFolder folder;
+    const QByteArray bytes = "<html><body><p>甲" + QByteArray(length, 'a') + "</p></body></html>\n";
+    const QString path = folder.write("long.html", bytes);
+    auto page = openPage(path);
+    EXPECT_EQ(page->body()->createTextRange()->text().size(), length + 2);
+
+    auto range = page->body()->createTextRange();
+    range->moveEnd(-(length + 1));
+    range->setText(QStringLiteral("乙"));
+    ASSERT_TRUE(page->save().ok());
+    EXPECT_EQ(folder.read(path), QByteArray(bytes).replace("甲", "乙"));
+}
+
+} // namespace
