@@ -10,6 +10,7 @@
 #include "platform/office/word/docx/wordapplication.h"
 #include "synthetic/syntheticdatabases.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace
@@ -122,6 +123,12 @@ void convertDocument(benchmark::State &state, bool pictures, Layout layout)
             return;
         }
         word::Document *copy = word.activeDocument();
+        // MURVEL_BENCH_OUTPUT=<folder> keeps the copies, to open them in another program.
+        if (const QString kept = qEnvironmentVariable("MURVEL_BENCH_OUTPUT"); !kept.isEmpty()) {
+            const QString name =
+                QStringLiteral("%1-%2-%3").arg(int(layout)).arg(count).arg(copy->name());
+            QFile::copy(copy->fullName(), QDir(kept).filePath(name));
+        }
         const QString text = copy->content()->text();
         converted = count - int(text.count(QChar(0xF6A3))) - int(text.count(QChar(0xF6A4))) -
                     int(text.count(QChar(0xF6A5))) - int(text.count(QChar(0xF6AE)));

@@ -39,9 +39,10 @@ struct ArchiveEntry {
     time_t modified = 0;
 };
 
-// The deflate level of the entries a save compresses: the fastest level, since a document's
-// XML and glyph bitmaps deflate at level 1 to within a few percent of level 6 in a third of
-// the time, and a save is what the user waits for.
+// The deflate level of the entries a save compresses: the fastest. A save is what the user
+// waits for; the 1.4 MB main part of a 200-page document deflates in 11 ms at level 1, 15 ms
+// at 3 and 50 ms at 6 (libzip's default, 9: 93 ms), glyph bitmaps in a third of level 6's
+// time, for files 15 to 20 % larger than level 6 makes.
 constexpr zip_uint32_t SaveDeflateLevel = 1;
 
 // A zip of entries, in their order; empty with *error set when it cannot be made. stored may
