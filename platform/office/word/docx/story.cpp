@@ -110,8 +110,12 @@ void cutIntoRuns(pugi::xml_node text)
 {
     const QString whole = elementText(text);
     std::vector<int> cuts;
-    for (int cut = RunPieceLength; cut < whole.size(); cut += RunPieceLength)
-        cuts.push_back(whole.at(cut - 1).isHighSurrogate() ? ++cut : cut);
+    for (int cut = RunPieceLength; cut < whole.size(); cut += RunPieceLength) {
+        if (whole.at(cut - 1).isHighSurrogate())
+            ++cut; // a surrogate pair stays whole
+        if (cut < whole.size())
+            cuts.push_back(cut);
+    }
     for (size_t i = cuts.size(); i-- > 0;) {
         const int end = i + 1 < cuts.size() ? cuts[i + 1] : int(whole.size());
         pugi::xml_node piece = text.parent().insert_child_after("w:t", text);
