@@ -110,6 +110,9 @@ platform::Result<bool> HostWindow::save()
 {
     if (!m_document)
         return platform::Result<bool>::failure(u"沒有開啟的文件"_qs);
+    // A conversion saves what it changed itself: writing it again would only cost time.
+    if (m_document->saved())
+        return true;
     return m_document->save();
 }
 

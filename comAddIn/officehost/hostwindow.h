@@ -38,6 +38,7 @@ public:
     // Clicks the control with the tag, as the user picks it from this window's menu or
     // toolbar: the add-in acts on this window's document.
     platform::Result<bool> clickTag(const QString &tag);
+    // Writes the document when it holds changes not saved yet.
     platform::Result<bool> save();
 
     // Shows the model's texts and selection (again after an add-in changed them), with the

@@ -242,7 +242,7 @@ void KavrotWindow::closeEvent(QCloseEvent *event)
 
 void KavrotWindow::letEventsRun()
 {
-    QCoreApplication::processEvents();
+    m_eventPace.letEventsRun();
 }
 
 QString KavrotWindow::message() const

@@ -2,6 +2,7 @@
 
 #include "vbprog/kavrot/kavrotsettings.h"
 #include "vbprog/kavrot/transcoderun.h"
+#include "vbprog/toolkit/eventpace.h"
 
 #include <QWidget>
 
@@ -56,6 +57,7 @@ private:
     QString m_refDbPath;
     bool m_busy = false;
     bool m_stopRequested = false;
+    toolkit::EventPace m_eventPace;
 
     QComboBox *m_cboRefFile = nullptr;
     QFileDialog *m_commonDialog = nullptr;

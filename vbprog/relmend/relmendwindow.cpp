@@ -188,7 +188,7 @@ void RelmendWindow::setFixCount(const QString &text)
 
 void RelmendWindow::letEventsRun(word::StoryType)
 {
-    QCoreApplication::processEvents();
+    m_eventPace.letEventsRun();
 }
 
 bool RelmendWindow::eventFilter(QObject *watched, QEvent *event)

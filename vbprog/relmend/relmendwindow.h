@@ -2,6 +2,7 @@
 
 #include "vbprog/relmend/repairobserver.h"
 #include "vbprog/relmend/sourcechoice.h"
+#include "vbprog/toolkit/eventpace.h"
 
 #include <QWidget>
 #include <functional>
@@ -58,6 +59,7 @@ private:
     SourceChoice m_choice;
     bool Busy = false;
     bool StopRequested = false;
+    toolkit::EventPace m_eventPace;
 
     QLineEdit *m_txtSrcFileOrDir;
     QPushButton *m_cmdSrcFile;

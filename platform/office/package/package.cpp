@@ -1,5 +1,7 @@
 #include "platform/office/package/package.h"
 
+#include "platform/office/package/storedarchive.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -47,6 +49,8 @@ QString extensionOf(const QString &partName)
 struct Package::Part {
     QString name;
     QByteArray data;
+    // The entry of the stored archive that holds data compressed; -1 when none does.
+    zip_int64_t stored = -1;
     zip_int32_t compression = ZIP_CM_DEFLATE;
     time_t modified = 0;
     mutable std::unique_ptr<pugi::xml_document> document;
@@ -73,13 +77,15 @@ platform::Result<bool> Package::load(const QString &path)
     if (!QFileInfo(path).isFile())
         return Loaded::failure(QStringLiteral("The file %1 does not exist.").arg(path));
 
-    int code = 0;
-    zip_t *archive =
-        zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
-    if (!archive)
+    int code = ZIP_ER_READ;
+    QFile file(path);
+    m_stored = file.open(QIODevice::ReadOnly)
+                   ? StoredArchive::open(file.readAll(), ZIP_RDONLY | ZIP_CHECKCONS, &code)
+                   : nullptr;
+    if (!m_stored)
         return Loaded::failure(
             QStringLiteral("%1 is not an Office document (%2).").arg(path, zipErrorText(code)));
-    std::unique_ptr<zip_t, int (*)(zip_t *)> closer(archive, zip_close);
+    zip_t *archive = m_stored->handle();
 
     zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -97,6 +103,7 @@ platform::Result<bool> Package::load(const QString &path)
         part->name = name;
         part->compression = stat.comp_method;
         part->modified = stat.mtime;
+        part->stored = i;
         part->data.resize(qsizetype(stat.size));
         bool intact = false;
         if (zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0)) {
@@ -132,11 +139,16 @@ platform::Result<bool> Package::load(const QString &path)
 
 Package::Part *Package::find(const QString &partName) const
 {
-    for (const auto &part : m_parts) {
-        if (part->name.compare(partName, Qt::CaseInsensitive) == 0)
-            return part.get();
+    // Parts are only ever added: index those added since the last lookup. A name held twice
+    // finds its first part.
+    for (; m_indexed < m_parts.size(); ++m_indexed) {
+        Part *part = m_parts[m_indexed].get();
+        const QString folded = part->name.toCaseFolded();
+        if (!m_partIndex.contains(folded))
+            m_partIndex.insert(folded, part);
     }
-    return nullptr;
+    const auto found = m_partIndex.constFind(partName.toCaseFolded());
+    return found != m_partIndex.cend() ? found.value() : nullptr;
 }
 
 Package::Part *Package::addPart(const QString &partName)
@@ -197,8 +209,10 @@ pugi::xml_document *Package::xml(const QString &partName)
 
 void Package::markChanged(const QString &partName)
 {
-    if (Part *part = find(partName); part && part->document)
+    if (Part *part = find(partName); part && part->document) {
         part->changed = true;
+        part->stored = -1;
+    }
 }
 
 QByteArray Package::bytes(const QString &partName) const
@@ -220,28 +234,26 @@ void Package::setBytes(const QString &partName, const QByteArray &data, const QS
     if (!part)
         part = addPart(partName);
     part->data = data;
+    part->stored = -1;
     part->document.reset();
     part->malformed = false;
     part->changed = false;
+    const QString folded = partName.toCaseFolded();
+    m_relationshipIds.remove(folded);
+    if (folded == QString::fromLatin1(contentTypesPart).toCaseFolded())
+        m_overrides.reset();
     if (contentType.isEmpty() || this->contentType(partName) == contentType)
         return;
 
     pugi::xml_document *types = xml(QString::fromLatin1(contentTypesPart));
     if (!types)
         return;
-    pugi::xml_node root = types->document_element();
-    QString overrideName = u'/' + partName;
-    pugi::xml_node entry;
-    for (pugi::xml_node node : root.children("Override")) {
-        if (overrideName.compare(QString::fromUtf8(node.attribute("PartName").value()),
-                                 Qt::CaseInsensitive) == 0) {
-            entry = node;
-            break;
-        }
-    }
+    const QString overrideName = u'/' + partName;
+    pugi::xml_node entry = overrides().value(overrideName.toCaseFolded());
     if (!entry) {
-        entry = root.append_child("Override");
+        entry = types->document_element().append_child("Override");
         entry.append_attribute("PartName").set_value(overrideName.toUtf8().constData());
+        m_overrides->insert(overrideName.toCaseFolded(), entry);
     }
     pugi::xml_attribute type = entry.attribute("ContentType");
     if (!type)
@@ -250,21 +262,33 @@ void Package::setBytes(const QString &partName, const QByteArray &data, const QS
     markChanged(QString::fromLatin1(contentTypesPart));
 }
 
+const QHash<QString, pugi::xml_node> &Package::overrides() const
+{
+    if (m_overrides)
+        return *m_overrides;
+    m_overrides.emplace();
+    Part *typesPart = find(QString::fromLatin1(contentTypesPart));
+    if (pugi::xml_document *types = typesPart ? parsed(*typesPart) : nullptr) {
+        for (pugi::xml_node node : types->document_element().children("Override")) {
+            const QString name =
+                QString::fromUtf8(node.attribute("PartName").value()).toCaseFolded();
+            if (!m_overrides->contains(name))
+                m_overrides->insert(name, node);
+        }
+    }
+    return *m_overrides;
+}
+
 QString Package::contentType(const QString &partName) const
 {
     Part *typesPart = find(QString::fromLatin1(contentTypesPart));
     pugi::xml_document *types = typesPart ? parsed(*typesPart) : nullptr;
     if (!types)
         return {};
-    pugi::xml_node root = types->document_element();
-    QString overrideName = u'/' + partName;
-    for (pugi::xml_node node : root.children("Override")) {
-        if (overrideName.compare(QString::fromUtf8(node.attribute("PartName").value()),
-                                 Qt::CaseInsensitive) == 0)
-            return QString::fromUtf8(node.attribute("ContentType").value());
-    }
+    if (pugi::xml_node entry = overrides().value((u'/' + partName).toCaseFolded()))
+        return QString::fromUtf8(entry.attribute("ContentType").value());
     QString extension = extensionOf(partName);
-    for (pugi::xml_node node : root.children("Default")) {
+    for (pugi::xml_node node : types->document_element().children("Default")) {
         if (extension.compare(QString::fromUtf8(node.attribute("Extension").value()),
                               Qt::CaseInsensitive) == 0)
             return QString::fromUtf8(node.attribute("ContentType").value());
@@ -311,13 +335,17 @@ QString Package::addRelationship(const QString &sourcePart, const QString &type,
     if (!document)
         return {};
 
-    QStringList taken;
-    for (const Relationship &relationship : relationships(sourcePart))
-        taken << relationship.id;
-    int number = 1;
-    while (taken.contains(QStringLiteral("rId%1").arg(number)))
-        ++number;
-    QString id = QStringLiteral("rId%1").arg(number);
+    RelationshipIds &ids = m_relationshipIds[relsName.toCaseFolded()];
+    if (ids.next == 0) {
+        ids.next = 1;
+        for (const Relationship &relationship : relationships(sourcePart))
+            ids.taken.insert(relationship.id);
+    }
+    QString id;
+    do
+        id = QStringLiteral("rId%1").arg(ids.next++);
+    while (ids.taken.contains(id));
+    ids.taken.insert(id);
 
     pugi::xml_node node = document->document_element().append_child("Relationship");
     node.append_attribute("Id").set_value(id.toUtf8().constData());
@@ -341,74 +369,41 @@ QString Package::resolveTarget(const QString &sourcePart, const Relationship &re
 
 QString Package::uniquePartName(const QString &pattern) const
 {
-    for (int number = 1;; ++number) {
-        QString name = pattern.arg(number);
-        if (!hasPart(name))
-            return name;
-    }
+    // Parts are never removed, so the numbers below the last one answered stay taken.
+    int &number = m_firstFreeNumber[pattern];
+    number = std::max(number, 1);
+    while (hasPart(pattern.arg(number)))
+        ++number;
+    return pattern.arg(number);
 }
 
 QByteArray Package::serialize() const
 {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
-    if (!buffer) {
-        m_error = QString::fromUtf8(zip_error_strerror(&error));
-        zip_error_fini(&error);
-        return {};
-    }
-    zip_source_keep(buffer);
-    std::unique_ptr<zip_source_t, void (*)(zip_source_t *)> bufferOwner(buffer, zip_source_free);
-    zip_t *archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
-    if (!archive) {
-        m_error = QString::fromUtf8(zip_error_strerror(&error));
-        zip_error_fini(&error);
-        return {};
-    }
-    zip_error_fini(&error);
-
-    // libzip reads the entries' data only when the archive is closed: keep it alive till then.
-    std::vector<QByteArray> contents;
-    contents.reserve(m_parts.size());
+    std::vector<ArchiveEntry> entries;
+    entries.reserve(m_parts.size());
     for (const auto &part : m_parts) {
-        contents.push_back(bytes(part->name));
-        const QByteArray &data = contents.back();
-        zip_source_t *source =
-            zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
-        QByteArray name = part->name.toUtf8();
-        zip_int64_t index =
-            source ? zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) : -1;
-        if (index < 0) {
-            if (source)
-                zip_source_free(source);
-            m_error = QString::fromUtf8(zip_strerror(archive));
-            zip_discard(archive);
-            return {};
-        }
-        zip_int32_t method = part->compression == ZIP_CM_STORE ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
-        zip_set_file_compression(archive, zip_uint64_t(index), method, 0);
-        zip_file_set_mtime(archive, zip_uint64_t(index), part->modified, 0);
+        ArchiveEntry entry{
+            part->name, {}, part->stored, part->compression != ZIP_CM_STORE, part->modified};
+        if (entry.storedIndex < 0)
+            entry.data = bytes(part->name);
+        entries.push_back(std::move(entry));
     }
-    if (zip_close(archive) != 0) {
-        m_error = QString::fromUtf8(zip_strerror(archive));
-        zip_discard(archive);
-        return {};
-    }
+    return WriteArchive(entries, m_stored.get(), &m_error);
+}
 
-    QByteArray zipped;
-    if (zip_source_open(buffer) == 0) {
-        zip_source_seek(buffer, 0, SEEK_END);
-        zip_int64_t size = zip_source_tell(buffer);
-        zip_source_seek(buffer, 0, SEEK_SET);
-        zipped.resize(qsizetype(size));
-        if (zip_source_read(buffer, zipped.data(), zip_uint64_t(size)) != size)
-            zipped.clear();
-        zip_source_close(buffer);
+void Package::adoptSaved(QByteArray zipped)
+{
+    int code = 0;
+    std::unique_ptr<StoredArchive> saved =
+        StoredArchive::open(std::move(zipped), ZIP_RDONLY, &code);
+    if (!saved)
+        return;
+    m_stored = std::move(saved);
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        Part &part = *m_parts[i];
+        // A part edited in place is written from its XML at every save.
+        part.stored = part.changed && part.document ? -1 : zip_int64_t(i);
     }
-    if (zipped.isEmpty())
-        m_error = QStringLiteral("The document could not be assembled.");
-    return zipped;
 }
 
 platform::Result<bool> Package::save(const QString &path)
@@ -420,6 +415,8 @@ platform::Result<bool> Package::save(const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(zipped) != zipped.size() || !file.commit())
         return Saved::failure(QStringLiteral("%1 was not saved: %2").arg(path, file.errorString()));
+    // The next save copies what this one compressed, unless it changes again.
+    adoptSaved(std::move(zipped));
     return Saved(true);
 }
 

@@ -3,15 +3,20 @@
 #include "platform/common/result.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <pugixml.hpp>
 #include <vector>
 
 namespace office
 {
+
+class StoredArchive;
 
 struct Relationship {
     QString id;
@@ -24,7 +29,9 @@ struct Relationship {
 // Part names carry no leading '/' ("word/document.xml") and match without regard to case.
 // Every part is held in memory; XML parts are parsed on first use. Saving writes the parts
 // in the order they were read, unchanged ones byte for byte, so a document keeps whatever this
-// layer does not understand.
+// layer does not understand; a part that has not changed since it was read or last saved is
+// copied compressed as it was stored. Lookups by name, content type and relationship id take
+// constant time, so adding many parts (a picture each) grows linearly.
 class Package
 {
 public:
@@ -50,7 +57,8 @@ public:
     void setBytes(const QString &partName, const QByteArray &data, const QString &contentType);
     QString contentType(const QString &partName) const;
 
-    // sourcePart "" means the package itself (_rels/.rels).
+    // sourcePart "" means the package itself (_rels/.rels). Relationship parts are edited
+    // through addRelationship (or replaced with setBytes) only.
     QList<Relationship> relationships(const QString &sourcePart) const;
     // target as it is to be stored (relative to the source part's folder); returns the new
     // relationship's unique id ("rId7").
@@ -70,16 +78,33 @@ public:
 
 private:
     struct Part;
+    struct RelationshipIds {
+        QSet<QString> taken;
+        int next = 0; // 0 until taken is read from the part
+    };
     Package();
     Part *find(const QString &partName) const;
     Part *addPart(const QString &partName);
     pugi::xml_document *parsed(Part &part) const;
     platform::Result<bool> load(const QString &path);
     QByteArray serialize() const;
+    // The archive just saved becomes the one unchanged parts are copied from.
+    void adoptSaved(QByteArray zipped);
+    // The Override entries of [Content_Types].xml by case-folded part name ("/word/x.xml").
+    const QHash<QString, pugi::xml_node> &overrides() const;
 
     std::vector<std::unique_ptr<Part>> m_parts; // in the zip's entry order
+    std::unique_ptr<StoredArchive> m_stored;    // what was read or last saved
     QString m_mainPart;
     mutable QString m_error;
+    // Indexes, each kept as parts are added: parts by case-folded name (the first
+    // m_indexed parts), the first number each uniquePartName pattern may still find free,
+    // relationship ids by case-folded relationship part, Override entries.
+    mutable QHash<QString, Part *> m_partIndex;
+    mutable size_t m_indexed = 0;
+    mutable QHash<QString, int> m_firstFreeNumber;
+    QHash<QString, RelationshipIds> m_relationshipIds;
+    mutable std::optional<QHash<QString, pugi::xml_node>> m_overrides;
 };
 
 } // namespace office

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -134,6 +135,32 @@ TEST_F(HostWindowTest, AnotherDocumentOpensInAWindowOfItsOwnAndAnOpenOneComesFor
 
     EXPECT_FALSE(program.openDocument(m_dir.filePath(u"notes.txt"_qs)).ok());
     EXPECT_EQ(program.windows().size(), 2);
+}
+
+// The save after a click writes the document only when something is left unsaved: a
+// conversion has saved its documents already.
+TEST_F(HostWindowTest, SaveWritesTheDocumentOnlyWhenItHoldsUnsavedChanges)
+{
+    HostProgram program;
+    HostWindow *window = open(program);
+    ASSERT_TRUE(window);
+    auto fileBytes = [this] {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    {
+        QFile file(m_path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("written by another save");
+    }
+    ASSERT_TRUE(window->save().ok());
+    EXPECT_EQ(fileBytes(), "written by another save");
+
+    auto &word = static_cast<word::Application &>(window->document()->application());
+    word.selection()->setText(u"丁"_qs);
+    ASSERT_TRUE(window->save().ok());
+    EXPECT_TRUE(fileBytes().startsWith("PK"));
+    EXPECT_TRUE(window->document()->saved());
 }
 
 TEST_F(HostWindowTest, UntickingRemovesTheControlsAndTickingBringsThemBack)

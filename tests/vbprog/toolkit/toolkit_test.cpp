@@ -2,6 +2,7 @@
 #include "platform/registry/registrystore.h"
 #include "vbprog/toolkit/centerform.h"
 #include "vbprog/toolkit/drives.h"
+#include "vbprog/toolkit/eventpace.h"
 #include "vbprog/toolkit/frmselectdir.h"
 #include "vbprog/toolkit/mainprogramdir.h"
 
@@ -22,6 +23,18 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 namespace
 {
+
+TEST(EventPaceTest, EventsRunFirstThenOnceAnIntervalHasPassedSinceTheyLastRan)
+{
+    EventPace pace;
+    EXPECT_TRUE(pace.due(5000));
+    EXPECT_FALSE(pace.due(5000));
+    EXPECT_FALSE(pace.due(5000 + EventPace::IntervalMs - 1));
+    EXPECT_TRUE(pace.due(5000 + EventPace::IntervalMs));
+    // The interval counts from the last run, not from the first call.
+    EXPECT_FALSE(pace.due(5000 + 2 * EventPace::IntervalMs - 1));
+    EXPECT_TRUE(pace.due(5000 + 3 * EventPace::IntervalMs));
+}
 
 TEST(CenterFormTest, CentresInTheTopPartOfTheScreenThatTheFactorGives)
 {

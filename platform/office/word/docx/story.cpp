@@ -10,6 +10,14 @@ namespace word::docx
 namespace
 {
 
+// Edits copy the text of the run they change. A text longer than this is cut into runs of
+// RunPieceLength characters before its first edit, and runs are joined again only up to
+// JoinedRunBytes of text, so that an edit of a paragraph held in one long run copies a
+// bounded part of it.
+constexpr int LongestEditedText = 2048;
+constexpr int RunPieceLength = 1024;
+constexpr size_t JoinedRunBytes = 4096;
+
 bool named(const pugi::xml_node &node, const char *name)
 {
     return std::strcmp(node.name(), name) == 0;
@@ -96,6 +104,37 @@ pugi::xml_node splitRunBefore(pugi::xml_node run, pugi::xml_node node)
     return second;
 }
 
+// Cuts the text element into pieces of RunPieceLength characters, each after the first in a
+// run of its own with the run's formatting.
+void cutIntoRuns(pugi::xml_node text)
+{
+    const QString whole = elementText(text);
+    std::vector<int> cuts;
+    for (int cut = RunPieceLength; cut < whole.size(); cut += RunPieceLength) {
+        if (whole.at(cut - 1).isHighSurrogate())
+            ++cut; // a surrogate pair stays whole
+        if (cut < whole.size())
+            cuts.push_back(cut);
+    }
+    for (size_t i = cuts.size(); i-- > 0;) {
+        const int end = i + 1 < cuts.size() ? cuts[i + 1] : int(whole.size());
+        pugi::xml_node piece = text.parent().insert_child_after("w:t", text);
+        setElementText(piece, whole.mid(cuts[i], end - cuts[i]));
+        splitRunBefore(text.parent(), piece);
+    }
+    if (!cuts.empty())
+        setElementText(text, whole.left(cuts.front()));
+}
+
+// The bytes of text a run holds.
+size_t textBytes(const pugi::xml_node &run)
+{
+    size_t bytes = 0;
+    for (pugi::xml_node text : run.children("w:t"))
+        bytes += std::strlen(text.child_value());
+    return bytes;
+}
+
 // The formatting a new run takes from a paragraph without text: its mark's, less the
 // revision marks that belong to the mark alone.
 void copyParagraphMarkFormatting(const pugi::xml_node &paragraph, pugi::xml_node run)
@@ -131,6 +170,14 @@ void fillText(pugi::xml_node run, const QString &text)
         }
     }
     flush();
+}
+
+// The child of paragraph that holds node.
+pugi::xml_node childOf(const pugi::xml_node &paragraph, pugi::xml_node node)
+{
+    while (node && node.parent() != paragraph)
+        node = node.parent();
+    return node;
 }
 
 int filledLength(const QString &text)
@@ -234,17 +281,21 @@ void Story::atomize(Paragraph &paragraph) const
 
 void Story::atomizeChildren(Paragraph &paragraph, const pugi::xml_node &parent) const
 {
-    for (pugi::xml_node child : parent.children()) {
-        if (named(child, "w:r")) {
-            atomizeRun(paragraph, child);
-        } else if (named(child, "w:sdt")) {
-            atomizeChildren(paragraph, child.child("w:sdtContent"));
-        } else if (namedAnyOf(child, {"w:hyperlink", "w:smartTag", "w:customXml", "w:ins",
-                                      "w:moveTo", "w:fldSimple", "w:dir", "w:bdo"})) {
-            atomizeChildren(paragraph, child);
-        } else if (namedAnyOf(child, {"w:bookmarkStart", "w:bookmarkEnd"})) {
-            paragraph.markers.push_back({child, int(paragraph.text.size())});
-        }
+    for (pugi::xml_node child : parent.children())
+        atomizeNode(paragraph, child);
+}
+
+void Story::atomizeNode(Paragraph &paragraph, const pugi::xml_node &child) const
+{
+    if (named(child, "w:r")) {
+        atomizeRun(paragraph, child);
+    } else if (named(child, "w:sdt")) {
+        atomizeChildren(paragraph, child.child("w:sdtContent"));
+    } else if (namedAnyOf(child, {"w:hyperlink", "w:smartTag", "w:customXml", "w:ins", "w:moveTo",
+                                  "w:fldSimple", "w:dir", "w:bdo"})) {
+        atomizeChildren(paragraph, child);
+    } else if (namedAnyOf(child, {"w:bookmarkStart", "w:bookmarkEnd"})) {
+        paragraph.markers.push_back({child, int(paragraph.text.size())});
     }
 }
 
@@ -303,6 +354,108 @@ size_t Story::paragraphAt(int position) const
     return after == m_paragraphs.begin() ? 0 : size_t(after - m_paragraphs.begin() - 1);
 }
 
+size_t Story::atomAt(const Paragraph &paragraph, int offset)
+{
+    const auto after =
+        std::upper_bound(paragraph.atoms.begin(), paragraph.atoms.end(), offset,
+                         [](int value, const Atom &atom) { return value < atom.start; });
+    return after == paragraph.atoms.begin() ? 0 : size_t(after - paragraph.atoms.begin() - 1);
+}
+
+std::optional<Story::Window> Story::windowAround(int start, int end) const
+{
+    const size_t index = paragraphAt(start);
+    const Paragraph &paragraph = m_paragraphs[index];
+    const std::vector<Atom> &atoms = paragraph.atoms;
+    const int first = start - paragraph.start - 1;
+    const int last = end - paragraph.start;
+    if (first >= last || last >= int(paragraph.text.size()))
+        return std::nullopt;
+    auto childOfAtom = [&paragraph](size_t i) {
+        return childOf(paragraph.node, paragraph.atoms[i].node);
+    };
+    Window window{index, {}, {}, 0, 0, 0, 0};
+    if (first >= 0) {
+        size_t i = atomAt(paragraph, first);
+        const pugi::xml_node child = childOfAtom(i);
+        while (i > 0 && childOfAtom(i - 1) == child)
+            --i;
+        window.before = child.previous_sibling();
+        window.firstAtom = i;
+        window.textStart = atoms[i].start;
+    }
+    size_t j = atomAt(paragraph, last);
+    if (atoms[j].kind != Atom::Kind::ParagraphEnd) {
+        const pugi::xml_node child = childOfAtom(j);
+        while (atoms[j + 1].kind != Atom::Kind::ParagraphEnd && childOfAtom(j + 1) == child)
+            ++j;
+        window.after = child.next_sibling();
+        ++j;
+    }
+    window.endAtom = j;
+    window.textEnd = atoms[j].start;
+    // Markers are told apart by position on either side of a window that holds text.
+    if (window.textStart == window.textEnd && (window.before || window.after))
+        return std::nullopt;
+    return window;
+}
+
+void Story::refresh(const std::optional<Window> &window, size_t index)
+{
+    if (!window) {
+        rebuildParagraph(index);
+        return;
+    }
+    Paragraph &paragraph = m_paragraphs[window->paragraph];
+    Paragraph piece;
+    std::vector<pugi::xml_node> children;
+    for (pugi::xml_node child = window->before ? window->before.next_sibling()
+                                               : paragraph.node.first_child();
+         child && child != window->after; child = child.next_sibling()) {
+        atomizeNode(piece, child);
+        children.push_back(child);
+    }
+    const int textStart = window->textStart;
+    const int oldLength = window->textEnd - textStart;
+    const int delta = int(piece.text.size()) - oldLength;
+
+    for (Atom &atom : piece.atoms)
+        atom.start += textStart;
+    auto &atoms = paragraph.atoms;
+    for (auto atom = atoms.begin() + qsizetype(window->endAtom); atom != atoms.end(); ++atom)
+        atom->start += delta;
+    atoms.erase(atoms.begin() + qsizetype(window->firstAtom),
+                atoms.begin() + qsizetype(window->endAtom));
+    atoms.insert(atoms.begin() + qsizetype(window->firstAtom), piece.atoms.begin(),
+                 piece.atoms.end());
+
+    if (!paragraph.markers.empty() || !piece.markers.empty()) {
+        auto inWindow = [&](const Marker &marker) {
+            return std::find(children.begin(), children.end(),
+                             childOf(paragraph.node, marker.node)) != children.end();
+        };
+        std::vector<Marker> markers;
+        for (const Marker &marker : paragraph.markers) {
+            if (!inWindow(marker) && marker.position <= textStart)
+                markers.push_back(marker);
+        }
+        for (const Marker &marker : piece.markers)
+            markers.push_back({marker.node, marker.position + textStart});
+        for (const Marker &marker : paragraph.markers) {
+            if (!inWindow(marker) && marker.position > textStart)
+                markers.push_back({marker.node, marker.position + delta});
+        }
+        paragraph.markers = std::move(markers);
+    }
+
+    paragraph.text.replace(textStart, oldLength, piece.text);
+    m_text.replace(paragraph.start + textStart, oldLength, piece.text);
+    if (delta != 0) {
+        for (size_t i = window->paragraph + 1; i < m_paragraphs.size(); ++i)
+            m_paragraphs[i].start += delta;
+    }
+}
+
 // Nothing goes after the story's last paragraph end.
 int Story::clampEdit(int position) const
 {
@@ -318,10 +471,16 @@ void Story::splitAt(int position)
     const int offset = position - paragraph.start;
     if (offset == 0)
         return;
-    const auto atom = std::find_if(paragraph.atoms.begin(), paragraph.atoms.end(),
-                                   [offset](const Atom &a) { return offset < a.start + a.length; });
-    if (atom == paragraph.atoms.end() || atom->kind == Atom::Kind::ParagraphEnd)
+    const Atom *atom = &paragraph.atoms[atomAt(paragraph, offset)];
+    if (atom->kind == Atom::Kind::ParagraphEnd)
         return;
+    if (atom->kind == Atom::Kind::Text && atom->length > LongestEditedText) {
+        const std::optional<Window> window = windowAround(position, position);
+        cutIntoRuns(atom->node);
+        refresh(window, index);
+        atom = &paragraph.atoms[atomAt(paragraph, offset)];
+    }
+    const std::optional<Window> window = windowAround(position, position);
     if (atom->start < offset) {
         const QString text = elementText(atom->node);
         const int cut = offset - atom->start;
@@ -334,7 +493,7 @@ void Story::splitAt(int position)
     } else {
         return;
     }
-    rebuildParagraph(index);
+    refresh(window, index);
 }
 
 // ---- Edits ----
@@ -343,16 +502,11 @@ pugi::xml_node Story::newRunAt(int start, int end)
 {
     Paragraph &paragraph = m_paragraphs[paragraphAt(start)];
     const int offset = start - paragraph.start;
-    const Atom *at = nullptr;
+    const size_t index = atomAt(paragraph, offset);
+    const Atom *at = paragraph.atoms[index].start == offset ? &paragraph.atoms[index] : nullptr;
     const Atom *before = nullptr;
-    for (const Atom &atom : paragraph.atoms) {
-        if (atom.start + atom.length == offset && atom.kind != Atom::Kind::ParagraphEnd)
-            before = &atom;
-        if (atom.start == offset) {
-            at = &atom;
-            break;
-        }
-    }
+    if (at != nullptr && index > 0 && paragraph.atoms[index - 1].kind != Atom::Kind::ParagraphEnd)
+        before = &paragraph.atoms[index - 1];
     const bool atRun = at != nullptr && at->kind != Atom::Kind::ParagraphEnd;
     pugi::xml_node source;
     pugi::xml_node run;
@@ -379,9 +533,13 @@ bool Story::removeRange(int start, int end)
     const size_t last = paragraphAt(std::max(start, end - 1));
     for (size_t index = first; index <= last && index < m_paragraphs.size(); ++index) {
         const Paragraph &paragraph = m_paragraphs[index];
-        for (const Atom &atom : paragraph.atoms) {
+        for (size_t i = index == first ? atomAt(paragraph, start - paragraph.start) : 0;
+             i < paragraph.atoms.size(); ++i) {
+            const Atom &atom = paragraph.atoms[i];
             const int position = paragraph.start + atom.start;
-            if (position < start || position >= end)
+            if (position >= end)
+                break;
+            if (position < start)
                 continue;
             if (atom.kind == Atom::Kind::ParagraphEnd) {
                 joins.push_back(paragraph.node);
@@ -448,7 +606,8 @@ void Story::mergeNeighbours(pugi::xml_node run)
 {
     auto join = [](pugi::xml_node left, pugi::xml_node right) {
         if (!isPlainTextRun(left) || !isPlainTextRun(right) ||
-            serialized(left.child("w:rPr")) != serialized(right.child("w:rPr")))
+            serialized(left.child("w:rPr")) != serialized(right.child("w:rPr")) ||
+            textBytes(left) + textBytes(right) > JoinedRunBytes)
             return false;
         pugi::xml_node lastText = left.last_child();
         for (pugi::xml_node child = right.first_child(); child;) {
@@ -498,7 +657,9 @@ std::pair<int, int> Story::replace(int start, int end, const QString &text, Type
     splitAt(end);
     int position = start;
     bool rebuilt = false;
+    std::optional<Window> window;
     if (start < end || filledLength(lines.first()) > 0) {
+        window = windowAround(start, end);
         pugi::xml_node run = newRunAt(start, end);
         rebuilt = removeRange(start, end);
         fillText(run, lines.first());
@@ -511,11 +672,10 @@ std::pair<int, int> Story::replace(int start, int end, const QString &text, Type
             mergeNeighbours(kept);
         position += filledLength(lines.first());
     }
-    if (rebuilt || lines.size() > 1) {
+    if (rebuilt || lines.size() > 1 || (start < end && !window))
         rebuildAll();
-    } else {
-        rebuildParagraph(paragraphAt(start));
-    }
+    else
+        refresh(window, paragraphAt(start));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         splitParagraph(position);
         ++position;
@@ -547,17 +707,15 @@ void Story::markPrivateUseAsEastAsian(int start, int end)
         const size_t index = paragraphAt(position);
         const Paragraph &paragraph = m_paragraphs[index];
         const int offset = position - paragraph.start;
-        const auto atom =
-            std::find_if(paragraph.atoms.begin(), paragraph.atoms.end(), [offset](const Atom &a) {
-                return a.start == offset && a.kind == Atom::Kind::Text;
-            });
-        if (atom == paragraph.atoms.end())
+        const Atom &atom = paragraph.atoms[atomAt(paragraph, offset)];
+        if (atom.start != offset || atom.kind != Atom::Kind::Text)
             continue;
-        const pugi::xml_node run = atom->run();
+        const pugi::xml_node run = atom.run();
+        const std::optional<Window> window = windowAround(position, position + 1);
         const Font shown = m_styles->resolve(run, paragraph.node, true);
         markTypedEastAsian(run, shown.name.value_or(QString()));
         mergeNeighbours(run);
-        rebuildParagraph(index);
+        refresh(window, index);
     }
 }
 
@@ -570,13 +728,14 @@ int Story::replaceWithObject(int start, int end, const std::function<void(pugi::
     const int oldLength = length();
     splitAt(start);
     splitAt(end);
+    const std::optional<Window> window = windowAround(start, end);
     pugi::xml_node run = newRunAt(start, end);
     const bool joined = removeRange(start, end);
     fill(run);
-    if (joined)
+    if (joined || (start < end && !window))
         rebuildAll();
     else
-        rebuildParagraph(paragraphAt(start));
+        refresh(window, paragraphAt(start));
     edited(start, end, length() - oldLength + (end - start));
     return start;
 }
@@ -637,6 +796,7 @@ void Story::setFont(int start, int end, const Font &font)
     end = std::clamp(end, start, length());
     splitAt(start);
     splitAt(end);
+    const std::optional<Window> window = windowAround(start, end);
     std::vector<pugi::xml_node> runs;
     std::vector<size_t> touched;
     for (size_t index = paragraphAt(start); index < m_paragraphs.size(); ++index) {
@@ -644,9 +804,13 @@ void Story::setFont(int start, int end, const Font &font)
         if (paragraph.start >= end)
             break;
         touched.push_back(index);
-        for (const Atom &atom : paragraph.atoms) {
+        for (size_t i = touched.size() == 1 ? atomAt(paragraph, start - paragraph.start) : 0;
+             i < paragraph.atoms.size(); ++i) {
+            const Atom &atom = paragraph.atoms[i];
             const int position = paragraph.start + atom.start;
-            if (position < start || position >= end || atom.kind == Atom::Kind::ParagraphEnd)
+            if (position >= end)
+                break;
+            if (position < start || atom.kind == Atom::Kind::ParagraphEnd)
                 continue;
             if (runs.empty() || runs.back() != atom.run())
                 runs.push_back(atom.run());
@@ -658,8 +822,12 @@ void Story::setFont(int start, int end, const Font &font)
         if (run.parent())
             mergeNeighbours(run);
     }
-    for (size_t index : touched)
-        rebuildParagraph(index);
+    if (window) {
+        refresh(window, touched.front());
+    } else {
+        for (size_t index : touched)
+            rebuildParagraph(index);
+    }
     edited(start, end, end - start);
 }
 

@@ -101,14 +101,34 @@ private:
         std::vector<Marker> markers;
     };
 
+    // The children of one paragraph that an edit may change: those holding the characters
+    // from the one before the edit to the one after it. Only they are mapped again, so an
+    // edit costs the same at any place of a long paragraph.
+    struct Window {
+        size_t paragraph;
+        pugi::xml_node before; // the child before them, left alone; null: from the first
+        pugi::xml_node after;  // the child after them, left alone; null: to the last
+        int textStart;         // what they held before the edit, in the paragraph
+        int textEnd;
+        size_t firstAtom;
+        size_t endAtom;
+    };
+
     void collectParagraphs(const pugi::xml_node &container);
     void rebuildAll();
     void rebuildParagraph(size_t index);
     void atomize(Paragraph &paragraph) const;
     void atomizeChildren(Paragraph &paragraph, const pugi::xml_node &parent) const;
+    void atomizeNode(Paragraph &paragraph, const pugi::xml_node &child) const;
     void atomizeRun(Paragraph &paragraph, const pugi::xml_node &run) const;
+    // Taken before an edit of [start, end); none when the edit reaches past its paragraph.
+    std::optional<Window> windowAround(int start, int end) const;
+    // Maps the window again after the edit; the whole paragraph index without a window.
+    void refresh(const std::optional<Window> &window, size_t index);
 
     size_t paragraphAt(int position) const;
+    // The atom that holds offset (a position in the paragraph).
+    static size_t atomAt(const Paragraph &paragraph, int offset);
     int clampEdit(int position) const;
     // Makes position fall between two runs (or at a paragraph's start or end).
     void splitAt(int position);

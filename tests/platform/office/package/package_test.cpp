@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <zip.h>
 
 using office::Package;
 using testsupport::ZipEntries;
@@ -76,6 +77,59 @@ QByteArray entry(const ZipEntries &entries, const QString &name)
             return data;
     }
     return {};
+}
+
+// Entries deflated at level 2, a level no save of ours uses, so bytes copied as they were
+// stored can be told from bytes deflated again.
+bool writeZipAtLevelTwo(const QString &path, const ZipEntries &entries)
+{
+    int code = 0;
+    zip_t *archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (archive == nullptr)
+        return false;
+    for (const auto &[name, data] : entries) {
+        zip_source_t *source =
+            zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
+        const zip_int64_t index = zip_file_add(archive, name.toUtf8().constData(), source, 0);
+        if (index < 0 ||
+            zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 2) != 0) {
+            zip_discard(archive);
+            return false;
+        }
+    }
+    return zip_close(archive) == 0;
+}
+
+// The entry name of the zip at path as it is stored, compressed.
+QByteArray storedBytes(const QString &path, const char *name)
+{
+    int code = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
+    if (archive == nullptr)
+        return {};
+    QByteArray bytes;
+    zip_stat_t stat;
+    if (zip_stat(archive, name, 0, &stat) == 0) {
+        if (zip_file_t *file = zip_fopen(archive, name, ZIP_FL_COMPRESSED)) {
+            bytes.resize(qsizetype(stat.comp_size));
+            if (zip_fread(file, bytes.data(), stat.comp_size) != zip_int64_t(stat.comp_size))
+                bytes.clear();
+            zip_fclose(file);
+        }
+    }
+    zip_discard(archive);
+    return bytes;
+}
+
+// Text that deflates differently at each level.
+QByteArray variedText(int lines)
+{
+    QByteArray text;
+    for (int i = 0; i < lines; ++i)
+        text += "<w:p><w:t>line " + QByteArray::number(i * 7919 % 1009) + " of " +
+                QByteArray::number(i * i % 97) + "</w:t></w:p>";
+    return text;
 }
 
 class PackageTest : public ::testing::Test
@@ -171,6 +225,84 @@ TEST_F(PackageTest, ChangeTouchesOnlyTheChangedPartsAndAddsPartWithRelationship)
     EXPECT_TRUE(edited.contains("<!-- kept -->"));
     EXPECT_TRUE(edited.contains("<w:t> </w:t>")) << "a lone space is content, not layout";
     EXPECT_EQ(reopened->uniquePartName("word/media/image%1.png"), "word/media/image2.png");
+}
+
+TEST_F(PackageTest, SaveCopiesUnchangedPartsAsStoredAndWritesEveryLaterEdit)
+{
+    ZipEntries entries = sampleEntries();
+    entries.append({"word/large.xml", "<x>" + variedText(2000) + "</x>"});
+    const QString source = folder.filePath("leveltwo.docx");
+    ASSERT_TRUE(writeZipAtLevelTwo(source, entries));
+    auto package = openOrFail(source);
+    ASSERT_TRUE(package);
+    ASSERT_NE(package->xml("word/large.xml"), nullptr) << "read, not changed";
+
+    const QString first = folder.filePath("first.docx");
+    ASSERT_TRUE(package->save(first).ok());
+    EXPECT_TRUE(storedBytes(first, "word/large.xml") == storedBytes(source, "word/large.xml"))
+        << "an unchanged part is copied as it was stored, not deflated again";
+    EXPECT_EQ(testsupport::readZip(first), entries);
+
+    // An edit after a save is written by the next save, and by the one after it.
+    pugi::xml_document *document = package->xml("word/document.xml");
+    ASSERT_NE(document, nullptr);
+    document->select_node("//w:t").node().text().set("一");
+    package->markChanged("word/document.xml");
+    const QString second = folder.filePath("second.docx");
+    ASSERT_TRUE(package->save(second).ok());
+    document->select_node("//w:t").node().text().set("二");
+    package->markChanged("word/document.xml");
+    package->setBytes("word/styles.xml", "<styles b='2'/>", QString());
+    const QString third = folder.filePath("third.docx");
+    ASSERT_TRUE(package->save(third).ok());
+
+    EXPECT_TRUE(testsupport::zipEntry(second, "word/document.xml").contains("一"));
+    const QByteArray edited = testsupport::zipEntry(third, "word/document.xml");
+    EXPECT_TRUE(edited.contains("二") && !edited.contains("一")) << edited.toStdString();
+    EXPECT_EQ(testsupport::zipEntry(third, "word/styles.xml"), "<styles b='2'/>");
+    EXPECT_EQ(testsupport::zipEntry(third, "word/large.xml"), entry(entries, "word/large.xml"));
+    EXPECT_TRUE(storedBytes(third, "word/large.xml") == storedBytes(source, "word/large.xml"));
+    EXPECT_EQ(testsupport::zipEntry(third, "word/media/image1.bin"),
+              entry(entries, "word/media/image1.bin"));
+}
+
+TEST_F(PackageTest, ManyAddedPicturesTakeFreeNamesIdsAndOneContentTypeEach)
+{
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    // Taken already, in another case: a name and an id the new pictures must pass over.
+    package->setBytes("word/media/IMAGE3.png", "png", "image/png");
+    ASSERT_EQ(package->addRelationship("word/document.xml", "urn:image", "media/IMAGE3.png"),
+              "rId2");
+    QSet<QString> names, ids;
+    for (int i = 0; i < 300; ++i) {
+        const QString name = package->uniquePartName("word/media/image%1.png");
+        EXPECT_EQ(package->uniquePartName("word/media/image%1.png"), name) << "not taken yet";
+        package->setBytes(name, QByteArray::number(i), "image/png");
+        names.insert(name.toLower());
+        ids.insert(package->addRelationship("word/document.xml", "urn:image",
+                                            name.mid(QStringLiteral("word/").size())));
+    }
+    EXPECT_EQ(names.size(), 300);
+    EXPECT_FALSE(names.contains("word/media/image3.png"));
+    EXPECT_TRUE(names.contains("word/media/image301.png"));
+    EXPECT_EQ(ids.size(), 300);
+    for (const char *taken : {"rId1", "rId2", "rId3", "rId4"})
+        EXPECT_FALSE(ids.contains(taken)) << taken;
+
+    // A part given a new type keeps one Override, found whatever the case of its name.
+    package->setBytes("word/media/image1.png", "gif", "image/gif");
+    EXPECT_EQ(package->contentType("WORD/Media/Image1.PNG"), "image/gif");
+    const QString saved = folder.filePath("pictures.docx");
+    ASSERT_TRUE(package->save(saved).ok());
+    const QByteArray types = testsupport::zipEntry(saved, "[Content_Types].xml");
+    EXPECT_EQ(types.count("PartName=\"/word/media/image1.png\""), 1);
+    EXPECT_EQ(types.count("<Override "), 1 + 301);
+    auto reopened = openOrFail(saved);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->contentType("word/media/image1.png"), "image/gif");
+    EXPECT_EQ(reopened->contentType("word/media/image300.png"), "image/png");
+    EXPECT_EQ(reopened->relationships("word/document.xml").size(), 3 + 301);
 }
 
 TEST_F(PackageTest, RelationshipTargetsResolveToPartNames)

@@ -1,0 +1,97 @@
+#include "platform/office/package/storedarchive.h"
+
+namespace office
+{
+
+std::unique_ptr<StoredArchive> StoredArchive::open(QByteArray bytes, zip_flags_t flags,
+                                                   int *zipError)
+{
+    std::unique_ptr<StoredArchive> stored(new StoredArchive(std::move(bytes)));
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *source = zip_source_buffer_create(
+        stored->m_bytes.constData(), zip_uint64_t(stored->m_bytes.size()), 0, &error);
+    if (source != nullptr) {
+        stored->m_archive = zip_open_from_source(source, int(flags), &error);
+        if (stored->m_archive == nullptr)
+            zip_source_free(source);
+    }
+    *zipError = zip_error_code_zip(&error);
+    zip_error_fini(&error);
+    return stored->m_archive != nullptr ? std::move(stored) : nullptr;
+}
+
+StoredArchive::~StoredArchive()
+{
+    if (m_archive != nullptr)
+        zip_discard(m_archive);
+}
+
+QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredArchive *stored,
+                        QString *error)
+{
+    zip_error_t zipError;
+    zip_error_init(&zipError);
+    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &zipError);
+    zip_t *archive =
+        buffer != nullptr ? zip_open_from_source(buffer, ZIP_TRUNCATE, &zipError) : nullptr;
+    if (archive == nullptr) {
+        *error = QString::fromUtf8(zip_error_strerror(&zipError));
+        zip_error_fini(&zipError);
+        if (buffer != nullptr)
+            zip_source_free(buffer);
+        return {};
+    }
+    zip_error_fini(&zipError);
+    // The buffer is read after the archive is closed, which would free it.
+    zip_source_keep(buffer);
+    std::unique_ptr<zip_source_t, void (*)(zip_source_t *)> bufferOwner(buffer, zip_source_free);
+
+    auto fail = [&]() {
+        *error = QString::fromUtf8(zip_strerror(archive));
+        zip_discard(archive);
+        return QByteArray();
+    };
+    // libzip reads the entries' data when the archive is closed: entries outlives that.
+    for (const ArchiveEntry &entry : entries) {
+        zip_source_t *source = entry.storedIndex >= 0 && stored != nullptr
+                                   // A whole entry of another archive is read as it is stored, and
+                                   // written so when its compression stays the same.
+                                   ? zip_source_zip(archive, stored->handle(),
+                                                    zip_uint64_t(entry.storedIndex), 0, 0, 0)
+                                   : zip_source_buffer(archive, entry.data.constData(),
+                                                       zip_uint64_t(entry.data.size()), 0);
+        const QByteArray name = entry.name.toUtf8();
+        const zip_int64_t index =
+            source != nullptr ? zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8)
+                              : -1;
+        if (index < 0) {
+            if (source != nullptr)
+                zip_source_free(source);
+            return fail();
+        }
+        const zip_int32_t method = entry.deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
+        if (zip_set_file_compression(archive, zip_uint64_t(index), method,
+                                     entry.deflate ? SaveDeflateLevel : 0) != 0 ||
+            zip_file_set_mtime(archive, zip_uint64_t(index), entry.modified, 0) != 0)
+            return fail();
+    }
+    if (zip_close(archive) != 0)
+        return fail();
+
+    QByteArray zipped;
+    if (zip_source_open(buffer) == 0) {
+        zip_source_seek(buffer, 0, SEEK_END);
+        const zip_int64_t size = zip_source_tell(buffer);
+        zip_source_seek(buffer, 0, SEEK_SET);
+        zipped.resize(qsizetype(size));
+        if (zip_source_read(buffer, zipped.data(), zip_uint64_t(size)) != size)
+            zipped.clear();
+        zip_source_close(buffer);
+    }
+    if (zipped.isEmpty())
+        *error = QStringLiteral("The document could not be assembled.");
+    return zipped;
+}
+
+} // namespace office
