@@ -39,6 +39,17 @@ public:
         return segments;
     }
 
+    QString faceAt(int segment, int position) override
+    {
+        if (segment < 0 || segment >= m_cells.size())
+            return QString();
+        return m_book->activeSheet()
+            ->range(office::excel::cellName(m_cells[segment]))
+            ->characters(position + 1, 1)
+            ->font()
+            .name();
+    }
+
     void select(const SegmentSelection &selection) override
     {
         if (selection.segment < 0 || selection.segment >= m_cells.size())

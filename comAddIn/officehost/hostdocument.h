@@ -54,6 +54,11 @@ public:
     // false where it selects text within them.
     virtual bool selectsWholeSegments() const { return false; }
 
+    // The typeface that the run holding a segment's character names (segments as the last
+    // call of segments() gave them); empty when it names none. Private-use characters mean
+    // what that typeface draws.
+    virtual QString faceAt(int segment, int position) = 0;
+
     // False after a change that was not saved yet.
     virtual bool saved() const = 0;
     virtual platform::Result<bool> save() = 0;

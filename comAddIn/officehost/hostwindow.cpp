@@ -5,6 +5,7 @@
 #include "comAddIn/officehost/hostdocument.h"
 #include "comAddIn/officehost/hostmessages.h"
 #include "comAddIn/officehost/hostprogram.h"
+#include "comAddIn/officehost/privateusefaces.h"
 #include "comAddIn/officehost/wrapmode.h"
 #include "platform/office/host/hostapplication.h"
 
@@ -123,11 +124,13 @@ void HostWindow::refresh()
     if (!m_document)
         return;
     m_refreshing = true;
-    m_map = CaretMap(m_document->segments());
+    const QList<TextSegment> segments = m_document->segments();
+    m_map = CaretMap(segments);
     if (m_text->toPlainText() != m_map.displayText()) {
         m_text->setWordWrapMode(wrapModeFor(m_map.displayText()));
         m_text->setPlainText(m_map.displayText());
     }
+    ShowPrivateUseFaces(*m_text, m_map, segments, *m_document);
     if (const auto selection = m_document->selection())
         showSelection(*selection);
     m_refreshing = false;

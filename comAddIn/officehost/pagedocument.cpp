@@ -24,6 +24,14 @@ public:
         return {{QString(), m_application.page()->body()->createTextRange()->text()}};
     }
 
+    QString faceAt(int, int position) override
+    {
+        auto character = m_application.page()->body()->createTextRange();
+        character->move(position);
+        character->moveEnd(1);
+        return character->queryCommandValue(u"FontName"_qs).toString();
+    }
+
     void select(const SegmentSelection &selection) override
     {
         auto range = m_application.page()->body()->createTextRange();

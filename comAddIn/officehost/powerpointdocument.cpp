@@ -63,6 +63,13 @@ public:
         return segments;
     }
 
+    QString faceAt(int segment, int position) override
+    {
+        if (segment < 0 || segment >= m_frames.size())
+            return QString();
+        return m_frames[segment].frame->textRange()->characters(position + 1)->font().name();
+    }
+
     void select(const SegmentSelection &selection) override
     {
         if (selection.segment < 0 || selection.segment >= m_frames.size())

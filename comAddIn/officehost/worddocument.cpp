@@ -24,6 +24,13 @@ public:
 
     QList<TextSegment> segments() override { return {{QString(), m_document->content()->text()}}; }
 
+    QString faceAt(int, int position) override
+    {
+        auto character = m_document->content();
+        character->setRange(position, position + 1);
+        return character->font().name.value_or(QString());
+    }
+
     void select(const SegmentSelection &selection) override
     {
         auto range = m_document->content();

@@ -1,5 +1,6 @@
 #include "platform/fonts/fontfiles.h"
 
+#include "platform/fonts/componenttypeface.h"
 #include "platform/fonts/facefiles.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/fonts/typefacetable.h"
@@ -76,19 +77,19 @@ std::optional<FontFile> cachedInstalledFile(const QString &family)
 QList<FontFile> fontFilesFor(const QString &faceName, const QString &programFolder)
 {
     const QDir folder(programFolder);
+    QStringList programFiles;
+    if (mayComeFromFaceFile(faceName))
+        programFiles << faceFileName(faceName);
+    programFiles << componentFontFileName(styleOf(faceName)) << operatorFontFileName();
     QList<FontFile> files;
-    if (mayComeFromFaceFile(faceName)) {
-        const QString faceFile = folder.filePath(faceFileName(faceName));
-        if (QFile::exists(faceFile))
-            files.append({faceFile, 0});
+    for (const QString &name : programFiles) {
+        if (const QString path = folder.filePath(name); QFile::exists(path))
+            files.append({path, 0});
     }
     for (const QString &family : installedFamiliesFor(faceName)) {
         if (const std::optional<FontFile> file = cachedInstalledFile(family))
             files.append(*file);
     }
-    const QString operatorFont = folder.filePath(operatorFontFileName());
-    if (QFile::exists(operatorFont))
-        files.append({operatorFont, 0});
     return files;
 }
 

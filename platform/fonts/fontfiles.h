@@ -15,10 +15,10 @@ struct FontFile {
 };
 
 // The font files that draw a typeface name, in the order of familiesFor, for a renderer that
-// reads font files itself: the face file in the program folder when the face may have one
-// and it is there, then each installed family that fontconfig finds under its own name (a
-// family it would replace by another is left out), then the operator font of the program
-// folder when it is there.
+// reads font files itself: those of privateUseFamilies in the program folder that are there
+// (the face file when the face may have one, the component typeface of the face's style,
+// the operator font), then each installed family that fontconfig finds under its own name
+// (a family it would replace by another is left out).
 QList<FontFile> fontFilesFor(const QString &faceName, const QString &programFolder);
 
 } // namespace fonts

@@ -1,21 +1,29 @@
 #!/usr/bin/python3
-"""Composes the end-user-defined-character typefaces of a glyph table from its formulas.
+"""Composes the end-user-defined-character typefaces of a glyph table.
 
 Every record of a 檢字表 source with 字體 1..8 is a character that no character set
 encodes. Its glyph is composed from its composition formula: each component is taken
 from the installed typeface of the family (AR PL UKai TW for the 標楷體 faces,
-AR PL UMing TW for the 細明體 faces), or composed first when it is itself such a
-character, and scaled into the place its operator gives it. The glyph is drawn at the
-record's own code (字碼, or 字形 when 字碼 is empty).
+AR PL UMing TW for the 細明體 faces), or made first when it is itself such a character
+or a component at a private-use code, and scaled into the place its operator gives it.
+The glyph is drawn at the record's own code (字碼, or 字形 when 字碼 is empty).
 
 Writes into OUTPUT_DIR one file per face, named as the typeface table looks for it
 ("標楷體外字集一.ttf" .. "標楷體外字集八.ttf", "細明體外字集一.ttf" ..), each holding the
-characters of its 字體; with --combined also "Qeleudc.tte" (Ming) and "qeleudck.tte" (Kai),
-holding the characters of every face.
+characters of its 字體.
 
-Usage: make-eudc-fonts.py [--combined] GLYPH_TABLE.tsv OUTPUT_DIR
+With --components CHARACTERS.tsv it also writes the component typeface, "Qeleudc.tte"
+(Ming) and "qeleudck.tte" (Kai): every record at a private-use code with 字體 0 (the
+operators, the trigrams and the components that no character set encodes). An operator or
+trigram is drawn as the operator font draws it (operatorshapes.py); a component with a
+formula is composed; any other takes the outline of the character that CHARACTERS.tsv
+gives for its code (columns 字碼 and 字元) from the first installed typeface that has it:
+the family's own, then HanaMinA, HanaMinB. Beside each file, "<file>.sources.tsv" records
+where each of its glyphs came from.
 
-A formula that cannot be composed stops the build with "<file>:<line>: <what is wrong>".
+Usage: make-eudc-fonts.py [--components CHARACTERS.tsv] GLYPH_TABLE.tsv OUTPUT_DIR
+
+A glyph that cannot be made stops the build with "<file>:<line>: <what is wrong>".
 The output is reproducible (fixed timestamps). Needs Debian's python3-fonttools and
 fontconfig's fc-match, hence /usr/bin/python3.
 """
@@ -36,14 +44,19 @@ from fontTools.pens.transformPen import TransformPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
 
+import operatorshapes
+
 FIXED_TIMESTAMP = timestampFromString("Mon Jan  1 00:00:00 2024")
 SET_NUMERALS = "一二三四五六七八"
 FAMILIES = {
     # prefix of the face names: (installed family, ASCII name of the family,
-    #                            name of the combined file, its family)
+    #                            file of the component typeface, its family)
     "標楷體": ("AR PL UKai TW", "Kai", "qeleudck.tte", "Qeleudck"),
     "細明體": ("AR PL UMing TW", "Ming", "Qeleudc.tte", "Qeleudc"),
 }
+# Where a component without a formula finds the character it stands for, after the
+# family's own typeface: the CJK extensions.
+DONOR_FAMILIES = ["HanaMinA", "HanaMinB"]
 # The character whose ink box sets the size of a composed glyph: a full, square ideograph.
 FULL_SQUARE = "國"
 
@@ -55,6 +68,10 @@ NEUTRAL = "\uF6B0"  # an operator without an arrangement: its neighbours stand s
 
 def is_operator(character):
     return "\uF6A3" <= character <= "\uF6B0"
+
+
+def is_private_use(character):
+    return "\uE000" <= character <= "\uF8FF"
 
 
 # The prefix operators repeat their component in these arrangements, as the operator
@@ -107,8 +124,9 @@ class Record:
         self.face, self.formula = face, formula
 
 
-def read_missing_characters(path):
-    """The records of the table with 字體 1..8, in file order."""
+def read_records(path):
+    """The records of the table with 字體 1..8 that have a formula, and those at a
+    private-use code with 字體 0, in file order."""
     records = []
     header = None
     with open(path, encoding="utf-8") as source:
@@ -121,18 +139,44 @@ def read_missing_characters(path):
                 header = cells
                 continue
             row = dict(zip(header, cells))
-            face = row.get("字體", "").strip()
-            if not face.isdigit() or not 1 <= int(face) <= len(SET_NUMERALS):
+            face = row.get("字體", "").strip() or "0"
+            if not face.isdigit() or not 0 <= int(face) <= len(SET_NUMERALS):
                 continue
             glyph = unescape(row.get("字形", ""))
             code = unescape(row.get("字碼", "")) or glyph
+            formula = unescape(row.get("@構字式", ""))
+            if face == "0":
+                if len(code) == 1 and is_private_use(code):
+                    records.append(Record(number, glyph, code, 0, formula))
+                continue
             if len(code) != 1:
                 raise FormulaError(f"{path}:{number}: the code of a missing character "
                                    f"must be one character, not {code!r}")
-            formula = unescape(row.get("@構字式", ""))
             if formula:  # a missing character without a formula has nothing to compose
                 records.append(Record(number, glyph, code, int(face), formula))
     return records
+
+
+def read_component_characters(path):
+    """The characters that Unicode encodes for components at private-use codes:
+    code -> character."""
+    characters = {}
+    header = None
+    with open(path, encoding="utf-8") as source:
+        for number, line in enumerate(source, 1):
+            line = line.rstrip("\n").rstrip("\r")
+            if not line or line.startswith("#"):
+                continue
+            cells = line.split("\t")
+            if header is None:
+                header = cells
+                continue
+            row = dict(zip(header, cells))
+            code, character = unescape(row.get("字碼", "")), unescape(row.get("字元", ""))
+            if len(code) != 1 or len(character) != 1:
+                raise FormulaError(f"{path}:{number}: 字碼 and 字元 must be one character each")
+            characters[code] = character
+    return characters
 
 
 # --- formulas -----------------------------------------------------------------------------
@@ -226,7 +270,9 @@ class Outline:
         self.commands, self.bounds, self.area = commands, bounds, area
 
 
-class Typeface:
+class InstalledTypeface:
+    """An installed typeface that outlines are taken from."""
+
     def __init__(self, family):
         path, index = locate_family(family)
         self.family = family
@@ -234,9 +280,13 @@ class Typeface:
         self.cmap = self.font.getBestCmap()
         self.glyphs = self.font.getGlyphSet()
         self.units_per_em = self.font["head"].unitsPerEm
-        self.advance = self.glyphs[self.cmap[ord(FULL_SQUARE)]].width
-        full_square = self.outline(FULL_SQUARE)
-        self.square, self.square_ink = full_square.bounds, full_square.area
+
+    def em_box_of(self, character):
+        """The em box of an ideograph: as wide as its advance, an em tall from the
+        typographic descender."""
+        bottom = self.font["OS/2"].sTypoDescender
+        advance = self.glyphs[self.cmap[ord(character)]].width
+        return (0, bottom, advance, bottom + self.units_per_em)
 
     def outline(self, character):
         name = self.cmap.get(ord(character))
@@ -245,49 +295,128 @@ class Typeface:
                                f"(U+{ord(character):04X})")
         recording = DecomposingRecordingPen(self.glyphs)
         self.glyphs[name].draw(recording)
-        bounds = BoundsPen(None)
-        recording.replay(bounds)
-        area = AreaPen()
-        recording.replay(area)
-        if bounds.bounds is None:
+        if not recording.value:
             raise FormulaError(f"{self.family} draws nothing for component {character}")
-        return Outline(recording.value, bounds.bounds, abs(area.value))
+        return outline_of(recording.value)
+
+
+class Typeface(InstalledTypeface):
+    """The installed typeface of a family: the components of its glyphs, and the size of
+    the glyphs it is given."""
+
+    def __init__(self, family):
+        super().__init__(family)
+        self.advance = self.glyphs[self.cmap[ord(FULL_SQUARE)]].width
+        self.em_box = self.em_box_of(FULL_SQUARE)
+        full_square = self.outline(FULL_SQUARE)
+        self.square, self.square_ink = full_square.bounds, full_square.area
+
+
+def outline_of(commands):
+    bounds = BoundsPen(None)
+    area = AreaPen()
+    for operator, operands in commands:
+        getattr(bounds, operator)(*operands)
+        getattr(area, operator)(*operands)
+    return Outline(commands, bounds.bounds, abs(area.value))
+
+
+def map_em_box(commands, source_box, target_box):
+    """The commands moved from one em box into another, scaled alike both ways."""
+    scale = (target_box[3] - target_box[1]) / (source_box[3] - source_box[1])
+    offset_x = ((target_box[0] + target_box[2]) - (source_box[0] + source_box[2]) * scale) / 2
+    offset_y = target_box[1] - source_box[1] * scale
+    return transformed(commands, (scale, 0, 0, scale, offset_x, offset_y))
+
+
+def transformed(commands, transform):
+    recording = RecordingPen()
+    pen = TransformPen(recording, transform)
+    for operator, operands in commands:
+        getattr(pen, operator)(*operands)
+    return recording.value
+
+
+def symbol_commands(contours):
+    commands = []
+    for contour in contours:
+        commands.append(("moveTo", (contour[0],)))
+        commands.extend(("lineTo", (point,)) for point in contour[1:])
+        commands.append(("closePath", ()))
+    return commands
 
 
 # --- composition --------------------------------------------------------------------------
 
 class Composer:
-    """Composes the glyphs of one family. A missing character used as a component is the
-    first record of that code or glyph; it is composed first, and once."""
+    """Makes the glyphs of one family. A missing character or private-use component used as
+    a component is the first record of that code or glyph; it is made first, and once."""
 
-    def __init__(self, typeface, components):
+    def __init__(self, typeface, components, characters, donors):
         self.typeface = typeface
         self.records = components  # missing character -> its first record
-        self.composed = {}
+        self.characters = characters  # private-use component -> the character it stands for
+        self.donors = donors  # typefaces after the family's own that may have that character
+        self.made = {}  # id of a record -> (its outline, where it came from)
         self.in_progress = []
 
     def glyph(self, record):
-        """The outline of the record's missing character, composed in the typeface's
-        full square."""
+        """The outline of the record's character in the typeface's full square."""
+        return self.made_glyph(record)[0]
+
+    def source(self, record):
+        """Where the record's glyph came from, in words."""
+        return self.made_glyph(record)[1]
+
+    def made_glyph(self, record):
         code = record.code
-        if id(record) in self.composed:
-            return self.composed[id(record)]
+        if id(record) in self.made:
+            return self.made[id(record)]
         if code in self.in_progress:
             cycle = self.in_progress[self.in_progress.index(code):] + [code]
             raise FormulaError("a formula leads back to its own character: "
                                + " -> ".join(f"U+{ord(c):04X}" for c in cycle))
         self.in_progress.append(code)
         try:
-            tree = parse_formula(record.formula)
-            commands = []
-            self.place(tree, self.typeface.square, commands)
+            if record.formula:
+                made = (self.composed(record.formula),
+                        f"formula {record.formula} in {self.typeface.family}")
+            elif ord(code) in operatorshapes.SYMBOLS:
+                commands = map_em_box(symbol_commands(operatorshapes.SYMBOLS[ord(code)]),
+                                      operatorshapes.EM_BOX, self.typeface.em_box)
+                made = (outline_of(commands), "operator drawing")
+            else:
+                made = self.borrowed(code)
         finally:
             self.in_progress.pop()
+        self.made[id(record)] = made
+        return made
+
+    def composed(self, formula):
+        tree = parse_formula(formula)
+        commands = []
+        self.place(tree, self.typeface.square, commands)
         # As a component, a composed character keeps its arrangement: its box is the full
         # square, not its ink.
-        outline = Outline(commands, self.typeface.square, ink_area(commands))
-        self.composed[id(record)] = outline
-        return outline
+        return Outline(commands, self.typeface.square, ink_area(commands))
+
+    def borrowed(self, code):
+        """The outline of the character Unicode encodes for the component at code, moved
+        from the em box of the typeface that has it into this one's."""
+        character = self.characters.get(code)
+        if character is None:
+            raise FormulaError(f"U+{ord(code):04X} has neither a formula nor a character "
+                               "that stands for it")
+        for donor in [self.typeface] + self.donors:
+            try:  # a typeface may map the character and draw nothing for it
+                outline = donor.outline(character)
+            except FormulaError:
+                continue
+            commands = map_em_box(outline.commands, donor.em_box_of(character),
+                                  self.typeface.em_box)
+            return (outline_of(commands), f"U+{ord(character):04X} {character} of {donor.family}")
+        raise FormulaError(f"no installed typeface has U+{ord(character):04X} {character}, "
+                           f"which stands for U+{ord(code):04X}")
 
     def component(self, character):
         if character in self.records:
@@ -368,12 +497,7 @@ def fit(outline, box, distortion, commands):
     scale_y = min(scale_y, scale_x * distortion)
     offset_x = (x0 + x1) / 2 - (gx0 + gx1) / 2 * scale_x
     offset_y = (y0 + y1) / 2 - (gy0 + gy1) / 2 * scale_y
-    transform = (scale_x, 0, 0, scale_y, offset_x, offset_y)
-    recording = RecordingPen()
-    pen = TransformPen(recording, transform)
-    for operator, operands in outline.commands:
-        getattr(pen, operator)(*operands)
-    commands.extend(recording.value)
+    commands.extend(transformed(outline.commands, (scale_x, 0, 0, scale_y, offset_x, offset_y)))
 
 
 def ink_area(commands):
@@ -434,50 +558,64 @@ def write_font(path, family, postscript_name, typeface, outlines):
     os.replace(temporary, path)
 
 
-def build(table, output_dir, combined):
-    records = read_missing_characters(table)
+def build(table, output_dir, characters_table):
+    records = read_records(table)
+    characters = read_component_characters(characters_table) if characters_table else {}
+    donors = [InstalledTypeface(family) for family in DONOR_FAMILIES] if characters_table else []
     os.makedirs(output_dir, exist_ok=True)
-    for prefix, (family, ascii_family, combined_file, combined_family) in FAMILIES.items():
+    for prefix, (family, ascii_family, component_file, component_family) in FAMILIES.items():
         typeface = Typeface(family)
-        by_code = {}
-        for record in records:
-            earlier = by_code.setdefault(record.code, record)
-            if combined and earlier.formula != record.formula:
-                raise FormulaError(
-                    f"{table}:{record.line}: U+{ord(record.code):04X} is composed "
-                    f"differently on line {earlier.line}, and {combined_file} can hold one")
         # A component names a missing character by its code or by its glyph.
         components = {}
         for record in records:
             for key in (record.code, record.glyph):
                 if key:
                     components.setdefault(key, record)
-        composer = Composer(typeface, components)
-        faces = {number: {} for number in range(1, len(SET_NUMERALS) + 1)}
-        for record in records:
+        composer = Composer(typeface, components, characters, donors)
+
+        def made(record, what):
             try:
-                faces[record.face][record.code] = composer.glyph(record)
+                return what(record)
             except FormulaError as error:
                 raise FormulaError(f"{table}:{record.line}: {error}") from None
-        for number, outlines in faces.items():
+
+        faces = {number: {} for number in range(len(SET_NUMERALS) + 1)}
+        for record in records:
+            faces[record.face].setdefault(record.code, record)
+        # Every glyph is made before any file is written, so a failure writes nothing.
+        outlines = {number: {code: made(record, composer.glyph) for code, record in face.items()}
+                    for number, face in faces.items() if number > 0 or characters_table}
+        for number in range(1, len(SET_NUMERALS) + 1):
             face = prefix + "外字集" + SET_NUMERALS[number - 1]
             write_font(os.path.join(output_dir, face + ".ttf"), face,
-                       f"Eudc{ascii_family}{number}-Regular", typeface, outlines)
-        if combined:
-            everything = {code: composer.glyph(record) for code, record in by_code.items()}
-            write_font(os.path.join(output_dir, combined_file), combined_family,
-                       combined_family + "-Regular", typeface, everything)
+                       f"Eudc{ascii_family}{number}-Regular", typeface, outlines[number])
+        if characters_table:
+            path = os.path.join(output_dir, component_file)
+            write_font(path, component_family, component_family + "-Regular", typeface,
+                       outlines[0])
+            write_sources(path + ".sources.tsv",
+                          {code: composer.source(record) for code, record in faces[0].items()})
+
+
+def write_sources(path, sources):
+    """Records where each glyph of a font came from: its code and the source in words."""
+    temporary = path + ".part"
+    with open(temporary, "w", encoding="utf-8") as out:
+        out.write("字碼\t來源\n")
+        for code in sorted(sources):
+            out.write(f"U+{ord(code):04X}\t{sources[code]}\n")
+    os.replace(temporary, path)
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--combined", action="store_true",
-                        help="also write Qeleudc.tte and qeleudck.tte")
+    parser.add_argument("--components", metavar="CHARACTERS.tsv",
+                        help="also write the component typeface, Qeleudc.tte and qeleudck.tte")
     parser.add_argument("table", help="the 檢字表.tsv source")
     parser.add_argument("output_dir", help="the folder to write the fonts into")
     arguments = parser.parse_args()
     try:
-        build(arguments.table, arguments.output_dir, arguments.combined)
+        build(arguments.table, arguments.output_dir, arguments.components)
     except FormulaError as error:
         print(error, file=sys.stderr)
         sys.exit(1)

@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 """Writes the operator font: a small TrueType font with outline glyphs for the
-formula operators U+F6A3..U+F6B0 and the trigrams U+EDC0..U+EDC7.
+formula operators U+F6A3..U+F6B0 and the trigrams U+EDC0..U+EDC7 (operatorshapes.py).
+With --box, writes instead a font that draws an empty box for every private-use code
+U+E000..U+F8FF.
 
-These private-use code points are drawn by no installed typeface, so the programs
-register this font and put it after the main typeface of every font they use.
+The programs register both and put them behind the typefaces that draw private-use
+characters, the box last, so that such a code is drawn by a font of ours or as a box,
+never by a system font that maps it to some other character.
 
-Usage: make-operator-font.py --family NAME OUTPUT.ttf
+Usage: make-operator-font.py [--box] --family NAME OUTPUT.ttf
 
 The output is reproducible: the same script gives the same bytes (fixed timestamps).
 Needs Debian's python3-fonttools, hence /usr/bin/python3.
@@ -18,159 +21,13 @@ from fontTools.fontBuilder import FontBuilder
 from fontTools.misc.timeTools import timestampFromString
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 
-UNITS_PER_EM = 1000
-ASCENT = 880
-DESCENT = -120
-ADVANCE = 1000
+from operatorshapes import (ADVANCE, BOTTOM, CENTRE_X, EM_BOX, SYMBOLS, TOP, UNITS_PER_EM,
+                            frame)
+
+DESCENT, ASCENT = EM_BOX[1], EM_BOX[3]
 FIXED_TIMESTAMP = timestampFromString("Mon Jan  1 00:00:00 2024")
-
-# The square every symbol is drawn in, centred on the ideographic em box.
-LEFT, BOTTOM, RIGHT, TOP = 80, -40, 920, 800
-CENTRE_X = (LEFT + RIGHT) // 2
-CENTRE_Y = (BOTTOM + TOP) // 2
-STROKE = 64
-
-
-def signed_area(points):
-    return sum(x0 * y1 - x1 * y0
-               for (x0, y0), (x1, y1) in zip(points, points[1:] + points[:1])) / 2
-
-
-def outer(points):
-    """A filled contour: clockwise, as TrueType wants for ink."""
-    return points if signed_area(points) < 0 else list(reversed(points))
-
-
-def hole(points):
-    """A contour cut out of the one around it: counter-clockwise."""
-    return list(reversed(outer(points)))
-
-
-def rect(x0, y0, x1, y1):
-    return [(x0, y0), (x0, y1), (x1, y1), (x1, y0)]
-
-
-def inset(box, width):
-    x0, y0, x1, y1 = box
-    return (x0 + width, y0 + width, x1 - width, y1 - width)
-
-
-def bar(box):
-    return [outer(rect(*box))]
-
-
-def frame(box, width=STROKE):
-    return [outer(rect(*box)), hole(rect(*inset(box, width)))]
-
-
-def frame_split_left_right(box):
-    x0, y0, x1, y1 = inset(box, STROKE)
-    middle = (box[0] + box[2]) // 2
-    half = STROKE // 2
-    return [outer(rect(*box)),
-            hole(rect(x0, y0, middle - half, y1)),
-            hole(rect(middle + half, y0, x1, y1))]
-
-
-def frame_split_top_bottom(box):
-    x0, y0, x1, y1 = inset(box, STROKE)
-    middle = (box[1] + box[3]) // 2
-    half = STROKE // 2
-    return [outer(rect(*box)),
-            hole(rect(x0, middle + half, x1, y1)),
-            hole(rect(x0, y0, x1, middle - half))]
-
-
-def square_at(centre_x, centre_y, size):
-    half = size // 2
-    return (centre_x - half, centre_y - half, centre_x + half, centre_y + half)
-
-
-def small_frames(centres, size, width):
-    contours = []
-    for centre_x, centre_y in centres:
-        contours += frame(square_at(centre_x, centre_y, size), width)
-    return contours
-
-
-def enclosure():
-    inner = square_at(CENTRE_X, CENTRE_Y, 360)
-    return frame((LEFT, BOTTOM, RIGHT, TOP)) + frame(inner)
-
-
-# Centres of cells of 380 units in the corners of the square, 80 units apart.
-UPPER_Y, LOWER_Y = TOP - 190, BOTTOM + 190
-LEFT_X, RIGHT_X = LEFT + 190, RIGHT - 190
-
-
-def row(count, size):
-    gap = (RIGHT - LEFT - count * size) // (count - 1)
-    return [(LEFT + size // 2 + i * (size + gap), CENTRE_Y) for i in range(count)]
-
-
-def bracket(opening):
-    # A bold square bracket that stands on the inner side of its cell.
-    points = [(560, BOTTOM), (560, TOP), (860, TOP), (860, TOP - 80),
-              (660, TOP - 80), (660, BOTTOM + 80), (860, BOTTOM + 80), (860, BOTTOM)]
-    if not opening:
-        points = [(ADVANCE - x, y) for x, y in points]
-    return [outer(points)]
-
-
-def diamond(half_diagonal):
-    return [(CENTRE_X, CENTRE_Y + half_diagonal), (CENTRE_X + half_diagonal, CENTRE_Y),
-            (CENTRE_X, CENTRE_Y - half_diagonal), (CENTRE_X - half_diagonal, CENTRE_Y)]
-
-
-def neutral_mark():
-    # A diamond outline with a dot: an operator that prescribes no arrangement.
-    outline_half = (RIGHT - LEFT) // 2
-    inner_half = outline_half - round(STROKE * 2 ** 0.5)
-    return [outer(diamond(outline_half)), hole(diamond(inner_half)), outer(diamond(90))]
-
-
-OPERATORS = {
-    0xF6A3: frame_split_top_bottom((LEFT, BOTTOM, RIGHT, TOP)),
-    0xF6A4: frame_split_left_right((LEFT, BOTTOM, RIGHT, TOP)),
-    0xF6A5: enclosure(),
-    0xF6A6: small_frames([(CENTRE_X, UPPER_Y), (CENTRE_X, LOWER_Y)], 380, 56),
-    0xF6A7: small_frames([(LEFT_X, CENTRE_Y), (RIGHT_X, CENTRE_Y)], 380, 56),
-    0xF6A8: small_frames([(CENTRE_X, UPPER_Y), (LEFT_X, LOWER_Y), (RIGHT_X, LOWER_Y)], 380, 56),
-    0xF6A9: small_frames([(LEFT_X, UPPER_Y), (RIGHT_X, UPPER_Y), (CENTRE_X, LOWER_Y)], 380, 56),
-    0xF6AA: small_frames(row(3, 240), 240, 48),
-    0xF6AB: small_frames([(LEFT_X, UPPER_Y), (RIGHT_X, UPPER_Y),
-                          (LEFT_X, LOWER_Y), (RIGHT_X, LOWER_Y)], 380, 56),
-    0xF6AC: small_frames([(CENTRE_X, TOP - 130), (LEFT + 130, CENTRE_Y),
-                          (RIGHT - 130, CENTRE_Y), (CENTRE_X, BOTTOM + 130)], 260, 48),
-    0xF6AD: small_frames(row(4, 180), 180, 40),
-    0xF6AE: bracket(opening=True),
-    0xF6AF: bracket(opening=False),
-    0xF6B0: neutral_mark(),
-}
-
-# U+EDC0 + k: bit 0 of k makes the top bar solid, bit 1 the middle, bit 2 the bottom,
-# so U+EDC0 is 坤 (three broken bars) and U+EDC7 is 乾 (three solid bars).
-TRIGRAM_BAR_HEIGHT = 160
-TRIGRAM_BROKEN_GAP = 160
-
-
-def trigram(code):
-    solid_bits = code - 0xEDC0
-    step = (TOP - BOTTOM - TRIGRAM_BAR_HEIGHT) // 2
-    contours = []
-    for position, bit in ((2, 1), (1, 2), (0, 4)):
-        y0 = BOTTOM + position * step
-        y1 = y0 + TRIGRAM_BAR_HEIGHT
-        if solid_bits & bit:
-            contours += bar((LEFT, y0, RIGHT, y1))
-        else:
-            half_gap = TRIGRAM_BROKEN_GAP // 2
-            contours += bar((LEFT, y0, CENTRE_X - half_gap, y1))
-            contours += bar((CENTRE_X + half_gap, y0, RIGHT, y1))
-    return contours
-
-
-TRIGRAMS = {code: trigram(code) for code in range(0xEDC0, 0xEDC8)}
+PRIVATE_USE = range(0xE000, 0xF900)
+BOX = "privateUseBox"
 
 
 def draw(contours):
@@ -183,18 +40,20 @@ def draw(contours):
     return pen.glyph()
 
 
-def build(family, output):
-    symbols = {**OPERATORS, **TRIGRAMS}
-    names = {code: "uni%04X" % code for code in symbols}
-    glyph_order = [".notdef"] + [names[code] for code in sorted(symbols)]
-
+def build(family, output, box):
     glyphs = {".notdef": draw(frame((100, 0, 600, 700), 50))}
-    glyphs.update({names[code]: draw(contours) for code, contours in symbols.items()})
+    if box:
+        cmap = {code: BOX for code in PRIVATE_USE}
+        glyphs[BOX] = draw(frame((CENTRE_X - 280, BOTTOM, CENTRE_X + 280, TOP), 40))
+    else:
+        cmap = {code: "uni%04X" % code for code in SYMBOLS}
+        glyphs.update({cmap[code]: draw(contours) for code, contours in SYMBOLS.items()})
+    glyph_order = [".notdef"] + sorted(set(cmap.values()))
 
     builder = FontBuilder(UNITS_PER_EM, isTTF=True)
     builder.updateHead(created=FIXED_TIMESTAMP, modified=FIXED_TIMESTAMP)
     builder.setupGlyphOrder(glyph_order)
-    builder.setupCharacterMap(names)
+    builder.setupCharacterMap(cmap)
     builder.setupGlyf(glyphs)
     glyf = builder.font["glyf"]
     builder.setupHorizontalMetrics(
@@ -221,10 +80,12 @@ def build(family, output):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--box", action="store_true",
+                        help="draw a box for every private-use code instead of the symbols")
     parser.add_argument("--family", required=True, help="family name of the font")
     parser.add_argument("output", help="path of the .ttf file to write")
     arguments = parser.parse_args()
-    build(arguments.family, arguments.output)
+    build(arguments.family, arguments.output, arguments.box)
 
 
 if __name__ == "__main__":

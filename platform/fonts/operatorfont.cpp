@@ -3,8 +3,8 @@
 namespace fonts
 {
 
-// Both names come from the build, which passes the same values to the script that writes
-// the font.
+// The names come from the build, which passes the same values to the script that writes
+// the fonts.
 QString operatorFamily()
 {
     return QStringLiteral(MURVEL_OPERATOR_FONT_FAMILY);
@@ -13,6 +13,16 @@ QString operatorFamily()
 QString operatorFontFileName()
 {
     return QStringLiteral(MURVEL_OPERATOR_FONT_FILE);
+}
+
+QString privateUseBoxFamily()
+{
+    return QStringLiteral(MURVEL_BOX_FONT_FAMILY);
+}
+
+QString privateUseBoxFileName()
+{
+    return QStringLiteral(MURVEL_BOX_FONT_FILE);
 }
 
 } // namespace fonts

@@ -1,5 +1,6 @@
 #include "platform/fonts/programfonts.h"
 
+#include "platform/fonts/componenttypeface.h"
 #include "platform/fonts/facefiles.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/fonts/typefacetable.h"
@@ -46,9 +47,13 @@ QStringList registerProgramFonts(const QString &programFolder)
     const QDir folder(programFolder);
     QStringList failed;
 
-    const QString operatorFontPath = folder.filePath(operatorFontFileName());
-    if (!registerFontFile(operatorFontPath))
-        failed << operatorFontPath;
+    for (const QString &name :
+         {operatorFontFileName(), privateUseBoxFileName(),
+          componentFontFileName(TypefaceStyle::Ming), componentFontFileName(TypefaceStyle::Kai)}) {
+        const QString path = folder.filePath(name);
+        if (!registerFontFile(path))
+            failed << path;
+    }
 
     for (const QString &face : fileFaceNames()) {
         const QString path = folder.filePath(faceFileName(face));

@@ -16,6 +16,7 @@ struct FaceEntry {
     QString name;
     QString baseFamily;  // the installed family that draws the face, or stands in for it
     bool suppliedByFile; // a face file in the program folder may draw it instead
+    bool endUserDefined = false;
 };
 
 QString kaiFamily()
@@ -46,9 +47,9 @@ QList<FaceEntry> buildFaceTable()
         QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("七"), QStringLiteral("八"),
     };
     for (const QString &number : setNumbers)
-        table.append({QStringLiteral("標楷體外字集") + number, kaiFamily(), true});
+        table.append({QStringLiteral("標楷體外字集") + number, kaiFamily(), true, true});
     for (const QString &number : setNumbers)
-        table.append({QStringLiteral("細明體外字集") + number, mingFamily(), true});
+        table.append({QStringLiteral("細明體外字集") + number, mingFamily(), true, true});
     const QStringList ancientScriptFaces = {
         QStringLiteral("北師大說文小篆"), QStringLiteral("北師大說文重文"),
         QStringLiteral("Ombrel金文"),     QStringLiteral("Ombrel甲骨文"),
@@ -76,12 +77,26 @@ const FaceEntry *findFace(const QString &faceName)
 
 } // namespace
 
-QStringList familiesFor(const QString &faceName)
+QStringList privateUseFamilies(const QString &faceName)
 {
     QStringList families;
     if (mayComeFromFaceFile(faceName))
         families << faceFileFamilies(faceName);
-    families << installedFamiliesFor(faceName) << operatorFamily() << fallbackFamilies();
+    families << componentFamily(styleOf(faceName)) << operatorFamily() << privateUseBoxFamily();
+    return families;
+}
+
+TypefaceStyle styleOf(const QString &faceName)
+{
+    const FaceEntry *entry = findFace(faceName);
+    return entry != nullptr && entry->baseFamily == mingFamily() ? TypefaceStyle::Ming
+                                                                 : TypefaceStyle::Kai;
+}
+
+QStringList familiesFor(const QString &faceName)
+{
+    QStringList families = privateUseFamilies(faceName);
+    families << installedFamiliesFor(faceName) << fallbackFamilies();
     families.removeDuplicates();
     return families;
 }
@@ -114,6 +129,16 @@ QStringList fileFaceNames()
     QStringList names;
     for (const FaceEntry &entry : faceTable()) {
         if (entry.suppliedByFile)
+            names << entry.name;
+    }
+    return names;
+}
+
+QStringList endUserDefinedFaceNames()
+{
+    QStringList names;
+    for (const FaceEntry &entry : faceTable()) {
+        if (entry.endUserDefined)
             names << entry.name;
     }
     return names;

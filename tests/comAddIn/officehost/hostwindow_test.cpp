@@ -8,19 +8,27 @@
 #include "comAddIn/officehost/hostmessages.h"
 #include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
+#include "platform/fonts/componenttypeface.h"
+#include "platform/fonts/programfonts.h"
+#include "platform/fonts/typefacetable.h"
 #include "platform/office/host/commandbars.h"
 #include "platform/office/word/application.h"
 #include "tests/comAddIn/officehost/registeredaddins.h"
+#include "tests/platform/office/word/sampledocx.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGlyphRun>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRawFont>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
 
@@ -259,6 +267,41 @@ TEST_F(HostWindowTest, ClosingTheHostKeepsTheControlsForTheNextStart)
     EXPECT_EQ(savedBars()->item(u"Tools"_qs)->controlCount(), 3 + 5);
     EXPECT_EQ(savedBars()->item(u"構字符號"_qs)->controlCount(), 9);
     EXPECT_TRUE(window->clickTag(u"qelOperatorH"_qs).ok());
+}
+
+// The family that draws the character at a position of the view's text, as it lays it out.
+QString familyDrawing(const QPlainTextEdit &view, int position)
+{
+    const QTextBlock block = view.document()->findBlock(position);
+    const QList<QGlyphRun> runs = block.layout()->glyphRuns(position - block.position(), 1);
+    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+// A ☆ copy's missing character in its run's face, and an operator after a Chinese character
+// in the component typeface of its run's style: our typefaces draw them, never a system font
+// that maps the code to some other character.
+TEST_F(HostWindowTest, PrivateUseCharactersAreDrawnInTheFacesOfTheirRuns)
+{
+    ASSERT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
+    const QString path = m_dir.filePath(u"star.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(
+        path,
+        u"<w:p><w:r><w:t>左\uF6A5工</w:t></w:r><w:r><w:rPr><w:rFonts w:ascii=\"細明體外字集一\" "
+        u"w:hAnsi=\"細明體外字集一\" w:eastAsia=\"細明體外字集一\"/></w:rPr>"
+        u"<w:t>\uE000</w:t></w:r></w:p>"_qs));
+    HostProgram program;
+    ASSERT_TRUE(program.openDocument(path).ok());
+    HostWindow *window = program.windows().value(0);
+    ASSERT_TRUE(window);
+    window->show();
+    QCoreApplication::processEvents();
+    auto *text = window->findChild<QPlainTextEdit *>(u"documentText"_qs);
+    ASSERT_TRUE(text->toPlainText().startsWith(u"左\uF6A5工\uE000"_qs));
+    const QString operatorFace = window->document()->faceAt(0, 1);
+    EXPECT_EQ(familyDrawing(*text, 1), fonts::componentFamily(fonts::styleOf(operatorFace)))
+        << operatorFace.toStdString();
+    EXPECT_EQ(familyDrawing(*text, 3), u"細明體外字集一"_qs);
+    EXPECT_NE(familyDrawing(*text, 0), familyDrawing(*text, 1));
 }
 
 } // namespace

@@ -89,8 +89,9 @@ TEST_F(GlyphRendererTest, TheInkLiesWhereFreeTypePutsIt)
     const QImage image(picture());
     ASSERT_FALSE(image.isNull());
 
-    // The same glyph straight from FreeType, in the font the typeface table names.
-    const fonts::FontFile kai = fonts::fontFilesFor("標楷體", ProgramFolder).constFirst();
+    // The same glyph straight from FreeType, in the installed font the typeface table names
+    // (after the program's private-use fonts).
+    const fonts::FontFile kai = fonts::fontFilesFor("標楷體", ProgramFolder).constLast();
     FT_Library library = nullptr;
     ASSERT_EQ(FT_Init_FreeType(&library), 0);
     FT_Face face = nullptr;

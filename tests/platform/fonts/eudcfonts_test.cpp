@@ -1,6 +1,8 @@
 // The end-user-defined-character typefaces that the build composes from the glyph tables:
-// the sample's in the program folder, and those of the search fixture.
+// the sample's in the program folder (with the component typeface), and those of the search
+// fixture.
 
+#include "platform/fonts/componenttypeface.h"
 #include "platform/jet/database.h"
 #include "tests/support/inkprofile.h"
 
@@ -53,6 +55,49 @@ std::map<int, QSet<char32_t>> sampleCodesByFace()
     return codes;
 }
 
+bool isPrivateUse(char32_t code)
+{
+    return code >= 0xE000 && code <= 0xF8FF;
+}
+
+// The private-use characters the sample shows in the default face: the records of 檢字表
+// at 字體 0 whose glyph is one private-use character.
+QSet<char32_t> sampleComponentCodes()
+{
+    QSet<char32_t> codes;
+    const jet::Result<jet::Database> database =
+        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
+    EXPECT_TRUE(database.ok()) << database.errorString().toStdString();
+    if (!database.ok())
+        return codes;
+    jet::Snapshot records =
+        database->openSnapshot("SELECT 字形 FROM 檢字表 WHERE 字體 = 0 OR 字體 IS NULL").value();
+    for (; !records.eof(); records.moveNext()) {
+        const QList<uint> glyph = records.value(0).toString().toUcs4();
+        if (glyph.size() == 1 && isPrivateUse(glyph[0]))
+            codes << glyph[0];
+    }
+    return codes;
+}
+
+// The private-use characters of the sample's symbol and component lists.
+QSet<char32_t> sampleListCodes(const QString &table)
+{
+    QSet<char32_t> codes;
+    const jet::Result<jet::Database> database =
+        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
+    if (!database.ok())
+        return codes;
+    jet::Snapshot rows = database->openSnapshot("SELECT 字形 FROM " + table).value();
+    for (; !rows.eof(); rows.moveNext()) {
+        for (const uint code : rows.value(0).toString().toUcs4()) {
+            if (isPrivateUse(code))
+                codes << code;
+        }
+    }
+    return codes;
+}
+
 // A glyph drawn at 200 pixels to the em on a white image as tall as the font's line, the
 // baseline at the font's ascent, as wide as the glyph's advance.
 QImage drawGlyph(const QString &fontFile, char32_t code)
@@ -98,7 +143,11 @@ QSet<char32_t> fontconfigCharset(const QString &fontFile, QString *family)
 class SampleEudcFonts : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { codesByFace = sampleCodesByFace(); }
+    static void SetUpTestSuite()
+    {
+        codesByFace = sampleCodesByFace();
+        componentCodes = sampleComponentCodes();
+    }
 
     static QString fontFile(const QString &name) { return QDir(MURVEL_PROGRAM_DIR).filePath(name); }
 
@@ -118,12 +167,14 @@ protected:
             for (int set = 1; set <= 8; ++set)
                 coverage[faceName(family, set) + ".ttf"] = codesByFace[set];
         }
-        coverage["Qeleudc.tte"] = allCodes();
-        coverage["qeleudck.tte"] = allCodes();
+        for (const fonts::TypefaceStyle style :
+             {fonts::TypefaceStyle::Kai, fonts::TypefaceStyle::Ming})
+            coverage[fonts::componentFontFileName(style)] = componentCodes;
         return coverage;
     }
 
     static inline std::map<int, QSet<char32_t>> codesByFace;
+    static inline QSet<char32_t> componentCodes;
 };
 
 } // namespace
@@ -132,6 +183,42 @@ TEST_F(SampleEudcFonts, EveryFaceOfTheSampleHasCharacters)
 {
     for (int set = 1; set <= 8; ++set)
         EXPECT_FALSE(codesByFace[set].isEmpty()) << "字體 " << set;
+}
+
+// Every operator, trigram and component at a private-use code that the lists show; the
+// missing characters of 字體 1..8 keep to their own faces.
+TEST_F(SampleEudcFonts, TheComponentTypefaceHoldsWhatTheListsShowInTheDefaultFace)
+{
+    for (const char *table : {"符號", "八卦", "部件外字", "字根"}) {
+        const QSet<char32_t> listed = sampleListCodes(table);
+        EXPECT_FALSE(listed.isEmpty()) << table;
+        EXPECT_TRUE(componentCodes.contains(listed)) << table;
+    }
+    EXPECT_EQ(sampleListCodes("符號").size(), 14);
+    EXPECT_EQ(sampleListCodes("八卦").size(), 8);
+    for (const char32_t component : {U'\uE010', U'\uE011', U'\uE012'})
+        EXPECT_TRUE(componentCodes.contains(component)) << hex(component);
+    EXPECT_FALSE(componentCodes.intersects(allCodes()));
+}
+
+// The record beside each file of the component typeface names the source of every glyph.
+TEST_F(SampleEudcFonts, TheSourceOfEveryComponentGlyphIsRecorded)
+{
+    for (const fonts::TypefaceStyle style :
+         {fonts::TypefaceStyle::Kai, fonts::TypefaceStyle::Ming}) {
+        QFile record(fontFile(fonts::componentFontFileName(style) + ".sources.tsv"));
+        ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << record.fileName().toStdString();
+        std::map<QString, QString> sources;
+        for (const QString &line :
+             QString::fromUtf8(record.readAll()).split('\n', Qt::SkipEmptyParts).mid(1))
+            sources[line.section('\t', 0, 0)] = line.section('\t', 1);
+        EXPECT_EQ(sources.size(), size_t(componentCodes.size()));
+        EXPECT_EQ(sources["U+F6A5"], "operator drawing");
+        EXPECT_EQ(sources["U+EDC6"], "operator drawing");
+        EXPECT_TRUE(sources["U+E010"].startsWith("U+20087 𠂇 of "))
+            << sources["U+E010"].toStdString();
+        EXPECT_TRUE(sources["U+E012"].startsWith("formula 十")) << sources["U+E012"].toStdString();
+    }
 }
 
 TEST_F(SampleEudcFonts, EachFileCoversExactlyItsMissingCharacters)
@@ -143,7 +230,7 @@ TEST_F(SampleEudcFonts, EachFileCoversExactlyItsMissingCharacters)
             EXPECT_EQ(font.supportsCharacter(code), codes.contains(code))
                 << file.toStdString() << " U+" << hex(code);
         // Nothing outside the private-use area: other characters come from their own faces.
-        for (const char32_t other : {U'土', U'口', U'A', U'\uF6A4'})
+        for (const char32_t other : {U'土', U'口', U'A', U'\U00020087'})
             EXPECT_FALSE(font.supportsCharacter(other)) << file.toStdString();
     }
 }
@@ -152,13 +239,18 @@ TEST_F(SampleEudcFonts, EveryGlyphHasInkWithinTheEmBox)
 {
     for (const auto &[file, codes] : expectedCoverage()) {
         const QRawFont font(fontFile(file), 1000);
+        // A component drawn as the character that stands for it may fill part of the em
+        // only (𠂉 is the top of 每); a composed glyph fills its square.
+        const bool components = file.endsWith(".tte");
+        const qreal leastArea = (components ? 0.1 : 0.2) * 1000 * 1000;
+        const int leastInk = components ? 1000 : 2000;
         for (const char32_t code : codes) {
             const QString text = QString::fromUcs4(&code, 1);
             const quint32 glyph = font.glyphIndexesForString(text).value(0);
             const QRectF ink = font.pathForGlyph(glyph).boundingRect();
             const qreal advance = font.advancesForGlyphIndexes({glyph}).value(0).x();
             const std::string what = file.toStdString() + " U+" + hex(code);
-            EXPECT_GT(ink.width() * ink.height(), 0.2 * 1000 * 1000) << what;
+            EXPECT_GT(ink.width() * ink.height(), leastArea) << what;
             EXPECT_GE(ink.left(), 0) << what;
             EXPECT_LE(ink.right(), advance) << what;
             EXPECT_LE(advance, 1000.5) << what;
@@ -167,7 +259,7 @@ TEST_F(SampleEudcFonts, EveryGlyphHasInkWithinTheEmBox)
             EXPECT_LE(ink.height(), 1000) << what;
 
             const QImage drawn = drawGlyph(fontFile(file), code);
-            EXPECT_GT(inkIn(inkProfile(drawn, Qt::Vertical), 0, drawn.height()), 2000) << what;
+            EXPECT_GT(inkIn(inkProfile(drawn, Qt::Vertical), 0, drawn.height()), leastInk) << what;
         }
     }
 }
@@ -208,9 +300,11 @@ TEST_F(SampleEudcFonts, FontconfigReadsEveryFileWithItsFamilyAndCoverage)
     for (const auto &[file, codes] : expectedCoverage()) {
         QString family;
         EXPECT_EQ(fontconfigCharset(fontFile(file), &family), codes) << file.toStdString();
-        const QString expectedFamily = file.endsWith(".ttf")   ? file.chopped(4)
-                                       : file == "Qeleudc.tte" ? "Qeleudc"
-                                                               : "Qeleudck";
+        const QString expectedFamily =
+            file.endsWith(".ttf") ? file.chopped(4)
+            : file == fonts::componentFontFileName(fonts::TypefaceStyle::Ming)
+                ? fonts::componentFamily(fonts::TypefaceStyle::Ming)
+                : fonts::componentFamily(fonts::TypefaceStyle::Kai);
         EXPECT_EQ(family, expectedFamily) << file.toStdString();
     }
 }
@@ -243,12 +337,22 @@ protected:
         table.write("字形\t字碼\t字體\t@構字式\n" + records);
     }
 
-    // Runs the script on the table; gives its exit code and keeps its error output.
-    int run(bool combined = false)
+    // Writes the characters that stand for components: 字碼 and 字元 each.
+    void writeCharacters(const QByteArray &rows)
+    {
+        QFile table(charactersPath());
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write("字碼\t字元\n" + rows);
+    }
+
+    // Runs the script on the table, with the component typeface when the characters are
+    // given; gives its exit code and keeps its error output.
+    int run(bool components = false)
     {
         QStringList arguments = {MAKE_EUDC_FONTS, tablePath(), fontPath("")};
-        if (combined)
-            arguments.insert(1, "--combined");
+        if (components)
+            arguments = QStringList{MAKE_EUDC_FONTS, "--components", charactersPath(), tablePath(),
+                                    fontPath("")};
         QProcess script;
         script.start("/usr/bin/python3", arguments);
         EXPECT_TRUE(script.waitForFinished(60000));
@@ -257,6 +361,7 @@ protected:
     }
 
     QString tablePath() const { return folder.filePath("檢字表.tsv"); }
+    QString charactersPath() const { return folder.filePath("characters.tsv"); }
     QString fontPath(const QString &file) const { return folder.filePath("fonts/" + file); }
 
     QTemporaryDir folder;
@@ -300,8 +405,8 @@ TEST_F(EudcFontScript, AComponentMayNameAMissingCharacterByItsGlyph)
     EXPECT_TRUE(splitByBlankBand(inkProfile(drawn, Qt::Horizontal)));
 }
 
-// Each face draws its own record of a code; the combined files can hold only one.
-TEST_F(EudcFontScript, RefusesACodeComposedDifferentlyInTwoFacesOfTheCombinedFiles)
+// Each face draws its own record of a code.
+TEST_F(EudcFontScript, EachFaceDrawsItsOwnRecordOfACode)
 {
     writeTable("\t\\uE000\t1\t木\\uF6A3木\n"
                "\t\\uE000\t2\t木\\uF6A4木\n");
@@ -310,8 +415,34 @@ TEST_F(EudcFontScript, RefusesACodeComposedDifferentlyInTwoFacesOfTheCombinedFil
     const QImage beside = drawGlyph(fontPath("標楷體外字集二.ttf"), 0xE000);
     EXPECT_TRUE(splitByBlankBand(inkProfile(above, Qt::Vertical)));
     EXPECT_TRUE(splitByBlankBand(inkProfile(beside, Qt::Horizontal)));
+}
 
+// A component at a private-use code takes the outline of the character that stands for it
+// and may be used in a missing character's formula; the component typeface holds it, the
+// operator beside it and no missing character.
+TEST_F(EudcFontScript, AComponentTakesTheCharacterThatStandsForIt)
+{
+    writeTable("\\uE010\t\t0\t\n"
+               "\\uF6A4\t\t\t\n"
+               "\t\\uE000\t1\t\\uE010\\uF6A4木\n");
+    writeCharacters("\\uE010\t木\n");
+    ASSERT_EQ(run(true), 0) << error.toStdString();
+    const QRawFont components(fontPath("qeleudck.tte"), 20);
+    ASSERT_TRUE(components.isValid());
+    EXPECT_TRUE(components.supportsCharacter(0xE010));
+    EXPECT_TRUE(components.supportsCharacter(0xF6A4));
+    EXPECT_FALSE(components.supportsCharacter(0xE000));
+    // 木 beside 木: the component stands apart from the other 木.
+    const QImage pair = drawGlyph(fontPath("標楷體外字集一.ttf"), 0xE000);
+    EXPECT_TRUE(splitByBlankBand(inkProfile(pair, Qt::Horizontal)));
+}
+
+TEST_F(EudcFontScript, AComponentWithNothingToDrawItFromStopsTheBuild)
+{
+    writeTable("\\uE010\t\t0\t\n");
+    writeCharacters("\\uE011\t木\n");
     EXPECT_EQ(run(true), 1);
-    EXPECT_TRUE(error.contains("composed differently on line 2")) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(tablePath() + ":2: ")) << error.toStdString();
+    EXPECT_TRUE(error.contains("neither a formula nor a character")) << error.toStdString();
     EXPECT_FALSE(QFile::exists(fontPath("Qeleudc.tte")));
 }

@@ -1,3 +1,4 @@
+#include "platform/fonts/componenttypeface.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/fonts/programfonts.h"
 #include "platform/fonts/typefacetable.h"
@@ -62,12 +63,17 @@ int inkedPixels(const QImage &image)
     return count;
 }
 
-QFont operatorFontOnly(qreal pointSize)
+QFont familyOnly(const QString &family, qreal pointSize)
 {
     QFont font;
-    font.setFamilies({fonts::operatorFamily()});
+    font.setFamilies({family});
     font.setPointSizeF(pointSize);
     return font;
+}
+
+QFont componentsOnly(const QString &face, qreal pointSize)
+{
+    return familyOnly(fonts::componentFamily(fonts::styleOf(face)), pointSize);
 }
 
 class OperatorGlyphs : public ::testing::Test
@@ -89,6 +95,23 @@ TEST_F(OperatorGlyphs, TheFontCoversExactlyTheOperatorsAndTrigrams)
     for (const char32_t symbol : allSymbols())
         EXPECT_TRUE(raw.supportsCharacter(symbol)) << codePoint(symbol);
     for (const char32_t outside : {U'\uF6A2', U'\uF6B1', U'\uEDBF', U'\uEDC8'})
+        EXPECT_FALSE(raw.supportsCharacter(outside)) << codePoint(outside);
+}
+
+// One box for every private-use code, so that no system font is asked for one.
+TEST_F(OperatorGlyphs, TheBoxFontDrawsOneBoxForThePrivateUseArea)
+{
+    const QRawFont raw(QDir(MURVEL_PROGRAM_DIR).filePath(fonts::privateUseBoxFileName()), 48);
+    ASSERT_TRUE(raw.isValid());
+    EXPECT_EQ(raw.familyName(), fonts::privateUseBoxFamily());
+    const auto glyphOf = [&](char32_t code) {
+        return raw.glyphIndexesForString(QString::fromUcs4(&code, 1)).value(0);
+    };
+    const quint32 box = glyphOf(0xE000);
+    EXPECT_NE(box, 0u);
+    for (const char32_t other : {U'\uF6A4', U'\uEDC0', U'\uE010', U'\uF8FF'})
+        EXPECT_EQ(glyphOf(other), box) << codePoint(other);
+    for (const char32_t outside : {U'A', U'字', U'\uF900', char32_t(0xDFFF)})
         EXPECT_FALSE(raw.supportsCharacter(outside)) << codePoint(outside);
 }
 
@@ -134,23 +157,46 @@ TEST_F(OperatorGlyphs, CjkExtensionsComeFromTheFallbackWhateverTheFace)
     }
 }
 
-TEST_F(OperatorGlyphs, TheFallbackDrawsNothingTheFaceHasItself)
+// Ordinary text is drawn by the installed family: neither the families in front of it (the
+// private-use ones) nor the fallback behind it draw what it has.
+TEST_F(OperatorGlyphs, InstalledFamiliesDrawTheTextOfTheirFaces)
 {
-    QFont kaiOnly;
-    kaiOnly.setFamilies({QStringLiteral("AR PL UKai TW")});
-    kaiOnly.setPointSizeF(48);
-    for (const char32_t character : {U'旅', U'字'})
-        EXPECT_EQ(render(fonts::fontFor("標楷體", 48), character), render(kaiOnly, character))
-            << codePoint(character);
+    const std::pair<const char *, const char *> faces[] = {
+        {"標楷體", "AR PL UKai TW"}, {"細明體", "AR PL UMing TW"}, {"zodi", "AR PL UKai TW"}};
+    for (const auto &[face, family] : faces) {
+        for (const char32_t character : {U'旅', U'字', U'A'})
+            EXPECT_EQ(render(fonts::fontFor(face, 48), character),
+                      render(familyOnly(family, 48), character))
+                << face << " " << codePoint(character);
+    }
 }
 
-TEST_F(OperatorGlyphs, SymbolsComeFromTheOperatorFontWhateverTheFace)
+TEST_F(OperatorGlyphs, SymbolsComeFromTheComponentTypefaceWhateverTheFace)
 {
     for (const char *face : {"標楷體", "細明體", "標楷體外字集一", "qel98m", "zodi"}) {
         const QFont font = fonts::fontFor(face, 48);
         for (const char32_t symbol : allSymbols()) {
-            EXPECT_EQ(render(font, symbol), render(operatorFontOnly(48), symbol))
+            EXPECT_EQ(render(font, symbol), render(componentsOnly(face, 48), symbol))
                 << face << " " << codePoint(symbol);
         }
+    }
+}
+
+// U+E010 (the top of 左) and U+E011 come from the component typeface of the face's style;
+// a private-use code that none of ours draws is a box, never a system font's character.
+TEST_F(OperatorGlyphs, PrivateUseCodesAreDrawnByOurFontsOnly)
+{
+    for (const char *face : {"標楷體", "細明體", "Liberation Serif"}) {
+        for (const char32_t component : {U'\uE010', U'\uE011', U'\uE012'}) {
+            const QImage drawn = render(fonts::fontFor(face, 48), component);
+            EXPECT_GT(inkedPixels(drawn), 100) << face << " " << codePoint(component);
+            EXPECT_EQ(drawn, render(componentsOnly(face, 48), component))
+                << face << " " << codePoint(component);
+        }
+        // A missing character of 字體 1 outside its own face, and a code nothing of ours has.
+        for (const char32_t unknown : {U'\uE000', U'\uF000'})
+            EXPECT_EQ(render(fonts::fontFor(face, 48), unknown),
+                      render(familyOnly(fonts::privateUseBoxFamily(), 48), unknown))
+                << face << " " << codePoint(unknown);
     }
 }

@@ -1,3 +1,4 @@
+#include "platform/fonts/componenttypeface.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/fonts/programfonts.h"
 #include "platform/fonts/typefacetable.h"
@@ -15,14 +16,19 @@ namespace
 const QString kai = QStringLiteral("AR PL UKai TW");
 const QString ming = QStringLiteral("AR PL UMing TW");
 const QString testFace = QStringLiteral(TEST_FACE_FAMILY);
+const QString kaiComponents = fonts::componentFamily(fonts::TypefaceStyle::Kai);
+const QString mingComponents = fonts::componentFamily(fonts::TypefaceStyle::Ming);
 
 } // namespace
 
-TEST(ProgramFonts, RegistersTheBuiltOperatorFont)
+TEST(ProgramFonts, RegistersTheBuiltOperatorFontAndComponentTypeface)
 {
     EXPECT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
-    EXPECT_TRUE(QFontDatabase::families().contains(fonts::operatorFamily()));
-    EXPECT_EQ(QFontInfo(QFont(fonts::operatorFamily())).family(), fonts::operatorFamily());
+    for (const QString &family :
+         {fonts::operatorFamily(), fonts::privateUseBoxFamily(), kaiComponents, mingComponents}) {
+        EXPECT_TRUE(QFontDatabase::families().contains(family)) << family.toStdString();
+        EXPECT_EQ(QFontInfo(QFont(family)).family(), family);
+    }
     // A second call finds everything registered already.
     EXPECT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
 }
@@ -30,9 +36,13 @@ TEST(ProgramFonts, RegistersTheBuiltOperatorFont)
 TEST(ProgramFonts, TheBuiltFaceFilesDrawTheEndUserDefinedCharacterFaces)
 {
     EXPECT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
-    const QStringList behind = {fonts::operatorFamily(), "HanaMinA", "HanaMinB"};
-    EXPECT_EQ(fonts::familiesFor("細明體外字集六"), QStringList({"細明體外字集六", ming}) + behind);
-    EXPECT_EQ(fonts::familiesFor("標楷體外字集一"), QStringList({"標楷體外字集一", kai}) + behind);
+    const QString operators = fonts::operatorFamily();
+    const QString box = fonts::privateUseBoxFamily();
+    const QStringList hana = {"HanaMinA", "HanaMinB"};
+    EXPECT_EQ(fonts::familiesFor("細明體外字集六"),
+              QStringList({"細明體外字集六", mingComponents, operators, box, ming}) + hana);
+    EXPECT_EQ(fonts::familiesFor("標楷體外字集一"),
+              QStringList({"標楷體外字集一", kaiComponents, operators, box, kai}) + hana);
     EXPECT_EQ(QFontInfo(fonts::fontFor("標楷體外字集八", 20)).family(), "標楷體外字集八");
 }
 
@@ -50,23 +60,22 @@ TEST(ProgramFonts, FaceFilesInTheProgramFolderDrawTheirFaces)
     notAFont.write("not a font");
     notAFont.close();
 
-    // This folder has no operator font, and one of its face files is broken.
-    EXPECT_EQ(fonts::registerProgramFonts(folder.path()),
-              QStringList({folder.filePath(fonts::operatorFontFileName()),
-                           folder.filePath("Ombrel金文.ttf")}));
+    // This folder has no operator font nor component typeface, and one of its face files is
+    // broken.
+    EXPECT_EQ(
+        fonts::registerProgramFonts(folder.path()),
+        QStringList({folder.filePath(fonts::operatorFontFileName()),
+                     folder.filePath(fonts::privateUseBoxFileName()),
+                     folder.filePath(fonts::componentFontFileName(fonts::TypefaceStyle::Ming)),
+                     folder.filePath(fonts::componentFontFileName(fonts::TypefaceStyle::Kai)),
+                     folder.filePath("Ombrel金文.ttf")}));
 
-    const QStringList behind = {fonts::operatorFamily(), "HanaMinA", "HanaMinB"};
-    EXPECT_EQ(fonts::familiesFor("hzkf"), QStringList({testFace, kai}) + behind);
-    EXPECT_EQ(fonts::familiesFor("北師大說文重文"), QStringList({testFace, kai}) + behind);
-    EXPECT_EQ(fonts::familiesFor("Ombrel金文"), QStringList({kai}) + behind);
-    EXPECT_EQ(fonts::familiesFor("Ombrel甲骨文"), QStringList({kai}) + behind);
+    const QStringList behind = {
+        kaiComponents, fonts::operatorFamily(), fonts::privateUseBoxFamily(), kai, "HanaMinA",
+        "HanaMinB"};
+    EXPECT_EQ(fonts::familiesFor("hzkf"), QStringList({testFace}) + behind);
+    EXPECT_EQ(fonts::familiesFor("北師大說文重文"), QStringList({testFace}) + behind);
+    EXPECT_EQ(fonts::familiesFor("Ombrel金文"), behind);
+    EXPECT_EQ(fonts::familiesFor("Ombrel甲骨文"), behind);
     EXPECT_EQ(QFontInfo(fonts::fontFor("hzkf", 20)).family(), testFace);
-}
-
-TEST(ProgramFonts, InstalledFamiliesDrawTheBaseFaces)
-{
-    EXPECT_EQ(QFontInfo(fonts::fontFor("標楷體", 20)).family(), kai);
-    EXPECT_EQ(QFontInfo(fonts::fontFor("細明體", 20)).family(), ming);
-    // A name that no installed font has falls through to Kai, not to the operator font.
-    EXPECT_EQ(QFontInfo(fonts::fontFor("zodi", 20)).family(), kai);
 }

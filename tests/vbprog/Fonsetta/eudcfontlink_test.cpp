@@ -30,10 +30,11 @@ QString fileForPrivateUse(const QString &face)
         .value(0);
 }
 
-// The first files of the typeface's fallback list.
+// The first files of the typeface's fallback list for a trigram.
 QStringList fallbackFiles(const QString &face)
 {
-    return fcMatch({QStringLiteral("-s"), QStringLiteral("-f"), QStringLiteral("%{file}\n"), face})
+    return fcMatch({QStringLiteral("-s"), QStringLiteral("-f"), QStringLiteral("%{file}\n"),
+                    face + u":charset=edc0"_qs})
         .mid(0, 2);
 }
 
@@ -64,8 +65,10 @@ TEST_F(EudcFontLinkTest, FontconfigFindsTheLinkedFontForEveryTypefaceUntilItIsRe
     for (const QString &face : kLinkedFaces) {
         EXPECT_EQ(fileForPrivateUse(face), linked) << face.toStdString();
         // The font is the fallback right after the typeface, not just any font that
-        // happens to draw the character.
+        // happens to draw the character; asked for alone, the typeface keeps its answer.
         EXPECT_TRUE(fallbackFiles(face).contains(linked)) << face.toStdString();
+        EXPECT_NE(fcMatch({QStringLiteral("-f"), QStringLiteral("%{file}"), face}).value(0), linked)
+            << face.toStdString();
     }
     // Private-use characters that another installed font also draws come from ours too.
     EXPECT_EQ(fcMatch({QStringLiteral("-f"), QStringLiteral("%{file}"), u"細明體:charset=f6a3"_qs})
@@ -82,26 +85,59 @@ TEST_F(EudcFontLinkTest, FontconfigFindsTheLinkedFontForEveryTypefaceUntilItIsRe
     EXPECT_TRUE(QFileInfo::exists(font)); // the font itself is never touched
 }
 
-TEST_F(EudcFontLinkTest, KaiAndMingFontsServeTheirOwnTypefacesAndReinstallingReplacesThem)
+// The family fontconfig answers for a pattern.
+QString familyFor(const QString &pattern)
+{
+    return fcMatch({QStringLiteral("-f"), QStringLiteral("%{family[0]}"), pattern}).value(0);
+}
+
+// The sample's component typeface and, found beside it, its sixteen end-user-defined-
+// character faces.
+TEST_F(EudcFontLinkTest, TheSampleFontsMakeDocumentsReadableAndTypefacesKeepTheirKind)
 {
     const QString ming = sampleEudcFont(u"Qeleudc.tte"_qs);
     const QString kai = sampleEudcFont(u"qeleudck.tte"_qs);
+    const QString serif = familyFor(u"Liberation Serif"_qs);
     ASSERT_EQ(link.install({ming, kai}), QStringList());
-    EXPECT_EQ(linkTargets(link), (QStringList{ming, kai}));
-    // The first end-user-defined character, which both sample fonts draw.
-    const auto fileFor = [](const QString &face) {
-        return QFileInfo(fcMatch({QStringLiteral("-f"), QStringLiteral("%{file}"),
-                                  face + u":charset=e000"_qs})
-                             .value(0))
-            .symLinkTarget();
-    };
-    EXPECT_EQ(fileFor(u"標楷體"_qs), kai);
-    EXPECT_EQ(fileFor(u"細明體"_qs), ming);
-    EXPECT_EQ(fileFor(u"新細明體"_qs), ming);
+    EXPECT_EQ(linkTargets(link).size(), 2 + 16);
+    EXPECT_TRUE(linkTargets(link).contains(sampleEudcFont(u"細明體外字集一.ttf"_qs)));
 
+    // An operator in a run of any typeface comes from the component typeface: the Kai file
+    // for the Kai typefaces.
+    for (const QString &face : {u"Liberation Serif"_qs, u"細明體"_qs, u"新細明體"_qs,
+                                u"AR PL UMing TW"_qs, u"DejaVu Sans"_qs})
+        EXPECT_EQ(familyFor(face + u":charset=f6a4"_qs), u"Qeleudc"_qs) << face.toStdString();
+    EXPECT_EQ(familyFor(u"細明體:charset=f6a5"_qs), u"Qeleudc"_qs);
+    for (const QString &face : {u"標楷體"_qs, u"AR PL UKai TW"_qs, u"標楷體外字集三"_qs})
+        EXPECT_EQ(familyFor(face + u":charset=e010"_qs), u"Qeleudck"_qs) << face.toStdString();
+    // The faces of a ☆ copy's runs answer under their own names.
+    EXPECT_EQ(familyFor(u"細明體外字集一:charset=e000"_qs), u"細明體外字集一"_qs);
+    EXPECT_EQ(familyFor(u"標楷體外字集八:charset=e007"_qs), u"標楷體外字集八"_qs);
+    // Ordinary text keeps its kind of face.
+    EXPECT_EQ(familyFor(u"標楷體:lang=zh-tw"_qs), u"AR PL UKai TW"_qs);
+    EXPECT_EQ(familyFor(u"標楷體"_qs), u"AR PL UKai TW"_qs);
+    EXPECT_EQ(familyFor(u"細明體:lang=zh-tw"_qs), u"AR PL UMing TW"_qs);
+    EXPECT_EQ(familyFor(u"Liberation Serif"_qs), serif);
+
+    // Reinstalling replaces the links.
     ASSERT_EQ(link.install({kai, kai}), QStringList());
-    EXPECT_EQ(linkTargets(link), QStringList{kai});
-    EXPECT_EQ(fileFor(u"細明體"_qs), kai);
+    EXPECT_EQ(linkTargets(link).size(), 1 + 16);
+    EXPECT_EQ(familyFor(u"細明體:charset=f6a5"_qs), u"Qeleudck"_qs);
+}
+
+// Removing takes away the folders installing created, up to the user's data and settings
+// folders when they were made for it, and leaves a folder that was there before.
+TEST_F(EudcFontLinkTest, RemovingTakesAwayTheFoldersInstallingCreated)
+{
+    ASSERT_TRUE(QDir().mkpath(desktop.dataHome() + u"/fonts"_qs));
+    ASSERT_EQ(link.install({font, font}), QStringList());
+    ASSERT_TRUE(QFileInfo::exists(link.aliasFile()));
+    ASSERT_EQ(link.install({font, font}), QStringList()); // a second time changes nothing
+    ASSERT_EQ(link.remove(), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(link.linkFolder()));
+    EXPECT_TRUE(QFileInfo::exists(desktop.dataHome() + u"/fonts"_qs));
+    EXPECT_FALSE(QFileInfo::exists(desktop.configHome() + u"/fontconfig"_qs));
+    EXPECT_FALSE(QFileInfo::exists(desktop.configHome()));
 }
 
 TEST_F(EudcFontLinkTest, FilesOfOneNameFromTwoFoldersAreBothLinked)

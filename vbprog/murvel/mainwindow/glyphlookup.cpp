@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace
 {
@@ -34,6 +35,15 @@ bool isEnter(const QKeyEvent *event)
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+// Whether the key types text into the box; Tab, Enter and the like carry a control
+// character and type nothing.
+bool typesText(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.category() != QChar::Other_Control; });
+}
+
 } // namespace
 
 // The glyph and formula boxes' changes run the automatic copy to the clipboard.
@@ -46,7 +56,7 @@ void mdi漢字字形::connectPanel()
 void mdi漢字字形::panelKeyPressed(QLineEdit *target, const QKeyEvent *event)
 {
     const QString name = target->objectName();
-    if (name == "txt字形" && !event->text().isEmpty()) {
+    if (name == "txt字形" && typesText(event)) {
         // The panel may have shown the previous glyph in a typeface of its own.
         target->setFont(fonts::fontFor(RegularFace, target->font().pointSizeF()));
     }

@@ -2,6 +2,7 @@
 
 #include "platform/fonts/typefacetable.h"
 #include "vbprog/murvel/core/glyphpanel.h"
+#include "vbprog/murvel/core/typefacenames.h"
 #include "vbprog/murvel/core/公用變數.h"
 
 #include <QGridLayout>
@@ -64,8 +65,10 @@ void GlyphPanelWidget::read(GlyphPanel &panel) const
 void GlyphPanelWidget::fill(const GlyphPanel &panel)
 {
     QLineEdit *glyphBox = box("txt字形");
+    // The glyph's face follows the base typeface: 細明體外字集N under 細明體.
     if (!panel.glyphFace().isEmpty())
-        glyphBox->setFont(fonts::fontFor(panel.glyphFace(), glyphBox->font().pointSizeF()));
+        glyphBox->setFont(
+            fonts::fontFor(DisplayFontName(panel.glyphFace()), glyphBox->font().pointSizeF()));
     for (const GlyphPanel::Box &entry : GlyphPanel::Boxes) {
         QLineEdit *target = box(entry.name);
         if (target->text() != panel.text(entry.name))

@@ -3,6 +3,27 @@
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/schema/schemanames.h"
 
+namespace
+{
+
+// The 編號 and 字體 of the missing character drawn at the private-use code; nothing when
+// none is, or when the text is not one private-use character.
+std::optional<ComponentGlyph> missingCharacterAt(const jet::Database &database,
+                                                 const QString &glyph)
+{
+    if (glyph.size() != 1 || glyph[0].category() != QChar::Other_PrivateUse)
+        return std::nullopt;
+    // One private-use character needs no quoting in the statement.
+    jet::Result<jet::Snapshot> record = database.openSnapshot(
+        QStringLiteral("SELECT 編號, 字體 FROM 檢字表 WHERE 字碼 = '%1'").arg(glyph));
+    if (!record || record->eof())
+        return std::nullopt;
+    return ComponentGlyph{glyph, Int32Field(record->value(0)),
+                          Int32Field(record->value(1)).value_or(0)};
+}
+
+} // namespace
+
 QString ComponentListTitle(const QString &windowName, int strokes, const QString &firstStrokeName)
 {
     if (windowName == QStringLiteral("符號") || windowName == QStringLiteral("八卦"))
@@ -30,12 +51,14 @@ jet::Result<QList<ComponentGlyph>> ReadComponentGlyphs(const jet::Database &data
         const QString glyph = rows->value(Fields::字形).toString();
         if (glyph.isEmpty())
             continue;
-        std::optional<qint32> number;
         // A missed seek leaves no current record: the glyph gets no number, never that
         // of another record.
         if (glyphTable.seek(glyph))
-            number = Int32Field(glyphTable.value(Fields::編號));
-        glyphs.append({glyph, number});
+            glyphs.append({glyph, Int32Field(glyphTable.value(Fields::編號)),
+                           Int32Field(glyphTable.value(Fields::字體)).value_or(0)});
+        else
+            glyphs.append(
+                missingCharacterAt(database, glyph).value_or(ComponentGlyph{glyph, std::nullopt}));
     }
     rows->close();
     return glyphs;

@@ -2,6 +2,8 @@
 
 #include "platform/system/waitcursor.h"
 #include "vbprog/murvel/core/componentlistsql.h"
+#include "vbprog/murvel/core/typefacenames.h"
+#include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/mainwindow/mainwindowservices.h"
 #include "vbprog/murvel/views/componentglyphs.h"
 #include "vbprog/murvel/views/outlinelist.h"
@@ -113,6 +115,10 @@ void frm部件範例::部件查詢(int strokes, int firstStroke)
             const int added = list->NewIndex();
             list->setItemData(added, component.number.value_or(NoGlyphNumber));
             list->setItemFlag(added, GlyphFlag);
+            // A missing character in a list of components is drawn in its own face.
+            if (component.faceCode > 0 && component.faceCode < FaceCodeCount &&
+                !gFaceNames[component.faceCode].isEmpty())
+                list->setItemFontName(added, DisplayFontName(gFaceNames[component.faceCode]));
             list->setItemPicture(added,
                                  component.number ? list->PictureLeaf() : list->PictureUnknown());
         }

@@ -1,4 +1,4 @@
-#include "platform/fonts/operatorfont.h"
+#include "platform/fonts/componenttypeface.h"
 #include "platform/fonts/typefacetable.h"
 #include "tests/support/inkprofile.h"
 #include "tests/vbprog/murvel/mainwindow/mainwindowfixture.h"
@@ -176,9 +176,11 @@ QString familyDrawing(const QLineEdit &box, int position)
     return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
 }
 
+const QString KaiComponents = fonts::componentFamily(fonts::TypefaceStyle::Kai);
+
 // Renders the main window after a formula lookup (the picture is left in the temporary
-// folder) and checks that the formula's operator is drawn by the program's operator font.
-TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorInTheOperatorFont)
+// folder) and checks that the formula's operator is drawn by the component typeface.
+TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorFromTheComponentTypeface)
 {
     window->resize(900, 600);
     window->show();
@@ -190,8 +192,8 @@ TEST_F(GlyphLookupTest, TheFormulaBoxDrawsTheOperatorInTheOperatorFont)
     ASSERT_FALSE(screenshot.isNull());
     EXPECT_TRUE(screenshot.save(QDir::temp().filePath("murvel-mainwindow-formula.png")));
 
-    EXPECT_EQ(familyDrawing(*formula, 1), fonts::operatorFamily());
-    EXPECT_EQ(familyDrawing(*formula, 0), fonts::familiesFor("標楷體").first());
+    EXPECT_EQ(familyDrawing(*formula, 1), KaiComponents);
+    EXPECT_EQ(familyDrawing(*formula, 0), fonts::installedFamiliesFor("標楷體").first());
 }
 
 // The main window on the sample databases, whose missing characters the program folder's
@@ -226,8 +228,13 @@ TEST_F(SampleGlyphLookupTest, TheGlyphBoxDrawsAMissingCharacterInItsComposedFace
 
     QLineEdit *glyph = window->box("txt字形");
     ASSERT_EQ(glyph->text(), QString(QChar(0xE000)));
-    EXPECT_TRUE(
-        QStringList({"標楷體外字集一", "細明體外字集一"}).contains(familyDrawing(*glyph, 0)));
+    // The base typeface is 細明體: the face of the set follows it.
+    EXPECT_EQ(familyDrawing(*glyph, 0), "細明體外字集一");
+    // Tab leaves the box and types nothing: the glyph keeps its face.
+    glyph->setFocus();
+    QTest::keyClick(glyph, Qt::Key_Tab);
+    EXPECT_EQ(glyph->text(), QString(QChar(0xE000)));
+    EXPECT_EQ(familyDrawing(*glyph, 0), "細明體外字集一");
 
     // Drawn large, unselected, inside the box's frame.
     glyph->deselect();
@@ -241,6 +248,24 @@ TEST_F(SampleGlyphLookupTest, TheGlyphBoxDrawsAMissingCharacterInItsComposedFace
     const QList<int> rows = testsupport::inkProfile(inside, Qt::Vertical);
     EXPECT_GT(testsupport::inkIn(rows, 0, rows.size()), 500);
     EXPECT_TRUE(testsupport::splitByBlankBand(rows));
+}
+
+// The top of 左 (U+E010) and 十日十 in 朝's formula (U+E012) are components at private-use
+// codes: the component typeface draws them and the operator beside them, nothing else does.
+TEST_F(SampleGlyphLookupTest, TheFormulaBoxDrawsPrivateUseComponentsFromTheComponentTypeface)
+{
+    const std::pair<QString, QChar> formulas[] = {{"左", QChar(0xE010)}, {"朝", QChar(0xE012)}};
+    for (const auto &[glyph, component] : formulas) {
+        QLineEdit *glyphBox = window->box("txt字形");
+        glyphBox->setFocus();
+        glyphBox->setText(glyph);
+        QTest::keyClick(glyphBox, Qt::Key_Return);
+        QLineEdit *formula = window->box("txt構字式");
+        ASSERT_EQ(formula->text().left(1), QString(component)) << glyph.toStdString();
+        EXPECT_EQ(familyDrawing(*formula, 0), KaiComponents) << glyph.toStdString();
+        EXPECT_EQ(familyDrawing(*formula, 1), KaiComponents) << glyph.toStdString();
+        EXPECT_EQ(familyDrawing(*formula, 2), fonts::installedFamiliesFor("標楷體").first());
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace
 {
@@ -80,6 +81,31 @@ TEST_F(ComponentGlyphsTest, AGlyphMissingFromTheTableHasNoNumber)
     EXPECT_EQ(glyphs.value()[0].number, numberOf("一"));
     EXPECT_EQ(glyphs.value()[1].glyph, QString(QChar(0xEDC0)));
     EXPECT_EQ(glyphs.value()[1].number, std::nullopt);
+}
+
+// The sample's 說文部首 lists two missing characters of 字體 7 and 8, which no 字形 holds:
+// they are the records whose 字碼 they are, and carry their 字體; a component at a
+// private-use code in the default face is found by its 字形.
+TEST(SampleComponentGlyphs, AMissingCharacterComesWithItsFace)
+{
+    jet::Result<jet::Database> database =
+        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
+    ASSERT_TRUE(database) << database.errorString().toStdString();
+    jet::Table glyphTable = database->openTable("檢字表").value();
+    const auto glyphs = ReadComponentGlyphs(
+        database.value(), BuildComponentListSql("說文解字部首", 0, 0), glyphTable);
+    ASSERT_TRUE(glyphs) << glyphs.errorString().toStdString();
+    std::map<QChar, ComponentGlyph> byCode;
+    for (const ComponentGlyph &glyph : glyphs.value())
+        byCode.emplace(glyph.glyph[0], glyph);
+    ASSERT_TRUE(byCode.count(QChar(0xE006)) && byCode.count(QChar(0xE007)) &&
+                byCode.count(QChar(0xE010)));
+    EXPECT_EQ(byCode[QChar(0xE006)].faceCode, 7);
+    EXPECT_EQ(byCode[QChar(0xE007)].faceCode, 8);
+    EXPECT_TRUE(byCode[QChar(0xE006)].number.has_value());
+    EXPECT_EQ(byCode[QChar(0xE010)].faceCode, 0);
+    EXPECT_TRUE(byCode[QChar(0xE010)].number.has_value());
+    EXPECT_EQ(byCode[QChar(u'木')].faceCode, 0);
 }
 
 TEST_F(ComponentGlyphsTest, RowsWithoutAGlyphAreLeftOut)
