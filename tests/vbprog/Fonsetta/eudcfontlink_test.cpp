@@ -1,10 +1,14 @@
 #include "tempdesktop.h"
+#include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/libreoffice.h"
 #include "vbprog/Fonsetta/eudcfontlink.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace fonsetta;
@@ -123,6 +127,48 @@ TEST_F(EudcFontLinkTest, TheSampleFontsMakeDocumentsReadableAndTypefacesKeepThei
     ASSERT_EQ(link.install({kai, kai}), QStringList());
     EXPECT_EQ(linkTargets(link).size(), 1 + 16);
     EXPECT_EQ(familyFor(u"細明體:charset=f6a5"_qs), u"Qeleudck"_qs);
+}
+
+// A run of a ☆ copy: the text in the typeface it names for every script.
+QString run(const QString &face, const QString &text)
+{
+    return u"<w:r><w:rPr><w:rFonts w:eastAsia=\"%1\" w:ascii=\"%1\" w:hAnsi=\"%1\" w:cs=\"%1\"/>"
+           "</w:rPr><w:t xml:space=\"preserve\">%2</w:t></w:r>"_qs.arg(face, text);
+}
+
+// The fonts LibreOffice embeds in a PDF it writes (their names after the subset tag).
+QSet<QString> pdfFonts(const QByteArray &pdf)
+{
+    QSet<QString> fonts;
+    static const QRegularExpression baseFont(u"/BaseFont\\s*/[A-Z]{6}\\+([A-Za-z0-9_-]+)"_qs);
+    for (const QRegularExpressionMatch &match : baseFont.globalMatch(QString::fromLatin1(pdf)))
+        fonts << match.captured(1);
+    return fonts;
+}
+
+// LibreOffice, started with the user's settings, draws the runs of a ☆ copy from our faces:
+// its missing characters in their sets' faces, the operators, trigrams and components in the
+// component typeface; no Hong Kong face draws them as other characters.
+TEST_F(EudcFontLinkTest, LibreOfficeDrawsAStarCopyFromOurFaces)
+{
+    ASSERT_EQ(link.install({sampleEudcFont(u"Qeleudc.tte"_qs), sampleEudcFont(u"qeleudck.tte"_qs)}),
+              QStringList());
+    const QString copy = desktop.dir.filePath(u"報告☆.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(
+        copy, u"<w:p>"_qs + run(u"細明體"_qs, u"甲："_qs) +
+                  run(u"細明體外字集一"_qs, u"\uE000"_qs) +
+                  run(u"細明體"_qs, u"部件\uE010\uE012"_qs) + u"</w:p><w:p>"_qs +
+                  run(u"標楷體"_qs, u"乙："_qs) + run(u"標楷體外字集一"_qs, u"\uE000"_qs) +
+                  run(u"標楷體"_qs, u"八卦\uEDC6"_qs) + u"</w:p><w:p>"_qs +
+                  run(u"Liberation Serif"_qs, u"Serif \uF6A4\uF6A5"_qs) + u"</w:p>"_qs));
+    const auto pdf = testsupport::convertWithLibreOffice(copy, u"pdf"_qs);
+    ASSERT_TRUE(pdf.ok()) << pdf.errorString().toStdString();
+    const QSet<QString> fonts = pdfFonts(pdf.value().document);
+    for (const QString &ours : {u"EudcMing1-Regular"_qs, u"EudcKai1-Regular"_qs,
+                                u"Qeleudc-Regular"_qs, u"Qeleudck-Regular"_qs, u"UKaiTW"_qs})
+        EXPECT_TRUE(fonts.contains(ours)) << ours.toStdString();
+    for (const QString &other : {u"UKaiHK"_qs, u"UMingHK"_qs, u"HanaMinA"_qs, u"OpenSymbol"_qs})
+        EXPECT_FALSE(fonts.contains(other)) << other.toStdString();
 }
 
 // Removing takes away the folders installing created, up to the user's data and settings
