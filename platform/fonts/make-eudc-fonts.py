@@ -124,10 +124,9 @@ class Record:
         self.face, self.formula = face, formula
 
 
-def read_records(path):
-    """The records of the table with 字體 1..8 that have a formula, and those at a
-    private-use code with 字體 0, in file order."""
-    records = []
+def read_rows(path):
+    """The rows of a tab-separated source as (line number, column -> cell), skipping
+    comments and empty lines; the first other line names the columns."""
     header = None
     with open(path, encoding="utf-8") as source:
         for number, line in enumerate(source, 1):
@@ -138,22 +137,29 @@ def read_records(path):
             if header is None:
                 header = cells
                 continue
-            row = dict(zip(header, cells))
-            face = row.get("字體", "").strip() or "0"
-            if not face.isdigit() or not 0 <= int(face) <= len(SET_NUMERALS):
-                continue
-            glyph = unescape(row.get("字形", ""))
-            code = unescape(row.get("字碼", "")) or glyph
-            formula = unescape(row.get("@構字式", ""))
-            if face == "0":
-                if len(code) == 1 and is_private_use(code):
-                    records.append(Record(number, glyph, code, 0, formula))
-                continue
-            if len(code) != 1:
-                raise FormulaError(f"{path}:{number}: the code of a missing character "
-                                   f"must be one character, not {code!r}")
-            if formula:  # a missing character without a formula has nothing to compose
-                records.append(Record(number, glyph, code, int(face), formula))
+            yield number, dict(zip(header, cells))
+
+
+def read_records(path):
+    """The records of the table with 字體 1..8 that have a formula, and those at a
+    private-use code with 字體 0, in file order."""
+    records = []
+    for number, row in read_rows(path):
+        face = row.get("字體", "").strip() or "0"
+        if not face.isdigit() or not 0 <= int(face) <= len(SET_NUMERALS):
+            continue
+        glyph = unescape(row.get("字形", ""))
+        code = unescape(row.get("字碼", "")) or glyph
+        formula = unescape(row.get("@構字式", ""))
+        if face == "0":
+            if len(code) == 1 and is_private_use(code):
+                records.append(Record(number, glyph, code, 0, formula))
+            continue
+        if len(code) != 1:
+            raise FormulaError(f"{path}:{number}: the code of a missing character "
+                               f"must be one character, not {code!r}")
+        if formula:  # a missing character without a formula has nothing to compose
+            records.append(Record(number, glyph, code, int(face), formula))
     return records
 
 
@@ -161,21 +167,11 @@ def read_component_characters(path):
     """The characters that Unicode encodes for components at private-use codes:
     code -> character."""
     characters = {}
-    header = None
-    with open(path, encoding="utf-8") as source:
-        for number, line in enumerate(source, 1):
-            line = line.rstrip("\n").rstrip("\r")
-            if not line or line.startswith("#"):
-                continue
-            cells = line.split("\t")
-            if header is None:
-                header = cells
-                continue
-            row = dict(zip(header, cells))
-            code, character = unescape(row.get("字碼", "")), unescape(row.get("字元", ""))
-            if len(code) != 1 or len(character) != 1:
-                raise FormulaError(f"{path}:{number}: 字碼 and 字元 must be one character each")
-            characters[code] = character
+    for number, row in read_rows(path):
+        code, character = unescape(row.get("字碼", "")), unescape(row.get("字元", ""))
+        if len(code) != 1 or len(character) != 1:
+            raise FormulaError(f"{path}:{number}: 字碼 and 字元 must be one character each")
+        characters[code] = character
     return characters
 
 

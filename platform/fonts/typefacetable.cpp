@@ -75,6 +75,17 @@ const FaceEntry *findFace(const QString &faceName)
     return found != table.end() ? &*found : nullptr;
 }
 
+// The names of the table's faces that have the flag, in the table's order.
+QStringList faceNamesWhere(bool FaceEntry::*flag)
+{
+    QStringList names;
+    for (const FaceEntry &entry : faceTable()) {
+        if (entry.*flag)
+            names << entry.name;
+    }
+    return names;
+}
+
 } // namespace
 
 QStringList privateUseFamilies(const QString &faceName)
@@ -126,22 +137,12 @@ QFont fontFor(const QString &faceName, qreal pointSize)
 
 QStringList fileFaceNames()
 {
-    QStringList names;
-    for (const FaceEntry &entry : faceTable()) {
-        if (entry.suppliedByFile)
-            names << entry.name;
-    }
-    return names;
+    return faceNamesWhere(&FaceEntry::suppliedByFile);
 }
 
 QStringList endUserDefinedFaceNames()
 {
-    QStringList names;
-    for (const FaceEntry &entry : faceTable()) {
-        if (entry.endUserDefined)
-            names << entry.name;
-    }
-    return names;
+    return faceNamesWhere(&FaceEntry::endUserDefined);
 }
 
 } // namespace fonts

@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -39,19 +40,27 @@ std::string hex(char32_t code)
     return QString::number(uint(code), 16).toUpper().toStdString();
 }
 
-// The codes of the sample's missing characters by 字體, read from the built database.
+// Runs the query on the built sample database and hands each row to `each`.
+void forEachSampleRow(const QString &sql, const std::function<void(const jet::Snapshot &)> &each)
+{
+    const jet::Result<jet::Database> database =
+        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
+    ASSERT_TRUE(database.ok()) << database.errorString().toStdString();
+    jet::Result<jet::Snapshot> rows = database->openSnapshot(sql);
+    ASSERT_TRUE(rows.ok()) << rows.errorString().toStdString();
+    for (; !rows->eof(); rows->moveNext())
+        each(rows.value());
+}
+
+// The codes of the sample's missing characters by 字體.
 std::map<int, QSet<char32_t>> sampleCodesByFace()
 {
     std::map<int, QSet<char32_t>> codes;
-    const jet::Result<jet::Database> database =
-        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
-    EXPECT_TRUE(database.ok()) << database.errorString().toStdString();
-    if (!database.ok())
-        return codes;
-    jet::Snapshot records =
-        database->openSnapshot("SELECT 字碼, 字體 FROM 檢字表 WHERE 字體 BETWEEN 1 AND 8").value();
-    for (; !records.eof(); records.moveNext())
-        codes[records.value(1).toInt()] << records.value(0).toString().toUcs4().value(0);
+    forEachSampleRow("SELECT 字碼, 字體 FROM 檢字表 WHERE 字體 BETWEEN 1 AND 8",
+                     [&](const jet::Snapshot &record) {
+                         codes[record.value(1).toInt()]
+                             << record.value(0).toString().toUcs4().value(0);
+                     });
     return codes;
 }
 
@@ -65,18 +74,12 @@ bool isPrivateUse(char32_t code)
 QSet<char32_t> sampleComponentCodes()
 {
     QSet<char32_t> codes;
-    const jet::Result<jet::Database> database =
-        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
-    EXPECT_TRUE(database.ok()) << database.errorString().toStdString();
-    if (!database.ok())
-        return codes;
-    jet::Snapshot records =
-        database->openSnapshot("SELECT 字形 FROM 檢字表 WHERE 字體 = 0 OR 字體 IS NULL").value();
-    for (; !records.eof(); records.moveNext()) {
-        const QList<uint> glyph = records.value(0).toString().toUcs4();
-        if (glyph.size() == 1 && isPrivateUse(glyph[0]))
-            codes << glyph[0];
-    }
+    forEachSampleRow("SELECT 字形 FROM 檢字表 WHERE 字體 = 0 OR 字體 IS NULL",
+                     [&](const jet::Snapshot &record) {
+                         const QList<uint> glyph = record.value(0).toString().toUcs4();
+                         if (glyph.size() == 1 && isPrivateUse(glyph[0]))
+                             codes << glyph[0];
+                     });
     return codes;
 }
 
@@ -84,17 +87,12 @@ QSet<char32_t> sampleComponentCodes()
 QSet<char32_t> sampleListCodes(const QString &table)
 {
     QSet<char32_t> codes;
-    const jet::Result<jet::Database> database =
-        jet::Database::open(QDir(MURVEL_PROGRAM_DIR).filePath("murvel.mdb"));
-    if (!database.ok())
-        return codes;
-    jet::Snapshot rows = database->openSnapshot("SELECT 字形 FROM " + table).value();
-    for (; !rows.eof(); rows.moveNext()) {
-        for (const uint code : rows.value(0).toString().toUcs4()) {
+    forEachSampleRow("SELECT 字形 FROM " + table, [&](const jet::Snapshot &row) {
+        for (const uint code : row.value(0).toString().toUcs4()) {
             if (isPrivateUse(code))
                 codes << code;
         }
-    }
+    });
     return codes;
 }
 
