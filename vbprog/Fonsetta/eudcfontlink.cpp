@@ -26,17 +26,12 @@ namespace
 
 constexpr int kCacheRefreshTimeoutMs = 120'000;
 
-const QString &kaiFace()
-{
-    static const QString face = QString::fromUtf16(kKaiLink);
-    return face;
-}
-
 // The typefaces the system's documents name: the three base faces and the sixteen
 // end-user-defined-character faces.
 QStringList documentFaces()
 {
-    return QStringList{QString::fromUtf16(kMingLink), QString::fromUtf16(kNewMingLink), kaiFace()} +
+    return QStringList{QString::fromUtf16(kMingLink), QString::fromUtf16(kNewMingLink),
+                       QString::fromUtf16(kKaiLink)} +
            fonts::endUserDefinedFaceNames();
 }
 
