@@ -1,10 +1,12 @@
 #include "platform/office/package/package.h"
 
+#include "platform/office/package/documentmessages.h"
 #include "platform/office/package/storedarchive.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <sstream>
 #include <zip.h>
 
@@ -21,20 +23,70 @@ const char relationshipsNamespace[] =
     "http://schemas.openxmlformats.org/package/2006/relationships";
 const char relationshipsContentType[] = "application/vnd.openxmlformats-package.relationships+xml";
 
-// A part larger than this is taken for a damaged or hostile archive rather than read.
-constexpr zip_uint64_t maxPartSize = zip_uint64_t(512) * 1024 * 1024;
-
 // Whitespace-only text is kept where it is an element's only content (a run of spaces in a
 // text element); comments and processing instructions are kept so that a rewrite loses nothing.
 constexpr unsigned parseOptions = pugi::parse_full | pugi::parse_ws_pcdata_single;
 
-QString zipErrorText(int code)
+QString partTwice()
 {
-    zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    QString text = QString::fromUtf8(zip_error_strerror(&error));
-    zip_error_fini(&error);
-    return text;
+    return QStringLiteral("文件中同一個部分出現了兩次，檔案已損毀");
+}
+
+QString damagedArchive()
+{
+    return QStringLiteral("檔案不完整或已損毀");
+}
+
+// Why libzip could not open the file as an archive.
+QString zipOpenFailure(int code)
+{
+    switch (code) {
+    case ZIP_ER_NOZIP:
+        return QStringLiteral("這不是 Office 文件");
+    case ZIP_ER_EXISTS:
+        return partTwice();
+    case ZIP_ER_MEMORY:
+        return QStringLiteral("記憶體不足");
+    case ZIP_ER_OPEN:
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK:
+        return QStringLiteral("無法讀取這個檔案");
+    default:
+        return damagedArchive();
+    }
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(bytes / (1024 * 1024));
+}
+
+// Writes and flushes all of data, so that a failure is known before the file is committed
+// (a commit loses what went wrong). A write that stops short is tried again: the system says
+// why it fails (a full disk) only to a write that cannot begin.
+bool writeAll(QFileDevice &file, const QByteArray &data)
+{
+    for (qsizetype written = 0; written < data.size();) {
+        const qint64 step = file.write(data.constData() + written, data.size() - written);
+        if (step <= 0)
+            return false;
+        written += qsizetype(step);
+    }
+    return file.flush();
+}
+
+// Whether elements nest deeper than the engines take. The walk keeps no recursion on the
+// stack, so that any nesting is measured safely.
+bool nestedTooDeep(pugi::xml_document &document)
+{
+    struct Walker : pugi::xml_tree_walker {
+        bool for_each(pugi::xml_node &node) override
+        {
+            // depth() counts from 0 at the root element.
+            return node.type() != pugi::node_element || depth() < Package::maxNestingDepth;
+        }
+    } walker;
+    return !document.traverse(walker);
 }
 
 QString extensionOf(const QString &partName)
@@ -54,7 +106,7 @@ struct Package::Part {
     zip_int32_t compression = ZIP_CM_DEFLATE;
     time_t modified = 0;
     mutable std::unique_ptr<pugi::xml_document> document;
-    mutable bool malformed = false;
+    mutable QString unreadable; // why the part cannot be parsed, once it was tried
     bool changed = false;
 };
 
@@ -74,8 +126,11 @@ platform::Result<std::unique_ptr<Package>> Package::open(const QString &path)
 platform::Result<bool> Package::load(const QString &path)
 {
     using Loaded = platform::Result<bool>;
+    const auto refuse = [&path](const QString &reason) {
+        return Loaded::failure(cannotOpen(path, reason));
+    };
     if (!QFileInfo(path).isFile())
-        return Loaded::failure(QStringLiteral("The file %1 does not exist.").arg(path));
+        return refuse(QStringLiteral("找不到這個檔案"));
 
     int code = ZIP_ER_READ;
     QFile file(path);
@@ -83,48 +138,59 @@ platform::Result<bool> Package::load(const QString &path)
                    ? StoredArchive::open(file.readAll(), ZIP_RDONLY | ZIP_CHECKCONS, &code)
                    : nullptr;
     if (!m_stored)
-        return Loaded::failure(
-            QStringLiteral("%1 is not an Office document (%2).").arg(path, zipErrorText(code)));
+        return refuse(zipOpenFailure(code));
     zip_t *archive = m_stored->handle();
 
-    zip_int64_t count = zip_get_num_entries(archive, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        zip_stat_t stat;
+    // The sizes are checked before anything is unpacked.
+    std::vector<zip_stat_t> entries(
+        size_t(std::max<zip_int64_t>(zip_get_num_entries(archive, 0), 0)));
+    QSet<QString> names;
+    qint64 total = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        zip_stat_t &stat = entries[i];
         zip_stat_init(&stat);
-        if (zip_stat_index(archive, zip_uint64_t(i), 0, &stat) != 0)
-            return Loaded::failure(QStringLiteral("%1 is damaged: %2")
-                                       .arg(path, QString::fromUtf8(zip_strerror(archive))));
-        QString name = QString::fromUtf8(stat.name);
-        if (stat.size > maxPartSize)
-            return Loaded::failure(
-                QStringLiteral("%1 is damaged: part %2 is too large.").arg(path, name));
+        if (zip_stat_index(archive, i, 0, &stat) != 0)
+            return refuse(damagedArchive());
+        const QString name = QString::fromUtf8(stat.name);
+        // Part names match without regard to case: two that differ only in case are one part.
+        const QString key = name.toCaseFolded();
+        if (names.contains(key))
+            return refuse(partTwice());
+        names.insert(key);
+        if (stat.size > zip_uint64_t(maxPartSize))
+            return refuse(
+                QStringLiteral("文件中的 %1 解壓縮後超過 %2 MB").arg(name, megabytes(maxPartSize)));
+        total += qint64(stat.size);
+        if (total > maxPackageSize)
+            return refuse(QStringLiteral("文件解壓縮後超過 %1 MB").arg(megabytes(maxPackageSize)));
+    }
 
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const zip_stat_t &stat = entries[i];
         auto part = std::make_unique<Part>();
-        part->name = name;
+        part->name = QString::fromUtf8(stat.name);
         part->compression = stat.comp_method;
         part->modified = stat.mtime;
         part->stored = i;
         part->data.resize(qsizetype(stat.size));
         bool intact = false;
-        if (zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0)) {
+        if (zip_file_t *file = zip_fopen_index(archive, i, 0)) {
             intact = zip_fread(file, part->data.data(), stat.size) == zip_int64_t(stat.size);
             // Closing reports a CRC mismatch in what was read.
             intact = zip_fclose(file) == 0 && intact;
         }
         if (!intact)
-            return Loaded::failure(QStringLiteral("%1 is damaged: part %2 cannot be read (%3).")
-                                       .arg(path, name, QString::fromUtf8(zip_strerror(archive))));
+            return refuse(QStringLiteral("文件中的 %1 無法讀取，檔案已損毀").arg(part->name));
         m_parts.push_back(std::move(part));
     }
 
     if (!hasPart(QString::fromLatin1(contentTypesPart)))
-        return Loaded::failure(QStringLiteral("%1 is not an Office document: it has no %2.")
-                                   .arg(path, contentTypesPart));
+        return refuse(QStringLiteral("這不是 Office 文件，其中沒有 %1").arg(contentTypesPart));
     if (!xml(QString::fromLatin1(contentTypesPart)))
-        return Loaded::failure(QStringLiteral("%1 is damaged: %2").arg(path, m_error));
+        return refuse(m_error);
     const auto packageRelationships = relationships(QString());
     if (!m_error.isEmpty())
-        return Loaded::failure(QStringLiteral("%1 is damaged: %2").arg(path, m_error));
+        return refuse(m_error);
     for (const Relationship &relationship : packageRelationships) {
         if (relationship.type == QLatin1String(officeDocumentType)) {
             m_mainPart = resolveTarget(QString(), relationship);
@@ -132,8 +198,7 @@ platform::Result<bool> Package::load(const QString &path)
         }
     }
     if (m_mainPart.isEmpty() || !hasPart(m_mainPart))
-        return Loaded::failure(
-            QStringLiteral("%1 is not an Office document: its main part is missing.").arg(path));
+        return refuse(QStringLiteral("這不是 Office 文件，其中沒有文件的主要部分"));
     return Loaded(true);
 }
 
@@ -179,29 +244,33 @@ pugi::xml_document *Package::parsed(Part &part) const
 {
     if (part.document)
         return part.document.get();
-    if (part.malformed) {
-        m_error = QStringLiteral("Part %1 is not well-formed XML.").arg(part.name);
-        return nullptr;
+    if (part.unreadable.isEmpty()) {
+        auto document = std::make_unique<pugi::xml_document>();
+        const pugi::xml_parse_result result =
+            document->load_buffer(part.data.constData(), size_t(part.data.size()), parseOptions);
+        if (!result) {
+            part.unreadable = QStringLiteral("文件中的 %1 不是格式正確的 XML（在第 %2 個位元組），"
+                                             "檔案已損毀")
+                                  .arg(part.name)
+                                  .arg(result.offset);
+        } else if (nestedTooDeep(*document)) {
+            part.unreadable = QStringLiteral("文件中的 %1 層層套疊超過 %2 層，檔案已損毀")
+                                  .arg(part.name)
+                                  .arg(maxNestingDepth);
+        } else {
+            part.document = std::move(document);
+            return part.document.get();
+        }
     }
-    auto document = std::make_unique<pugi::xml_document>();
-    pugi::xml_parse_result result =
-        document->load_buffer(part.data.constData(), size_t(part.data.size()), parseOptions);
-    if (!result) {
-        part.malformed = true;
-        m_error = QStringLiteral("Part %1 is not well-formed XML: %2 at byte %3.")
-                      .arg(part.name, QString::fromUtf8(result.description()))
-                      .arg(result.offset);
-        return nullptr;
-    }
-    part.document = std::move(document);
-    return part.document.get();
+    m_error = part.unreadable;
+    return nullptr;
 }
 
 pugi::xml_document *Package::xml(const QString &partName)
 {
     Part *part = find(partName);
     if (!part) {
-        m_error = QStringLiteral("The document has no part %1.").arg(partName);
+        m_error = QStringLiteral("文件中沒有 %1").arg(partName);
         return nullptr;
     }
     return parsed(*part);
@@ -236,7 +305,7 @@ void Package::setBytes(const QString &partName, const QByteArray &data, const QS
     part->data = data;
     part->stored = -1;
     part->document.reset();
-    part->malformed = false;
+    part->unreadable.clear();
     part->changed = false;
     const QString folded = partName.toCaseFolded();
     m_relationshipIds.remove(folded);
@@ -409,12 +478,20 @@ void Package::adoptSaved(QByteArray zipped)
 platform::Result<bool> Package::save(const QString &path)
 {
     using Saved = platform::Result<bool>;
+    const auto failed = [&path](const QString &reason) {
+        return Saved::failure(cannotSave(path, reason));
+    };
     QByteArray zipped = serialize();
     if (zipped.isEmpty())
-        return Saved::failure(QStringLiteral("%1 was not saved: %2").arg(path, m_error));
+        return failed(QStringLiteral("無法組成文件的壓縮檔"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(zipped) != zipped.size() || !file.commit())
-        return Saved::failure(QStringLiteral("%1 was not saved: %2").arg(path, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(QStringLiteral("無法在這個位置建立檔案"));
+    if (!writeAll(file, zipped))
+        return failed(file.error() == QFileDevice::ResourceError ? QStringLiteral("磁碟已滿")
+                                                                 : QStringLiteral("寫入檔案失敗"));
+    if (!file.commit())
+        return failed(QStringLiteral("無法取代原有的檔案"));
     // The next save copies what this one compressed, unless it changes again.
     adoptSaved(std::move(zipped));
     return Saved(true);

@@ -35,9 +35,18 @@ struct Relationship {
 class Package
 {
 public:
-    // Fails with a clear message for a file that is missing, not a zip, truncated or
-    // damaged, or that lacks [Content_Types].xml or the main document part.
+    // Fails with a message that names the file when it is missing, not a zip, truncated or
+    // damaged, holds a part twice, unpacks to more than maxPartSize in one part or
+    // maxPackageSize in all, or lacks [Content_Types].xml or the main document part.
     static platform::Result<std::unique_ptr<Package>> open(const QString &path);
+
+    // Every part is held in memory: a package that unpacks to more is taken for a damaged
+    // or hostile archive rather than read.
+    static constexpr qint64 maxPartSize = qint64(512) * 1024 * 1024;
+    static constexpr qint64 maxPackageSize = qint64(1024) * 1024 * 1024;
+    // A part whose elements nest deeper than this is refused as damaged: no document comes
+    // near it, and the engines follow the nesting of what they walk on the stack.
+    static constexpr int maxNestingDepth = 1000;
     ~Package();
 
     // The part that _rels/.rels names as the office document ("xl/workbook.xml").
@@ -46,8 +55,9 @@ public:
     bool hasPart(const QString &partName) const;
     QStringList partNames() const;
 
-    // Parsed on first use and kept; nullptr when the part is missing or not well-formed
-    // (errorString() says which). Owned by the package. Call markChanged() after editing.
+    // Parsed on first use and kept; nullptr when the part is missing, not well-formed or
+    // nested deeper than maxNestingDepth (errorString() says which). Owned by the package. Call
+    // markChanged() after editing.
     pugi::xml_document *xml(const QString &partName);
     void markChanged(const QString &partName);
 
@@ -69,7 +79,8 @@ public:
     QString uniquePartName(const QString &pattern) const;
 
     // Writes a temporary file beside path and renames it over path, so a failed save
-    // leaves the file on disk as it was.
+    // leaves the file on disk as it was and no part of the new one. The failure says what
+    // kept the file from being written (a full disk among them).
     platform::Result<bool> save(const QString &path);
 
     QString errorString() const { return m_error; }

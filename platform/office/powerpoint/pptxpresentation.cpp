@@ -1,5 +1,6 @@
 #include "platform/office/powerpoint/pptxpresentation.h"
 
+#include "platform/office/package/documentmessages.h"
 #include "platform/office/package/xmlnodes.h"
 #include "platform/office/powerpoint/pptxshape.h"
 
@@ -62,8 +63,8 @@ platform::Result<std::unique_ptr<PptxPresentation>> PptxPresentation::open(const
     pugi::xml_document *document = parts.xml(main);
     pugi::xml_node root = document ? document->document_element() : pugi::xml_node();
     if (QByteArray(root.name()) != "p:presentation")
-        return Opened::failure(
-            QStringLiteral("%1 is not a presentation. %2").arg(fileName, parts.errorString()));
+        return Opened::failure(cannotOpen(
+            fileName, document ? QStringLiteral("這不是 PowerPoint 簡報") : parts.errorString()));
 
     const QList<Relationship> relationships = parts.relationships(main);
     for (pugi::xml_node entry : root.child("p:sldIdLst").children("p:sldId")) {
@@ -75,8 +76,7 @@ platform::Result<std::unique_ptr<PptxPresentation>> PptxPresentation::open(const
                 std::make_unique<PptxSlide>(*presentation, int(presentation->m_slides.size()) + 1,
                                             parts.resolveTarget(main, relationship));
             if (!slide->load())
-                return Opened::failure(
-                    QStringLiteral("%1 is damaged: %2").arg(fileName, parts.errorString()));
+                return Opened::failure(cannotOpen(fileName, parts.errorString()));
             presentation->m_slides.push_back(std::move(slide));
         }
     }

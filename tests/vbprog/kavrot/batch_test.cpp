@@ -1,3 +1,5 @@
+#include "tests/platform/office/powerpoint/samplepresentation.h"
+#include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/rawfilename.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/kavrot/recordingobserver.h"
@@ -219,6 +221,30 @@ TEST_F(BatchTest, AFileWhoseNameIsNoUtf8IsNamedAsLeftOut)
     EXPECT_EQ(m_observer.message(), " 轉碼結束，總共轉換了1個檔案。"
                                     "1個檔案的檔名無法辨識，未轉換：bad\\xFF\\xFE.txt");
     EXPECT_EQ(testsupport::readFileNamedInBytes(src(), "bad\xFF\xFE.txt"), "\xA4\x40");
+}
+
+TEST_F(BatchTest, DocumentsNestedPastTheLimitAreNamedAndTheRunGoesOn)
+{
+    ASSERT_TRUE(wordtest::writeDocx(
+        src("a.docx"), wordtest::nestedBody(wordtest::Nesting::ContentControls, 20000, kOld0)));
+    ASSERT_TRUE(writeOldDocx(src("b.docx")));
+    ASSERT_TRUE(writeNestedGroupsPresentation(src("c.pptx"), 50000, kOld0));
+    writeText("d.txt");
+    const BatchResult result = run(src(), dst());
+    EXPECT_EQ(result.count, 2);
+    EXPECT_EQ(written(), QStringList({"b.docx", "d.txt"})) << "no unconverted copies";
+    ASSERT_EQ(result.failures.size(), 2);
+    const auto expectNamed = [](const QString &failure, const char *file, const char *part) {
+        EXPECT_TRUE(failure.startsWith(QString::fromUtf8(file) + "：無法開啟 ") &&
+                    failure.endsWith("：文件中的 " + QString::fromUtf8(part) +
+                                     " 層層套疊超過 1000 層，檔案已損毀"))
+            << failure.toStdString();
+    };
+    expectNamed(result.failures[0], "a.docx", "word/document.xml");
+    expectNamed(result.failures[1], "c.pptx", "ppt/slides/slide2.xml");
+    EXPECT_TRUE(
+        m_observer.message().startsWith(" 轉碼結束，總共轉換了2個檔案。2個檔案無法轉換：a.docx："))
+        << m_observer.message().toStdString();
 }
 
 TEST_F(BatchTest, WhatKeepsARunFromStartingIsReportedAndNothingIsWritten)

@@ -80,6 +80,27 @@ TEST_F(RepairBatchTest, ADocumentThatCannotBeOpenedIsReportedAndTheBatchGoesOn)
     EXPECT_EQ(m_observer.message(), " 修復完畢，1 個檔案無法修復");
 }
 
+TEST_F(RepairBatchTest, DocumentsNestedPastTheLimitAreReportedAndLeftAsTheyWere)
+{
+    for (const auto &[name, nesting, depth] :
+         {std::tuple{"a.docx", wordtest::Nesting::Tables, 20000},
+          {"b.docx", wordtest::Nesting::Hyperlinks, 50000}})
+        ASSERT_TRUE(
+            wordtest::writeDocx(path(name), wordtest::nestedBody(nesting, depth, "\uE000")));
+    const QByteArray hostile = wordtest::fileBytes(path("a.docx"));
+    ASSERT_TRUE(wordtest::writeSampleDocx(path("c.docx")));
+    const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path());
+    EXPECT_EQ(result.failed, 2);
+    EXPECT_EQ(result.repaired, 1);
+    EXPECT_EQ(privateUseMarks(path("c.docx")).unmarked, 0);
+    EXPECT_EQ(wordtest::fileBytes(path("a.docx")), hostile);
+    EXPECT_TRUE(m_observer.messages.contains(
+        " 檔案 b.docx 無法修復：無法開啟 " + path("b.docx") +
+        "：文件中的 word/document.xml 層層套疊超過 1000 層，檔案已損毀"))
+        << m_observer.messages.join(u'\n').toStdString();
+    EXPECT_EQ(m_observer.message(), " 修復完畢，2 個檔案無法修復");
+}
+
 TEST_F(RepairBatchTest, AStopEndsTheBatchWithoutCountingTheDocument)
 {
     ASSERT_TRUE(wordtest::writeSampleDocx(path("a.docx")));

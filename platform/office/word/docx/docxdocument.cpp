@@ -1,5 +1,6 @@
 #include "platform/office/word/docx/docxdocument.h"
 
+#include "platform/office/package/documentmessages.h"
 #include "platform/office/word/docx/inlineshapes.h"
 #include "platform/office/word/docx/sections.h"
 #include "platform/office/word/docx/shapes.h"
@@ -103,15 +104,13 @@ QString DocxDocument::load(const QString &path)
     m_package = std::move(opened.value());
     m_fullName = QFileInfo(path).absoluteFilePath();
     m_mainPart = m_package->mainPart();
-    auto damaged = [&path](const QString &why) {
-        return QStringLiteral("%1 is not a readable Word document: %2").arg(path, why);
-    };
+    auto damaged = [&path](const QString &why) { return office::cannotOpen(path, why); };
     pugi::xml_document *main = m_package->xml(m_mainPart);
     if (main == nullptr)
         return damaged(m_package->errorString());
     const pugi::xml_node body = main->document_element().child("w:body");
     if (!body)
-        return damaged(QStringLiteral("%1 has no body.").arg(m_mainPart));
+        return damaged(QStringLiteral("這不是 Word 文件，%1 中沒有本文").arg(m_mainPart));
 
     pugi::xml_node styles;
     pugi::xml_node theme;

@@ -179,16 +179,15 @@ platform::Result<InlineShape *> DocxInlineShapes::addPicture(const QString &file
     using Added = platform::Result<InlineShape *>;
     auto *target = dynamic_cast<DocxRange *>(&range);
     if (target == nullptr || target->document() != m_document || !target->story()->isOpen())
-        return Added::failure(QStringLiteral("The range is not in this document."));
+        return Added::failure(QStringLiteral("範圍不在這份文件中"));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return Added::failure(
-            QStringLiteral("The picture %1 cannot be read: %2").arg(fileName, file.errorString()));
+        return Added::failure(QStringLiteral("無法讀取圖片：%1").arg(fileName));
     const QByteArray data = file.readAll();
     QImage image;
     const QByteArray format = QImageReader::imageFormat(fileName);
     if (format.isEmpty() || !image.loadFromData(data, format.constData()))
-        return Added::failure(QStringLiteral("%1 is not a picture.").arg(fileName));
+        return Added::failure(QStringLiteral("不是圖片檔：%1").arg(fileName));
 
     const QString extension = QString::fromLatin1(format == "jpg" ? QByteArray("jpeg") : format);
     office::Package &package = m_document->package();

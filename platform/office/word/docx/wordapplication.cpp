@@ -55,7 +55,7 @@ platform::Result<bool> WordApplication::close(Document *document, bool saveChang
         std::find_if(m_documents.begin(), m_documents.end(),
                      [document](const auto &open) { return open.get() == document; });
     if (found == m_documents.end())
-        return platform::Result<bool>::failure(QStringLiteral("The document is not open."));
+        return platform::Result<bool>::failure(QStringLiteral("這份文件沒有開啟"));
     if (saveChanges) {
         auto saved = document->save();
         if (!saved)

@@ -1,16 +1,25 @@
 #include "platform/office/package/package.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/nesting.h"
+#include "tests/support/smalldisk.h"
 #include "tests/support/zipfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <zip.h>
 
 using office::Package;
 using testsupport::ZipEntries;
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace
 {
@@ -68,6 +77,44 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Rewrites the zip at path so that its entries claim the unpacked sizes given, in its local
+// headers and central directory alike, as a hostile archive can: the data stays small.
+bool claimSizes(const QString &path, const QHash<QString, quint32> &claimed)
+{
+    QByteArray zip = fileBytes(path);
+    const qsizetype end = zip.lastIndexOf("PK\x05\x06");
+    if (end < 0)
+        return false;
+    const auto at16 = [&zip](qsizetype offset) {
+        return qFromLittleEndian<quint16>(zip.constData() + offset);
+    };
+    const auto at32 = [&zip](qsizetype offset) {
+        return qFromLittleEndian<quint32>(zip.constData() + offset);
+    };
+    qsizetype entry = at32(end + 16);
+    for (int i = 0; i < at16(end + 10); ++i) {
+        const quint16 nameLength = at16(entry + 28);
+        const QString name = QString::fromUtf8(zip.mid(entry + 46, nameLength));
+        if (claimed.contains(name)) {
+            qToLittleEndian(claimed[name], zip.data() + entry + 24);
+            qToLittleEndian(claimed[name], zip.data() + at32(entry + 42) + 22);
+        }
+        entry += 46 + nameLength + at16(entry + 30) + at16(entry + 32);
+    }
+    return writeFile(path, zip);
+}
+
+QByteArray nested(int depth)
+{
+    return testsupport::nestedIn("<a>", "</a>", depth);
 }
 
 QByteArray entry(const ZipEntries &entries, const QString &name)
@@ -156,6 +203,8 @@ protected:
         auto opened = Package::open(path);
         EXPECT_FALSE(opened.ok());
         EXPECT_TRUE(opened.errorString().contains(QString::fromUtf8(expectedWords)))
+            << opened.errorString().toStdString();
+        EXPECT_TRUE(opened.errorString().startsWith("無法開啟 " + path + "："))
             << opened.errorString().toStdString();
         EXPECT_EQ(fileBytes(path), before);
     }
@@ -328,34 +377,111 @@ TEST_F(PackageTest, DamagedOrForeignFilesAreRejectedAndLeftAsTheyWere)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("plain text, not an archive");
     file.close();
-    expectRejected(text, "not an Office document");
+    expectRejected(text, "這不是 Office 文件");
 
     QString truncated = folder.filePath("truncated.docx");
     QFile cut(truncated);
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write(fileBytes(sample).left(fileBytes(sample).size() / 2));
     cut.close();
-    expectRejected(truncated, "not an Office document");
+    expectRejected(truncated, "這不是 Office 文件");
 
     ZipEntries entries = sampleEntries();
     entries.removeFirst();
     QString noTypes = folder.filePath("notypes.docx");
     ASSERT_TRUE(testsupport::writeZip(noTypes, entries));
-    expectRejected(noTypes, "[Content_Types].xml");
+    expectRejected(noTypes, "這不是 Office 文件，其中沒有 [Content_Types].xml");
 
     entries = sampleEntries();
     entries.removeAt(2);
     QString noMain = folder.filePath("nomain.docx");
     ASSERT_TRUE(testsupport::writeZip(noMain, entries));
-    expectRejected(noMain, "main part is missing");
+    expectRejected(noMain, "其中沒有文件的主要部分");
 
     entries = sampleEntries();
     entries[0].second.chop(3);
     QString badTypes = folder.filePath("badtypes.docx");
     ASSERT_TRUE(testsupport::writeZip(badTypes, entries));
-    expectRejected(badTypes, "not well-formed");
+    expectRejected(badTypes, "[Content_Types].xml 不是格式正確的 XML");
 
-    expectRejected(folder.filePath("absent.docx"), "does not exist");
+    expectRejected(folder.filePath("absent.docx"), "找不到這個檔案");
+}
+
+TEST_F(PackageTest, PartHeldTwiceIsRefused)
+{
+    // libzip will not write a name twice: the second copy is written under another name of
+    // the same length, which is then put right in the file's bytes.
+    ZipEntries entries = sampleEntries();
+    entries.append({QStringLiteral("word/styles.xmX"), "<other/>"});
+    const QString twice = folder.filePath("twice.docx");
+    ASSERT_TRUE(testsupport::writeZip(twice, entries));
+    ASSERT_TRUE(writeFile(twice, fileBytes(twice).replace("word/styles.xmX", "word/styles.xml")));
+    expectRejected(twice, "同一個部分出現了兩次");
+
+    // Part names ignore case, so these two name one part.
+    entries = sampleEntries();
+    entries.append({QStringLiteral("WORD/Styles.xml"), "<other/>"});
+    const QString twiceInCase = folder.filePath("case.docx");
+    ASSERT_TRUE(testsupport::writeZip(twiceInCase, entries));
+    expectRejected(twiceInCase, "同一個部分出現了兩次");
+}
+
+TEST_F(PackageTest, UnpackedSizeIsLimitedForEachPartAndForThePackage)
+{
+    constexpr quint32 megabyte = 1024 * 1024;
+    ASSERT_TRUE(claimSizes(sample, {{"word/media/image1.bin", 600 * megabyte}}));
+    expectRejected(sample, "文件中的 word/media/image1.bin 解壓縮後超過 512 MB");
+
+    // Each part within its limit, all of them beyond the package's.
+    ZipEntries entries = sampleEntries();
+    QHash<QString, quint32> claimed;
+    for (int i = 1; i <= 3; ++i) {
+        const QString name = QStringLiteral("word/media/zeros%1.bin").arg(i);
+        entries.append({name, QByteArray(16, '\0')});
+        claimed.insert(name, 400 * megabyte);
+    }
+    const QString large = folder.filePath("large.docx");
+    ASSERT_TRUE(testsupport::writeZip(large, entries));
+    ASSERT_TRUE(claimSizes(large, claimed));
+    expectRejected(large, "文件解壓縮後超過 1024 MB");
+
+    // Claims within the limits are read, and found to be false.
+    for (quint32 &size : claimed)
+        size = megabyte;
+    ASSERT_TRUE(testsupport::writeZip(large, entries));
+    ASSERT_TRUE(claimSizes(large, claimed));
+    expectRejected(large, "文件中的 word/media/zeros1.bin 無法讀取，檔案已損毀");
+}
+
+TEST_F(PackageTest, PartNestedDeeperThanTheLimitIsRefusedAndOtherwiseKept)
+{
+    ZipEntries entries = sampleEntries();
+    entries.append({"customXml/deepest.xml", nested(Package::maxNestingDepth)});
+    entries.append({"customXml/deeper.xml", nested(Package::maxNestingDepth + 1)});
+    entries.append({"customXml/hostile.xml", nested(100000)});
+    ASSERT_TRUE(testsupport::writeZip(sample, entries));
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    EXPECT_NE(package->xml("customXml/deepest.xml"), nullptr)
+        << package->errorString().toStdString();
+    for (const char *part : {"customXml/deeper.xml", "customXml/hostile.xml"}) {
+        EXPECT_EQ(package->xml(part), nullptr);
+        EXPECT_EQ(package->errorString(),
+                  QStringLiteral("文件中的 %1 層層套疊超過 1000 層，檔案已損毀").arg(part));
+    }
+    // What is refused is never rewritten: it goes back as it came.
+    const QString copy = folder.filePath("copy.docx");
+    ASSERT_TRUE(package->save(copy).ok());
+    EXPECT_EQ(testsupport::readZip(copy), entries);
+
+    // The main part too deep: the package does not open.
+    entries = sampleEntries();
+    entries[2].second =
+        "<w:document xmlns:w='urn:w'><w:body>" + nested(100000) + "</w:body></w:document>";
+    ASSERT_TRUE(testsupport::writeZip(sample, entries));
+    auto opened = Package::open(sample);
+    ASSERT_TRUE(opened.ok());
+    EXPECT_EQ(opened.value()->xml("word/document.xml"), nullptr);
 }
 
 TEST_F(PackageTest, MalformedPartIsReportedWhenUsedAndKeptAsItWas)
@@ -366,9 +492,10 @@ TEST_F(PackageTest, MalformedPartIsReportedWhenUsedAndKeptAsItWas)
     auto package = openOrFail(sample);
     ASSERT_TRUE(package);
     EXPECT_EQ(package->xml("word/styles.xml"), nullptr);
-    EXPECT_TRUE(package->errorString().contains("word/styles.xml"));
+    EXPECT_TRUE(package->errorString().startsWith("文件中的 word/styles.xml 不是格式正確的 XML"))
+        << package->errorString().toStdString();
     EXPECT_EQ(package->xml("word/missing.xml"), nullptr);
-    EXPECT_TRUE(package->errorString().contains("no part word/missing.xml"));
+    EXPECT_EQ(package->errorString(), "文件中沒有 word/missing.xml");
 
     QString copy = folder.filePath("copy.docx");
     ASSERT_TRUE(package->save(copy).ok());
@@ -382,7 +509,8 @@ TEST_F(PackageTest, FailedSaveLeavesNothingBehind)
     QString intoMissingFolder = folder.filePath("missing/out.docx");
     auto saved = package->save(intoMissingFolder);
     EXPECT_FALSE(saved.ok());
-    EXPECT_TRUE(saved.errorString().contains("was not saved"));
+    EXPECT_TRUE(saved.errorString().startsWith("無法儲存 " + intoMissingFolder + "："))
+        << saved.errorString().toStdString();
     EXPECT_FALSE(QFile::exists(intoMissingFolder));
 
     // A folder in the way is not replaced.
@@ -390,6 +518,32 @@ TEST_F(PackageTest, FailedSaveLeavesNothingBehind)
     ASSERT_TRUE(QDir().mkdir(blocked));
     EXPECT_FALSE(package->save(blocked).ok());
     EXPECT_TRUE(QFileInfo(blocked).isDir());
+}
+
+TEST_F(PackageTest, FullDiskIsNamedAndLeavesTheFileAsItWas)
+{
+    auto package = openOrFail(sample);
+    ASSERT_TRUE(package);
+    // More than the disk holds, and not to be compressed away.
+    QByteArray noise(96 * 1024, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()),
+                                  noise.size() / qsizetype(sizeof(quint32)));
+    package->setBytes("word/media/noise.bin", noise, QString());
+
+    const QString disk = folder.filePath("disk");
+    ASSERT_TRUE(QDir().mkpath(disk));
+    const std::optional<QString> outcome = testsupport::runOnSmallDisk(disk, 64, [&] {
+        const QString path = QDir(disk).filePath("out.docx");
+        if (!writeFile(path, "earlier"))
+            return QStringLiteral("the earlier file could not be written");
+        const platform::Result<bool> saved = package->save(path);
+        return saved.errorString() + u'|' + QDir(disk).entryList(QDir::Files).join(u',') + u'|' +
+               QString::fromUtf8(fileBytes(path));
+    });
+    if (!outcome)
+        GTEST_SKIP() << "this system mounts no file system for a test";
+    EXPECT_EQ(*outcome,
+              "無法儲存 " + QDir(disk).filePath("out.docx") + "：磁碟已滿|out.docx|earlier");
 }
 
 TEST_F(PackageTest, SavedPackageOpensInLibreOffice)

@@ -246,6 +246,40 @@ TEST_F(PptxTest, WindowSelectionAndPresentationsFollowTheUser)
     EXPECT_FALSE(application.presentations().open(folder.filePath("none.pptx")).ok());
 }
 
+TEST(DeepPresentations, GroupsPastTheLimitAreRefusedNamingTheFileAndWithinItAreEdited)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("deep.pptx");
+    PptxApplication application;
+    ASSERT_TRUE(writeNestedGroupsPresentation(path, 50000, "深"));
+    auto refused = application.presentations().open(path);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.errorString(),
+              QStringLiteral(
+                  "無法開啟 %1：文件中的 ppt/slides/slide2.xml 層層套疊超過 1000 層，檔案已損毀")
+                  .arg(path));
+
+    // The deepest the groups can go: the text element at the thousandth level.
+    constexpr int depth = 992;
+    ASSERT_TRUE(writeNestedGroupsPresentation(path, depth, "深"));
+    auto opened = application.presentations().open(path);
+    ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+    Shape *shape = opened.value()->slide(2)->shape(1);
+    for (int level = 0; level < depth; ++level) {
+        ASSERT_EQ(shape->type(), Shape::Type::Group);
+        ASSERT_EQ(shape->groupItemCount(), 1);
+        shape = shape->groupItem(1);
+    }
+    ASSERT_TRUE(shape->hasTextFrame());
+    shape->textFrame()->textRange()->setText("淺");
+    ASSERT_TRUE(opened.value()->save().ok());
+    opened.value()->close();
+
+    auto again = application.presentations().open(path);
+    ASSERT_TRUE(again.ok()) << again.errorString().toStdString();
+    EXPECT_TRUE(testsupport::zipEntry(path, "ppt/slides/slide2.xml").contains("<a:t>淺</a:t>"));
+}
+
 TEST_F(PptxTest, EditedPresentationOpensInLibreOfficeWithItsTextAndTypefaces)
 {
     auto formula = textOf(first->shape(1))->characters(1, 3);

@@ -1,5 +1,6 @@
 #include "samplepresentation.h"
 
+#include "tests/support/nesting.h"
 #include "tests/support/zipfile.h"
 
 namespace
@@ -193,4 +194,22 @@ bool writeSamplePresentation(const QString &path)
                {"ppt/slides/slide2.xml", slide2},
                {"ppt/slides/_rels/slide2.xml.rels", toLayout},
                {"ppt/theme/theme1.xml", theme}});
+}
+
+bool writeNestedGroupsPresentation(const QString &path, int depth, const QString &text)
+{
+    if (!writeSamplePresentation(path))
+        return false;
+    const QByteArray group =
+        "<p:grpSp><p:nvGrpSpPr><p:cNvPr id=\"3\" name=\"Group\"/><p:cNvGrpSpPr/>"
+        "<p:nvPr/></p:nvGrpSpPr>" +
+        groupProperties();
+    const QByteArray shape = textShape(
+        2, "<a:p><a:r><a:rPr lang=\"zh-TW\"/><a:t>" + text.toUtf8() + "</a:t></a:r></a:p>", 457200);
+    testsupport::ZipEntries entries = testsupport::readZip(path);
+    for (auto &[name, data] : entries) {
+        if (name == u"ppt/slides/slide2.xml")
+            data = slide(testsupport::nestedIn(group, "</p:grpSp>", depth, shape));
+    }
+    return testsupport::writeZip(path, entries);
 }

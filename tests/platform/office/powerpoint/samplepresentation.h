@@ -12,3 +12,7 @@
 // Slide 2: one shape "\uF6AE口\uF6AF" whose runs name no typeface (the theme's: Calibri,
 //   East Asian 新細明體)
 bool writeSamplePresentation(const QString &path);
+
+// The sample presentation whose second slide holds one text shape with text inside depth
+// groups, each inside the one before.
+bool writeNestedGroupsPresentation(const QString &path, int depth, const QString &text);

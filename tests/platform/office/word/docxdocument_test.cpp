@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using word::CollapseDirection;
@@ -236,6 +237,41 @@ TEST_F(DocxDocumentTest, BadFilesAreRefusedWithAReasonAndLeftAsTheyWere)
     refuse(missing);
 
     refuse(m_folder.filePath(QStringLiteral("nowhere.docx")));
+}
+
+TEST(DeepDocuments, NestingPastTheLimitIsRefusedNamingTheFileAndWithinItIsEdited)
+{
+    using wordtest::Nesting;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("deep.docx"));
+    for (const auto &[nesting, depth] : {std::pair{Nesting::ContentControls, 20000},
+                                         {Nesting::Tables, 20000},
+                                         {Nesting::Hyperlinks, 50000}}) {
+        ASSERT_TRUE(wordtest::writeDocx(path, wordtest::nestedBody(nesting, depth, "深")));
+        auto opened = DocxDocument::open(path);
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(opened.errorString(),
+                  QStringLiteral("無法開啟 %1：文件中的 word/document.xml 層層套疊超過 1000 "
+                                 "層，檔案已損毀")
+                      .arg(path));
+    }
+    // The deepest each can go: the text element at the thousandth level or just inside it.
+    for (const auto &[nesting, depth] : {std::pair{Nesting::ContentControls, 497},
+                                         {Nesting::Tables, 331},
+                                         {Nesting::Hyperlinks, 995}}) {
+        ASSERT_TRUE(wordtest::writeDocx(path, wordtest::nestedBody(nesting, depth, "深")));
+        {
+            auto opened = DocxDocument::open(path);
+            ASSERT_TRUE(opened) << opened.errorString().toStdString();
+            auto content = opened.value()->content();
+            EXPECT_EQ(content->text(), QStringLiteral("深\r"));
+            content->setText(QStringLiteral("淺"));
+            ASSERT_TRUE(opened.value()->save());
+        }
+        auto again = DocxDocument::open(path);
+        ASSERT_TRUE(again) << again.errorString().toStdString();
+        EXPECT_EQ(again.value()->content()->text(), QStringLiteral("淺\r"));
+    }
 }
 
 TEST_F(DocxDocumentTest, PicturesGoInWithTheirPartRelationshipTypeAndAlternativeText)

@@ -1,5 +1,7 @@
 #include "tests/platform/office/word/sampledocx.h"
 
+#include "tests/support/nesting.h"
+
 #include <QFile>
 
 namespace wordtest
@@ -286,6 +288,27 @@ bool writeDocx(const QString &path, const QString &bodyXml)
          {"word/_rels/document.xml.rels",
           relationships(relationship("rIdS", "styles", "styles.xml"))},
          {"word/styles.xml", styles}});
+}
+
+QString nestedBody(Nesting nesting, int depth, const QString &text)
+{
+    const QByteArray run = "<w:r><w:t>" + text.toUtf8() + "</w:t></w:r>";
+    QByteArray body;
+    switch (nesting) {
+    case Nesting::ContentControls:
+        body = testsupport::nestedIn("<w:sdt><w:sdtContent>", "</w:sdtContent></w:sdt>", depth,
+                                     "<w:p>" + run + "</w:p>");
+        break;
+    case Nesting::Tables:
+        body = testsupport::nestedIn("<w:tbl><w:tr><w:tc>", "</w:tc></w:tr></w:tbl>", depth,
+                                     "<w:p>" + run + "</w:p>");
+        break;
+    case Nesting::Hyperlinks:
+        body = "<w:p>" + testsupport::nestedIn("<w:hyperlink>", "</w:hyperlink>", depth, run) +
+               "</w:p>";
+        break;
+    }
+    return QString::fromUtf8(body);
 }
 
 QByteArray fileBytes(const QString &path)

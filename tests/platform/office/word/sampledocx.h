@@ -27,6 +27,11 @@ bool writeSampleDocx(const QString &path);
 // A minimal document whose body is bodyXml (paragraphs).
 bool writeDocx(const QString &path, const QString &bodyXml);
 
+// The body of a hostile document: one paragraph of text inside depth elements of a kind,
+// each inside the one before.
+enum class Nesting { ContentControls, Tables, Hyperlinks };
+QString nestedBody(Nesting nesting, int depth, const QString &text);
+
 QByteArray fileBytes(const QString &path);
 // The entry name of the zip at path; empty when there is none.
 QByteArray zipEntry(const QString &path, const QString &name);
