@@ -84,24 +84,17 @@ private:
         return sheet ? std::optional(sheet->activeCell()) : std::nullopt;
     }
 
-    // The cells of the used range that hold something, and the active cell, in row order.
+    // The cells that hold a value, and the active cell, in row order. Only the cells the
+    // sheet holds are visited: its used range may span the whole sheet.
     QList<CellAddress> shownCells()
     {
         QList<CellAddress> cells;
-        office::excel::Worksheet *sheet = m_book->activeSheet();
+        auto *sheet = static_cast<office::excel::XlsxWorksheet *>(m_book->activeSheet());
         if (!sheet)
             return cells;
-        const QStringList corners = sheet->usedRange()->address().split(u':');
-        const auto first = office::excel::parseCellAddress(corners.first());
-        const auto last = office::excel::parseCellAddress(corners.last());
-        if (first && last) {
-            for (int row = first->row; row <= last->row; ++row) {
-                for (int column = first->column; column <= last->column; ++column) {
-                    const CellAddress cell{row, column};
-                    if (sheet->range(office::excel::cellName(cell))->value().isValid())
-                        cells.append(cell);
-                }
-            }
+        for (const CellAddress &cell : sheet->filledCells()) {
+            if (sheet->cellValue(cell).isValid())
+                cells.append(cell);
         }
         if (const auto cell = activeCell(); cell && !cells.contains(*cell))
             cells.insert(std::lower_bound(cells.begin(), cells.end(), *cell), *cell);

@@ -99,8 +99,11 @@ platform::Result<bool> ExcelConversion::ConvertWorkbookToGlyphs()
 void ExcelConversion::convertWorksheet(ConversionRun &run, Worksheet &copy, Workbook &source)
 {
     std::unique_ptr<Range> used = copy.usedRange();
+    // Only a used range of one empty cell has an Empty value. A larger one, which may span the
+    // whole sheet, is not read cell by cell to learn that.
+    const bool holdsValues = used && (used->address().contains(u':') || used->value().isValid());
     Worksheet *sourceSheet = source.worksheet(copy.name());
-    if (used && used->value().isValid() && sourceSheet) {
+    if (holdsValues && sourceSheet) {
         std::unique_ptr<Range> cells = copy.cells();
         for (char16_t symbol : kSearchSymbols) {
             std::unique_ptr<Range> found = cells->find(QString(QChar(symbol)), LookIn::Values);

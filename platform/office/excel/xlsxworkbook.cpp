@@ -2,6 +2,7 @@
 
 #include "platform/office/excel/stringitem.h"
 #include "platform/office/excel/xlsxworksheet.h"
+#include "platform/office/package/documentmessages.h"
 #include "platform/office/package/xmlnodes.h"
 
 #include <QFileInfo>
@@ -36,8 +37,8 @@ platform::Result<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QString
     pugi::xml_document *workbook = parts.xml(main);
     pugi::xml_node root = workbook ? workbook->document_element() : pugi::xml_node();
     if (QByteArray(root.name()) != "workbook")
-        return Opened::failure(
-            QStringLiteral("%1 is not a workbook. %2").arg(fileName, parts.errorString()));
+        return Opened::failure(cannotOpen(fileName, workbook ? QStringLiteral("這不是 Excel 活頁簿")
+                                                             : parts.errorString()));
 
     const QList<Relationship> relationships = parts.relationships(main);
     for (pugi::xml_node sheet : root.child("sheets").children("sheet")) {
@@ -48,13 +49,12 @@ platform::Result<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QString
             auto worksheet = std::make_unique<XlsxWorksheet>(
                 *book, xml::attribute(sheet, "name"), parts.resolveTarget(main, relationship));
             if (!worksheet->load())
-                return Opened::failure(
-                    QStringLiteral("%1 is damaged: %2").arg(fileName, parts.errorString()));
+                return Opened::failure(cannotOpen(fileName, parts.errorString()));
             book->m_sheets.push_back(std::move(worksheet));
         }
     }
     if (book->m_sheets.empty())
-        return Opened::failure(QStringLiteral("%1 holds no worksheet.").arg(fileName));
+        return Opened::failure(cannotOpen(fileName, QStringLiteral("活頁簿中沒有工作表")));
     int active = root.child("bookViews").child("workbookView").attribute("activeTab").as_int();
     book->m_activeSheet = std::clamp(active, 0, int(book->m_sheets.size()) - 1);
     return Opened(std::move(book));
@@ -162,20 +162,29 @@ void XlsxWorkbook::cellsChanged(const QString &partName)
 
 StyledText XlsxWorkbook::sharedString(int index)
 {
+    const std::vector<pugi::xml_node> &items = sharedStringItems();
+    if (index < 0 || size_t(index) >= items.size())
+        return {};
+    return readStringItem(items[size_t(index)]);
+}
+
+const std::vector<pugi::xml_node> &XlsxWorkbook::sharedStringItems()
+{
+    if (m_sharedStringsIndexed)
+        return m_sharedStringItems;
+    m_sharedStringsIndexed = true;
     QString main = m_package->mainPart();
     for (const Relationship &relationship : m_package->relationships(main)) {
         if (relationship.type != QLatin1String(sharedStringsType))
             continue;
-        pugi::xml_document *strings = m_package->xml(m_package->resolveTarget(main, relationship));
-        if (!strings)
-            return {};
-        int i = 0;
-        for (pugi::xml_node item : strings->document_element().children("si")) {
-            if (i++ == index)
-                return readStringItem(item);
+        if (pugi::xml_document *strings =
+                m_package->xml(m_package->resolveTarget(main, relationship))) {
+            for (pugi::xml_node item : strings->document_element().children("si"))
+                m_sharedStringItems.push_back(item);
         }
+        break;
     }
-    return {};
+    return m_sharedStringItems;
 }
 
 pugi::xml_node XlsxWorkbook::styleFont(int styleIndex)

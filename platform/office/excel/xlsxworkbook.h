@@ -49,6 +49,8 @@ public:
 private:
     XlsxWorkbook() = default;
     pugi::xml_node styleFont(int styleIndex);
+    // The items of the shared-string table in order, found once: the table is never edited.
+    const std::vector<pugi::xml_node> &sharedStringItems();
 
     std::unique_ptr<Package> m_package;
     std::vector<std::unique_ptr<XlsxWorksheet>> m_sheets; // in tab order
@@ -56,6 +58,8 @@ private:
     int m_activeSheet = 0;
     bool m_saved = true;
     bool m_recalculationAsked = false;
+    std::vector<pugi::xml_node> m_sharedStringItems;
+    bool m_sharedStringsIndexed = false;
     std::function<void(XlsxWorkbook *)> m_onClose;
 };
 

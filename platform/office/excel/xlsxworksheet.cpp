@@ -20,10 +20,13 @@ quint64 key(const CellAddress &cell)
     return (quint64(cell.row) << 16) | quint64(cell.column);
 }
 
+// The number of a row element: its r attribute, else the number after the previous row's.
+// Past the sheet's last row every number is maxRows + 1, so that counting on never overflows;
+// the cells of such rows are not the sheet's and are left as they are.
 int rowNumber(const pugi::xml_node &row, int previous)
 {
-    int number = row.attribute("r").as_int();
-    return number > 0 ? number : previous + 1;
+    const long long number = row.attribute("r").as_llong();
+    return int(std::min(number > 0 ? number : previous + 1LL, maxRows + 1LL));
 }
 
 } // namespace
@@ -55,11 +58,14 @@ void XlsxWorksheet::indexCells()
     int row = 0;
     for (pugi::xml_node rowNode : m_sheetData.children("row")) {
         row = rowNumber(rowNode, row);
+        if (row > maxRows)
+            continue;
         int column = 0;
         for (pugi::xml_node cell : rowNode.children("c")) {
             auto named = parseCellAddress(xml::attribute(cell, "r"));
             column = named ? named->column : column + 1;
-            m_cells.insert(key({row, column}), cell);
+            if (column <= maxColumns)
+                m_cells.insert(key({row, column}), cell);
         }
     }
 }

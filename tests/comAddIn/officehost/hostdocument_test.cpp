@@ -147,6 +147,22 @@ TEST_F(HostDocumentTest, ExcelCellsAreTextsAndTheChosenOneIsTheActiveCell)
     EXPECT_EQ(open(path)->segments()[0].text, kTrigram);
 }
 
+TEST_F(HostDocumentTest, ExcelTextsAreTheCellsTheSheetHoldsHoweverFarApart)
+{
+    const QString path = m_dir.filePath(u"corners.xlsx"_qs);
+    ASSERT_TRUE(writeWorkbookWithRows(
+        path,
+        "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>甲</t></is></c></row>"
+        "<row r=\"1048576\"><c r=\"XFD1048576\" t=\"inlineStr\"><is><t>乙</t></is></c></row>",
+        {}));
+    auto document = open(path);
+    ASSERT_TRUE(document);
+    const auto segments = document->segments();
+    ASSERT_EQ(segments.size(), 2);
+    EXPECT_EQ(segments[1].label, u"XFD1048576"_qs);
+    EXPECT_EQ(segments[1].text, u"乙"_qs);
+}
+
 TEST_F(HostDocumentTest, PowerPointFramesAreTextsWithTheWindowsTextSelection)
 {
     const QString path = m_dir.filePath(u"talk.pptx"_qs);

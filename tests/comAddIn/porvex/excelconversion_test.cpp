@@ -5,6 +5,7 @@
 #include "platform/office/excel/xlsxapplication.h"
 #include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/zipfile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -181,6 +182,30 @@ TEST_F(ExcelConversionTest, TheCopyRefusesAConversionAndARunAgainReplacesTheOpen
         copies += excel.workbooks().item(index)->fullName() == copy;
     EXPECT_EQ(copies, 1);
     EXPECT_EQ(reopen(copy)->text("說文", "A1"), "見\uE010與明");
+}
+
+TEST_F(ExcelConversionTest, CellsAsFarAsTheSheetGoesAndRowsPastItConvertAndAreKept)
+{
+    // The used range spans the whole sheet; a row past the last counts on without a number.
+    const QByteArray far = "<row r=\"2147483647\"><c t=\"inlineStr\"><is><t>遠</t></is></c></row>"
+                           "<row><c t=\"inlineStr\"><is><t>更遠</t></is></c></row>";
+    const QString path = documents.filePath(QStringLiteral("far.xlsx"));
+    ASSERT_TRUE(writeWorkbookWithRows(path, far, {}));
+    {
+        auto opened = excel.workbooks().open(path);
+        ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        write(*opened.value(), "說文", "A1", "見" + Bright);
+        write(*opened.value(), "說文", "XFD1048576", Bright);
+        ASSERT_TRUE(opened.value()->save().ok());
+    }
+    ASSERT_TRUE(convert().ok());
+    const auto converted = reopen(documents.filePath(QStringLiteral("far☆.xlsx")));
+    ASSERT_NE(converted->book, nullptr);
+    EXPECT_EQ(converted->text("說文", "A1"), "見明");
+    EXPECT_EQ(converted->text("說文", "XFD1048576"), "明");
+    EXPECT_TRUE(testsupport::zipEntry(documents.filePath(QStringLiteral("far☆.xlsx")),
+                                      "xl/worksheets/sheet1.xml")
+                    .contains(far));
 }
 
 class ExcelChooserTest : public ExcelConversionTest

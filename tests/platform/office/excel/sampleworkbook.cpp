@@ -112,3 +112,21 @@ bool writeSampleWorkbook(const QString &path)
                                         {"xl/worksheets/sheet2.xml", sheet2},
                                         {"xl/worksheets/sheet3.xml", sheet3}});
 }
+
+bool writeWorkbookWithRows(const QString &path, const QByteArray &rowsXml,
+                           const QList<QByteArray> &strings)
+{
+    if (!writeSampleWorkbook(path))
+        return false;
+    QByteArray items;
+    for (const QByteArray &text : strings)
+        items += "<si><t>" + text + "</t></si>";
+    testsupport::ZipEntries entries = testsupport::readZip(path);
+    for (auto &[name, data] : entries) {
+        if (name == u"xl/worksheets/sheet1.xml")
+            data = sheet("<sheetData>" + rowsXml + "</sheetData>");
+        else if (name == u"xl/sharedStrings.xml")
+            data = QByteArray(xmlHead) + "<sst xmlns=\"" + mainNs + "\">" + items + "</sst>";
+    }
+    return testsupport::writeZip(path, entries);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Writes a workbook of three sheets made for the tests:
@@ -13,3 +15,8 @@
 //   "保護": protected, A1 "鎖"
 //   "空": one formatted cell A1 without a value
 bool writeSampleWorkbook(const QString &path);
+
+// The sample workbook with the rows of its first sheet "說文" replaced by rowsXml (the
+// content of <sheetData>) and its shared strings by strings, one <si> each.
+bool writeWorkbookWithRows(const QString &path, const QByteArray &rowsXml,
+                           const QList<QByteArray> &strings);

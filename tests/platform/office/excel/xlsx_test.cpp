@@ -225,6 +225,56 @@ TEST_F(XlsxTest, WorkbooksTrackSaveAsCloseAndTheActiveCell)
     EXPECT_EQ(&application.activeCell()->worksheet(), locked);
 }
 
+TEST_F(XlsxTest, RowsPastTheLastRowOfTheSheetAreLeftAsTheyAre)
+{
+    // The row after the last a signed number can count would overflow if counted on.
+    const QByteArray rows = "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>甲</t></is></c></row>"
+                            "<row r=\"2147483647\"><c t=\"inlineStr\"><is><t>乙</t></is></c></row>"
+                            "<row><c t=\"inlineStr\"><is><t>丙</t></is></c></row>"
+                            "<row r=\"2\"><c><v>7</v></c></row>";
+    const QString path = folder.filePath("far.xlsx");
+    ASSERT_TRUE(writeWorkbookWithRows(path, rows, {}));
+    auto opened = application.workbooks().open(path);
+    ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+    Worksheet *far = opened.value()->worksheet(1);
+    EXPECT_EQ(far->usedRange()->address(), "$A$1:$A$2");
+    EXPECT_EQ(far->range("A2")->value(), QVariant(7.0));
+    EXPECT_EQ(far->cells()->find("丙"), nullptr);
+
+    ASSERT_TRUE(far->range("A1")->characters()->insert("丁"));
+    ASSERT_TRUE(opened.value()->save().ok());
+    const QByteArray saved = testsupport::zipEntry(path, "xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(saved.contains("<row r=\"2147483647\"><c t=\"inlineStr\"><is><t>乙</t></is></c>"
+                               "</row><row><c t=\"inlineStr\"><is><t>丙</t></is></c></row>"))
+        << saved.toStdString();
+}
+
+TEST_F(XlsxTest, EveryOneOfManySharedStringsIsRead)
+{
+    // Enough strings that reading each by walking the table from its start never ends.
+    constexpr int count = 50000;
+    QList<QByteArray> strings;
+    QByteArray rows;
+    for (int i = 1; i <= count; ++i) {
+        strings << "字" + QByteArray::number(i);
+        rows += "<row r=\"" + QByteArray::number(i) + "\"><c t=\"s\"><v>" +
+                QByteArray::number(i - 1) + "</v></c></row>";
+    }
+    const QString path = folder.filePath("strings.xlsx");
+    ASSERT_TRUE(writeWorkbookWithRows(path, rows, strings));
+    auto opened = application.workbooks().open(path);
+    ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+    Worksheet *many = opened.value()->worksheet(1);
+    int right = 0;
+    for (int i = 1; i <= count; ++i)
+        right +=
+            many->range("A" + QString::number(i))->value() == QVariant("字" + QString::number(i));
+    EXPECT_EQ(right, count);
+    auto found = many->cells()->find("字49999");
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->address(), "$A$49999");
+}
+
 TEST_F(XlsxTest, PastePutsTheClipboardTextIntoTheActiveCell)
 {
     int argc = 0;
