@@ -1,12 +1,14 @@
 // officehost [FILE]: opens a .docx, .xlsx, .pptx or .html document in the host of its kind
 // with the registered add-ins connected.
 // officehost --click TAG FILE: opens FILE, clicks the control tagged TAG as the user
-// would, saves FILE and exits; the exit status is 1 when the file cannot be opened or the
-// click fails, 2 when the save fails.
+// would, saves FILE and exits; what the click leaves in the status bar (an add-in's failure
+// among it) is written out before the save's failure. The exit status is 1 when the file
+// cannot be opened or the click fails, 2 when the save fails.
 #include "comAddIn/officehost/hostmessages.h"
 #include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
 #include "platform/fonts/programfonts.h"
+#include "platform/office/host/hostapplication.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -62,7 +64,13 @@ int main(int argc, char *argv[])
     officehost::HostWindow *window = program.windows().first();
     int status = 0;
     QTimer::singleShot(0, window, [&] {
-        if (auto clicked = window->clickTag(clickTag); !clicked.ok()) {
+        // The session's application outlives the documents a click may open or close.
+        const office::HostApplication &host = window->document()->application();
+        const QString statusBefore = host.statusBar();
+        const auto clicked = window->clickTag(clickTag);
+        if (host.statusBar() != statusBefore)
+            report(host.statusBar());
+        if (!clicked.ok()) {
             report(clicked.errorString());
             status = 1;
         } else if (auto saved = window->save(); !saved.ok()) {

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <type_traits>
 
 namespace porvex
 {
@@ -33,7 +34,8 @@ void showMessage(const QString &text, const QString &title)
     box.exec();
 }
 
-// Runs an operation on the Word application of the connection.
+// Runs an operation on the Word application of the connection; its failure, when it can
+// fail, is the result.
 template<typename Operation>
 platform::Result<bool> onWord(const QString &caption, Operation operation)
 {
@@ -41,8 +43,12 @@ platform::Result<bool> onWord(const QString &caption, Operation operation)
     if (application == nullptr)
         return platform::Result<bool>::failure(
             u"「%1」：這個主程式沒有 Word 的文件"_qs.arg(caption));
-    operation(*application);
-    return true;
+    if constexpr (std::is_void_v<std::invoke_result_t<Operation, word::Application &>>) {
+        operation(*application);
+        return true;
+    } else {
+        return operation(*application);
+    }
 }
 
 template<typename Conversion>
@@ -52,7 +58,7 @@ platform::Result<bool> convertDocument(const QString &caption, Conversion conver
         DialogCandidatePicker dialog(QApplication::activeWindow());
         const WordRunContext context{mainprogram::GetMainProgramDir(registry::RegistryStore()),
                                      sys::windowsFolder(), engine(), dialog, showMessage};
-        conversion(application, context);
+        return conversion(application, context);
     });
 }
 
@@ -62,7 +68,7 @@ platform::Result<bool> ConvertDocumentToGlyphs()
 {
     return convertDocument(u"構字式轉成字形"_qs,
                            [](word::Application &application, const WordRunContext &context) {
-                               porvex::ConvertDocumentToGlyphs(application, context);
+                               return porvex::ConvertDocumentToGlyphs(application, context);
                            });
 }
 
@@ -70,7 +76,7 @@ platform::Result<bool> ConvertDocumentToPictures()
 {
     return convertDocument(u"構字式轉成圖片"_qs,
                            [](word::Application &application, const WordRunContext &context) {
-                               porvex::ConvertDocumentToPictures(application, context);
+                               return porvex::ConvertDocumentToPictures(application, context);
                            });
 }
 

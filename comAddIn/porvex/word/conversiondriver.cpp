@@ -55,12 +55,12 @@ public:
     {
     }
 
-    // The status text the run ends with.
-    QString run()
+    // The status text the run ends with, or the first failure that kept it from its work.
+    platform::Result<QString> run()
     {
         const word::Window::ViewType startView = m_source->activeWindow().viewType();
         m_source->activeWindow().setViewType(word::Window::ViewType::Normal);
-        QString status = convert();
+        platform::Result<QString> status = convert();
         m_source->activeWindow().setViewType(startView);
         if (m_copy != nullptr)
             m_copy->activeWindow().setViewType(startView);
@@ -68,12 +68,15 @@ public:
     }
 
 private:
-    QString convert()
+    using Outcome = platform::Result<QString>;
+
+    Outcome convert()
     {
         if (!m_source->saved()) {
             const platform::Result<bool> saved = m_source->save();
             if (!saved)
-                return QStringLiteral("文件無法儲存，構字式未轉換：%1").arg(saved.errorString());
+                return Outcome::failure(
+                    QStringLiteral("文件無法儲存，構字式未轉換：%1").arg(saved.errorString()));
         }
         if (m_source->path().isEmpty())
             return QStringLiteral("文件尚未存檔，構字式未轉換");
@@ -88,7 +91,7 @@ private:
             m_source = again;
         if (!copyError.isEmpty()) {
             saveSource();
-            return copyError;
+            return Outcome::failure(copyError);
         }
 
         const QString pictureFolder =
@@ -105,10 +108,11 @@ private:
         endOnCopy();
         const QString sourceError = saveSource();
         const platform::Result<bool> savedCopy = m_copy->saveAs(copyPath);
-        if (!savedCopy)
-            return QStringLiteral("預覽文件無法儲存：%1").arg(savedCopy.errorString());
         if (!sourceError.isEmpty())
-            return sourceError;
+            return Outcome::failure(sourceError);
+        if (!savedCopy)
+            return Outcome::failure(
+                QStringLiteral("預覽文件無法儲存：%1").arg(savedCopy.errorString()));
         return conversion.lastMessage.isEmpty()
                    ? DoneText
                    : DoneText + QStringLiteral("；") + conversion.lastMessage;
@@ -249,20 +253,21 @@ private:
 // is ignored.
 bool runInProgress = false;
 
-void convertDocument(word::Application &application, const WordRunContext &context, Mode mode,
-                     const QString &title)
+platform::Result<bool> convertDocument(word::Application &application,
+                                       const WordRunContext &context, Mode mode,
+                                       const QString &title)
 {
     if (runInProgress)
-        return;
+        return true;
     context.engine.setConversionMode(mode);
     word::Document *document = application.activeDocument();
     if (document == nullptr)
-        return;
+        return true;
     if (document->protectionType() != word::ProtectionType::NoProtection) {
         context.messageBox(QStringLiteral("請回到原始文件或解除文件保護後，再轉換構字式"), title);
-        return;
+        return true;
     }
-    ConvertDocumentFormulas(application, context);
+    return ConvertDocumentFormulas(application, context);
 }
 
 } // namespace
@@ -293,23 +298,26 @@ CollectShapes(word::Collection<word::Shape> &copy, word::Collection<word::Shape>
     return shapes;
 }
 
-void ConvertDocumentToGlyphs(word::Application &application, const WordRunContext &context)
+platform::Result<bool> ConvertDocumentToGlyphs(word::Application &application,
+                                               const WordRunContext &context)
 {
-    convertDocument(application, context, Mode::Glyph, QStringLiteral("構字式轉成字形"));
+    return convertDocument(application, context, Mode::Glyph, QStringLiteral("構字式轉成字形"));
 }
 
-void ConvertDocumentToPictures(word::Application &application, const WordRunContext &context)
+platform::Result<bool> ConvertDocumentToPictures(word::Application &application,
+                                                 const WordRunContext &context)
 {
-    convertDocument(application, context, Mode::Picture, QStringLiteral("構字式轉成圖片"));
+    return convertDocument(application, context, Mode::Picture, QStringLiteral("構字式轉成圖片"));
 }
 
-void ConvertDocumentFormulas(word::Application &application, const WordRunContext &context)
+platform::Result<bool> ConvertDocumentFormulas(word::Application &application,
+                                               const WordRunContext &context)
 {
     word::Document *source = application.activeDocument();
     if (source == nullptr)
-        return;
+        return true;
     if (runInProgress)
-        return;
+        return true;
     runInProgress = true;
     const std::unique_ptr<bool, void (*)(bool *)> endOfRun(&runInProgress,
                                                            [](bool *running) { *running = false; });
@@ -317,7 +325,7 @@ void ConvertDocumentFormulas(word::Application &application, const WordRunContex
     if (context.mainProgramFolder.isEmpty()) {
         application.setStatusBar(
             QStringLiteral("找不到主程式 murvel 的資料夾，沒有字庫可查，構字式未轉換"));
-        return;
+        return true;
     }
     const QString databasePath =
         QDir(context.mainProgramFolder).filePath(QStringLiteral("murvel.mdb"));
@@ -326,13 +334,17 @@ void ConvertDocumentFormulas(word::Application &application, const WordRunContex
         application.setStatusBar(
             QStringLiteral("字庫無法開啟，構字式未轉換：%1")
                 .arg(!database ? database.errorString() : context.engine.errorString()));
-        return;
+        return true;
     }
-    QString status = DocumentRun(application, context, *source).run();
-    if (!context.engine.finishRun())
-        status = QStringLiteral("缺字記錄無法儲存：%1").arg(context.engine.errorString());
-    if (!status.isEmpty())
-        application.setStatusBar(status);
+    platform::Result<QString> outcome = DocumentRun(application, context, *source).run();
+    // A run that failed already reports that failure, not what followed from it.
+    if (!context.engine.finishRun() && outcome)
+        outcome = platform::Result<QString>::failure(
+            QStringLiteral("缺字記錄無法儲存：%1").arg(context.engine.errorString()));
+    application.setStatusBar(outcome ? outcome.value() : outcome.errorString());
+    if (!outcome)
+        return platform::Result<bool>::failure(outcome.errorString());
+    return true;
 }
 
 } // namespace porvex

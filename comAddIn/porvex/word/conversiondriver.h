@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comAddIn/porvex/lookupengine.h"
+#include "platform/common/result.h"
 #include "platform/office/word/collection.h"
 
 #include <QString>
@@ -35,14 +36,18 @@ CollectShapes(word::Collection<word::Shape> &copy, word::Collection<word::Shape>
 
 // The Tools items "構字式轉成字形☆(預覽)" and "構字式轉成圖片★(預覽)": refuse a protected
 // document with a message box, else run ConvertDocumentFormulas in that mode.
-void ConvertDocumentToGlyphs(word::Application &application, const WordRunContext &context);
-void ConvertDocumentToPictures(word::Application &application, const WordRunContext &context);
+platform::Result<bool> ConvertDocumentToGlyphs(word::Application &application,
+                                               const WordRunContext &context);
+platform::Result<bool> ConvertDocumentToPictures(word::Application &application,
+                                                 const WordRunContext &context);
 
 // Saves the active document, writes its preview copy beside it, converts every story of the
 // copy (main text, notes, comments, shapes in groups, headers and footers by the sections'
 // page setup, the header shapes) and replaces in the source what the lookup allows; the
 // copy is left open, protected for comments only and saved, the source saved. Without the
-// glyph database nothing is copied and the status bar says why.
-void ConvertDocumentFormulas(word::Application &application, const WordRunContext &context);
+// glyph database nothing is copied and the status bar says why. A save that fails (a full
+// disk) fails the run: the status bar and the result give the first failure.
+platform::Result<bool> ConvertDocumentFormulas(word::Application &application,
+                                               const WordRunContext &context);
 
 } // namespace porvex

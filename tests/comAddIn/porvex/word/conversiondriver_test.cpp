@@ -3,6 +3,7 @@
 #include "tests/comAddIn/porvex/word/wordrun.h"
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/smalldisk.h"
 #include "tests/support/zipfile.h"
 
 #include <QDir>
@@ -12,6 +13,11 @@
 #include <functional>
 
 using namespace wordrun;
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 using porvex::LookupEngine;
 using word::HeaderFooterIndex;
 
@@ -312,6 +318,29 @@ TEST_F(WordRunTest, ASourceThatCannotBeSavedStopsTheRunAndGivesTheHostBack)
     EXPECT_EQ(m_word.documents().count(), 1);
     EXPECT_EQ(m_engine.lookUp("日" + Beside + "月", m_dialog).level, porvex::LookupLevel::Failed)
         << "the database was let go";
+}
+
+TEST_F(WordRunTest, OnAFullDiskNoCopyIsLeftAndTheFirstFailureIsReported)
+{
+    const QString disk = pathOf("disk");
+    ASSERT_TRUE(QDir().mkpath(disk));
+    const std::optional<QString> outcome = testsupport::runOnSmallDisk(disk, 256, [&] {
+        const QString path = QDir(disk).filePath("report.docx");
+        if (!writeParagraphs(path, {"日" + Beside + "月"}) || open(path) == nullptr)
+            return QStringLiteral("no document to convert");
+        const QByteArray before = wordtest::fileBytes(path);
+        if (!testsupport::fillDisk(disk))
+            return QStringLiteral("no filler");
+        const platform::Result<bool> converted = porvex::ConvertDocumentToGlyphs(m_word, context());
+        return converted.errorString() + u'|' + m_word.statusBar() + u'|' +
+               QDir(disk).entryList(QDir::Files).join(u',') + u'|' +
+               (wordtest::fileBytes(path) == before ? u"kept"_qs : u"changed"_qs);
+    });
+    if (!outcome)
+        GTEST_SKIP() << "this system mounts no file system for a test";
+    const QString failure =
+        "預覽文件無法寫入：無法儲存 " + QDir(disk).filePath("report☆.docx") + "：磁碟已滿";
+    EXPECT_EQ(*outcome, failure + u'|' + failure + u"|filler,report.docx|kept"_qs);
 }
 
 } // namespace

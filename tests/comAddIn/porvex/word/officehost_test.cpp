@@ -6,12 +6,21 @@
 #include "platform/office/word/docx/docxdocument.h"
 #include "platform/registry/registrystore.h"
 #include "tests/comAddIn/porvex/word/wordrun.h"
+#include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/smalldisk.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 using namespace wordrun;
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 using word::docx::DocxDocument;
 
 namespace
@@ -68,6 +77,38 @@ protected:
     QTemporaryDir m_host;
 };
 
+TEST_F(OfficeHostTest, OnAFullDiskTheCopyThatFailedIsReportedFirstAndNothingIsLeft)
+{
+    const QString disk = pathOf("disk");
+    ASSERT_TRUE(QDir().mkpath(disk));
+    const QString source = QDir(disk).filePath("report.docx");
+    const std::optional<QString> outcome = testsupport::runOnSmallDisk(disk, 256, [&] {
+        if (!writeParagraphs(source, {"日" + Beside + "月"}))
+            return QStringLiteral("no document");
+        const QByteArray before = wordtest::fileBytes(source);
+        if (!testsupport::fillDisk(disk))
+            return QStringLiteral("no filler");
+        QProcess host;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        host.setProcessEnvironment(environment);
+        host.start(QStringLiteral(OFFICEHOST), {"--click", "qelToolExpToGlyph", source});
+        host.waitForFinished(180000);
+        const QStringList reported =
+            QString::fromLocal8Bit(host.readAllStandardError())
+                .split(u'\n')
+                .filter(QRegularExpression(QStringLiteral("^officehost: ")));
+        // Whatever follows (the host's own save of the unchanged source) comes after it.
+        return reported.value(0) + u'|' + QDir(disk).entryList(QDir::Files).join(u',') + u'|' +
+               (wordtest::fileBytes(source) == before ? u"kept"_qs : u"changed"_qs);
+    });
+    if (!outcome)
+        GTEST_SKIP() << "this system mounts no file system for a test";
+    EXPECT_EQ(*outcome, "officehost: 預覽文件無法寫入：無法儲存 " +
+                            QDir(disk).filePath("report☆.docx") +
+                            "：磁碟已滿|filler,report.docx|kept");
+}
+
 TEST_F(OfficeHostTest, TheToolsItemsWritePreviewCopiesAndBringPicturesBack)
 {
     const QString eudc = "女" + Above + "子";
@@ -99,8 +140,8 @@ TEST_F(OfficeHostTest, TheToolsItemsWritePreviewCopiesAndBringPicturesBack)
     ASSERT_TRUE(pictures.value()->saveAs(unprotected));
     ASSERT_EQ(click("qelToolImgToExp", unprotected), 0);
     EXPECT_EQ(textOf(unprotected), "甲明乙" + eudc + "丙\r");
-    auto restored = testsupport::convertWithLibreOffice(
-        unprotected, QStringLiteral("txt:Text (encoded):UTF8"));
+    auto restored =
+        testsupport::convertWithLibreOffice(unprotected, QStringLiteral("txt:Text (encoded):UTF8"));
     ASSERT_TRUE(restored) << restored.errorString().toStdString();
     EXPECT_TRUE(QString::fromUtf8(restored->document).contains("甲明乙" + eudc + "丙"));
 }

@@ -47,7 +47,8 @@ QStringList paragraphsOnDisk(const QString &path)
 class RangeConverterTest : public WordRunTest
 {
 protected:
-    using Conversion = void (*)(word::Application &, const porvex::WordRunContext &);
+    using Conversion = platform::Result<bool> (*)(word::Application &,
+                                                  const porvex::WordRunContext &);
 
     // Runs a conversion over a document of the body; false when no copy came out.
     bool converted(const QString &bodyXml, Conversion conversion = porvex::ConvertDocumentToGlyphs)
