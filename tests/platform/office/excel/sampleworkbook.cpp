@@ -130,3 +130,15 @@ bool writeWorkbookWithRows(const QString &path, const QByteArray &rowsXml,
     }
     return testsupport::writeZip(path, entries);
 }
+
+bool writeSharedStringsWorkbook(const QString &path, int count)
+{
+    QList<QByteArray> strings;
+    QByteArray rows;
+    for (int i = 1; i <= count; ++i) {
+        strings << "字" + QByteArray::number(i);
+        rows += "<row r=\"" + QByteArray::number(i) + "\"><c t=\"s\"><v>" +
+                QByteArray::number(i - 1) + "</v></c></row>";
+    }
+    return writeWorkbookWithRows(path, rows, strings);
+}

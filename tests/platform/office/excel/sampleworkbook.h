@@ -20,3 +20,7 @@ bool writeSampleWorkbook(const QString &path);
 // content of <sheetData>) and its shared strings by strings, one <si> each.
 bool writeWorkbookWithRows(const QString &path, const QByteArray &rowsXml,
                            const QList<QByteArray> &strings);
+
+// The sample workbook whose first sheet holds, in column A, the shared strings "字1" to
+// "字<count>", one a row and each its own.
+bool writeSharedStringsWorkbook(const QString &path, int count);
