@@ -78,7 +78,7 @@ platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
     const platform::Result<ppt::Presentation *> opened =
         run.powerPointApplication().presentations().open(output.path(), false, false, true);
     if (!opened)
-        return platform::Result<FileOutcome>::failure(opened.errorString());
+        return platform::Result<FileOutcome>::failure(output.naming(source, opened.errorString()));
     ppt::Presentation &presentation = *opened.value();
 
     for (int i = 1; i <= presentation.slideCount(); ++i) {
@@ -97,7 +97,7 @@ platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
     presentation.close();
     if (!saved)
         return platform::Result<FileOutcome>::failure(
-            QStringLiteral("無法儲存 %1：%2").arg(destination, saved.errorString()));
+            output.naming(destination, saved.errorString()));
     if (const platform::Result<bool> committed = output.commit(); !committed)
         return platform::Result<FileOutcome>::failure(committed.errorString());
     return FileOutcome::Converted;

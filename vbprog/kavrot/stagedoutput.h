@@ -29,6 +29,13 @@ public:
     QFile &file() { return m_file; }
     QString path() const { return m_file.fileName(); }
 
+    // An engine's message about the new file, naming instead the file the user knows: the
+    // new file's name is the transcoder's own and means nothing to the user.
+    QString naming(const QString &userFile, QString message) const
+    {
+        return message.replace(path(), userFile);
+    }
+
     // Closes the file and renames it to the destination.
     platform::Result<bool> commit();
 

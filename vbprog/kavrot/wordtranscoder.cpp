@@ -130,7 +130,7 @@ platform::Result<FileOutcome> ConvertWordFile(const QString &source, const QStri
     word::Documents &documents = run.wordApplication().documents();
     const platform::Result<word::Document *> opened = documents.open(output.path());
     if (!opened)
-        return platform::Result<FileOutcome>::failure(opened.errorString());
+        return platform::Result<FileOutcome>::failure(output.naming(source, opened.errorString()));
     word::Document *document = opened.value();
 
     WordConversion conversion(run, *document);
@@ -144,7 +144,7 @@ platform::Result<FileOutcome> ConvertWordFile(const QString &source, const QStri
     if (const platform::Result<bool> saved = documents.close(document, true); !saved) {
         documents.close(document, false);
         return platform::Result<FileOutcome>::failure(
-            QStringLiteral("無法儲存 %1：%2").arg(destination, saved.errorString()));
+            output.naming(destination, saved.errorString()));
     }
     if (const platform::Result<bool> committed = output.commit(); !committed)
         return platform::Result<FileOutcome>::failure(committed.errorString());

@@ -146,6 +146,9 @@ TEST_F(BatchTest, AFileThatFailsIsNamedAndTheRunGoesOn)
     EXPECT_EQ(result.count, 1);
     ASSERT_EQ(result.failures.size(), 1);
     EXPECT_TRUE(result.failures.first().startsWith("a.docx："));
+    EXPECT_TRUE(result.failures.first().contains(src("a.docx")))
+        << "the reason names the user's file, not the transcoder's own copy: "
+        << result.failures.first().toStdString();
     EXPECT_EQ(written(), QStringList({"b.txt"})) << "no partial a.docx";
     EXPECT_TRUE(
         m_observer.message().startsWith(" 轉碼結束，總共轉換了1個檔案。1個檔案無法轉換：a.docx："))
