@@ -53,7 +53,39 @@ xmlNodePtr findChild(xmlNodePtr parent, const char *name)
     return nullptr;
 }
 
-// The page's <body>, made when the page has none (a head-only page).
+bool isStrayText(xmlNodePtr node)
+{
+    return node->type == XML_TEXT_NODE && !xmlIsBlankNode(node);
+}
+
+// Text that the parser left directly in <html> or <head> (a stray "<" of a broken tag) is
+// written back where any parser reads it as the body's text: it is moved to the body's start
+// now, in its order, so that the page's text is the same before and after a save.
+void moveStrayTextIntoBody(xmlNodePtr root, xmlNodePtr body)
+{
+    std::vector<xmlNodePtr> texts;
+    for (xmlNodePtr child = root->children; child != nullptr && child != body;
+         child = child->next) {
+        if (hasName(child, "head")) {
+            for (xmlNodePtr inner = child->children; inner != nullptr; inner = inner->next) {
+                if (isStrayText(inner))
+                    texts.push_back(inner);
+            }
+        } else if (isStrayText(child)) {
+            texts.push_back(child);
+        }
+    }
+    xmlNodePtr before = body->children;
+    for (xmlNodePtr text : texts) {
+        xmlUnlinkNode(text);
+        if (before != nullptr)
+            xmlAddPrevSibling(before, text);
+        else
+            xmlAddChild(body, text);
+    }
+}
+
+// The page's <body>, made when the page has none (a head-only page, or text without tags).
 xmlNodePtr ensureBody(htmlDocPtr doc)
 {
     xmlNodePtr root = xmlDocGetRootElement(doc);
@@ -61,9 +93,11 @@ xmlNodePtr ensureBody(htmlDocPtr doc)
         root = xmlNewDocNode(doc, nullptr, reinterpret_cast<const xmlChar *>("html"), nullptr);
         xmlDocSetRootElement(doc, root);
     }
-    if (xmlNodePtr body = findChild(root, "body"))
-        return body;
-    return xmlNewChild(root, nullptr, reinterpret_cast<const xmlChar *>("body"), nullptr);
+    xmlNodePtr body = findChild(root, "body");
+    if (body == nullptr)
+        body = xmlNewChild(root, nullptr, reinterpret_cast<const xmlChar *>("body"), nullptr);
+    moveStrayTextIntoBody(root, body);
+    return body;
 }
 
 // The message for a page that did not parse whole.

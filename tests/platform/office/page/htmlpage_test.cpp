@@ -54,6 +54,38 @@ TEST(HtmlPageFile, AnEditChangesOnlyWhatItChanges)
     EXPECT_TRUE(expected.contains(QStringLiteral("丙<o:p></o:p>\u00A0&amp;")));
 }
 
+TEST(HtmlPageFile, TextLeftBeforeTheBodyIsTheBodysTextBeforeAndAfterASave)
+{
+    // The "<" of a broken tag is kept as text ahead of the body, where a page written back
+    // puts it in the body.
+    PageFolder folder;
+    const QString path =
+        folder.write("stray.html",
+                     "<html><;head><meta charset=\"utf-8\"></head><body><p>甲乙</p></body></html>");
+    auto page = openPage(path);
+    const QString before = page->body()->createTextRange()->text();
+    EXPECT_TRUE(before.startsWith(QStringLiteral("<"))) << before.toStdString();
+    auto range = page->body()->createTextRange();
+    ASSERT_TRUE(range->findText(QStringLiteral("乙")));
+    range->setText(QStringLiteral("丁"));
+    const QString edited = page->body()->createTextRange()->text();
+    ASSERT_TRUE(page->save().ok());
+    EXPECT_EQ(openPage(path)->body()->createTextRange()->text(), edited);
+
+    // Text left in the head goes the same way.
+    const QString inHead = folder.write(
+        "head.html", "<html><head><meta charset=\"utf-8\"></x<><<<body>甲</body></html>");
+    EXPECT_EQ(openPage(inHead)->body()->createTextRange()->text(), QStringLiteral("<<甲"));
+
+    // A page without a body: the body made for it holds the text.
+    const QString bare = folder.write("bare.html", "<html><<");
+    auto bodiless = openPage(bare);
+    EXPECT_EQ(bodiless->body()->createTextRange()->text(), QStringLiteral("<<"));
+    bodiless->body()->createTextRange()->setText(QStringLiteral("字"));
+    ASSERT_TRUE(bodiless->save().ok());
+    EXPECT_EQ(openPage(bare)->body()->createTextRange()->text(), QStringLiteral("字"));
+}
+
 TEST(HtmlPageFile, Big5PagesStayBig5WithTheirUserDefinedCharacters)
 {
     PageFolder folder;
