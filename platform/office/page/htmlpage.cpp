@@ -43,12 +43,20 @@ bool looksLikeHtml(const QString &text)
     return false;
 }
 
-xmlNodePtr findChild(xmlNodePtr parent, const char *name)
+// The page's first <body> in document order: the parser of a broken page may leave it
+// inside another element, where a page written back no longer has it.
+xmlNodePtr findBody(xmlNodePtr root)
 {
-    for (xmlNodePtr child = parent != nullptr ? parent->children : nullptr; child != nullptr;
-         child = child->next) {
-        if (hasName(child, name))
-            return child;
+    for (xmlNodePtr node = root; node != nullptr;) {
+        if (hasName(node, "body"))
+            return node;
+        if (node->children != nullptr) {
+            node = node->children;
+            continue;
+        }
+        while (node != root && node->next == nullptr)
+            node = node->parent;
+        node = node == root ? nullptr : node->next;
     }
     return nullptr;
 }
@@ -63,8 +71,11 @@ bool isStrayText(xmlNodePtr node)
 // now, in its order, so that the page's text is the same before and after a save.
 void moveStrayTextIntoBody(xmlNodePtr root, xmlNodePtr body)
 {
+    xmlNodePtr branch = body; // the child of the root that holds the body
+    while (branch->parent != root)
+        branch = branch->parent;
     std::vector<xmlNodePtr> texts;
-    for (xmlNodePtr child = root->children; child != nullptr && child != body;
+    for (xmlNodePtr child = root->children; child != nullptr && child != branch;
          child = child->next) {
         if (hasName(child, "head")) {
             for (xmlNodePtr inner = child->children; inner != nullptr; inner = inner->next) {
@@ -93,7 +104,7 @@ xmlNodePtr ensureBody(htmlDocPtr doc)
         root = xmlNewDocNode(doc, nullptr, reinterpret_cast<const xmlChar *>("html"), nullptr);
         xmlDocSetRootElement(doc, root);
     }
-    xmlNodePtr body = findChild(root, "body");
+    xmlNodePtr body = findBody(root);
     if (body == nullptr)
         body = xmlNewChild(root, nullptr, reinterpret_cast<const xmlChar *>("body"), nullptr);
     moveStrayTextIntoBody(root, body);

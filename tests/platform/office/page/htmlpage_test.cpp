@@ -77,6 +77,16 @@ TEST(HtmlPageFile, TextLeftBeforeTheBodyIsTheBodysTextBeforeAndAfterASave)
         "head.html", "<html><head><meta charset=\"utf-8\"></x<><<<body>甲</body></html>");
     EXPECT_EQ(openPage(inHead)->body()->createTextRange()->text(), QStringLiteral("<<甲"));
 
+    // A body that the parser left inside another element is the page's body.
+    const QString nested = folder.write(
+        "nested.html", "<html><head><x><html><body><p>甲乙</p></body></html></x></head></html>");
+    auto inside = openPage(nested);
+    EXPECT_EQ(inside->body()->createTextRange()->text(), QStringLiteral("甲乙\n"));
+    inside->body()->createTextRange()->setText(QStringLiteral("字"));
+    ASSERT_TRUE(inside->save().ok());
+    // Written back, the text stands in the body, in a paragraph of its own.
+    EXPECT_EQ(openPage(nested)->body()->createTextRange()->text(), QStringLiteral("字\n"));
+
     // A page without a body: the body made for it holds the text.
     const QString bare = folder.write("bare.html", "<html><<");
     auto bodiless = openPage(bare);
