@@ -139,6 +139,13 @@ TEST(HtmlPageFile, EncodingIsFoundWithoutADeclaration)
     auto big5 = openPage(folder.write("old.html", codepage::toCp950(plain)));
     EXPECT_EQ(big5->encodingName(), QStringLiteral("big5"));
     EXPECT_EQ(big5->body()->createTextRange()->text(), kFormula + QStringLiteral("\n"));
+
+    // "charset=" inside another attribute's value declares nothing; the next <meta> does.
+    auto hidden = openPage(folder.write(
+        "hidden.html", "<html><head><meta name=\"x\" title=\"a charset=x-no-such\" "
+                       "data-x=\"<meta charset=x-no-such>\"><meta charset=\"utf-8\"></head>"
+                       "<body>甲</body></html>"));
+    EXPECT_EQ(hidden->encodingName(), QStringLiteral("utf-8"));
 }
 
 TEST(HtmlPageFile, OtherEncodingsAreKeptAndWhatTheyLackBecomesReferences)
