@@ -43,6 +43,15 @@ bool looksLikeHtml(const QString &text)
     return false;
 }
 
+xmlNodePtr findChild(xmlNodePtr parent, const char *name)
+{
+    for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
+        if (hasName(child, name))
+            return child;
+    }
+    return nullptr;
+}
+
 // The page's first <body> in document order: the parser of a broken page may leave it
 // inside another element, where a page written back no longer has it.
 xmlNodePtr findBody(xmlNodePtr root)
@@ -86,14 +95,21 @@ void moveStrayTextIntoBody(xmlNodePtr root, xmlNodePtr body)
             texts.push_back(child);
         }
     }
-    xmlNodePtr before = body->children;
+    if (texts.empty())
+        return;
+    QByteArray joined;
     for (xmlNodePtr text : texts) {
+        joined += reinterpret_cast<const char *>(text->content);
         xmlUnlinkNode(text);
-        if (before != nullptr)
-            xmlAddPrevSibling(before, text);
-        else
-            xmlAddChild(body, text);
+        xmlFreeNode(text);
     }
+    // One node, which libxml2 may join with a text at the body's start.
+    xmlNodePtr moved =
+        xmlNewDocText(body->doc, reinterpret_cast<const xmlChar *>(joined.constData()));
+    if (body->children != nullptr)
+        xmlAddPrevSibling(body->children, moved);
+    else
+        xmlAddChild(body, moved);
 }
 
 // The page's <body>, made when the page has none (a head-only page, or text without tags).
@@ -243,9 +259,38 @@ platform::Result<bool> HtmlPage::save()
     return saveAs(m_path);
 }
 
+QByteArray HtmlPage::encodedPage()
+{
+    const QByteArray bytes = m_encoding.encode(html());
+    const std::optional<PageEncoding> readAs = PageEncoding::detect(bytes);
+    if (readAs && readAs->name().compare(m_encoding.name(), Qt::CaseInsensitive) == 0)
+        return bytes;
+    // An edit took the <meta> that declared the encoding (one in the body), and the page
+    // would be read in another, or not at all: it declares its encoding first in its head.
+    xmlNodePtr root = xmlDocGetRootElement(m_doc.get());
+    xmlNodePtr head = findChild(root, "head");
+    if (head == nullptr) {
+        head =
+            xmlNewDocNode(m_doc.get(), nullptr, reinterpret_cast<const xmlChar *>("head"), nullptr);
+        if (root->children != nullptr)
+            xmlAddPrevSibling(root->children, head);
+        else
+            xmlAddChild(root, head);
+    }
+    xmlNodePtr meta =
+        xmlNewDocNode(m_doc.get(), nullptr, reinterpret_cast<const xmlChar *>("meta"), nullptr);
+    xmlNewProp(meta, reinterpret_cast<const xmlChar *>("charset"),
+               reinterpret_cast<const xmlChar *>(m_encoding.name().toUtf8().constData()));
+    if (head->children != nullptr)
+        xmlAddPrevSibling(head->children, meta);
+    else
+        xmlAddChild(head, meta);
+    return m_encoding.encode(html());
+}
+
 platform::Result<bool> HtmlPage::saveAs(const QString &path)
 {
-    const QByteArray bytes = m_modified ? m_encoding.encode(html()) : m_bytes;
+    const QByteArray bytes = m_modified ? encodedPage() : m_bytes;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return platform::Result<bool>::failure(

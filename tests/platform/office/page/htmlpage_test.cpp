@@ -148,6 +148,23 @@ TEST(HtmlPageFile, EncodingIsFoundWithoutADeclaration)
     EXPECT_EQ(hidden->encodingName(), QStringLiteral("utf-8"));
 }
 
+TEST(HtmlPageFile, AnEditThatTakesTheDeclaringMetaKeepsThePageReadable)
+{
+    PageFolder folder;
+    const QString path = folder.write(
+        "meta.html", codepage::toCp950(u"<html><body><p>甲<meta charset=\"big5\">乙</p>"
+                                       u"<meta charset=\"x-no-such\"></body></html>"_qs));
+    auto page = openPage(path);
+    ASSERT_EQ(page->encodingName(), QStringLiteral("big5"));
+    auto range = page->body()->createTextRange();
+    ASSERT_TRUE(range->findText(QStringLiteral("甲乙")));
+    range->setText(QStringLiteral("字"));
+    ASSERT_TRUE(page->save().ok());
+    auto reopened = openPage(path);
+    EXPECT_EQ(reopened->encodingName(), QStringLiteral("big5"));
+    EXPECT_EQ(reopened->body()->createTextRange()->text(), QStringLiteral("字\n"));
+}
+
 TEST(HtmlPageFile, OtherEncodingsAreKeptAndWhatTheyLackBecomesReferences)
 {
     PageFolder folder;
