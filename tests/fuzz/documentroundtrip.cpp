@@ -43,7 +43,7 @@ QString firstDifference(const QStringList &expected, const QStringList &found)
 
 void CheckRoundTrip(const QString &path, const EngineOpener &open)
 {
-    platform::Result<std::unique_ptr<EngineDocument>> opened = open(path);
+    OpenedDocument opened = open(path);
     if (!opened) {
         Check(!opened.errorString().isEmpty(), "a document that does not open says why");
         return;
@@ -56,7 +56,7 @@ void CheckRoundTrip(const QString &path, const EngineOpener &open)
     const platform::Result<bool> saved = document.save();
     Check(saved.ok(), "an opened document saves", saved.errorString());
 
-    platform::Result<std::unique_ptr<EngineDocument>> again = open(path);
+    OpenedDocument again = open(path);
     Check(again.ok(), "what the engine saved opens again", again.errorString());
     const std::optional<QStringList> reread = again.value()->texts();
     Check(reread == edited, "the saved texts read back",

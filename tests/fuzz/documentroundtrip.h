@@ -28,8 +28,17 @@ public:
     virtual platform::Result<bool> save() = 0;
 };
 
-using EngineOpener =
-    std::function<platform::Result<std::unique_ptr<EngineDocument>>(const QString &path)>;
+using OpenedDocument = platform::Result<std::unique_ptr<EngineDocument>>;
+using EngineOpener = std::function<OpenedDocument(const QString &path)>;
+
+// What an engine opened, as the harness's Document over it, or the engine's refusal.
+template<typename Document, typename Model>
+OpenedDocument OpenedAs(platform::Result<std::unique_ptr<Model>> opened)
+{
+    if (!opened)
+        return OpenedDocument::failure(opened.errorString());
+    return OpenedDocument(std::make_unique<Document>(std::move(opened.value())));
+}
 
 // Opens the file: a refusal says why; else the walk completes, the edit is made and saved,
 // and the saved file opens again with the texts as they were after the edit.

@@ -28,9 +28,11 @@ QString bodyText(HtmlPage &page)
 // True when the page, written back as it was read, reads with the same text. The parser
 // mends broken markup in ways that its next reading mends again otherwise; those pages are
 // left alone here.
-bool writtenBackReadsTheSame(HtmlPage &page, const QByteArray &bytes)
+bool writtenBackReadsTheSame(HtmlPage &page)
 {
-    const std::optional<PageEncoding> encoding = PageEncoding::detect(bytes);
+    QFile file(page.path());
+    file.open(QIODevice::ReadOnly);
+    const std::optional<PageEncoding> encoding = PageEncoding::detect(file.readAll());
     const QByteArray written = encoding->encode(page.html());
     fuzz::WriteFile(g_rewritten, {written.constData(), size_t(written.size())});
     platform::Result<std::unique_ptr<HtmlPage>> again = HtmlPage::open(g_rewritten);
@@ -49,8 +51,8 @@ bool holdsBadPrefixedName(std::string_view input)
 class PageDocument final : public fuzz::EngineDocument
 {
 public:
-    PageDocument(std::unique_ptr<HtmlPage> page, bool stable)
-        : m_page(std::move(page)), m_stable(stable)
+    explicit PageDocument(std::unique_ptr<HtmlPage> page)
+        : m_page(std::move(page)), m_stable(writtenBackReadsTheSame(*m_page))
     {
     }
 
@@ -77,16 +79,9 @@ private:
     bool m_stable;
 };
 
-platform::Result<std::unique_ptr<fuzz::EngineDocument>> openPage(const QString &path)
+fuzz::OpenedDocument openPage(const QString &path)
 {
-    using Opened = platform::Result<std::unique_ptr<fuzz::EngineDocument>>;
-    auto page = HtmlPage::open(path);
-    if (!page)
-        return Opened::failure(page.errorString());
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    const bool stable = writtenBackReadsTheSame(*page.value(), file.readAll());
-    return Opened(std::make_unique<PageDocument>(std::move(page.value()), stable));
+    return fuzz::OpenedAs<PageDocument>(HtmlPage::open(path));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "fuzzsupport.h"
 
+#include <QFileInfo>
+
 namespace fuzz
 {
 
@@ -16,7 +18,7 @@ PackageTemplate::PackageTemplate(const QString &path, QStringList parts) : m_par
     }
 }
 
-void PackageTemplate::write(std::string_view input, const QString &path)
+QString PackageTemplate::write(std::string_view input)
 {
     const QByteArrayList pieces =
         QByteArray::fromRawData(input.data(), qsizetype(input.size())).split('\0');
@@ -24,8 +26,9 @@ void PackageTemplate::write(std::string_view input, const QString &path)
         const QByteArray bytes = i < pieces.size() ? QByteArray(pieces[i]) : m_original[i];
         m_package->setBytes(m_parts[i], bytes, QString());
     }
-    const platform::Result<bool> saved = m_package->save(path);
+    const platform::Result<bool> saved = m_package->save(m_path);
     Check(saved.ok(), "the filled package is written", saved.errorString());
+    return m_path;
 }
 
 } // namespace fuzz

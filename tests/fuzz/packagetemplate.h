@@ -5,6 +5,7 @@
 #include <QByteArrayList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 #include <string_view>
 
@@ -20,9 +21,13 @@ public:
     // Aborts when the package does not open or lacks one of the parts.
     PackageTemplate(const QString &path, QStringList parts);
 
-    void write(std::string_view input, const QString &path);
+    // Writes the package filled from input to a scratch file of the package's kind, and
+    // returns the file's path.
+    QString write(std::string_view input);
 
 private:
+    QTemporaryDir m_folder;
+    QString m_path;
     std::unique_ptr<office::Package> m_package;
     QStringList m_parts;
     QByteArrayList m_original; // the package's own bytes of each part

@@ -7,14 +7,11 @@
 #include "packagetemplate.h"
 #include "platform/office/powerpoint/pptxpresentation.h"
 
-#include <QTemporaryDir>
-
 namespace
 {
 
 using namespace office::powerpoint;
 
-QString g_path;
 fuzz::PackageTemplate *g_template = nullptr;
 
 // The text frames of a shape in the host's order: its group's items, its own frame, its
@@ -80,13 +77,9 @@ private:
     std::unique_ptr<PptxPresentation> m_presentation;
 };
 
-platform::Result<std::unique_ptr<fuzz::EngineDocument>> openPresentation(const QString &path)
+fuzz::OpenedDocument openPresentation(const QString &path)
 {
-    using Opened = platform::Result<std::unique_ptr<fuzz::EngineDocument>>;
-    auto presentation = PptxPresentation::open(path);
-    if (!presentation)
-        return Opened::failure(presentation.errorString());
-    return Opened(std::make_unique<PowerPointDocument>(std::move(presentation.value())));
+    return fuzz::OpenedAs<PowerPointDocument>(PptxPresentation::open(path));
 }
 
 } // namespace
@@ -94,8 +87,6 @@ platform::Result<std::unique_ptr<fuzz::EngineDocument>> openPresentation(const Q
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::EnsureApplication();
-    static QTemporaryDir folder(fuzz::ScratchTemplate());
-    g_path = folder.filePath(QStringLiteral("fuzz.pptx"));
     static fuzz::PackageTemplate sample(QStringLiteral(MURVEL_FUZZ_PACKAGES "/sample.pptx"),
                                         {QStringLiteral("ppt/slides/slide1.xml")});
     g_template = &sample;
@@ -109,7 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // survives.
     if (fuzz::MarkupDepth(input) > fuzz::kMaxMarkupDepth)
         return 0;
-    g_template->write(input, g_path);
-    fuzz::CheckRoundTrip(g_path, openPresentation);
+    fuzz::CheckRoundTrip(g_template->write(input), openPresentation);
     return 0;
 }

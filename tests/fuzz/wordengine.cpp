@@ -93,13 +93,9 @@ private:
 
 } // namespace
 
-platform::Result<std::unique_ptr<EngineDocument>> OpenWordDocument(const QString &path)
+OpenedDocument OpenWordDocument(const QString &path)
 {
-    using Opened = platform::Result<std::unique_ptr<EngineDocument>>;
-    auto document = word::docx::DocxDocument::open(path);
-    if (!document)
-        return Opened::failure(document.errorString());
-    return Opened(std::make_unique<WordDocument>(std::move(document.value())));
+    return OpenedAs<WordDocument>(word::docx::DocxDocument::open(path));
 }
 
 } // namespace fuzz

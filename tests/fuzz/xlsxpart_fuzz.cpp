@@ -9,7 +9,6 @@
 #include "platform/office/excel/xlsxworkbook.h"
 #include "platform/office/excel/xlsxworksheet.h"
 
-#include <QTemporaryDir>
 #include <algorithm>
 
 namespace
@@ -20,7 +19,6 @@ using namespace office::excel;
 // The used range's walk visits every cell of the rectangle: larger ones are left alone.
 constexpr qint64 kMaxWalkedCells = 4096;
 
-QString g_path;
 fuzz::PackageTemplate *g_template = nullptr;
 
 // Row numbers past what a sheet holds overflow the engine's count of rows: inputs with
@@ -103,13 +101,9 @@ private:
     std::unique_ptr<XlsxWorkbook> m_book;
 };
 
-platform::Result<std::unique_ptr<fuzz::EngineDocument>> openWorkbook(const QString &path)
+fuzz::OpenedDocument openWorkbook(const QString &path)
 {
-    using Opened = platform::Result<std::unique_ptr<fuzz::EngineDocument>>;
-    auto book = XlsxWorkbook::open(path);
-    if (!book)
-        return Opened::failure(book.errorString());
-    return Opened(std::make_unique<ExcelDocument>(std::move(book.value())));
+    return fuzz::OpenedAs<ExcelDocument>(XlsxWorkbook::open(path));
 }
 
 } // namespace
@@ -117,8 +111,6 @@ platform::Result<std::unique_ptr<fuzz::EngineDocument>> openWorkbook(const QStri
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::EnsureApplication();
-    static QTemporaryDir folder(fuzz::ScratchTemplate());
-    g_path = folder.filePath(QStringLiteral("fuzz.xlsx"));
     static fuzz::PackageTemplate sample(
         QStringLiteral(MURVEL_FUZZ_PACKAGES "/sample.xlsx"),
         {QStringLiteral("xl/worksheets/sheet1.xml"), QStringLiteral("xl/sharedStrings.xml")});
@@ -131,7 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string_view input = fuzz::BytesOf(data, size);
     if (holdsLargeNumber(input))
         return 0;
-    g_template->write(input, g_path);
-    fuzz::CheckRoundTrip(g_path, openWorkbook);
+    fuzz::CheckRoundTrip(g_template->write(input), openWorkbook);
     return 0;
 }
