@@ -7,7 +7,9 @@
 namespace fuzz
 {
 
-PackageTemplate::PackageTemplate(const QString &path, QStringList parts) : m_parts(std::move(parts))
+PackageTemplate::PackageTemplate(const QString &path, QStringList parts)
+    : m_folder(ScratchTemplate()),
+      m_path(m_folder.filePath(u"fuzz."_qs + QFileInfo(path).suffix())), m_parts(std::move(parts))
 {
     platform::Result<std::unique_ptr<office::Package>> opened = office::Package::open(path);
     Check(opened.ok(), "the template package opens", opened.errorString());
