@@ -1,7 +1,7 @@
 // The page engine on any file as an .html page: a file that is not a page it can read is
 // refused with a message; any other page opens, its body's text is walked, and an edit of
 // the text saves and reads back. Pages whose markup the parser reads differently once it is
-// written back (broken markup, raw text that holds tags) are left alone.
+// written back (markup so broken that the parser mends it again) are left alone.
 #include "documentroundtrip.h"
 #include "fuzzsupport.h"
 #include "platform/office/page/htmlpage.h"
