@@ -5,16 +5,31 @@ make-seeds.py <data-dir> <committed-seeds-dir> <output-dir>
 
 Writes <output-dir>/<harness>/ for every harness: inputs made from the formulas and glyphs of
 data/sources/murvel/檢字表.tsv, plus the samples committed under <committed-seeds-dir>/<harness>/.
-Texts go in the harnesses' text form: a 0 byte, then UTF-8.
+Texts go in the harnesses' text form: a 0 byte, then UTF-8. The document harnesses start
+from the sample packages in packages/ beside this script: whole, and as the parts that
+their harnesses fill, joined by 0 bytes.
 """
 import hashlib
+import html
+import io
 import pathlib
 import re
 import shutil
 import sys
+import zipfile
 
 HARNESSES = ["formula", "formulasearch", "glyphrtf", "profile", "derivationsql",
-             "likepattern", "cp950", "databasewalk", "indexedlike"]
+             "likepattern", "cp950", "databasewalk", "indexedlike",
+             "docxpackage", "docxpart", "xlsxpart", "pptxpart", "htmlpage"]
+PACKAGES = pathlib.Path(__file__).resolve().parent / "packages"
+# The parts each part harness fills, in the order of the input's pieces.
+FILLED_PARTS = {
+    "docxpart": ("sample.docx", ["word/document.xml", "word/footnotes.xml", "word/header1.xml"]),
+    "xlsxpart": ("sample.xlsx", ["xl/worksheets/sheet1.xml", "xl/sharedStrings.xml"]),
+    "pptxpart": ("sample.pptx", ["ppt/slides/slide1.xml"]),
+}
+WORD_MAIN = ('<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">'
+             '<w:body>{}</w:body></w:document>')
 PER_KIND = 200
 
 
@@ -49,6 +64,34 @@ def write(folder, seeds):
         (folder / hashlib.sha1(seed).hexdigest()).write_bytes(seed)
 
 
+def stored(package):
+    """The package with its entries stored, so that mutations meet the XML itself."""
+    out = io.BytesIO()
+    with zipfile.ZipFile(package) as source, zipfile.ZipFile(out, "w", zipfile.ZIP_STORED) as copy:
+        for entry in source.infolist():
+            copy.writestr(entry.filename, source.read(entry))
+    return out.getvalue()
+
+
+def document_seeds(formulas):
+    """Seeds of the document harnesses."""
+    seeds = {"docxpackage": [], "htmlpage": []}
+    for package in sorted(PACKAGES.glob("*.*x")):
+        seeds["docxpackage"] += [package.read_bytes(), stored(package)]
+    for harness, (package, parts) in FILLED_PARTS.items():
+        with zipfile.ZipFile(PACKAGES / package) as archive:
+            pieces = [archive.read(part) for part in parts]
+        seeds[harness] = [b"\0".join(pieces[:count]) for count in range(1, len(pieces) + 1)]
+    paragraphs = "".join(f"<w:p><w:r><w:t>{html.escape(f)}</w:t></w:r></w:p>" for f in formulas[:20])
+    seeds["docxpart"].append(WORD_MAIN.format(paragraphs).encode("utf-8"))
+    for i in range(0, 20, 5):
+        body = "".join(f"<p>{html.escape(f)}<br>{html.escape(f)}</p>" for f in formulas[i:i + 5])
+        page = f"<html><head><meta charset=\"{{}}\"></head><body>{body}</body></html>"
+        seeds["htmlpage"].append(page.format("utf-8").encode("utf-8"))
+        seeds["htmlpage"].append(page.format("big5").encode("cp950", errors="ignore"))
+    return seeds
+
+
 def main():
     data_dir, committed, output = (pathlib.Path(a) for a in sys.argv[1:4])
     rows = regular_glyphs(data_dir)
@@ -57,6 +100,7 @@ def main():
     texts = [text(f) for f in formulas] + [text(g) for g in glyphs[:20]]
 
     seeds = {name: [] for name in HARNESSES}
+    seeds.update(document_seeds(formulas))
     seeds["formula"] = texts
     seeds["formulasearch"] = texts
     seeds["glyphrtf"] = texts[:50]

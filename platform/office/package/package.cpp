@@ -176,7 +176,10 @@ platform::Result<bool> Package::load(const QString &path)
         bool intact = false;
         if (zip_file_t *file = zip_fopen_index(archive, i, 0)) {
             intact = zip_fread(file, part->data.data(), stat.size) == zip_int64_t(stat.size);
-            // Closing reports a CRC mismatch in what was read.
+            // The checksum is compared when a read meets the entry's end: one more read must
+            // give nothing, or fail on a mismatch.
+            char beyond = 0;
+            intact = intact && zip_fread(file, &beyond, 1) == 0;
             intact = zip_fclose(file) == 0 && intact;
         }
         if (!intact)

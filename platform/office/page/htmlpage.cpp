@@ -45,15 +45,74 @@ bool looksLikeHtml(const QString &text)
 
 xmlNodePtr findChild(xmlNodePtr parent, const char *name)
 {
-    for (xmlNodePtr child = parent != nullptr ? parent->children : nullptr; child != nullptr;
-         child = child->next) {
+    for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
         if (hasName(child, name))
             return child;
     }
     return nullptr;
 }
 
-// The page's <body>, made when the page has none (a head-only page).
+// The page's first <body> in document order: the parser of a broken page may leave it
+// inside another element, where a page written back no longer has it.
+xmlNodePtr findBody(xmlNodePtr root)
+{
+    for (xmlNodePtr node = root; node != nullptr;) {
+        if (hasName(node, "body"))
+            return node;
+        if (node->children != nullptr) {
+            node = node->children;
+            continue;
+        }
+        while (node != root && node->next == nullptr)
+            node = node->parent;
+        node = node == root ? nullptr : node->next;
+    }
+    return nullptr;
+}
+
+bool isStrayText(xmlNodePtr node)
+{
+    return node->type == XML_TEXT_NODE && !xmlIsBlankNode(node);
+}
+
+// Text that the parser left directly in <html> or <head> (a stray "<" of a broken tag) is
+// written back where any parser reads it as the body's text: it is moved to the body's start
+// now, in its order, so that the page's text is the same before and after a save.
+void moveStrayTextIntoBody(xmlNodePtr root, xmlNodePtr body)
+{
+    xmlNodePtr branch = body; // the child of the root that holds the body
+    while (branch->parent != root)
+        branch = branch->parent;
+    std::vector<xmlNodePtr> texts;
+    for (xmlNodePtr child = root->children; child != nullptr && child != branch;
+         child = child->next) {
+        if (hasName(child, "head")) {
+            for (xmlNodePtr inner = child->children; inner != nullptr; inner = inner->next) {
+                if (isStrayText(inner))
+                    texts.push_back(inner);
+            }
+        } else if (isStrayText(child)) {
+            texts.push_back(child);
+        }
+    }
+    if (texts.empty())
+        return;
+    QByteArray joined;
+    for (xmlNodePtr text : texts) {
+        joined += reinterpret_cast<const char *>(text->content);
+        xmlUnlinkNode(text);
+        xmlFreeNode(text);
+    }
+    // One node, which libxml2 may join with a text at the body's start.
+    xmlNodePtr moved =
+        xmlNewDocText(body->doc, reinterpret_cast<const xmlChar *>(joined.constData()));
+    if (body->children != nullptr)
+        xmlAddPrevSibling(body->children, moved);
+    else
+        xmlAddChild(body, moved);
+}
+
+// The page's <body>, made when the page has none (a head-only page, or text without tags).
 xmlNodePtr ensureBody(htmlDocPtr doc)
 {
     xmlNodePtr root = xmlDocGetRootElement(doc);
@@ -61,9 +120,11 @@ xmlNodePtr ensureBody(htmlDocPtr doc)
         root = xmlNewDocNode(doc, nullptr, reinterpret_cast<const xmlChar *>("html"), nullptr);
         xmlDocSetRootElement(doc, root);
     }
-    if (xmlNodePtr body = findChild(root, "body"))
-        return body;
-    return xmlNewChild(root, nullptr, reinterpret_cast<const xmlChar *>("body"), nullptr);
+    xmlNodePtr body = findBody(root);
+    if (body == nullptr)
+        body = xmlNewChild(root, nullptr, reinterpret_cast<const xmlChar *>("body"), nullptr);
+    moveStrayTextIntoBody(root, body);
+    return body;
 }
 
 // The message for a page that did not parse whole.
@@ -198,9 +259,38 @@ platform::Result<bool> HtmlPage::save()
     return saveAs(m_path);
 }
 
+QByteArray HtmlPage::encodedPage()
+{
+    const QByteArray bytes = m_encoding.encode(html());
+    const std::optional<PageEncoding> readAs = PageEncoding::detect(bytes);
+    if (readAs && readAs->name().compare(m_encoding.name(), Qt::CaseInsensitive) == 0)
+        return bytes;
+    // An edit took the <meta> that declared the encoding (one in the body), and the page
+    // would be read in another, or not at all: it declares its encoding first in its head.
+    xmlNodePtr root = xmlDocGetRootElement(m_doc.get());
+    xmlNodePtr head = findChild(root, "head");
+    if (head == nullptr) {
+        head =
+            xmlNewDocNode(m_doc.get(), nullptr, reinterpret_cast<const xmlChar *>("head"), nullptr);
+        if (root->children != nullptr)
+            xmlAddPrevSibling(root->children, head);
+        else
+            xmlAddChild(root, head);
+    }
+    xmlNodePtr meta =
+        xmlNewDocNode(m_doc.get(), nullptr, reinterpret_cast<const xmlChar *>("meta"), nullptr);
+    xmlNewProp(meta, reinterpret_cast<const xmlChar *>("charset"),
+               reinterpret_cast<const xmlChar *>(m_encoding.name().toUtf8().constData()));
+    if (head->children != nullptr)
+        xmlAddPrevSibling(head->children, meta);
+    else
+        xmlAddChild(head, meta);
+    return m_encoding.encode(html());
+}
+
 platform::Result<bool> HtmlPage::saveAs(const QString &path)
 {
-    const QByteArray bytes = m_modified ? m_encoding.encode(html()) : m_bytes;
+    const QByteArray bytes = m_modified ? encodedPage() : m_bytes;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return platform::Result<bool>::failure(

@@ -79,6 +79,8 @@ private:
     LiveSpan replace(int from, int to, DomEditor::Placement placement,
                      const std::function<void(DomPoint)> &insert);
     void setSelection(LiveSpan span) { m_selection = span; }
+    // The page as a save writes it, in its encoding, which it declares.
+    QByteArray encodedPage();
     void scrollTo(int position, bool alignToTop);
 
     QString m_path;

@@ -13,15 +13,84 @@ namespace
 
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 
-// The charset of the first <meta> that declares one, within the page's head.
+// The attributes of the tag whose name ends at at, read as a browser reads them (a quoted
+// value may hold '>'); at moves to the tag's end.
+QList<std::pair<QByteArray, QByteArray>> tagAttributes(const QByteArray &text, qsizetype &at)
+{
+    QList<std::pair<QByteArray, QByteArray>> attributes;
+    const auto isSpace = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+    };
+    const auto skipSpace = [&] {
+        while (at < text.size() && (isSpace(text[at]) || text[at] == '/'))
+            ++at;
+    };
+    for (skipSpace(); at < text.size() && text[at] != '>'; skipSpace()) {
+        const qsizetype nameStart = at;
+        while (at < text.size() && !isSpace(text[at]) && text[at] != '/' && text[at] != '>' &&
+               text[at] != '=')
+            ++at;
+        QByteArray name = text.mid(nameStart, std::max<qsizetype>(at - nameStart, 1)).toLower();
+        at = std::max(at, nameStart + 1);
+        while (at < text.size() && isSpace(text[at]))
+            ++at;
+        QByteArray value;
+        if (at < text.size() && text[at] == '=') {
+            ++at;
+            while (at < text.size() && isSpace(text[at]))
+                ++at;
+            if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
+                const qsizetype close = text.indexOf(text[at], at + 1);
+                const qsizetype end = close < 0 ? text.size() : close;
+                value = text.mid(at + 1, end - at - 1);
+                at = end + 1;
+            } else {
+                const qsizetype valueStart = at;
+                while (at < text.size() && !isSpace(text[at]) && text[at] != '>')
+                    ++at;
+                value = text.mid(valueStart, at - valueStart);
+            }
+        }
+        attributes.append({name, value});
+    }
+    return attributes;
+}
+
+// The charset a <meta> tag's attributes declare: charset="..." or content="...; charset=...".
+QString charsetOf(const QList<std::pair<QByteArray, QByteArray>> &attributes)
+{
+    static const QRegularExpression name(QStringLiteral(R"(^\s*["']?\s*([A-Za-z0-9_.:\-]+))"));
+    static const QRegularExpression inContent(
+        QStringLiteral(R"(charset\s*=\s*["']?\s*([A-Za-z0-9_.:\-]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const auto &[attribute, value] : attributes) {
+        const QString text = QString::fromLatin1(value);
+        const QRegularExpressionMatch match = attribute == "charset"   ? name.match(text)
+                                              : attribute == "content" ? inContent.match(text)
+                                                                       : QRegularExpressionMatch();
+        if (match.hasMatch())
+            return match.captured(1);
+    }
+    return {};
+}
+
+// The charset of the first <meta> that declares one, within the page's head. A charset
+// written inside another attribute's value is none: the page is read as its parser reads it.
 QString declaredCharset(const QByteArray &bytes)
 {
-    static const QRegularExpression meta(
-        QStringLiteral(R"(<meta\b[^>]*?charset\s*=\s*["']?\s*([A-Za-z0-9_.:\-]+))"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QString head = QString::fromLatin1(bytes.left(8192));
-    const QRegularExpressionMatch match = meta.match(head);
-    return match.hasMatch() ? match.captured(1) : QString();
+    static const QRegularExpression meta(QStringLiteral(R"(<meta(?=[\s/>]))"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QByteArray head = bytes.left(8192);
+    const QString text = QString::fromLatin1(head);
+    for (qsizetype at = 0;;) {
+        const QRegularExpressionMatch found = meta.match(text, at);
+        if (!found.hasMatch())
+            return {};
+        at = found.capturedEnd();
+        const QString charset = charsetOf(tagAttributes(head, at));
+        if (!charset.isEmpty())
+            return charset;
+    }
 }
 
 bool isBig5Name(const QString &name)

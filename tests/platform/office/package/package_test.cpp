@@ -404,6 +404,20 @@ TEST_F(PackageTest, DamagedOrForeignFilesAreRejectedAndLeftAsTheyWere)
     ASSERT_TRUE(testsupport::writeZip(badTypes, entries));
     expectRejected(badTypes, "[Content_Types].xml 不是格式正確的 XML");
 
+    // A part whose bytes do not match their checksum, in its local header and in the
+    // archive's directory alike.
+    QByteArray zipped = fileBytes(sample);
+    const qsizetype directory = zipped.indexOf("PK\x01\x02");
+    ASSERT_TRUE(zipped.startsWith("PK\x03\x04") && directory > 0);
+    zipped[14] = char(zipped[14] ^ 0x5a);
+    zipped[directory + 16] = zipped[14];
+    QString badSum = folder.filePath("badsum.docx");
+    QFile summed(badSum);
+    ASSERT_TRUE(summed.open(QIODevice::WriteOnly));
+    summed.write(zipped);
+    summed.close();
+    expectRejected(badSum, "已損毀");
+
     expectRejected(folder.filePath("absent.docx"), "找不到這個檔案");
 }
 

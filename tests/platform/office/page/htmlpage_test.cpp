@@ -54,6 +54,48 @@ TEST(HtmlPageFile, AnEditChangesOnlyWhatItChanges)
     EXPECT_TRUE(expected.contains(QStringLiteral("丙<o:p></o:p>\u00A0&amp;")));
 }
 
+TEST(HtmlPageFile, TextLeftBeforeTheBodyIsTheBodysTextBeforeAndAfterASave)
+{
+    // The "<" of a broken tag is kept as text ahead of the body, where a page written back
+    // puts it in the body.
+    PageFolder folder;
+    const QString path =
+        folder.write("stray.html",
+                     "<html><;head><meta charset=\"utf-8\"></head><body><p>甲乙</p></body></html>");
+    auto page = openPage(path);
+    const QString before = page->body()->createTextRange()->text();
+    EXPECT_TRUE(before.startsWith(QStringLiteral("<"))) << before.toStdString();
+    auto range = page->body()->createTextRange();
+    ASSERT_TRUE(range->findText(QStringLiteral("乙")));
+    range->setText(QStringLiteral("丁"));
+    const QString edited = page->body()->createTextRange()->text();
+    ASSERT_TRUE(page->save().ok());
+    EXPECT_EQ(openPage(path)->body()->createTextRange()->text(), edited);
+
+    // Text left in the head goes the same way.
+    const QString inHead = folder.write(
+        "head.html", "<html><head><meta charset=\"utf-8\"></x<><<<body>甲</body></html>");
+    EXPECT_EQ(openPage(inHead)->body()->createTextRange()->text(), QStringLiteral("<<甲"));
+
+    // A body that the parser left inside another element is the page's body.
+    const QString nested = folder.write(
+        "nested.html", "<html><head><x><html><body><p>甲乙</p></body></html></x></head></html>");
+    auto inside = openPage(nested);
+    EXPECT_EQ(inside->body()->createTextRange()->text(), QStringLiteral("甲乙\n"));
+    inside->body()->createTextRange()->setText(QStringLiteral("字"));
+    ASSERT_TRUE(inside->save().ok());
+    // Written back, the text stands in the body, in a paragraph of its own.
+    EXPECT_EQ(openPage(nested)->body()->createTextRange()->text(), QStringLiteral("字\n"));
+
+    // A page without a body: the body made for it holds the text.
+    const QString bare = folder.write("bare.html", "<html><<");
+    auto bodiless = openPage(bare);
+    EXPECT_EQ(bodiless->body()->createTextRange()->text(), QStringLiteral("<<"));
+    bodiless->body()->createTextRange()->setText(QStringLiteral("字"));
+    ASSERT_TRUE(bodiless->save().ok());
+    EXPECT_EQ(openPage(bare)->body()->createTextRange()->text(), QStringLiteral("字"));
+}
+
 TEST(HtmlPageFile, Big5PagesStayBig5WithTheirUserDefinedCharacters)
 {
     PageFolder folder;
@@ -97,6 +139,30 @@ TEST(HtmlPageFile, EncodingIsFoundWithoutADeclaration)
     auto big5 = openPage(folder.write("old.html", codepage::toCp950(plain)));
     EXPECT_EQ(big5->encodingName(), QStringLiteral("big5"));
     EXPECT_EQ(big5->body()->createTextRange()->text(), kFormula + QStringLiteral("\n"));
+
+    // "charset=" inside another attribute's value declares nothing; the next <meta> does.
+    auto hidden = openPage(folder.write(
+        "hidden.html", "<html><head><meta name=\"x\" title=\"a charset=x-no-such\" "
+                       "data-x=\"<meta charset=x-no-such>\"><meta charset=\"utf-8\"></head>"
+                       "<body>甲</body></html>"));
+    EXPECT_EQ(hidden->encodingName(), QStringLiteral("utf-8"));
+}
+
+TEST(HtmlPageFile, AnEditThatTakesTheDeclaringMetaKeepsThePageReadable)
+{
+    PageFolder folder;
+    const QString path = folder.write(
+        "meta.html", codepage::toCp950(u"<html><body><p>甲<meta charset=\"big5\">乙</p>"
+                                       u"<meta charset=\"x-no-such\"></body></html>"_qs));
+    auto page = openPage(path);
+    ASSERT_EQ(page->encodingName(), QStringLiteral("big5"));
+    auto range = page->body()->createTextRange();
+    ASSERT_TRUE(range->findText(QStringLiteral("甲乙")));
+    range->setText(QStringLiteral("字"));
+    ASSERT_TRUE(page->save().ok());
+    auto reopened = openPage(path);
+    EXPECT_EQ(reopened->encodingName(), QStringLiteral("big5"));
+    EXPECT_EQ(reopened->body()->createTextRange()->text(), QStringLiteral("字\n"));
 }
 
 TEST(HtmlPageFile, OtherEncodingsAreKeptAndWhatTheyLackBecomesReferences)

@@ -216,6 +216,19 @@ TEST_F(DocxStoryTest, EditsInsideHyperlinksFieldResultsAndCellsStayWhereTheyAre)
                                             "cell\uE001text</w:t></w:r></w:p></w:tc>")));
 }
 
+TEST_F(DocxStoryTest, AReplacementReachingIntoATableShowsWhatItSaves)
+{
+    // From "x" before the table into its cell: the paragraph before a table keeps its end,
+    // the cell loses "ce".
+    auto range = rangeOf(QStringLiteral("x\rce"));
+    range->setText(QStringLiteral("字"));
+    const QString shown = m_document->content()->text();
+    EXPECT_TRUE(shown.contains(QStringLiteral("link42\t字\rll\uF6A5text\r")))
+        << shown.toStdString();
+    saveAndReopen();
+    EXPECT_EQ(m_document->content()->text(), shown);
+}
+
 TEST_F(DocxStoryTest, TextTypedIntoAnEmptyParagraphTakesItsMarksFormatting)
 {
     const QString path = m_folder.filePath(QStringLiteral("empty.docx"));
