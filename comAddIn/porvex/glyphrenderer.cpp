@@ -72,6 +72,24 @@ GlyphRenderer::Face *GlyphRenderer::face(const fonts::FontFile &file)
 
 std::optional<GrayGlyph> GlyphRenderer::render(const LogicalFont &font, char32_t character)
 {
+    const DrawnKey key{font.faceName, font.height, font.weight, font.italic, character};
+    if (const auto known = m_drawn.constFind(key); known != m_drawn.cend())
+        return *known;
+    std::optional<GrayGlyph> glyph = draw(font, character);
+    // The glyphs kept stay within a bound; past it the renderer starts again from none.
+    constexpr qsizetype keptBytes = 32 << 20;
+    const qsizetype size = glyph ? glyph->pixels.size() : 0;
+    if (m_drawnBytes + size > keptBytes) {
+        m_drawn.clear();
+        m_drawnBytes = 0;
+    }
+    m_drawn.insert(key, glyph);
+    m_drawnBytes += size;
+    return glyph;
+}
+
+std::optional<GrayGlyph> GlyphRenderer::draw(const LogicalFont &font, char32_t character)
+{
     const FT_UInt pixels = FT_UInt(std::abs(font.height));
     for (const fonts::FontFile &file : filesOf(font.faceName)) {
         FT_Face handle = face(file)->handle.get();
@@ -117,13 +135,17 @@ bool GlyphRenderer::writeFile(const GlyphFont &font, const QString &text, const 
         return false;
     width = glyph->width;
     height = glyph->height;
-    // Written over the old file and then cut to the new length, so an older, longer file
-    // keeps none of its bytes. Cutting a file to nothing before writing it again would make
-    // the file system flush it to disk, which costs far more than drawing the glyph.
+    // Written over the old file, which is then cut to the new length when it was longer, so
+    // an older file keeps none of its bytes. Cutting a file to nothing before writing it
+    // again would make the file system flush it to disk, which costs far more than drawing
+    // the glyph; a new file, or one as long, is not cut at all.
     QFile file(path);
     const QByteArray bytes = GlyphBitmapFile(*glyph, font.color, resolution);
-    return file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size() &&
-           file.resize(bytes.size()) && file.flush();
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const qint64 oldSize = file.size();
+    return file.write(bytes) == bytes.size() && file.flush() &&
+           (oldSize <= bytes.size() || file.resize(bytes.size()));
 }
 
 bool GlyphRenderer::GlyphToBitmapFile(const GlyphFont &font, const QString &text,

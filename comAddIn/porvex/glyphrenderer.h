@@ -16,8 +16,9 @@ namespace porvex
 // installed families that stand in for the named faces, and the operator font; a character
 // that the first font lacks is drawn by the next one that has it.
 //
-// The renderer keeps FreeType and the font files it opened until it is destroyed. One
-// thread.
+// The renderer keeps FreeType and the font files it opened until it is destroyed, and the
+// glyphs it drew, so that a character drawn again in the same font is not drawn anew (a
+// document repeats its characters). One thread.
 class GlyphRenderer
 {
 public:
@@ -47,14 +48,32 @@ public:
 private:
     struct FreeType;
     struct Face;
+    // What a drawn glyph depends on: underline and strike-out never show in the bitmap.
+    struct DrawnKey {
+        QString faceName;
+        int height = 0;
+        int weight = 0;
+        bool italic = false;
+        char32_t character = 0;
+
+        bool operator==(const DrawnKey &) const = default;
+        friend size_t qHash(const DrawnKey &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.faceName, key.height, key.weight, key.italic,
+                              uint(key.character));
+        }
+    };
     Face *face(const fonts::FontFile &file);
     const QList<fonts::FontFile> &filesOf(const QString &faceName);
+    std::optional<GrayGlyph> draw(const LogicalFont &font, char32_t character);
     bool writeFile(const GlyphFont &font, const QString &text, const QString &path, int dpi,
                    int &width, int &height);
 
     QString m_programFolder;
     std::unique_ptr<FreeType> m_freeType;
     QHash<QString, QList<fonts::FontFile>> m_files; // by typeface name
+    QHash<DrawnKey, std::optional<GrayGlyph>> m_drawn;
+    qsizetype m_drawnBytes = 0;
 };
 
 } // namespace porvex

@@ -1,5 +1,8 @@
 #include "platform/office/package/storedarchive.h"
 
+#include <QHash>
+#include <functional>
+
 namespace office
 {
 
@@ -27,8 +30,14 @@ StoredArchive::~StoredArchive()
         zip_discard(m_archive);
 }
 
-QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredArchive *stored,
-                        QString *error)
+namespace
+{
+
+// The source of an entry's data in the archive being written.
+using SourceOf = std::function<zip_source_t *(zip_t *archive, size_t entry)>;
+
+QByteArray assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &sourceOf,
+                    QString *error)
 {
     zip_error_t zipError;
     zip_error_init(&zipError);
@@ -53,14 +62,9 @@ QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredAr
         return QByteArray();
     };
     // libzip reads the entries' data when the archive is closed: entries outlives that.
-    for (const ArchiveEntry &entry : entries) {
-        zip_source_t *source = entry.storedIndex >= 0 && stored != nullptr
-                                   // A whole entry of another archive is read as it is stored, and
-                                   // written so when its compression stays the same.
-                                   ? zip_source_zip(archive, stored->handle(),
-                                                    zip_uint64_t(entry.storedIndex), 0, 0, 0)
-                                   : zip_source_buffer(archive, entry.data.constData(),
-                                                       zip_uint64_t(entry.data.size()), 0);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const ArchiveEntry &entry = entries[i];
+        zip_source_t *source = sourceOf(archive, i);
         const QByteArray name = entry.name.toUtf8();
         const zip_int64_t index =
             source != nullptr ? zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8)
@@ -92,6 +96,66 @@ QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredAr
     if (zipped.isEmpty())
         *error = QStringLiteral("The document could not be assembled.");
     return zipped;
+}
+
+// A whole entry of another archive is read as it is stored, and written so when its
+// compression stays the same.
+zip_source_t *copyOf(zip_t *archive, const StoredArchive &from, zip_int64_t index)
+{
+    return zip_source_zip(archive, from.handle(), zip_uint64_t(index), 0, 0, 0);
+}
+
+zip_source_t *bytesOf(zip_t *archive, const ArchiveEntry &entry)
+{
+    return zip_source_buffer(archive, entry.data.constData(), zip_uint64_t(entry.data.size()), 0);
+}
+
+} // namespace
+
+QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredArchive *stored,
+                        QString *error)
+{
+    auto stays = [&](const ArchiveEntry &entry) { return entry.storedIndex >= 0 && stored; };
+    auto deflated = [&](const ArchiveEntry &entry) { return !stays(entry) && entry.deflate; };
+    // A document's pictures repeat one another: bytes that more than one entry holds are
+    // deflated once, into an archive of their own, and each of those entries copies them
+    // from there as they were compressed, which writes them as deflating each would.
+    QHash<QByteArray, int> holders;
+    for (const ArchiveEntry &entry : entries) {
+        if (deflated(entry))
+            ++holders[entry.data];
+    }
+    std::vector<ArchiveEntry> repeated;
+    QHash<QByteArray, zip_int64_t> onceAt;
+    for (const ArchiveEntry &entry : entries) {
+        if (deflated(entry) && holders.value(entry.data) > 1 && !onceAt.contains(entry.data)) {
+            onceAt.insert(entry.data, zip_int64_t(repeated.size()));
+            repeated.push_back({QString::number(repeated.size()), entry.data, -1, true, 0});
+        }
+    }
+    std::unique_ptr<StoredArchive> once;
+    if (!repeated.empty()) {
+        QByteArray zipped = assemble(
+            repeated, [&](zip_t *archive, size_t i) { return bytesOf(archive, repeated[i]); },
+            error);
+        int code = 0;
+        if (!zipped.isEmpty())
+            once = StoredArchive::open(std::move(zipped), ZIP_RDONLY, &code);
+        if (!once)
+            return {};
+    }
+    return assemble(
+        entries,
+        [&](zip_t *archive, size_t i) {
+            const ArchiveEntry &entry = entries[i];
+            if (stays(entry))
+                return copyOf(archive, *stored, entry.storedIndex);
+            if (const auto at = onceAt.constFind(entry.data);
+                deflated(entry) && at != onceAt.cend())
+                return copyOf(archive, *once, *at);
+            return bytesOf(archive, entry);
+        },
+        error);
 }
 
 } // namespace office

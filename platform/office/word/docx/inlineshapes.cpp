@@ -1,9 +1,9 @@
 #include "platform/office/word/docx/inlineshapes.h"
 
+#include "platform/office/word/docx/picturefacts.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
 #include <cstring>
 
 namespace word::docx
@@ -184,11 +184,11 @@ platform::Result<InlineShape *> DocxInlineShapes::addPicture(const QString &file
     if (!file.open(QIODevice::ReadOnly))
         return Added::failure(QStringLiteral("無法讀取圖片：%1").arg(fileName));
     const QByteArray data = file.readAll();
-    QImage image;
-    const QByteArray format = QImageReader::imageFormat(fileName);
-    if (format.isEmpty() || !image.loadFromData(data, format.constData()))
+    const std::optional<PictureFacts> picture = PictureFactsOf(data);
+    if (!picture)
         return Added::failure(QStringLiteral("不是圖片檔：%1").arg(fileName));
 
+    const QByteArray &format = picture->format;
     const QString extension = QString::fromLatin1(format == "jpg" ? QByteArray("jpeg") : format);
     office::Package &package = m_document->package();
     const QString part = package.uniquePartName(QStringLiteral("word/media/image%1.") + extension);
@@ -204,9 +204,10 @@ platform::Result<InlineShape *> DocxInlineShapes::addPicture(const QString &file
     auto dotsPerInch = [](int dotsPerMeter) {
         return dotsPerMeter > 0 ? dotsPerMeter * 0.0254 : 96.0;
     };
-    const qint64 width = qRound64(image.width() * emuPerInch / dotsPerInch(image.dotsPerMeterX()));
+    const qint64 width =
+        qRound64(picture->pixels.width() * emuPerInch / dotsPerInch(picture->dotsPerMeterX));
     const qint64 height =
-        qRound64(image.height() * emuPerInch / dotsPerInch(image.dotsPerMeterY()));
+        qRound64(picture->pixels.height() * emuPerInch / dotsPerInch(picture->dotsPerMeterY));
     const QByteArray xml = pictureXml(width, height, m_document->newDrawingId(),
                                       QFileInfo(part).fileName(), relationshipId);
     pugi::xml_node drawing;
