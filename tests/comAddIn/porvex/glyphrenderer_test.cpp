@@ -141,6 +141,27 @@ TEST_F(GlyphRendererTest, BoldAndItalicChangeTheInk)
     EXPECT_GT(inkOf(false, true).second, regular.second);
 }
 
+// The renderer keeps what it drew: a glyph drawn again is the one a new renderer draws, in
+// its own size and face.
+TEST_F(GlyphRendererTest, AGlyphDrawnAgainIsDrawnInItsOwnSizeAndFace)
+{
+    const auto draw = [](GlyphRenderer &with, const char *face, double size) {
+        return with.render(LogicalFontFor({face, size}, 96), U'永');
+    };
+    const std::optional<GrayGlyph> kai = draw(renderer, "標楷體", 24);
+    ASSERT_TRUE(kai);
+    for (const auto &[face, size] :
+         {std::pair{"標楷體", 36.0}, std::pair{"細明體", 24.0}, std::pair{"標楷體", 24.0}}) {
+        GlyphRenderer fresh(ProgramFolder);
+        const std::optional<GrayGlyph> kept = draw(renderer, face, size);
+        const std::optional<GrayGlyph> drawn = draw(fresh, face, size);
+        ASSERT_TRUE(kept && drawn) << face << size;
+        EXPECT_EQ(kept->width, drawn->width) << face << size;
+        EXPECT_EQ(kept->pixels, drawn->pixels) << face << size;
+    }
+    EXPECT_NE(draw(renderer, "細明體", 24)->pixels, kai->pixels);
+}
+
 TEST_F(GlyphRendererTest, AnExistingFileIsReplacedWhole)
 {
     QFile old(picture());
