@@ -1,5 +1,6 @@
 #include "platform/office/package/xmlnodes.h"
 
+#include <cstring>
 #include <sstream>
 
 namespace office::xml
@@ -54,6 +55,28 @@ QByteArray serialize(const pugi::xml_node &node)
     std::ostringstream out;
     node.print(out, "", pugi::format_raw);
     return QByteArray::fromStdString(out.str());
+}
+
+bool sameXml(const pugi::xml_node &left, const pugi::xml_node &right)
+{
+    if (left.type() != right.type() || std::strcmp(left.name(), right.name()) != 0 ||
+        std::strcmp(left.value(), right.value()) != 0)
+        return false;
+    pugi::xml_attribute a = left.first_attribute();
+    pugi::xml_attribute b = right.first_attribute();
+    for (; a && b; a = a.next_attribute(), b = b.next_attribute()) {
+        if (std::strcmp(a.name(), b.name()) != 0 || std::strcmp(a.value(), b.value()) != 0)
+            return false;
+    }
+    if (a || b)
+        return false;
+    pugi::xml_node x = left.first_child();
+    pugi::xml_node y = right.first_child();
+    for (; x && y; x = x.next_sibling(), y = y.next_sibling()) {
+        if (!sameXml(x, y))
+            return false;
+    }
+    return !x && !y;
 }
 
 pugi::xml_node appendParsed(pugi::xml_node parent, const QByteArray &xmlText)

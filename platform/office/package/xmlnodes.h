@@ -19,6 +19,10 @@ QString relationshipId(const pugi::xml_node &node);
 // to parent (nothing for empty or malformed text). Used to keep formatting elements as
 // values that can be compared and copied.
 QByteArray serialize(const pugi::xml_node &node);
+// True when the two nodes would be written as the same XML text (two missing nodes
+// included): the same kind, name, value, attributes in order and content. Compares in
+// place, without writing either.
+bool sameXml(const pugi::xml_node &left, const pugi::xml_node &right);
 pugi::xml_node appendParsed(pugi::xml_node parent, const QByteArray &xmlText);
 pugi::xml_node insertParsedBefore(pugi::xml_node parent, const QByteArray &xmlText,
                                   const pugi::xml_node &before);

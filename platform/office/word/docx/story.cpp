@@ -1,9 +1,10 @@
 #include "platform/office/word/docx/story.h"
 
+#include "platform/office/package/xmlnodes.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
-#include <sstream>
 
 namespace word::docx
 {
@@ -45,15 +46,6 @@ void setElementText(pugi::xml_node element, const QString &text)
     data.set_value(utf8.constData());
     if (!element.attribute("xml:space"))
         element.append_attribute("xml:space").set_value("preserve");
-}
-
-QByteArray serialized(const pugi::xml_node &node)
-{
-    if (!node)
-        return {};
-    std::ostringstream out;
-    node.print(out, "", pugi::format_raw);
-    return QByteArray::fromStdString(out.str());
 }
 
 // A run that holds only text (and its formatting) can be joined with a neighbour.
@@ -606,7 +598,7 @@ void Story::mergeNeighbours(pugi::xml_node run)
 {
     auto join = [](pugi::xml_node left, pugi::xml_node right) {
         if (!isPlainTextRun(left) || !isPlainTextRun(right) ||
-            serialized(left.child("w:rPr")) != serialized(right.child("w:rPr")) ||
+            !office::xml::sameXml(left.child("w:rPr"), right.child("w:rPr")) ||
             textBytes(left) + textBytes(right) > JoinedRunBytes)
             return false;
         pugi::xml_node lastText = left.last_child();
