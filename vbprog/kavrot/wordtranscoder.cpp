@@ -124,13 +124,17 @@ void WordConversion::convertLaterStories()
 platform::Result<FileOutcome> ConvertWordFile(const QString &source, const QString &destination,
                                               TranscodeRun &run)
 {
+    using Outcome = platform::Result<FileOutcome>;
+    // The source is read, never written, and the save writes the whole converted document
+    // into the new file: a copy of the source there first would only be written over.
     StagedOutput output(destination);
-    if (const platform::Result<bool> copied = output.createCopyOf(source); !copied)
-        return platform::Result<FileOutcome>::failure(copied.errorString());
+    if (const platform::Result<bool> created = output.create(); !created)
+        return Outcome::failure(created.errorString());
+    output.file().close();
     word::Documents &documents = run.wordApplication().documents();
-    const platform::Result<word::Document *> opened = documents.open(output.path());
+    const platform::Result<word::Document *> opened = documents.open(source);
     if (!opened)
-        return platform::Result<FileOutcome>::failure(output.naming(source, opened.errorString()));
+        return Outcome::failure(opened.errorString());
     word::Document *document = opened.value();
 
     WordConversion conversion(run, *document);
@@ -141,13 +145,12 @@ platform::Result<FileOutcome> ConvertWordFile(const QString &source, const QStri
     }
     conversion.convertLaterStories();
 
-    if (const platform::Result<bool> saved = documents.close(document, true); !saved) {
-        documents.close(document, false);
-        return platform::Result<FileOutcome>::failure(
-            output.naming(destination, saved.errorString()));
-    }
+    const platform::Result<bool> saved = document->saveAs(output.path());
+    documents.close(document, false);
+    if (!saved)
+        return Outcome::failure(output.naming(destination, saved.errorString()));
     if (const platform::Result<bool> committed = output.commit(); !committed)
-        return platform::Result<FileOutcome>::failure(committed.errorString());
+        return Outcome::failure(committed.errorString());
     return FileOutcome::Converted;
 }
 
