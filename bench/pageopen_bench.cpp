@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <functional>
 
 // Opening a web page: a page whose one paragraph holds a megabyte of text, and an old page
 // that opens a <font> on each of its lines and never closes one. Converting the formulas of
@@ -10,42 +11,36 @@
 namespace
 {
 
-// Writes the page into the folder; an empty path (and the benchmark skipped) when it cannot.
-QString writePage(benchmark::State &state, const QTemporaryDir &folder, const QByteArray &page)
+// Writes the page, then in each iteration opens it and hands it to work, which says what
+// went wrong, if anything. The page's bytes count as processed.
+void timePage(benchmark::State &state, const QByteArray &page,
+              const std::function<QString(office::page::HtmlPage &, const QTemporaryDir &)> &work)
 {
+    QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("page.html"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size()) {
         state.SkipWithError("cannot write the page");
-        return {};
+        return;
     }
-    return path;
-}
-
-// Opens the page; null (and the benchmark skipped) when it does not open.
-std::unique_ptr<office::page::HtmlPage> openOrSkip(benchmark::State &state, const QString &path)
-{
-    auto opened = office::page::HtmlPage::open(path);
-    if (!opened.ok()) {
-        state.SkipWithError(opened.errorString().toStdString().c_str());
-        return nullptr;
+    file.close();
+    for (auto _ : state) {
+        auto opened = office::page::HtmlPage::open(path);
+        const QString problem = opened.ok() ? work(*opened.value(), folder) : opened.errorString();
+        if (!problem.isEmpty()) {
+            state.SkipWithError(problem.toStdString().c_str());
+            return;
+        }
     }
-    return std::move(opened).value();
+    state.SetBytesProcessed(state.iterations() * page.size());
 }
 
 void openPage(benchmark::State &state, const QByteArray &page)
 {
-    QTemporaryDir folder;
-    const QString path = writePage(state, folder, page);
-    if (path.isEmpty())
-        return;
-    for (auto _ : state) {
-        const std::unique_ptr<office::page::HtmlPage> opened = openOrSkip(state, path);
-        if (!opened)
-            return;
-        benchmark::DoNotOptimize(opened->body()->createTextRange()->text());
-    }
-    state.SetBytesProcessed(state.iterations() * page.size());
+    timePage(state, page, [](office::page::HtmlPage &opened, const QTemporaryDir &) {
+        benchmark::DoNotOptimize(opened.body()->createTextRange()->text());
+        return QString();
+    });
 }
 
 void LongParagraph(benchmark::State &state)
@@ -91,15 +86,7 @@ void LongTextToPictures(benchmark::State &state)
     const QByteArray page =
         "<html><head><meta charset=\"utf-8\"></head><body><p>" + text + "</p></body></html>\n";
     const QString picture = QStringLiteral("<img src=\"glyph.bmp\" alt=\"●＝木\uF6A4目\">");
-    QTemporaryDir folder;
-    const QString path = writePage(state, folder, page);
-    if (path.isEmpty())
-        return;
-    for (auto _ : state) {
-        const std::unique_ptr<office::page::HtmlPage> opened = openOrSkip(state, path);
-        if (!opened)
-            return;
-        office::page::HtmlPage &html = *opened;
+    timePage(state, page, [&](office::page::HtmlPage &html, const QTemporaryDir &folder) {
         int converted = 0;
         for (int from = 0;;) {
             const qsizetype found = html.body()->createTextRange()->text().indexOf(formula, from);
@@ -115,14 +102,12 @@ void LongTextToPictures(benchmark::State &state)
             from = int(found) + 1;
             ++converted;
         }
-        if (converted != formulas ||
-            !html.saveAs(folder.filePath(QStringLiteral("out.html"))).ok()) {
-            state.SkipWithError("the formulas were not all converted and saved");
-            return;
-        }
-    }
+        if (converted != formulas)
+            return QStringLiteral("a formula was not converted");
+        const auto saved = html.saveAs(folder.filePath(QStringLiteral("out.html")));
+        return saved.ok() ? QString() : saved.errorString();
+    });
     state.counters["formulas"] = formulas;
-    state.SetBytesProcessed(state.iterations() * page.size());
 }
 BENCHMARK(LongTextToPictures)
     ->ArgName("KB")
