@@ -94,7 +94,7 @@ void FrontPageConversion::ConvertPageRangeFormulas(ConversionRun &run, Document 
         if (!found)
             break;
         const QString formula = text.mid(found->start, found->length);
-        text.clear(); // shared with the page's own: kept, each edit would copy the whole text
+        text.clear(); // shares the page's text: kept through an edit, it would be copied whole
         formulaRange = rangeAt(page, found->start, found->length);
         if (found->lone) {
             // A character of a user-defined set becomes a picture of itself.
