@@ -89,11 +89,12 @@ void FrontPageConversion::ConvertPageRangeFormulas(ConversionRun &run, Document 
 
     int from = 0;
     for (;;) {
-        const QString text = page.body()->createTextRange()->text();
+        QString text = page.body()->createTextRange()->text();
         const std::optional<FoundFormula> found = scanner.next(text, from);
         if (!found)
             break;
         const QString formula = text.mid(found->start, found->length);
+        text.clear(); // shares the page's text: kept through an edit, it would be copied whole
         formulaRange = rangeAt(page, found->start, found->length);
         if (found->lone) {
             // A character of a user-defined set becomes a picture of itself.

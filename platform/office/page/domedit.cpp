@@ -12,12 +12,32 @@ bool isText(xmlNodePtr node)
     return node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE;
 }
 
-// The child of ancestor on the way down to node.
-xmlNodePtr childToward(xmlNodePtr ancestor, xmlNodePtr node)
+// Edits copy the text of the node they change. A text longer than this is cut into nodes
+// of about TextPieceLength characters before the first edit.
+constexpr int LongestEditedText = 2048;
+constexpr int TextPieceLength = 1024;
+
+// Where to cut a long text: every TextPieceLength characters or a little later, never
+// inside a surrogate pair, and so that no piece is blank, since blank text beside a block
+// is layout, not text.
+std::vector<int> cutsOf(const QString &text)
 {
-    while (node != nullptr && node->parent != ancestor)
-        node = node->parent;
-    return node;
+    std::vector<int> cuts;
+    int pieceStart = 0;
+    bool pieceHasText = false;
+    for (int i = 0; i < text.size(); ++i) {
+        pieceHasText = pieceHasText || !text[i].isSpace();
+        const int cut = i + 1;
+        if (cut - pieceStart >= TextPieceLength && pieceHasText && cut < text.size() &&
+            !text[i].isHighSurrogate()) {
+            cuts.push_back(cut);
+            pieceStart = cut;
+            pieceHasText = false;
+        }
+    }
+    if (!pieceHasText && !cuts.empty())
+        cuts.pop_back(); // a blank last piece stays with the one before
+    return cuts;
 }
 
 int depthOf(xmlNodePtr node)
@@ -40,10 +60,12 @@ SpanParts partsOf(DomPoint start, DomPoint end)
 {
     const xmlNodePtr common = DomEditor::commonAncestor(start.node, end.node);
     return {common,
-            DomEditor::isInclusiveAncestor(start.node, end.node) ? nullptr
-                                                                 : childToward(common, start.node),
-            DomEditor::isInclusiveAncestor(end.node, start.node) ? nullptr
-                                                                 : childToward(common, end.node)};
+            DomEditor::isInclusiveAncestor(start.node, end.node)
+                ? nullptr
+                : DomEditor::childToward(common, start.node),
+            DomEditor::isInclusiveAncestor(end.node, start.node)
+                ? nullptr
+                : DomEditor::childToward(common, end.node)};
 }
 
 // The children of the common ancestor that lie wholly between start and end.
@@ -135,6 +157,13 @@ xmlNodePtr DomEditor::childAt(xmlNodePtr parent, int index)
     for (int i = 0; i < index && child != nullptr; ++i)
         child = child->next;
     return child;
+}
+
+xmlNodePtr DomEditor::childToward(xmlNodePtr ancestor, xmlNodePtr node)
+{
+    while (node != nullptr && node->parent != ancestor)
+        node = node->parent;
+    return node;
 }
 
 bool DomEditor::isInclusiveAncestor(xmlNodePtr ancestor, xmlNodePtr node)
@@ -320,6 +349,38 @@ void DomEditor::insertNodes(DomPoint point, const std::vector<xmlNodePtr> &nodes
     }
     for (xmlNodePtr node : nodes)
         link(parent, node, before);
+}
+
+void DomEditor::cutLongTexts(xmlNodePtr root)
+{
+    std::vector<xmlNodePtr> texts;
+    for (xmlNodePtr node = root; node != nullptr; node = nextInTree(node, root)) {
+        if (node->type == XML_TEXT_NODE)
+            texts.push_back(node);
+    }
+    for (xmlNodePtr text : texts)
+        cutLongText(text);
+}
+
+void DomEditor::cutLongText(xmlNodePtr textNode)
+{
+    // Raw text (verbatim markup, script and style) is written as it stands: never cut.
+    if (textNode->type != XML_TEXT_NODE || isVerbatim(textNode) ||
+        hasName(textNode->parent, "script") || hasName(textNode->parent, "style") ||
+        xmlStrlen(textNode->content) <= LongestEditedText)
+        return;
+    const QString text = textOf(textNode);
+    if (text.size() <= LongestEditedText)
+        return;
+    const std::vector<int> cuts = cutsOf(text);
+    if (cuts.empty())
+        return;
+    xmlNodePtr next = textNode->next;
+    for (size_t i = 0; i < cuts.size(); ++i) {
+        const int end = i + 1 < cuts.size() ? cuts[i + 1] : int(text.size());
+        link(textNode->parent, newText(text.mid(cuts[i], end - cuts[i])), next);
+    }
+    setTextOf(textNode, text.left(cuts.front()));
 }
 
 void DomEditor::insertText(DomPoint point, const QString &text)

@@ -50,6 +50,9 @@ public:
     void insertNodes(DomPoint point, const std::vector<xmlNodePtr> &nodes);
     // Inserts plain text at the point; in a text node it joins that node's text.
     void insertText(DomPoint point, const QString &text);
+    // Cuts each long text node under root into several that follow one another, so that
+    // edits of it copy only the piece they change. The page reads and writes the same.
+    void cutLongTexts(xmlNodePtr root);
     // Takes the node out of the tree and keeps it until the editor goes.
     void remove(xmlNodePtr node);
     void discard(const std::vector<xmlNodePtr> &nodes);
@@ -60,6 +63,8 @@ public:
     static int length(xmlNodePtr node);
     static int indexOf(xmlNodePtr node);
     static xmlNodePtr childAt(xmlNodePtr parent, int index);
+    // The child of ancestor on the way down to node; null when node is not below ancestor.
+    static xmlNodePtr childToward(xmlNodePtr ancestor, xmlNodePtr node);
     static bool isInclusiveAncestor(xmlNodePtr ancestor, xmlNodePtr node);
     // The deepest node that is an inclusive ancestor of both; null when they share none.
     static xmlNodePtr commonAncestor(xmlNodePtr a, xmlNodePtr b);
@@ -76,6 +81,7 @@ private:
     // Removes node and then its ancestors up to top while they are empty.
     void removeEmptied(xmlNodePtr node, xmlNodePtr top);
     static void setTextOf(xmlNodePtr textNode, const QString &text);
+    void cutLongText(xmlNodePtr textNode);
 
     xmlDocPtr m_doc; // Not owned.
     std::vector<xmlNodePtr> m_removed;

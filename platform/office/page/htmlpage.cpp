@@ -214,6 +214,7 @@ HtmlPage::HtmlPage(QString path, QByteArray bytes, PageEncoding encoding, htmlDo
       m_selectionObject(std::make_unique<PageSelection>(*this)),
       m_imagesObject(std::make_unique<PageImages>(*this))
 {
+    m_editor.cutLongTexts(m_body);
 }
 
 HtmlPage::~HtmlPage() = default;
@@ -347,10 +348,11 @@ void HtmlPage::untrack(LiveSpan *span)
 LiveSpan HtmlPage::edit(int from, int to, const std::function<void()> &change)
 {
     const int oldLength = textMap().length();
+    const TextMap::Region region = m_map->regionAround(from, to);
     change();
-    m_map.reset();
+    m_map->update(region);
     m_modified = true;
-    const int delta = textMap().length() - oldLength;
+    const int delta = m_map->length() - oldLength;
     // A replaced span's new content starts where the old one did. A start point at the place
     // of a pure insertion moves past the new text; an end point there stays before it.
     auto follow = [&](LiveSpan &span) {

@@ -3,6 +3,7 @@
 #include "platform/office/page/htmlnodes.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace office::page
 {
@@ -37,75 +38,258 @@ bool isLayoutWhitespace(xmlNodePtr textNode, const QString &text)
 
 } // namespace
 
+// One walk of the tree in document order, adding the units it meets after those before its
+// first node. Walking on past an edited region, it stops at the first text or object that
+// the old map holds at the same place: from there on the tree is as it was, and so is the
+// map, moved.
+class TextMap::Walk
+{
+public:
+    struct Open {
+        xmlNodePtr node;
+        int start;
+    };
+
+    // A walk from the body's start, or one that goes on after the unit before.
+    Walk(xmlNodePtr body, int start, const Segment *before)
+        : m_body(body), m_start(start),
+          m_lastKind(before != nullptr ? std::optional(before->kind) : std::nullopt)
+    {
+    }
+
+    // Makes the walk stop where it meets the old map again after the region: old is the
+    // map's segments, the first after the region at index next.
+    void rejoinAfter(const Region &region, const std::vector<Segment> &old, int next)
+    {
+        m_region = &region;
+        m_old = &old;
+        m_nextOld = next;
+    }
+
+    // Walks from node (null when the innermost open element has nothing more), inside the
+    // open elements, outermost first, until the last of them is left or the walk meets the
+    // old map. Without recursion, so that no nesting of the page exhausts the stack.
+    void run(xmlNodePtr node, std::vector<Open> open)
+    {
+        for (;;) {
+            if (node != nullptr) {
+                if (m_region != nullptr && node == m_region->next)
+                    m_pastRegion = true;
+                const int start = position();
+                const bool intoContent = visit(node);
+                if (rejoined()) {
+                    openAtRejoin = std::move(open);
+                    return;
+                }
+                if (intoContent && node->children != nullptr) {
+                    open.push_back({node, start});
+                    node = node->children;
+                    continue;
+                }
+                leave(node, intoContent, start);
+                if (open.empty())
+                    return;
+                if (node->next != nullptr) {
+                    node = node->next;
+                    continue;
+                }
+            }
+            const Open done = open.back();
+            open.pop_back();
+            if (m_region != nullptr && done.node == m_region->parent)
+                m_pastRegion = true;
+            leave(done.node, true, done.start);
+            if (open.empty())
+                return;
+            node = done.node->next;
+        }
+    }
+
+    int position() const { return m_start + static_cast<int>(text.size()); }
+    bool rejoined() const { return rejoinedAt >= 0; }
+
+    QString text;
+    std::vector<Segment> segments;
+    std::vector<std::pair<xmlNodePtr, Span>> spans; // Of the elements the walk left.
+    // Where the walk met the old map: the index of the old segment, and the elements open
+    // there, which end as they did, moved.
+    int rejoinedAt = -1;
+    std::vector<Open> openAtRejoin;
+
+private:
+    bool visit(xmlNodePtr node)
+    {
+        switch (node->type) {
+        case XML_TEXT_NODE:
+        case XML_CDATA_SECTION_NODE: {
+            const QString content = DomEditor::textOf(node);
+            if (!isVerbatim(node) && !content.isEmpty() && !isLayoutWhitespace(node, content))
+                append(Segment::Kind::Text, node, content);
+            return false;
+        }
+        case XML_ELEMENT_NODE:
+            if (hasName(node, "img")) {
+                append(Segment::Kind::Object, node, QString(kObjectReplacement));
+                return false;
+            }
+            if (hasName(node, "br")) {
+                append(Segment::Kind::Object, node, QStringLiteral("\n"));
+                return false;
+            }
+            return !holdsNoText(node);
+        default:
+            return false;
+        }
+    }
+
+    // Ends an element after its children: the break that closes a block, and its span.
+    void leave(xmlNodePtr node, bool visitedContent, int start)
+    {
+        if (node->type != XML_ELEMENT_NODE)
+            return;
+        if (visitedContent && node != m_body && isBlockElement(node) && m_lastKind &&
+            *m_lastKind != Segment::Kind::Break)
+            append(Segment::Kind::Break, node, QStringLiteral("\n"));
+        spans.emplace_back(node, Span{start, position()});
+    }
+
+    void append(Segment::Kind kind, xmlNodePtr node, const QString &unitText)
+    {
+        const Segment segment{kind, node, position(), static_cast<int>(unitText.size())};
+        if (m_pastRegion && kind != Segment::Kind::Break && meetsOldMap(segment))
+            return;
+        segments.push_back(segment);
+        text += unitText;
+        m_lastKind = kind;
+    }
+
+    // True when the old map holds the same unit next after the region: only breaks of
+    // blocks, which an edit may add or take away, come before it.
+    bool meetsOldMap(const Segment &segment)
+    {
+        const std::vector<Segment> &old = *m_old;
+        int index = m_nextOld;
+        while (index < static_cast<int>(old.size()) && old[index].kind == Segment::Kind::Break)
+            ++index;
+        m_pastRegion = false; // One look: if they differ here, the walk goes to the end.
+        if (index == static_cast<int>(old.size()) || old[index].node != segment.node ||
+            old[index].kind != segment.kind || old[index].length != segment.length)
+            return false;
+        rejoinedAt = index;
+        return true;
+    }
+
+    xmlNodePtr m_body;
+    int m_start;
+    std::optional<Segment::Kind> m_lastKind;
+    const Region *m_region = nullptr;
+    const std::vector<Segment> *m_old = nullptr;
+    int m_nextOld = 0;
+    bool m_pastRegion = false;
+};
+
 TextMap::TextMap(xmlNodePtr body) : m_body(body)
 {
-    if (body != nullptr)
-        walk(body);
-}
-
-void TextMap::append(Segment::Kind kind, xmlNodePtr node, const QString &text)
-{
-    m_segments.push_back({kind, node, length(), static_cast<int>(text.size())});
-    m_text += text;
-}
-
-bool TextMap::visit(xmlNodePtr node)
-{
-    switch (node->type) {
-    case XML_TEXT_NODE:
-    case XML_CDATA_SECTION_NODE: {
-        const QString text = DomEditor::textOf(node);
-        if (!isVerbatim(node) && !text.isEmpty() && !isLayoutWhitespace(node, text))
-            append(Segment::Kind::Text, node, text);
-        return false;
-    }
-    case XML_ELEMENT_NODE:
-        if (hasName(node, "img")) {
-            append(Segment::Kind::Object, node, QString(kObjectReplacement));
-            return false;
-        }
-        if (hasName(node, "br")) {
-            append(Segment::Kind::Object, node, QStringLiteral("\n"));
-            return false;
-        }
-        return !holdsNoText(node);
-    default:
-        return false;
-    }
-}
-
-void TextMap::leave(xmlNodePtr node, bool visitedContent, int start)
-{
-    if (node->type != XML_ELEMENT_NODE)
+    if (body == nullptr)
         return;
-    if (visitedContent && node != m_body && isBlockElement(node) && !m_segments.empty() &&
-        m_segments.back().kind != Segment::Kind::Break)
-        append(Segment::Kind::Break, node, QStringLiteral("\n"));
-    m_spans.push_back({node, start, length()});
+    Walk walk(body, 0, nullptr);
+    walk.run(body, {});
+    m_text = std::move(walk.text);
+    m_segments = std::move(walk.segments);
+    for (const auto &[node, span] : walk.spans)
+        setSpan(node, span);
 }
 
-void TextMap::walk(xmlNodePtr root)
+void TextMap::setSpan(xmlNodePtr element, Span span)
 {
-    // The start of each element the walk is inside, from the root down.
-    std::vector<int> starts;
-    for (xmlNodePtr node = root;;) {
-        const int start = length();
-        const bool intoContent = visit(node);
-        if (intoContent && node->children != nullptr) {
-            starts.push_back(start);
-            node = node->children;
-            continue;
-        }
-        leave(node, intoContent, start);
-        while (node != root && node->next == nullptr) {
-            node = node->parent;
-            leave(node, true, starts.back());
-            starts.pop_back();
-        }
-        if (node == root)
-            return;
-        node = node->next;
+    const auto [at, added] = m_spanIndex.try_emplace(element, m_spans.size());
+    if (added)
+        m_spans.emplace_back(element, span);
+    else
+        m_spans[at->second].second = span;
+}
+
+int TextMap::firstSegmentFrom(int position) const
+{
+    auto it = std::lower_bound(m_segments.begin(), m_segments.end(), position,
+                               [](const Segment &s, int p) { return s.start < p; });
+    return static_cast<int>(it - m_segments.begin());
+}
+
+int TextMap::contentEnd(xmlNodePtr element) const
+{
+    const int end = spanOf(element).end;
+    const int last = end > 0 ? segmentAt(end - 1) : -1;
+    const bool closedByBreak = last >= 0 && m_segments[last].kind == Segment::Kind::Break &&
+                               m_segments[last].node == element;
+    return closedByBreak ? end - 1 : end;
+}
+
+TextMap::Region TextMap::regionAround(int from, int to) const
+{
+    from = std::clamp(from, 0, length());
+    to = std::clamp(to, from, length());
+    const int beforeIndex = from > 0 ? segmentAt(from - 1) : -1;
+    const int afterIndex = segmentAt(to);
+    const xmlNodePtr before = beforeIndex >= 0 ? m_segments[beforeIndex].node : nullptr;
+    const xmlNodePtr after = afterIndex >= 0 ? m_segments[afterIndex].node : nullptr;
+    xmlNodePtr parent =
+        before != nullptr && after != nullptr ? DomEditor::commonAncestor(before, after) : m_body;
+    if (parent->type != XML_ELEMENT_NODE)
+        parent = parent->parent;
+    Region region{parent, nullptr, nullptr, spanOf(parent).start, contentEnd(parent)};
+    if (before != nullptr)
+        region.first = DomEditor::childToward(parent, before);
+    if (region.first != nullptr)
+        region.start = region.first->type == XML_ELEMENT_NODE ? spanOf(region.first).start
+                                                              : m_segments[beforeIndex].start;
+    // New nodes may follow the last child the edit touches (the tail of a text it splits):
+    // the region ends before the child after it.
+    const xmlNodePtr last = after != nullptr ? DomEditor::childToward(parent, after) : nullptr;
+    if (last != nullptr) {
+        region.next = last->next;
+        region.end =
+            last->type == XML_ELEMENT_NODE ? spanOf(last).end : m_segments[afterIndex].end();
     }
+    return region;
+}
+
+void TextMap::update(const Region &region)
+{
+    const int firstChanged = firstSegmentFrom(region.start);
+    Walk walk(m_body, region.start, firstChanged > 0 ? &m_segments[firstChanged - 1] : nullptr);
+    walk.rejoinAfter(region, m_segments, firstSegmentFrom(region.end));
+    std::vector<Walk::Open> open;
+    for (xmlNodePtr node = region.parent;; node = node->parent) {
+        open.insert(open.begin(), {node, spanOf(node).start});
+        if (node == m_body)
+            break;
+    }
+    walk.run(region.first != nullptr ? region.first : region.parent->children, std::move(open));
+
+    // The old units from where the walk stopped keep their order and only move.
+    const int keptFrom = walk.rejoined() ? walk.rejoinedAt : static_cast<int>(m_segments.size());
+    const int oldStop = walk.rejoined() ? m_segments[keptFrom].start : length();
+    const int delta = walk.position() - oldStop;
+    m_text.replace(region.start, oldStop - region.start, walk.text);
+    m_segments.erase(m_segments.begin() + firstChanged, m_segments.begin() + keptFrom);
+    const auto kept = m_segments.insert(m_segments.begin() + firstChanged, walk.segments.begin(),
+                                        walk.segments.end()) +
+                      static_cast<std::ptrdiff_t>(walk.segments.size());
+    for (auto it = kept; it != m_segments.end(); ++it)
+        it->start += delta;
+    if (delta != 0) {
+        for (auto &[node, span] : m_spans) {
+            if (span.start >= oldStop)
+                span.start += delta;
+            if (span.end >= oldStop)
+                span.end += delta;
+        }
+    }
+    for (const auto &[node, span] : walk.spans)
+        setSpan(node, span);
+    for (const Walk::Open &element : walk.openAtRejoin)
+        spanOf(element.node).start = element.start;
 }
 
 int TextMap::segmentAt(int position) const
@@ -159,11 +343,12 @@ DomPoint TextMap::insertionPoint(int position) const
 
 std::pair<int, int> TextMap::span(xmlNodePtr node) const
 {
-    for (const NodeSpan &span : m_spans) {
-        if (span.node == node)
-            return {span.start, span.end};
-    }
-    return {length(), length()};
+    // Elements the edits took out keep their last span here; they are outside the body.
+    const auto found = m_spanIndex.find(node);
+    if (found == m_spanIndex.end() || !DomEditor::isInclusiveAncestor(m_body, node))
+        return {length(), length()};
+    const Span &known = m_spans[found->second].second;
+    return {known.start, known.end};
 }
 
 xmlNodePtr TextMap::nodeAt(int position) const

@@ -4,13 +4,14 @@
 
 #include <QString>
 #include <libxml/tree.h>
+#include <unordered_map>
 #include <vector>
 
 namespace office::page
 {
 
 // The body's text as the page model counts it (see pagemodel.h), with the tree nodes each
-// unit comes from. Built afresh after each edit.
+// unit comes from. Built once; an edit maps again only the part of the tree it touched.
 class TextMap
 {
 public:
@@ -22,6 +23,18 @@ public:
         int start;
         int length;
         int end() const { return start + length; }
+    };
+
+    // What an edit between two positions may change: the children of parent from first up
+    // to next (first null: from its first child; next null: through its last), which held
+    // the text between start and end. Taken before the edit, which changes nothing outside
+    // it and leaves first and next in their places.
+    struct Region {
+        xmlNodePtr parent;
+        xmlNodePtr first;
+        xmlNodePtr next;
+        int start;
+        int end;
     };
 
     explicit TextMap(xmlNodePtr body);
@@ -44,26 +57,36 @@ public:
     // null at the end of the body.
     xmlNodePtr nodeAt(int position) const;
 
+    // The part of the tree that an edit replacing the units between from and to changes:
+    // everything between the units just outside them, which the edit keeps.
+    Region regionAround(int from, int to) const;
+    // Maps the region again after the edit, and what follows it until the map agrees with
+    // what it was; the rest only moves.
+    void update(const Region &region);
+
 private:
-    // Walks the tree without recursion, so that no nesting of the page exhausts the stack.
-    void walk(xmlNodePtr root);
-    // Adds the node's own units; true when the units of its children follow.
-    bool visit(xmlNodePtr node);
-    // Ends an element after its children: the break that closes a block, and its span.
-    void leave(xmlNodePtr node, bool visitedContent, int start);
-    void append(Segment::Kind kind, xmlNodePtr node, const QString &text);
+    class Walk;
+    struct Span {
+        int start;
+        int end;
+    };
+
     // Index of the segment holding the unit at position, or -1.
     int segmentAt(int position) const;
+    // Index of the first segment that starts at position or after it.
+    int firstSegmentFrom(int position) const;
+    // Where the element's content ends, before the break that closes it.
+    int contentEnd(xmlNodePtr element) const;
+    Span &spanOf(xmlNodePtr element) { return m_spans[m_spanIndex.at(element)].second; }
+    const Span &spanOf(xmlNodePtr element) const { return m_spans[m_spanIndex.at(element)].second; }
+    void setSpan(xmlNodePtr element, Span span);
 
     xmlNodePtr m_body;
     QString m_text;
     std::vector<Segment> m_segments;
-    struct NodeSpan {
-        xmlNodePtr node;
-        int start;
-        int end;
-    };
-    std::vector<NodeSpan> m_spans; // Elements only, in the order their walks end.
+    // The elements' spans, in a list that an edit moves in one pass, and where each is.
+    std::vector<std::pair<xmlNodePtr, Span>> m_spans;
+    std::unordered_map<xmlNodePtr, size_t> m_spanIndex;
 };
 
 } // namespace office::page

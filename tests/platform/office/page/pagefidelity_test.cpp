@@ -1,5 +1,6 @@
 // Pages that libxml2 alone would read in part or change: deep nesting, script and style,
-// Office's conditional markup, a doctype with an internal subset, a very long text.
+// Office's conditional markup, a doctype with an internal subset, a very long text, and many
+// edits through a long one.
 #include "platform/office/page/htmlparse.h"
 #include "testpages.h"
 
@@ -137,6 +138,29 @@ TEST(PageFidelity, ATextNodeLongerThanTheParsersDefaultLimitIsKeptWhole)
     auto range = page->body()->createTextRange();
     range->moveEnd(-(length + 1));
     range->setText(QStringLiteral("乙"));
+    ASSERT_TRUE(page->save().ok());
+    EXPECT_EQ(folder.read(path), QByteArray(bytes).replace("甲", "乙"));
+}
+
+// A long text is edited in pieces: what the edits do not replace, entities, characters
+// outside the BMP and runs of spaces included, is written back as it was.
+TEST(PageFidelity, EditsThroughALongTextChangeOnlyWhatTheyReplace)
+{
+    PageFolder folder;
+    const QByteArray text =
+        QByteArray("說文 &amp; 解字 &lt;注&gt; \xF0\xA0\x80\x80 曰     甲之\n").repeated(600);
+    const QByteArray bytes = "<html><body><p>" + text + "</p>\n<p>end</p></body></html>\n";
+    const QString path = folder.write("long.html", bytes);
+    auto page = openPage(path);
+    auto range = page->body()->createTextRange();
+    int replaced = 0;
+    while (range->findText(QStringLiteral("甲"))) {
+        range->setText(QStringLiteral("乙"));
+        range->collapse(false);
+        range->moveEnd(page->body()->createTextRange()->text().size());
+        ++replaced;
+    }
+    EXPECT_EQ(replaced, 600);
     ASSERT_TRUE(page->save().ok());
     EXPECT_EQ(folder.read(path), QByteArray(bytes).replace("甲", "乙"));
 }
