@@ -2,6 +2,7 @@
 
 #include "bench/synthetic/codepoints.h"
 #include "bench/synthetic/syntheticrandom.h"
+#include "vbprog/murvel/core/formula.h"
 
 #include <algorithm>
 
@@ -23,11 +24,11 @@ QString analysisOf(const QString &formula, SyntheticRandom &random)
 {
     if (formula.isEmpty())
         return {};
-    if (IsOperator(formula[0]) && !IsInfixOperator(formula[0]) && formula.size() == 2)
+    if (IsOperatorSymbol(formula[0]) && !IsInfixOperator(formula[0]) && formula.size() == 2)
         return formula;
     QString analysis;
     for (QChar c : formula) {
-        if (!IsOperator(c))
+        if (!IsOperatorSymbol(c))
             analysis += c;
     }
     if (analysis.size() == 2 && random.chance(PhoneticShare))

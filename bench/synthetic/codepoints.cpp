@@ -3,16 +3,6 @@
 #include "platform/codepage/cp950.h"
 #include "vbprog/murvel/core/formula.h"
 
-bool IsOperator(QChar c)
-{
-    return c.unicode() >= OperatorCodes::First && c.unicode() <= OperatorCodes::Last;
-}
-
-bool IsInfixOperator(QChar c)
-{
-    return c.unicode() >= OperatorCodes::InfixFirst && c.unicode() <= OperatorCodes::InfixLast;
-}
-
 bool IsPrivateUse(QChar c)
 {
     return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF;
@@ -39,7 +29,7 @@ QList<QChar> PrivateUsePool(char16_t first)
     QList<QChar> pool;
     for (char16_t c = first; c <= 0xF8FF; ++c) {
         const bool trigram = c >= TrigramFirst && c <= TrigramLast;
-        if (!trigram && !IsOperator(QChar(c)))
+        if (!trigram && !IsOperatorSymbol(QChar(c)))
             pool.append(QChar(c));
     }
     return pool;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vbprog/murvel/core/formula.h"
+
 #include <QChar>
 #include <QList>
 
@@ -8,10 +10,8 @@
 constexpr char16_t TrigramFirst = 0xEDC0; // the eight trigrams, 坤 to 乾
 constexpr char16_t TrigramLast = 0xEDC7;
 // The records of 檢字表 that are symbols: the operators and the trigrams.
-constexpr int SymbolCount = (0xF6B0 - 0xF6A3 + 1) + (TrigramLast - TrigramFirst + 1);
+constexpr int SymbolCount = OperatorNumbers::Count + (TrigramLast - TrigramFirst + 1);
 
-bool IsOperator(QChar c);
-bool IsInfixOperator(QChar c);
 bool IsPrivateUse(QChar c);
 // A character of the first Big5 level (A440..C67E), which 常用字 marks.
 bool IsFrequentBig5(QChar c);

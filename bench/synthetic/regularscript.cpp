@@ -162,7 +162,7 @@ private:
             }
             QList<int> components;
             for (QChar c : probe.formula) {
-                if (!IsOperator(c))
+                if (!IsOperatorSymbol(c))
                     components.append(m_glyphOf.value(QString(c)));
             }
             SyntheticGlyph glyph = composed(probe.formula, components, 1);
@@ -343,7 +343,7 @@ private:
                 formula = variant->first;
                 head = variant->second;
                 for (QChar c : formula) {
-                    if (!IsOperator(c))
+                    if (!IsOperatorSymbol(c))
                         components.append(m_glyphOf.value(QString(c)));
                 }
             } else {

@@ -63,20 +63,19 @@ int unregisterLibrary(const AddInDefinition &definition);
 // (a function returning a const AddInDefinition &) gives.
 #define MURVEL_ADDIN_EXPORTS(definitionFn)                                                         \
     extern "C" {                                                                                   \
-    __attribute__((visibility("default"))) int murvelAddInRegister(const char *libraryPath)        \
+    MURVEL_ADDIN_EXPORT int murvelAddInRegister(const char *libraryPath)                           \
     {                                                                                              \
         return addin::registerLibrary(definitionFn(), libraryPath);                                \
     }                                                                                              \
-    __attribute__((visibility("default"))) int murvelAddInUnregister()                             \
+    MURVEL_ADDIN_EXPORT int murvelAddInUnregister()                                                \
     {                                                                                              \
         return addin::unregisterLibrary(definitionFn());                                           \
     }                                                                                              \
-    __attribute__((visibility("default"))) office::AddInConnection *                               \
-    murvelAddInGetClassObject(const char *progId)                                                  \
+    MURVEL_ADDIN_EXPORT office::AddInConnection *murvelAddInGetClassObject(const char *progId)     \
     {                                                                                              \
         return addin::createConnection(definitionFn(), QString::fromUtf8(progId)).release();       \
     }                                                                                              \
-    __attribute__((visibility("default"))) int murvelAddInCanUnloadNow()                           \
+    MURVEL_ADDIN_EXPORT int murvelAddInCanUnloadNow()                                              \
     {                                                                                              \
         return addin::Connect::liveCount() == 0 ? 1 : 0;                                           \
     }                                                                                              \

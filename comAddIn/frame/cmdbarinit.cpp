@@ -162,7 +162,7 @@ void InitOperatorButtonTable()
 {
     Global &g = global();
     for (int k = 0; k < Global::kOperatorCount; ++k) {
-        g.operatorCaptions[k] = QString(QChar(kOperatorSymbols[k]));
+        g.operatorCaptions[k] = OperatorButtonSymbol(k + 1);
         g.operatorTags[k] = QString::fromUtf16(kOperatorTags[k]);
     }
     g.operatorFound.fill(false);

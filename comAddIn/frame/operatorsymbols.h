@@ -1,20 +1,23 @@
 #pragma once
 
+#include "vbprog/murvel/core/formula.h"
+
 #include <QString>
 #include <iterator>
 
 namespace porvex
 {
 
-// The symbols of the operator toolbar's buttons 1..9, in its order.
-inline constexpr char16_t kOperatorSymbols[] = {0xF6A4, 0xF6A3, 0xF6A5, 0xF6AE, 0xF6AF,
-                                                0xF6A7, 0xF6A6, 0xF6A8, 0xF6AB};
+// The operator numbers of the operator toolbar's buttons 1..9, in its order.
+inline constexpr int kOperatorButtonNumbers[] = {1, 2, 3, 12, 13, 5, 4, 6, 9};
 
-// The symbol of operator button k, 1..9; empty for any other k.
-inline QString OperatorSymbol(int k)
+// The symbol of operator button k, 1..9; empty for any other k. Named apart from the
+// formula model's OperatorSymbol so that a code point can never be taken for a button.
+inline QString OperatorButtonSymbol(int k)
 {
-    return k >= 1 && k <= int(std::size(kOperatorSymbols)) ? QString(QChar(kOperatorSymbols[k - 1]))
-                                                           : QString();
+    if (k < 1 || k > int(std::size(kOperatorButtonNumbers)))
+        return {};
+    return QString(QChar(StandardOperatorCode(kOperatorButtonNumbers[k - 1])));
 }
 
 } // namespace porvex

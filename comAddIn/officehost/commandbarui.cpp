@@ -2,6 +2,7 @@
 
 #include "platform/fonts/operatorfont.h"
 #include "platform/office/host/commandbars.h"
+#include "vbprog/murvel/core/formula.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -22,8 +23,7 @@ constexpr char16_t kToolsBarName[] = u"Tools";
 bool needsOperatorFont(const QString &caption)
 {
     return std::any_of(caption.begin(), caption.end(), [](QChar c) {
-        return (c.unicode() >= 0xF6A3 && c.unicode() <= 0xF6B0) ||
-               (c.unicode() >= 0xEDC0 && c.unicode() <= 0xEDC7);
+        return IsOperatorSymbol(c) || (c.unicode() >= 0xEDC0 && c.unicode() <= 0xEDC7);
     });
 }
 

@@ -2,18 +2,11 @@
 
 #include "comAddIn/porvex/lookuprules.h"
 
-#include <array>
-
 namespace porvex
 {
 
 namespace
 {
-
-bool inRange(QChar c, char16_t first, char16_t last)
-{
-    return c.unicode() >= first && c.unicode() <= last;
-}
 
 bool hasComponents(const QString &formula)
 {
@@ -22,24 +15,9 @@ bool hasComponents(const QString &formula)
 
 } // namespace
 
-bool IsFormulaStart(QChar c)
-{
-    return inRange(c, 0xF6A3, 0xF6B0);
-}
-
-bool IsJoiningOperator(QChar c)
-{
-    return inRange(c, 0xF6A3, 0xF6A5);
-}
-
-bool TakesNextCharacter(QChar c)
-{
-    return inRange(c, 0xF6A3, 0xF6AD);
-}
-
 bool IsPrivateUse(QChar c)
 {
-    return inRange(c, 0xE000, 0xF848);
+    return c.unicode() >= 0xE000 && c.unicode() <= 0xF848;
 }
 
 bool IsFormulaBoundary(QChar c)
@@ -54,15 +32,6 @@ const QString FormulaBoundaries = [] {
     return boundaries + QChar(0xFFFC);
 }();
 
-QString OperatorSymbol(int k)
-{
-    static constexpr std::array<char16_t, 9> symbols{0xF6A4, 0xF6A3, 0xF6A5, 0xF6AE, 0xF6AF,
-                                                     0xF6A7, 0xF6A6, 0xF6A8, 0xF6AB};
-    if (k < 1 || k > int(symbols.size()))
-        return {};
-    return QString(QChar(symbols[k - 1]));
-}
-
 bool FormulaScanner::endsFormula(const QString &text, int at) const
 {
     return at >= text.size() || IsFormulaBoundary(text[at]);
@@ -71,7 +40,7 @@ bool FormulaScanner::endsFormula(const QString &text, int at) const
 int FormulaScanner::bracketEnd(const QString &text, int open) const
 {
     for (int at = open + 1; !endsFormula(text, at); ++at) {
-        if (text[at] == kCloseBracket)
+        if (text[at] == QChar(OperatorCodes::CloseBracket))
             return at + 1;
     }
     return -1;
@@ -82,11 +51,11 @@ FoundFormula FormulaScanner::operatorFormula(const QString &text, int at) const
     int start = at;
     // The component before a joining operator belongs to the formula, unless the text
     // begins with the operator or a formula boundary stands before it.
-    if (IsJoiningOperator(text[at]) && at > 0 && !endsFormula(text, at - 1))
+    if (IsInfixOperator(text[at]) && at > 0 && !endsFormula(text, at - 1))
         start = at - 1;
     int end = at + 1;
     while (!endsFormula(text, end) &&
-           (IsJoiningOperator(text[end]) || TakesNextCharacter(text[end - 1])))
+           (IsInfixOperator(text[end]) || TakesNextCharacter(text[end - 1])))
         ++end;
     return {start, end - start};
 }
@@ -95,19 +64,19 @@ std::optional<FoundFormula> FormulaScanner::next(const QString &text, int &from)
 {
     while (from < text.size()) {
         const QChar c = text[from];
-        if (m_mode == Mode::Page && IsPrivateUse(c) && !IsFormulaStart(c)) {
-            const bool joined = from + 1 < text.size() && IsJoiningOperator(text[from + 1]);
+        if (m_mode == Mode::Page && IsPrivateUse(c) && !IsOperatorSymbol(c)) {
+            const bool joined = from + 1 < text.size() && IsInfixOperator(text[from + 1]);
             ++from;
             if (!joined)
                 return FoundFormula{from - 1, 1, true};
             continue; // the operator after it takes it into its formula
         }
-        if (!IsFormulaStart(c)) {
+        if (!IsOperatorSymbol(c)) {
             ++from;
             continue;
         }
         FoundFormula found;
-        if (c == kOpenBracket) {
+        if (c == QChar(OperatorCodes::OpenBracket)) {
             const int end = bracketEnd(text, from);
             if (end < 0) {
                 ++from;

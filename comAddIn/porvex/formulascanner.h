@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vbprog/murvel/core/formula.h"
+
 #include <QString>
 #include <optional>
 
@@ -10,15 +12,6 @@
 namespace porvex
 {
 
-inline constexpr char16_t kOpenBracket = 0xF6AE;
-inline constexpr char16_t kCloseBracket = 0xF6AF;
-
-// U+F6A3..U+F6B0: every operator symbol, the brackets included.
-bool IsFormulaStart(QChar c);
-// U+F6A3..U+F6A5: stands between two components, the one before it belongs to the formula.
-bool IsJoiningOperator(QChar c);
-// U+F6A3..U+F6AD: the character after it belongs to the formula.
-bool TakesNextCharacter(QChar c);
 // U+E000..U+F848, the characters of the Big5 user-defined areas; the operators are among them.
 bool IsPrivateUse(QChar c);
 
@@ -30,9 +23,6 @@ bool IsPrivateUse(QChar c);
 bool IsFormulaBoundary(QChar c);
 // Every such character, for searches that stop at any of a set.
 extern const QString FormulaBoundaries;
-
-// The symbol of operator button k, 1..9 in the toolbar's order; empty for any other k.
-QString OperatorSymbol(int k);
 
 // A formula found in a text, positions counting UTF-16 units from 0.
 struct FoundFormula {

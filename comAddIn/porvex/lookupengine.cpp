@@ -12,11 +12,6 @@ namespace porvex
 namespace
 {
 
-bool isPrefixOperator(QChar c)
-{
-    return c.unicode() >= OperatorCodes::PrefixFirst && c.unicode() <= OperatorCodes::PrefixLast;
-}
-
 // The set key reads nothing but the roots' numbers, from table 字根.
 class RootNumbers final : public RootCatalog
 {
@@ -139,7 +134,7 @@ QString LookupEngine::componentOrderKey(const QString &components)
     QString key;
     for (qsizetype i = 0; i < components.size(); ++i) {
         const QChar c = components[i];
-        if (isPrefixOperator(c)) {
+        if (IsPrefixOperator(c)) {
             // The repeated component counts whatever its kind; an operator at the end has
             // no component and adds nothing.
             const int repeat = PrefixRepeatCount(c.unicode() - OperatorCodes::First + 1);

@@ -7,23 +7,6 @@
 namespace porvex
 {
 
-namespace
-{
-
-bool isPrefixOperator(QChar c)
-{
-    return c.unicode() >= OperatorCodes::PrefixFirst && c.unicode() <= OperatorCodes::PrefixLast;
-}
-
-// The joining operator of FormulaKind 1, 2 and 3.
-QChar joinOperator(int kind)
-{
-    static constexpr std::array<char16_t, 3> operators = {0xF6A4, 0xF6A3, 0xF6A5};
-    return QChar(operators[kind - 1]);
-}
-
-} // namespace
-
 const QString *ScriptTexts::forFace(const QString &face) const
 {
     if (face == Faces::Seal || face == Faces::SealVariant)
@@ -55,9 +38,9 @@ QString ComposeResultText(const QString &glyph, int kind, const QString &compone
         QString text;
         for (qsizetype i = 0; i < components.size(); ++i) {
             if (i > 0)
-                text += joinOperator(kind);
+                text += QChar(StandardOperatorCode(kind));
             text += components[i];
-            if (isPrefixOperator(components[i]) && i + 1 < components.size())
+            if (IsPrefixOperator(components[i]) && i + 1 < components.size())
                 text += components[++i];
         }
         return text;

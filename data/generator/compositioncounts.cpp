@@ -40,11 +40,6 @@ const std::array<CharacterSet, 4> &characterSets()
     return sets;
 }
 
-bool isOperator(QChar c)
-{
-    return c.unicode() >= OperatorCodes::First && c.unicode() <= OperatorCodes::Last;
-}
-
 // The characters a record is built from, through every level of its components.
 class CompositionFinder
 {
@@ -68,7 +63,7 @@ public:
         const QString keys =
             m_glyphs.text(row, Fields::部件序) + m_glyphs.text(row, Fields::字根序);
         for (QChar c : keys) {
-            if (!isOperator(c))
+            if (!IsOperatorSymbol(c))
                 composition.push_back(c);
         }
         if (m_glyphs.number(row, Fields::連接符號).value_or(0) != 0) {

@@ -89,7 +89,7 @@ TEST(SyntheticPlan, GivesFormsOfMissingCharactersCodesOfTheScriptFace)
             ++missing;
             EXPECT_EQ(record.face, script.def.face);
             ASSERT_EQ(record.code.size(), 1);
-            EXPECT_TRUE(IsPrivateUse(record.code[0]) && !IsOperator(record.code[0]));
+            EXPECT_TRUE(IsPrivateUse(record.code[0]) && !IsOperatorSymbol(record.code[0]));
             EXPECT_EQ(record.formula, regular.formula);
         }
         EXPECT_GT(missing, 1000) << script.def.database.toStdString();
@@ -123,7 +123,7 @@ TEST(SyntheticPlan, NamesEachGlyphOnceByOneBmpCharacter)
             // A missing character is drawn by an end-user-defined face at a private-use code.
             ++missing;
             ASSERT_EQ(glyph.code.size(), 1);
-            EXPECT_TRUE(IsPrivateUse(glyph.code[0]) && !IsOperator(glyph.code[0]));
+            EXPECT_TRUE(IsPrivateUse(glyph.code[0]) && !IsOperatorSymbol(glyph.code[0]));
             EXPECT_TRUE(glyph.face >= 1 && glyph.face <= 8) << glyph.face;
             continue;
         }

@@ -5,48 +5,16 @@
 namespace tallyq
 {
 
-namespace
-{
-
-constexpr char16_t FirstOperator = 0xF6A3;
-constexpr char16_t LastOperator = 0xF6B0;
-constexpr char16_t Bracket = 0xF6AE;
-
-bool isOperator(QChar c)
-{
-    return c.unicode() >= FirstOperator && c.unicode() <= LastOperator;
-}
-
-} // namespace
-
 std::optional<FormulaKey> entryKey(const QString &entry)
 {
-    const auto first = std::find_if(entry.begin(), entry.end(), isOperator);
+    const auto first = std::find_if(entry.begin(), entry.end(), IsOperatorSymbol);
     if (first == entry.end())
         return std::nullopt;
-    FormulaKey key;
-    if (*first == QChar(Bracket)) {
-        key.kind = FormulaKinds::Bracketed;
-        key.components = entry.mid(1, entry.size() - 2);
-        return key;
-    }
-    key.kind = FormulaKinds::Other;
-    for (const QChar c : entry) {
-        switch (c.unicode()) {
-        case 0xF6A4:
-            key.kind = 1;
-            break;
-        case 0xF6A3:
-            key.kind = 2;
-            break;
-        case 0xF6A5:
-            key.kind = 3;
-            break;
-        default:
-            key.components += c;
-        }
-    }
-    return key;
+    // Unlike FormulaKeyOf, a bracket that is the first operator makes the entry bracketed
+    // wherever it stands.
+    if (*first == QChar(OperatorCodes::OpenBracket))
+        return FormulaKey{FormulaKinds::Bracketed, entry.mid(1, entry.size() - 2)};
+    return FormulaKeyOf(entry);
 }
 
 bool GlyphFormulas::open(const QString &databasePath)

@@ -1,5 +1,6 @@
 #include "comAddIn/porvex/excel/excelconversion.h"
 
+#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/formulascanner.h"
 #include "comAddIn/porvex/textconversion.h"
 
@@ -16,10 +17,9 @@ namespace
 using namespace office::excel;
 using Cursor = office::HostApplication::Cursor;
 
-// Searched for in every worksheet, in this order; the closing bracket and U+F6B0 never
-// begin a formula that a cell search needs to find.
-constexpr std::array<char16_t, 12> kSearchSymbols{0xF6A4, 0xF6A3, 0xF6A5, 0xF6AE, 0xF6A7, 0xF6A6,
-                                                  0xF6A8, 0xF6AB, 0xF6AA, 0xF6A9, 0xF6AD, 0xF6AC};
+// The operators searched for in every worksheet, by number, in this order; the closing
+// bracket and operator 14 never begin a formula that a cell search needs to find.
+constexpr std::array<int, 12> kSearchOperators{1, 2, 3, 12, 5, 4, 6, 9, 8, 7, 11, 10};
 
 QString cellKey(const Range &cell)
 {
@@ -105,8 +105,9 @@ void ExcelConversion::convertWorksheet(ConversionRun &run, Worksheet &copy, Work
     Worksheet *sourceSheet = source.worksheet(copy.name());
     if (holdsValues && sourceSheet) {
         std::unique_ptr<Range> cells = copy.cells();
-        for (char16_t symbol : kSearchSymbols) {
-            std::unique_ptr<Range> found = cells->find(QString(QChar(symbol)), LookIn::Values);
+        for (int number : kSearchOperators) {
+            const QString symbol(QChar(StandardOperatorCode(number)));
+            std::unique_ptr<Range> found = cells->find(symbol, LookIn::Values);
             if (!found)
                 continue;
             const QString first = found->address();
@@ -145,7 +146,7 @@ platform::Result<bool> InsertOperatorInto(Application &excel, int k)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    const QString symbol = OperatorSymbol(k);
+    const QString symbol = OperatorButtonSymbol(k);
     if (!symbol.isEmpty())
         clipboard->setText(symbol);
     std::unique_ptr<Range> cell = excel.activeCell();

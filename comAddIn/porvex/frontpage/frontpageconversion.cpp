@@ -1,5 +1,6 @@
 #include "comAddIn/porvex/frontpage/frontpageconversion.h"
 
+#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/formulascanner.h"
 #include "comAddIn/porvex/frontpage/picturenames.h"
 #include "comAddIn/porvex/glyphrenderer.h"
@@ -209,7 +210,7 @@ platform::Result<bool> InsertOperatorInto(Application &frontPage, int k)
         return true;
     page->selection()->clear();
     std::unique_ptr<TextRange> caret = page->selection()->createRange();
-    caret->setText(OperatorSymbol(k));
+    caret->setText(OperatorButtonSymbol(k));
     caret->move(1);
     caret->select();
     return true;

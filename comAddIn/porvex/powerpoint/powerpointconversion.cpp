@@ -1,5 +1,6 @@
 #include "comAddIn/porvex/powerpoint/powerpointconversion.h"
 
+#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/formulascanner.h"
 #include "comAddIn/porvex/textconversion.h"
 
@@ -184,7 +185,7 @@ platform::Result<bool> InsertOperatorInto(Application &powerPoint, int k)
     DocumentWindow *window = powerPoint.activeWindow();
     if (!window || window->selection().type() != Selection::Type::Text)
         return true;
-    const QString symbol = OperatorSymbol(k);
+    const QString symbol = OperatorButtonSymbol(k);
     if (!symbol.isEmpty()) {
         if (std::unique_ptr<TextRange> selected = window->selection().textRange())
             selected->setText(symbol);

@@ -59,7 +59,7 @@ void InsertOperatorWord(word::Application &application, int k)
     word::Range *selection = application.selection();
     if (selection == nullptr)
         return;
-    if (const QString symbol = OperatorSymbol(k); !symbol.isEmpty())
+    if (const QString symbol = OperatorButtonSymbol(k); !symbol.isEmpty())
         selection->setText(symbol);
     selection->collapse(word::CollapseDirection::End);
 }

@@ -23,22 +23,6 @@ constexpr char16_t EudcLast = 0xF848;
 constexpr int BracketReach = 50;
 constexpr int PictureDpi = 600;
 
-bool isInfix(QChar c)
-{
-    return c.unicode() >= OperatorCodes::InfixFirst && c.unicode() <= OperatorCodes::InfixLast;
-}
-
-// The operators that keep a formula growing: the joining and the repeating ones.
-bool continuesFormula(QChar c)
-{
-    return c.unicode() >= OperatorCodes::InfixFirst && c.unicode() <= OperatorCodes::PrefixLast;
-}
-
-bool isOperator(QChar c)
-{
-    return c.unicode() >= OperatorCodes::First && c.unicode() <= OperatorCodes::Last;
-}
-
 // A formula boundary, or no character at all: before the story's start or past its end.
 bool endsFormula(QChar c)
 {
@@ -104,11 +88,11 @@ private:
     {
         const int hit = m_copy.start();
         QChar first = charAt(hit);
-        if (m_mode == LookupEngine::ConversionMode::Picture && !isOperator(first)) {
+        if (m_mode == LookupEngine::ConversionMode::Picture && !IsOperatorSymbol(first)) {
             // A component: the start of a formula when an infix operator follows it, else
             // a character of its own that becomes a picture as it stands.
             const QChar next = charAt(hit + 1);
-            if (!isInfix(next)) {
+            if (!IsInfixOperator(next)) {
                 m_copy.setRange(hit, hit + 1);
                 drawLoneCharacter();
                 return;
@@ -137,10 +121,10 @@ private:
     const Lookup *lookUpGrown()
     {
         const int at = m_copy.start();
-        const int start = isInfix(charAt(at)) && !endsFormula(charAt(at - 1)) ? at - 1 : at;
+        const int start = IsInfixOperator(charAt(at)) && !endsFormula(charAt(at - 1)) ? at - 1 : at;
         int current = at;
         while (!endsFormula(charAt(current + 1)) &&
-               (continuesFormula(charAt(current)) || isInfix(charAt(current + 1))))
+               (TakesNextCharacter(charAt(current)) || IsInfixOperator(charAt(current + 1))))
             ++current;
         m_copy.setRange(start, current + 1);
         return lookUp(m_copy.text());

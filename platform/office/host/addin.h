@@ -42,6 +42,10 @@ public:
 // UTF-8. Status results: 0 for success, otherwise a failure.
 extern "C" {
 
+// Marks a definition of one of them: an add-in library is built with hidden visibility,
+// so these four are all it exports.
+#define MURVEL_ADDIN_EXPORT __attribute__((visibility("default")))
+
 // Writes the add-in's registration for each of its connection classes; `libraryPath` is
 // the library's own path, recorded for its ProgIDs.
 using MurvelAddInRegister = int (*)(const char *libraryPath);

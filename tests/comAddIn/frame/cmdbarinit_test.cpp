@@ -2,6 +2,7 @@
 #include "comAddIn/frame/connect.h"
 #include "comAddIn/frame/global.h"
 #include "tests/comAddIn/frame/testhost.h"
+#include "tests/support/printqstring.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,6 @@ using office::CommandBar;
 using office::CommandBarControl;
 using office::CommandBars;
 using office::RemoveMode;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

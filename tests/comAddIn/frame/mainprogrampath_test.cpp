@@ -1,5 +1,6 @@
 #include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
+#include "tests/support/printqstring.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -7,11 +8,6 @@
 using namespace mainprogram;
 using registry::RegistryStore;
 using registry::Root;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

@@ -3,12 +3,12 @@
 #include "comAddIn/frame/hostoperations.h"
 #include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
+#include "tests/support/scopedenvironment.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace
@@ -25,38 +25,39 @@ protected:
         ASSERT_TRUE(QDir().mkpath(bin));
         QFile viewer(bin + u"/xdg-open"_qs);
         ASSERT_TRUE(viewer.open(QIODevice::WriteOnly));
-        viewer.write("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$HELP_ARGUMENTS.tmp\"\n"
+        // Each start also adds a line to HELP_RUNS.
+        viewer.write("#!/bin/sh\necho run >> \"$HELP_RUNS\"\n"
+                     "printf '%s\\n' \"$#\" \"$@\" > \"$HELP_ARGUMENTS.tmp\"\n"
                      "mv \"$HELP_ARGUMENTS.tmp\" \"$HELP_ARGUMENTS\"\n");
         viewer.close();
         viewer.setPermissions(viewer.permissions() | QFile::ExeOwner);
-        m_oldPath = qgetenv("PATH");
-        qputenv("PATH", bin.toUtf8() + ':' + m_oldPath);
-        qputenv("HELP_ARGUMENTS", m_dir.filePath(u"arguments"_qs).toUtf8());
-        qputenv("MURVEL_REGISTRY_DIR", m_dir.filePath(u"registry"_qs).toUtf8());
-    }
-    void TearDown() override
-    {
-        qputenv("PATH", m_oldPath);
-        qunsetenv("HELP_ARGUMENTS");
-        qunsetenv("MURVEL_REGISTRY_DIR");
+        m_environment.set("PATH", bin.toUtf8() + ':' + qgetenv("PATH"));
+        m_environment.set("HELP_ARGUMENTS", m_dir.filePath(u"arguments"_qs).toUtf8());
+        m_environment.set("HELP_RUNS", m_dir.filePath(u"runs"_qs).toUtf8());
+        m_environment.set("MURVEL_REGISTRY_DIR", m_dir.filePath(u"registry"_qs).toUtf8());
     }
 
     // The arguments the viewer got; empty when it was not started within a while.
     QStringList viewerArguments() const
     {
         QFile file(m_dir.filePath(u"arguments"_qs));
-        QDeadlineTimer deadline(10'000);
-        while (!file.exists() && !deadline.hasExpired())
-            QThread::msleep(20);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!QTest::qWaitFor([&] { return file.exists(); }, 10'000) ||
+            !file.open(QIODevice::ReadOnly))
             return {};
         QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
         lines.removeLast();
         return lines;
     }
 
+    // How many times the viewer was started.
+    int viewerRuns() const
+    {
+        QFile file(m_dir.filePath(u"runs"_qs));
+        return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
+    }
+
     QTemporaryDir m_dir;
-    QByteArray m_oldPath;
+    ScopedEnvironment m_environment;
 };
 
 TEST_F(HelpCommandTest, HelpPathWithBlanksAndShellMarksIsOneArgument)
@@ -87,8 +88,13 @@ TEST_F(HelpCommandTest, NoEntryOrNoHelpFileStartsNothing)
     ASSERT_TRUE(store.setValue(registry::Root::LocalMachine, mainprogram::kAppPathsKey, QString(),
                                m_dir.filePath(u"murvel.exe"_qs)));
     EXPECT_FALSE(porvex::OpenMainProgramHelp().ok()); // the help file is missing
-    QThread::msleep(200);
-    EXPECT_FALSE(QFile::exists(m_dir.filePath(u"arguments"_qs)));
+    // With the help file there, the viewer starts: once, for this call alone.
+    QFile helpFile(m_dir.filePath(u"murvel.html"_qs));
+    ASSERT_TRUE(helpFile.open(QIODevice::WriteOnly));
+    helpFile.close();
+    ASSERT_TRUE(porvex::OpenMainProgramHelp().ok());
+    EXPECT_EQ(viewerArguments().value(1), QFileInfo(helpFile).absoluteFilePath());
+    EXPECT_EQ(viewerRuns(), 1);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/registry/registrystore.h"
 #include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -32,9 +33,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        qputenv("MURVEL_REGISTRY_DIR", m_dir.filePath(u"registry"_qs).toUtf8());
-        qputenv("MURVEL_OFFICE_CONFIG_DIR", m_dir.filePath(u"office"_qs).toUtf8());
-        qputenv("MURVEL_WINDOWS_DIR", m_dir.filePath(u"windows"_qs).toUtf8());
+        m_environment.set("MURVEL_REGISTRY_DIR", m_dir.filePath(u"registry"_qs).toUtf8());
+        m_environment.set("MURVEL_OFFICE_CONFIG_DIR", m_dir.filePath(u"office"_qs).toUtf8());
+        m_environment.set("MURVEL_WINDOWS_DIR", m_dir.filePath(u"windows"_qs).toUtf8());
         office::AddInLibrary library;
         ASSERT_TRUE(library.load(QStringLiteral(PORVEX_LIBRARY)))
             << library.errorString().toStdString();
@@ -52,12 +53,6 @@ protected:
             }
         });
         m_closer.start(50);
-    }
-    void TearDown() override
-    {
-        qunsetenv("MURVEL_REGISTRY_DIR");
-        qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
-        qunsetenv("MURVEL_WINDOWS_DIR");
     }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -103,6 +98,7 @@ protected:
     int argc = 0;
     QApplication m_app{argc, nullptr};
     QTemporaryDir m_dir;
+    ScopedEnvironment m_environment;
     QTimer m_closer;
     std::function<void(QWidget *question)> m_onQuestion;
 };

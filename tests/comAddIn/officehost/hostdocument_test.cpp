@@ -10,6 +10,7 @@
 #include "tests/platform/office/powerpoint/samplepresentation.h"
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -30,9 +31,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        qputenv("MURVEL_OFFICE_CONFIG_DIR", m_dir.filePath(u"office"_qs).toUtf8());
+        m_environment.set("MURVEL_OFFICE_CONFIG_DIR", m_dir.filePath(u"office"_qs).toUtf8());
     }
-    void TearDown() override { qunsetenv("MURVEL_OFFICE_CONFIG_DIR"); }
 
     // The active document of a host started on the file; the host lives as long as the test.
     HostDocument *open(const QString &path)
@@ -66,6 +66,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    ScopedEnvironment m_environment;
     std::vector<std::unique_ptr<HostSession>> m_sessions;
 };
 

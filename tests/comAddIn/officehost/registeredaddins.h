@@ -2,6 +2,7 @@
 
 #include "platform/office/host/addinlibrary.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -17,8 +18,8 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         m_environment.insert(u"MURVEL_REGISTRY_DIR"_qs, m_dir.filePath(u"registry"_qs));
         m_environment.insert(u"MURVEL_OFFICE_CONFIG_DIR"_qs, m_dir.filePath(u"office"_qs));
-        for (const QString &name : {u"MURVEL_REGISTRY_DIR"_qs, u"MURVEL_OFFICE_CONFIG_DIR"_qs})
-            qputenv(name.toUtf8().constData(), m_environment.value(name).toUtf8());
+        for (const char *name : {"MURVEL_REGISTRY_DIR", "MURVEL_OFFICE_CONFIG_DIR"})
+            m_ownEnvironment.set(name, m_environment.value(QString::fromLatin1(name)).toUtf8());
         for (const QString &path : libraries()) {
             office::AddInLibrary library;
             ASSERT_TRUE(library.load(path)) << library.errorString().toStdString();
@@ -27,16 +28,13 @@ protected:
         m_path = m_dir.filePath(u"report.docx"_qs);
         ASSERT_TRUE(wordtest::writeDocx(m_path, u"<w:p><w:r><w:t>甲乙丙</w:t></w:r></w:p>"_qs));
     }
-    void TearDown() override
-    {
-        qunsetenv("MURVEL_REGISTRY_DIR");
-        qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
-    }
     // The libraries to register.
     virtual QStringList libraries() const = 0;
 
     QTemporaryDir m_dir;
     // The environment of a host program started by the test.
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    // The same variables in the test's own process.
+    ScopedEnvironment m_ownEnvironment;
     QString m_path;
 };

@@ -2,6 +2,7 @@
 #include "comAddIn/trivane/connect.h"
 #include "platform/office/host/addinregistration.h"
 #include "platform/registry/registrystore.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace
 TEST(TrigramRegistration, EachHostFindsItsClassWithTheLibrary)
 {
     QTemporaryDir dir;
-    qputenv("MURVEL_REGISTRY_DIR", dir.path().toUtf8());
+    const ScopedEnvironment environment("MURVEL_REGISTRY_DIR", dir.path().toUtf8());
     ASSERT_EQ(addin::registerLibrary(trivane::definition(), "/opt/murvel/addins/libtrivane.so"), 0);
     const registry::RegistryStore store;
     const QStringList hosts = {u"Word"_qs, u"Excel"_qs, u"PowerPoint"_qs, u"FrontPage"_qs};
@@ -30,7 +31,6 @@ TEST(TrigramRegistration, EachHostFindsItsClassWithTheLibrary)
     ASSERT_EQ(addin::unregisterLibrary(trivane::definition()), 0);
     for (const QString &host : hosts)
         EXPECT_TRUE(office::registeredAddIns(registry::RegistryStore(), host).isEmpty());
-    qunsetenv("MURVEL_REGISTRY_DIR");
 }
 
 TEST(TrigramRegistration, HostPartOfAProgId)

@@ -1,14 +1,10 @@
 #include "platform/codepage/cp950.h"
+#include "tests/support/printqstring.h"
 
 #include <array>
 #include <gtest/gtest.h>
 
 using namespace codepage;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

@@ -1,15 +1,11 @@
 #include "platform/profile/privateprofile.h"
+#include "tests/support/printqstring.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace profile;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 TEST(PrivateProfile, WriteThenReadThroughTheFile)
 {

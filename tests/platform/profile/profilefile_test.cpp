@@ -1,6 +1,7 @@
 #include "platform/codepage/cp950.h"
 #include "platform/profile/profilefile.h"
 #include "tests/platform/system/filesizelimit.h"
+#include "tests/support/printqstring.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,6 @@
 #include <limits>
 
 using profile::ProfileFile;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

@@ -1,14 +1,10 @@
 #include "platform/registry/registryhive.h"
+#include "tests/support/printqstring.h"
 
 #include <gtest/gtest.h>
 
 using registry::RegistryHive;
 using registry::RegistryValue;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 TEST(RegistryHive, NamesIgnoreCaseAndKeepTheFirstSpelling)
 {

@@ -1,5 +1,7 @@
 #include "platform/registry/registrystore.h"
 #include "tests/platform/system/filesizelimit.h"
+#include "tests/support/printqstring.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,11 +14,6 @@
 using registry::RegistryStore;
 using registry::Root;
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace
 {
 
@@ -27,22 +24,6 @@ QByteArray contentsOf(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char *name, const QByteArray &value)
-        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~ScopedEnvironment() { m_wasSet ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-private:
-    const char *m_name;
-    bool m_wasSet;
-    QByteArray m_old;
-};
 
 } // namespace
 

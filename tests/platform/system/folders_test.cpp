@@ -1,4 +1,5 @@
 #include "platform/system/folders.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,19 +32,18 @@ TEST(WindowsFolder, EnvironmentRedirectsItAndItIsCreated)
 {
     QTemporaryDir dir;
     const QString redirected = dir.filePath(QStringLiteral("win/dows"));
-    qputenv("MURVEL_WINDOWS_DIR", redirected.toUtf8());
+    const ScopedEnvironment environment("MURVEL_WINDOWS_DIR", redirected.toUtf8());
     EXPECT_EQ(sys::windowsFolder(), redirected);
     EXPECT_TRUE(QDir(redirected).exists());
-    qunsetenv("MURVEL_WINDOWS_DIR");
 }
 
 TEST(WindowsFolder, DefaultIsUnderTheUsersDataFolder)
 {
     QTemporaryDir dir;
-    qunsetenv("MURVEL_WINDOWS_DIR");
-    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    ScopedEnvironment environment;
+    environment.unset("MURVEL_WINDOWS_DIR");
+    environment.set("XDG_DATA_HOME", dir.path().toUtf8());
     const QString expected = dir.filePath(QStringLiteral("murvel/windows"));
     EXPECT_EQ(sys::windowsFolder(), expected);
     EXPECT_TRUE(QDir(expected).exists());
-    qunsetenv("XDG_DATA_HOME");
 }

@@ -1,9 +1,8 @@
 #include "platform/system/process.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace
@@ -12,9 +11,8 @@ namespace
 // The started process is detached: wait for it to finish writing the file.
 QByteArray waitForContents(const QString &path, const QString &doneMarker)
 {
-    QDeadlineTimer deadline(10'000);
-    while (!QFile::exists(doneMarker) && !deadline.hasExpired())
-        QThread::msleep(20);
+    if (!QTest::qWaitFor([&] { return QFile::exists(doneMarker); }, 10'000))
+        return "<not finished>";
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }

@@ -2,6 +2,7 @@
 
 #include "platform/fonts/operatorfont.h"
 #include "platform/registry/registrystore.h"
+#include "tests/support/scopedenvironment.h"
 #include "vbprog/Fonsetta/eudcfontlink.h"
 
 #include <QDir>
@@ -15,10 +16,10 @@
 struct TempDesktop {
     TempDesktop()
     {
-        qputenv("HOME", QFile::encodeName(dir.path()));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
+        environment.set("HOME", QFile::encodeName(dir.path()));
+        environment.set("XDG_DATA_HOME", QFile::encodeName(dataHome()));
+        environment.set("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
+        environment.set("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
     }
 
     QString dataHome() const { return dir.filePath(QStringLiteral("data")); }
@@ -27,6 +28,7 @@ struct TempDesktop {
 
     QTemporaryDir dir;
     registry::RegistryStore store{dir.filePath(QStringLiteral("registry"))};
+    ScopedEnvironment environment;
 };
 
 // The font the build makes for the formula operators stands in for an end-user-defined-

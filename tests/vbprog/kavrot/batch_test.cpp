@@ -1,5 +1,6 @@
 #include "tests/platform/office/powerpoint/samplepresentation.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/printqstring.h"
 #include "tests/support/rawfilename.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/kavrot/recordingobserver.h"
@@ -14,11 +15,6 @@
 
 using namespace kavrot;
 using namespace kavrottest;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

@@ -2,6 +2,7 @@
 #include "platform/office/word/docx/wordapplication.h"
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/printqstring.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/kavrot/recordingobserver.h"
 #include "vbprog/kavrot/powerpointtranscoder.h"
@@ -16,11 +17,6 @@
 using namespace kavrot;
 using namespace kavrottest;
 namespace ppt = office::powerpoint;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

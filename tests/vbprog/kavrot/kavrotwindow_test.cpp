@@ -1,6 +1,8 @@
 #include "comAddIn/frame/mainprogrampath.h"
 #include "platform/profile/profilefile.h"
 #include "platform/registry/registrystore.h"
+#include "tests/support/printqstring.h"
+#include "tests/support/scopedenvironment.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/toolkit/controltext.h"
 #include "vbprog/kavrot/kavrotwindow.h"
@@ -21,11 +23,6 @@
 using kavrot::KavrotWindow;
 using toolkittest::controlText;
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace
 {
 
@@ -36,7 +33,7 @@ class KavrotWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        qputenv("MURVEL_REGISTRY_DIR", m_dir.filePath("registry").toUtf8());
+        m_environment.set("MURVEL_REGISTRY_DIR", m_dir.filePath("registry").toUtf8());
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("bin"));
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("src"));
         ASSERT_TRUE(QDir(m_dir.path()).mkpath("dst"));
@@ -44,7 +41,6 @@ protected:
             ASSERT_TRUE(QFile::copy(QStringLiteral(MURVEL_PROGRAM_DIR "/") + name,
                                     m_dir.filePath("bin/") + name));
     }
-    void TearDown() override { qunsetenv("MURVEL_REGISTRY_DIR"); }
 
     void recordMainProgram()
     {
@@ -74,6 +70,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    ScopedEnvironment m_environment;
 };
 
 TEST_F(KavrotWindowTest, ShowsEveryCaptionOfTheWindow)

@@ -1,4 +1,5 @@
 #include "platform/codepage/cp950.h"
+#include "tests/support/printqstring.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/kavrot/recordingobserver.h"
 #include "vbprog/kavrot/convertfile.h"
@@ -11,11 +12,6 @@
 
 using namespace kavrot;
 using namespace kavrottest;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

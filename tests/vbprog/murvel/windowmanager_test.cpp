@@ -6,11 +6,11 @@
 #include "platform/profile/profilefile.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRect>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
@@ -60,18 +60,6 @@ void stop(QProcess &process)
     }
 }
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
-
 // An X server with openbox, on a display the server picks itself. Both may take long to come
 // up while the rest of the suite keeps every processor busy.
 class Desktop
@@ -85,7 +73,7 @@ public:
         if (!m_server.waitForStarted(CommandTimeoutMs))
             return false;
         QByteArray display;
-        if (!waitUntil(
+        if (!QTest::qWaitFor(
                 [&] {
                     m_server.waitForReadyRead(100);
                     display += m_server.readAllStandardOutput();
@@ -102,7 +90,7 @@ public:
         m_windowManager.start("openbox", {});
         // The window manager is ready once it has announced itself on the root window.
         return m_windowManager.waitForStarted(CommandTimeoutMs) &&
-               waitUntil(
+               QTest::qWaitFor(
                    [&] {
                        const auto check =
                            run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, m_environment);
@@ -162,7 +150,7 @@ protected:
         program.start(folder.filePath("murvel"), {});
         ASSERT_TRUE(program.waitForStarted(CommandTimeoutMs));
         std::optional<QString> window;
-        const bool shown = waitUntil(
+        const bool shown = QTest::qWaitFor(
             [&] {
                 window = run("xdotool",
                              {"search", "--onlyvisible", "--pid",

@@ -1,64 +1,37 @@
+#include "tests/support/scopedenvironment.h"
 #include "vbprog/tallyq/texteditor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace tallyq;
 
 namespace
 {
 
-// Sets the editor variables for one test and restores them afterwards.
-class EditorVariables
-{
-public:
-    EditorVariables(const char *visual, const char *editor)
-    {
-        set("VISUAL", visual);
-        set("EDITOR", editor);
-    }
-    ~EditorVariables()
-    {
-        qunsetenv("VISUAL");
-        qunsetenv("EDITOR");
-        for (const auto &[name, value] : m_saved)
-            qputenv(name, value);
-    }
-
-private:
-    void set(const char *name, const char *value)
-    {
-        if (qEnvironmentVariableIsSet(name))
-            m_saved.emplace_back(name, qgetenv(name));
-        if (value != nullptr)
-            qputenv(name, value);
-        else
-            qunsetenv(name);
-    }
-    std::vector<std::pair<const char *, QByteArray>> m_saved;
-};
-
 const QString LogPath = QStringLiteral("/tmp/a folder/usrhanzi.txt");
 
 TEST(TallyqEditor, VisualComesBeforeEditorAndTheFileIsOneArgument)
 {
-    EditorVariables variables("gvim -f", "nano");
+    ScopedEnvironment variables("VISUAL", "gvim -f");
+    variables.set("EDITOR", "nano");
     EXPECT_EQ(GetTxtOpenCommand(LogPath), (EditorCommand{"gvim", {"-f", LogPath}}));
 }
 
 TEST(TallyqEditor, EditorIsSplitIntoWordsWithoutAShell)
 {
-    EditorVariables variables("  ", "\"/opt/my editor/edit\" --wait $HOME;rm");
+    ScopedEnvironment variables("VISUAL", "  ");
+    variables.set("EDITOR", "\"/opt/my editor/edit\" --wait $HOME;rm");
     EXPECT_EQ(GetTxtOpenCommand(LogPath),
               (EditorCommand{"/opt/my editor/edit", {"--wait", "$HOME;rm", LogPath}}));
 }
 
 TEST(TallyqEditor, WithoutEitherTheDesktopHandlerOpensTheFile)
 {
-    EditorVariables variables(nullptr, "");
+    ScopedEnvironment variables("EDITOR", "");
+    variables.unset("VISUAL");
     EXPECT_FALSE(GetTxtOpenCommand(LogPath));
 }
 
@@ -78,10 +51,10 @@ TEST(TallyqEditor, TheEditorIsStartedWithTheFileAsItsArgument)
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray visual = ("\"" + editor + "\"").toUtf8();
-    EditorVariables variables(visual.constData(), nullptr);
+    ScopedEnvironment variables("VISUAL", visual);
+    variables.unset("EDITOR");
     ASSERT_TRUE(openInTextEditor(log));
-    for (int i = 0; i < 200 && !QFile::exists(marker); ++i)
-        QThread::msleep(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 10'000));
     QFile written(marker);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(written.readAll()), log);

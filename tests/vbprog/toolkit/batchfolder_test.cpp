@@ -1,3 +1,4 @@
+#include "tests/support/printqstring.h"
 #include "tests/support/rawfilename.h"
 #include "vbprog/toolkit/batchfolder.h"
 
@@ -8,11 +9,6 @@
 #include <sys/stat.h>
 
 using toolkit::listBatchFolder;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

@@ -1,5 +1,7 @@
 #include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
+#include "tests/support/printqstring.h"
+#include "tests/support/scopedenvironment.h"
 #include "vbprog/toolkit/centerform.h"
 #include "vbprog/toolkit/drives.h"
 #include "vbprog/toolkit/eventpace.h"
@@ -15,11 +17,6 @@
 #include <gtest/gtest.h>
 
 using namespace toolkit;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {
@@ -60,7 +57,7 @@ TEST(DrivesTest, AFolderBelongsToTheLongestMountPointAboveIt)
 TEST(MainProgramDirTest, SettingsFileFollowsTheRecordedFolderAndIsNoneWithoutIt)
 {
     QTemporaryDir registryDir;
-    qputenv("MURVEL_REGISTRY_DIR", registryDir.path().toUtf8());
+    const ScopedEnvironment environment("MURVEL_REGISTRY_DIR", registryDir.path().toUtf8());
     EXPECT_EQ(GetMainProgramDir(), "");
     EXPECT_EQ(settingsFilePath(), "");
 
@@ -69,7 +66,6 @@ TEST(MainProgramDirTest, SettingsFileFollowsTheRecordedFolderAndIsNoneWithoutIt)
                                "/opt/murvel/bin/murvel"));
     EXPECT_EQ(GetMainProgramDir(), "/opt/murvel/bin/");
     EXPECT_EQ(settingsFilePath(), "/opt/murvel/bin/murvel.ini");
-    qunsetenv("MURVEL_REGISTRY_DIR");
 }
 
 class SelectDirTest : public ::testing::Test

@@ -79,11 +79,11 @@ QString JoinFormula(std::optional<int> kind, const QString &components)
     }
     if (k < FormulaKinds::Bracketed)
         return components; // negative kinds: no rule, nothing to join
-    if (components.size() <= 2 && !components.isEmpty()
-        && FindOperator(QString(components[0]), 1, OperatorNumbers::Count) > 0)
+    if (components.size() <= 2 && !components.isEmpty() &&
+        FindOperator(QString(components[0]), 1, OperatorNumbers::Count) > 0)
         return components; // a lone operator, or a prefix operator with its component
-    return gOperatorSymbols.symbol(OperatorNumbers::OpenBracket) + components
-        + gOperatorSymbols.symbol(OperatorNumbers::CloseBracket);
+    return gOperatorSymbols.symbol(OperatorNumbers::OpenBracket) + components +
+           gOperatorSymbols.symbol(OperatorNumbers::CloseBracket);
 }
 
 bool HasLikeWildcard(const QString &text)
@@ -100,12 +100,10 @@ FormulaKey FormulaKeyOf(const QString &formula)
         return key;
     }
     for (QChar c : formula) {
-        switch (c.unicode()) {
-        case 0xF6A4: key.kind = 1; break;
-        case 0xF6A3: key.kind = 2; break;
-        case 0xF6A5: key.kind = 3; break;
-        default: key.components += c;
-        }
+        if (const int kind = InfixKind(c))
+            key.kind = qint16(kind);
+        else
+            key.components += c;
     }
     return key;
 }

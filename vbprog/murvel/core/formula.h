@@ -42,6 +42,52 @@ constexpr int PrefixFirst = 4, PrefixLast = 11;
 constexpr int OpenBracket = 12, CloseBracket = 13;
 } // namespace OperatorNumbers
 
+// The code point of operator number 1..14 as the standard table 符號 holds it: U+F6A4,
+// U+F6A3, U+F6A5 for the infix operators 1..3, then U+F6A6..U+F6B0 in order; 0 for any
+// other number.
+constexpr char16_t StandardOperatorCode(int number)
+{
+    constexpr char16_t infix[] = {OperatorCodes::Beside, OperatorCodes::Above,
+                                  OperatorCodes::Enclosing};
+    if (number >= OperatorNumbers::InfixFirst && number <= OperatorNumbers::InfixLast)
+        return infix[number - OperatorNumbers::InfixFirst];
+    if (number > OperatorNumbers::InfixLast && number <= OperatorNumbers::Count)
+        return char16_t(OperatorCodes::PrefixFirst + number - OperatorNumbers::PrefixFirst);
+    return 0;
+}
+
+// The code point ranges, for code that needs no operator number.
+constexpr bool IsOperatorSymbol(QChar c)
+{
+    return c.unicode() >= OperatorCodes::First && c.unicode() <= OperatorCodes::Last;
+}
+
+constexpr bool IsInfixOperator(QChar c)
+{
+    return c.unicode() >= OperatorCodes::InfixFirst && c.unicode() <= OperatorCodes::InfixLast;
+}
+
+constexpr bool IsPrefixOperator(QChar c)
+{
+    return c.unicode() >= OperatorCodes::PrefixFirst && c.unicode() <= OperatorCodes::PrefixLast;
+}
+
+// An infix or prefix operator: the character after it belongs to its formula.
+constexpr bool TakesNextCharacter(QChar c)
+{
+    return IsInfixOperator(c) || IsPrefixOperator(c);
+}
+
+// The FormulaKind that an infix operator sets, 1..3; 0 for any other character.
+constexpr int InfixKind(QChar c)
+{
+    for (int kind = OperatorNumbers::InfixFirst; kind <= OperatorNumbers::InfixLast; ++kind) {
+        if (c.unicode() == StandardOperatorCode(kind))
+            return kind;
+    }
+    return 0;
+}
+
 // FormulaKind: the value of field 連接符號.
 namespace FormulaKinds
 {

@@ -18,22 +18,6 @@ constexpr int LastFaceCode = 20;
 constexpr QChar CarriageReturn = u'\r';
 constexpr QChar MissingGlyph = u'●';
 
-bool isOperator(QChar c)
-{
-    return c >= QChar(OperatorCodes::First) && c <= QChar(OperatorCodes::Last);
-}
-
-bool isInfix(QChar c)
-{
-    return c >= QChar(OperatorCodes::InfixFirst) && c <= QChar(OperatorCodes::InfixLast);
-}
-
-// Infix and prefix operators govern the character after them.
-bool takesNextCharacter(QChar c)
-{
-    return c >= QChar(OperatorCodes::InfixFirst) && c <= QChar(OperatorCodes::PrefixLast);
-}
-
 // A character beyond the BMP has no cp950 code, and is one "?" like any other such.
 QString escapeCharacter(char32_t c)
 {
@@ -105,7 +89,7 @@ public:
     {
         for (qsizetype p = 0; p < m_text.size(); ++p) {
             const QChar c = m_text[p];
-            if (!isOperator(c))
+            if (!IsOperatorSymbol(c))
                 p = writeOrdinary(p);
             else if (c == QChar(OperatorCodes::OpenBracket))
                 p = writeBracketed(p);
@@ -123,7 +107,7 @@ private:
     qsizetype writeOrdinary(qsizetype p)
     {
         const qsizetype last = p + unitsAt(m_text, p) - 1;
-        if (isInfix(at(last + 1)))
+        if (IsInfixOperator(at(last + 1)))
             return last; // the first component of the formula that the operator continues
         const QString escaped = escapeCharacter(characterAt(m_text, p));
         if (p == m_formulaEnd) {
@@ -153,14 +137,14 @@ private:
     qsizetype writeOperatorFormula(qsizetype p)
     {
         qsizetype start = p;
-        if (isInfix(m_text[p])) {
+        if (IsInfixOperator(m_text[p])) {
             // The component before the operator, a surrogate pair whole.
             start = p >= 2 && unitsAt(m_text, p - 2) == 2 ? p - 2 : p - 1;
             start = std::max(start, m_formulaEnd);
         }
         do
             ++p;
-        while (isInfix(at(p)) || takesNextCharacter(at(p - 1)) ||
+        while (IsInfixOperator(at(p)) || TakesNextCharacter(at(p - 1)) ||
                (at(p).isLowSurrogate() && at(p - 1).isHighSurrogate()));
         --p;
         m_formulaEnd = p + 1;

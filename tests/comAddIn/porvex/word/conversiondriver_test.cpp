@@ -3,6 +3,7 @@
 #include "tests/comAddIn/porvex/word/wordrun.h"
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/printqstring.h"
 #include "tests/support/smalldisk.h"
 #include "tests/support/zipfile.h"
 
@@ -14,10 +15,6 @@
 
 using namespace wordrun;
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 using porvex::LookupEngine;
 using word::HeaderFooterIndex;
 

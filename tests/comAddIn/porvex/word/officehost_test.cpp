@@ -8,6 +8,8 @@
 #include "tests/comAddIn/porvex/word/wordrun.h"
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/printqstring.h"
+#include "tests/support/scopedenvironment.h"
 #include "tests/support/smalldisk.h"
 
 #include <QDir>
@@ -17,10 +19,6 @@
 
 using namespace wordrun;
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 using word::docx::DocxDocument;
 
 namespace
@@ -32,9 +30,9 @@ protected:
     void SetUp() override
     {
         WordRunTest::SetUp();
-        qputenv("MURVEL_REGISTRY_DIR", m_host.filePath("registry").toUtf8());
-        qputenv("MURVEL_OFFICE_CONFIG_DIR", m_host.filePath("office").toUtf8());
-        qputenv("MURVEL_WINDOWS_DIR", m_windows.path().toUtf8());
+        m_environment.set("MURVEL_REGISTRY_DIR", m_host.filePath("registry").toUtf8());
+        m_environment.set("MURVEL_OFFICE_CONFIG_DIR", m_host.filePath("office").toUtf8());
+        m_environment.set("MURVEL_WINDOWS_DIR", m_windows.path().toUtf8());
         office::AddInLibrary library;
         ASSERT_TRUE(library.load(QStringLiteral(PORVEX_LIBRARY)))
             << library.errorString().toStdString();
@@ -42,12 +40,6 @@ protected:
         registry::RegistryStore store;
         ASSERT_TRUE(store.setValue(registry::Root::LocalMachine, mainprogram::kAppPathsKey,
                                    QString(), m_program.filePath("murvel")));
-    }
-    void TearDown() override
-    {
-        qunsetenv("MURVEL_REGISTRY_DIR");
-        qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
-        qunsetenv("MURVEL_WINDOWS_DIR");
     }
 
     // officehost --click tag file: its exit status, -1 when it did not finish.
@@ -75,6 +67,7 @@ protected:
     }
 
     QTemporaryDir m_host;
+    ScopedEnvironment m_environment;
 };
 
 TEST_F(OfficeHostTest, OnAFullDiskTheCopyThatFailedIsReportedFirstAndNothingIsLeft)

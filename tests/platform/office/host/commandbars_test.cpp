@@ -1,4 +1,5 @@
 #include "platform/office/host/commandbars.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -179,11 +180,10 @@ TEST_F(CommandBarsTest, ChangeListenersHearEveryChange)
 TEST(CommandBarsFolder, RedirectedByTheEnvironment)
 {
     QTemporaryDir dir;
-    qputenv("MURVEL_OFFICE_CONFIG_DIR", dir.path().toUtf8());
+    const ScopedEnvironment environment("MURVEL_OFFICE_CONFIG_DIR", dir.path().toUtf8());
     EXPECT_TRUE(CommandBars::filePathFor(u"Microsoft Excel"_qs).startsWith(dir.path() + u'/'));
     EXPECT_NE(CommandBars::filePathFor(u"Microsoft Excel"_qs),
               CommandBars::filePathFor(u"Microsoft Word"_qs));
-    qunsetenv("MURVEL_OFFICE_CONFIG_DIR");
 }
 
 } // namespace

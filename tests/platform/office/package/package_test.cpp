@@ -1,6 +1,7 @@
 #include "platform/office/package/package.h"
 #include "tests/support/libreoffice.h"
 #include "tests/support/nesting.h"
+#include "tests/support/printqstring.h"
 #include "tests/support/smalldisk.h"
 #include "tests/support/zipfile.h"
 
@@ -15,11 +16,6 @@
 
 using office::Package;
 using testsupport::ZipEntries;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

@@ -1,15 +1,11 @@
 #include "platform/office/page/htmlpage.h"
 #include "testpages.h"
+#include "tests/support/printqstring.h"
 
 #include <gtest/gtest.h>
 
 using namespace office::page;
 using namespace office::page::testing;
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace
 {

@@ -112,6 +112,37 @@ TEST_F(FormulaTest, FormulaKeyOfABracketIsTheTextBetween)
     EXPECT_EQ(FormulaKeyOf(Open + Close), (FormulaKey{4, QString()}));
 }
 
+TEST(OperatorCodesTest, TheStandardCodesFollowTheOperatorNumbers)
+{
+    const QString byNumber = u"\uF6A4\uF6A3\uF6A5\uF6A6\uF6A7\uF6A8\uF6A9\uF6AA\uF6AB\uF6AC"
+                             u"\uF6AD\uF6AE\uF6AF\uF6B0"_qs;
+    for (int number = 1; number <= OperatorNumbers::Count; ++number)
+        EXPECT_EQ(QChar(StandardOperatorCode(number)), byNumber[number - 1]) << number;
+    EXPECT_EQ(StandardOperatorCode(0), 0);
+    EXPECT_EQ(StandardOperatorCode(15), 0);
+}
+
+TEST(OperatorCodesTest, TheRangesSortTheOperators)
+{
+    for (char16_t c = 0xF6A3; c <= 0xF6B0; ++c)
+        EXPECT_TRUE(IsOperatorSymbol(QChar(c))) << int(c);
+    EXPECT_FALSE(IsOperatorSymbol(QChar(0xF6A2)));
+    EXPECT_FALSE(IsOperatorSymbol(QChar(0xF6B1)));
+    EXPECT_TRUE(IsInfixOperator(QChar(0xF6A5)));
+    EXPECT_FALSE(IsInfixOperator(QChar(0xF6A6)));
+    EXPECT_TRUE(IsPrefixOperator(QChar(0xF6A6)));
+    EXPECT_TRUE(IsPrefixOperator(QChar(0xF6AD)));
+    EXPECT_FALSE(IsPrefixOperator(QChar(0xF6AE)));
+    EXPECT_TRUE(TakesNextCharacter(QChar(0xF6A3)));
+    EXPECT_TRUE(TakesNextCharacter(QChar(0xF6AD)));
+    EXPECT_FALSE(TakesNextCharacter(QChar(0xF6AE)));
+    EXPECT_EQ(InfixKind(QChar(0xF6A4)), 1);
+    EXPECT_EQ(InfixKind(QChar(0xF6A3)), 2);
+    EXPECT_EQ(InfixKind(QChar(0xF6A5)), 3);
+    EXPECT_EQ(InfixKind(QChar(0xF6A6)), 0);
+    EXPECT_EQ(InfixKind(u'A'), 0);
+}
+
 TEST_F(FormulaTest, PrefixRepeatCountsFollowTheOperatorGroups)
 {
     EXPECT_EQ(PrefixRepeatCount(4), 2);

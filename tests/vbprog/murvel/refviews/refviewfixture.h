@@ -1,18 +1,13 @@
 #pragma once
 
 #include "../mainwindow/mainwindowfixture.h"
+#include "tests/support/printqstring.h"
 #include "vbprog/murvel/refviews/frm字形演變.h"
 #include "vbprog/murvel/refviews/frm字形索引.h"
 
 #include <ostream>
 
 class OutlineList;
-
-// Test failures show texts as they are.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // The main window started on the refviews fixture databases (base typeface 細明體, glyph
 // size 24), with the real index and evolution views registered and fake views for the rest.

@@ -1,3 +1,4 @@
+#include "tests/support/printqstring.h"
 #include "vbprog/murvel/core/formula.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/views/rolemarks.h"
@@ -5,11 +6,6 @@
 
 #include <gtest/gtest.h>
 #include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 inline void PrintTo(const StructureItem &item, std::ostream *out)
 {

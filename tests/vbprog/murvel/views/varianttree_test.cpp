@@ -1,3 +1,4 @@
+#include "tests/support/printqstring.h"
 #include "vbprog/murvel/views/variantsql.h"
 #include "vbprog/murvel/views/varianttree.h"
 
@@ -6,12 +7,6 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
-
-// Failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << text.toStdString();
-}
 
 namespace
 {

@@ -1,4 +1,5 @@
 #include "../mainwindow/mainwindowfixture.h"
+#include "tests/support/printqstring.h"
 #include "vbprog/murvel/core/databases.h"
 #include "vbprog/murvel/core/recordfields.h"
 #include "vbprog/murvel/core/公用變數.h"
@@ -17,12 +18,6 @@
 #include <QMdiSubWindow>
 #include <QTest>
 #include <ostream>
-
-// Failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << text.toStdString();
-}
 
 namespace
 {
