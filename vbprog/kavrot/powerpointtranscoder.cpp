@@ -72,13 +72,15 @@ void ConvertPptTextRange(ppt::TextRange &range, const ReferenceTable &reference)
 platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
                                                     const QString &destination, TranscodeRun &run)
 {
+    // As with Word: the source is only read, and the save writes the whole converted
+    // presentation into the new file.
     StagedOutput output(destination);
-    if (const platform::Result<bool> copied = output.createCopyOf(source); !copied)
-        return platform::Result<FileOutcome>::failure(copied.errorString());
+    if (const platform::Result<bool> reserved = output.reserve(); !reserved)
+        return platform::Result<FileOutcome>::failure(reserved.errorString());
     const platform::Result<ppt::Presentation *> opened =
-        run.powerPointApplication().presentations().open(output.path(), false, false, true);
+        run.powerPointApplication().presentations().open(source, true, false, true);
     if (!opened)
-        return platform::Result<FileOutcome>::failure(output.naming(source, opened.errorString()));
+        return platform::Result<FileOutcome>::failure(opened.errorString());
     ppt::Presentation &presentation = *opened.value();
 
     for (int i = 1; i <= presentation.slideCount(); ++i) {
@@ -93,7 +95,7 @@ platform::Result<FileOutcome> ConvertPowerPointFile(const QString &source,
             }
         }
     }
-    const platform::Result<bool> saved = presentation.save();
+    const platform::Result<bool> saved = presentation.saveAs(output.path());
     presentation.close();
     if (!saved)
         return platform::Result<FileOutcome>::failure(

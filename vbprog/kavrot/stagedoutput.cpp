@@ -46,25 +46,17 @@ platform::Result<bool> StagedOutput::create()
     return failure(m_file.errorString());
 }
 
-platform::Result<bool> StagedOutput::createCopyOf(const QString &source)
+platform::Result<bool> StagedOutput::reserve()
 {
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
-        return platform::Result<bool>::failure(
-            QStringLiteral("無法讀取 %1：%2").arg(source, input.errorString()));
-    if (const platform::Result<bool> created = create(); !created)
-        return created;
-    while (!input.atEnd()) {
-        const QByteArray chunk = input.read(1 << 20);
-        if (chunk.isEmpty() && input.error() != QFileDevice::NoError)
-            return platform::Result<bool>::failure(
-                QStringLiteral("無法讀取 %1：%2").arg(source, input.errorString()));
-        if (m_file.write(chunk) != chunk.size())
-            return failure(m_file.errorString());
-    }
-    if (!m_file.flush())
-        return failure(m_file.errorString());
+    const platform::Result<bool> created = create();
     m_file.close();
+    return created;
+}
+
+platform::Result<bool> StagedOutput::write(const QByteArray &bytes)
+{
+    if (m_file.write(bytes) != bytes.size())
+        return failure(m_file.errorString());
     return true;
 }
 

@@ -21,12 +21,13 @@ public:
     StagedOutput(const StagedOutput &) = delete;
     StagedOutput &operator=(const StagedOutput &) = delete;
 
-    // Makes the new file, empty and open in file() for writing.
+    // Makes the new file, empty and open for write().
     platform::Result<bool> create();
-    // Makes the new file as a copy of source, closed, for an engine to open at path().
-    platform::Result<bool> createCopyOf(const QString &source);
+    // Makes the new file, empty and closed, for an engine to save its document at path().
+    platform::Result<bool> reserve();
+    // Appends to the file that create() made.
+    platform::Result<bool> write(const QByteArray &bytes);
 
-    QFile &file() { return m_file; }
     QString path() const { return m_file.fileName(); }
 
     // An engine's message about the new file, naming instead the file the user knows: the

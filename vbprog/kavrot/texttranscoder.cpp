@@ -86,9 +86,8 @@ platform::Result<FileOutcome> ConvertTextFile(const QString &source, const QStri
         return platform::Result<FileOutcome>::failure(created.errorString());
     for (qsizetype from = 0; from < data.size();) {
         const QByteArray line = transcodeCp950Line(nextLine(data, from), run.reference()) + "\r\n";
-        if (output.file().write(line) != line.size())
-            return platform::Result<FileOutcome>::failure(
-                QStringLiteral("無法寫入 %1：%2").arg(destination, output.file().errorString()));
+        if (const platform::Result<bool> written = output.write(line); !written)
+            return platform::Result<FileOutcome>::failure(written.errorString());
         if (run.stopRequested())
             return FileOutcome::Stopped;
     }

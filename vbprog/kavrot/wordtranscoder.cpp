@@ -128,9 +128,8 @@ platform::Result<FileOutcome> ConvertWordFile(const QString &source, const QStri
     // The source is read, never written, and the save writes the whole converted document
     // into the new file: a copy of the source there first would only be written over.
     StagedOutput output(destination);
-    if (const platform::Result<bool> created = output.create(); !created)
-        return Outcome::failure(created.errorString());
-    output.file().close();
+    if (const platform::Result<bool> reserved = output.reserve(); !reserved)
+        return Outcome::failure(reserved.errorString());
     word::Documents &documents = run.wordApplication().documents();
     const platform::Result<word::Document *> opened = documents.open(source);
     if (!opened)
