@@ -157,6 +157,9 @@ struct IndexedTerm {
 
 QString WithCharacterIndex(sqlite3 *db, CharacterIndex &index, const QString &sql)
 {
+    // SQLite ends a statement at a NUL, where the tokens would not: such a text is not rewritten.
+    if (sql.contains(QChar(0)))
+        return sql;
     const std::optional<QList<SqlToken>> tokens = TokenizeSql(sql);
     if (!tokens)
         return sql;

@@ -136,6 +136,9 @@ TEST_F(CharacterIndexTest, StatementsTheIndexCannotServeStayAsWritten)
         "SELECT * FROM 檢字表 WHERE OR (部件序 LIKE '*口*')",
         "SELECT * FROM 檢字表 WHERE 部件序 LIKE '*口*' OR",
         "SELECT * FROM 檢字表 WHERE (部件序 LIKE '*口*'",
+        // SQLite reads a text only up to a NUL, so what follows it is no part of the statement.
+        QStringLiteral("SELECT * FROM 檢字表 WHERE 部件序 LIKE '*口*' ORDER BY 編號") + QChar(0) +
+            QStringLiteral(" DESC"),
     };
     for (const QString &sql : statements)
         EXPECT_EQ(rewritten(m_indexedPath, sql), sql) << sql.toStdString();
