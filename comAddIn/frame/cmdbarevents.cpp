@@ -3,6 +3,7 @@
 #include "comAddIn/frame/addinhost.h"
 #include "comAddIn/frame/global.h"
 #include "comAddIn/frame/hostoperations.h"
+#include "comAddIn/frame/operatorsymbols.h"
 #include "platform/office/host/hostapplication.h"
 
 namespace porvex

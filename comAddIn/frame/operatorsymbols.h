@@ -1,9 +1,15 @@
 #pragma once
 
+#include "platform/common/result.h"
 #include "vbprog/murvel/core/formula.h"
 
 #include <QString>
 #include <iterator>
+
+namespace office
+{
+class HostApplication;
+}
 
 namespace porvex
 {
@@ -19,5 +25,16 @@ inline QString OperatorButtonSymbol(int k)
         return {};
     return QString(QChar(StandardOperatorCode(kOperatorButtonNumbers[k - 1])));
 }
+
+// Types the symbol of operator button k at the host's caret. A k outside 1..9, or a host
+// without an open document, is a failure that changes nothing.
+platform::Result<bool> InsertOperator(office::HostApplication &host, int k);
+
+// The click of operator button k in each host, on the host of the connection; every host
+// types as its object model's typeAtCaret does.
+platform::Result<bool> InsertOperatorWord(int k);
+platform::Result<bool> InsertOperatorExcel(int k);
+platform::Result<bool> InsertOperatorPowerPoint(int k);
+platform::Result<bool> InsertOperatorFrontPage(int k);
 
 } // namespace porvex

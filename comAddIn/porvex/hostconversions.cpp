@@ -1,4 +1,4 @@
-// The Tools items and operator buttons of the spreadsheet, presentation and web-page hosts,
+// The Tools items of the spreadsheet, presentation and web-page hosts,
 // on the host of the connection.
 #include "comAddIn/frame/global.h"
 #include "comAddIn/frame/hostoperations.h"
@@ -57,13 +57,6 @@ platform::Result<bool> ConvertWorkbookToGlyphs()
     });
 }
 
-platform::Result<bool> InsertOperatorExcel(int k)
-{
-    return onHost<office::excel::Application>(u"Excel"_qs, [k](office::excel::Application &excel) {
-        return InsertOperatorInto(excel, k);
-    });
-}
-
 platform::Result<bool> ConvertPresentationToGlyphs()
 {
     return onHost<office::powerpoint::Application>(
@@ -71,14 +64,6 @@ platform::Result<bool> ConvertPresentationToGlyphs()
             DialogCandidatePicker picker = dialogPicker();
             return PowerPointConversion(powerPoint, HostConversionContext(picker))
                 .ConvertPresentationToGlyphs();
-        });
-}
-
-platform::Result<bool> InsertOperatorPowerPoint(int k)
-{
-    return onHost<office::powerpoint::Application>(
-        u"PowerPoint"_qs, [k](office::powerpoint::Application &powerPoint) {
-            return InsertOperatorInto(powerPoint, k);
         });
 }
 
@@ -97,13 +82,6 @@ platform::Result<bool> ConvertPagePicturesToFormulas()
 {
     return onHost<office::page::Application>(u"FrontPage"_qs, [](office::page::Application &page) {
         return ConvertPagePicturesToFormulas(page);
-    });
-}
-
-platform::Result<bool> InsertOperatorFrontPage(int k)
-{
-    return onHost<office::page::Application>(u"FrontPage"_qs, [k](office::page::Application &page) {
-        return InsertOperatorInto(page, k);
     });
 }
 

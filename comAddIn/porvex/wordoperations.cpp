@@ -1,5 +1,5 @@
-// The Word host operations: the Tools items and operator buttons on the Word application
-// of the connection, with the chooser's dialog and the host's message boxes.
+// The Word host operations: the Tools items on the Word application of the connection, with the
+// chooser's dialog and the host's message boxes.
 #include "comAddIn/frame/global.h"
 #include "comAddIn/frame/hostoperations.h"
 #include "comAddIn/frame/mainprogrampath.h"
@@ -84,13 +84,6 @@ platform::Result<bool> ConvertPicturesToFormulas()
 {
     return onWord(u"圖片轉成構字式"_qs, [](word::Application &application) {
         porvex::ConvertPicturesToFormulas(application, showMessage);
-    });
-}
-
-platform::Result<bool> InsertOperatorWord(int k)
-{
-    return onWord(u"插入構字符號"_qs, [k](word::Application &application) {
-        porvex::InsertOperatorWord(application, k);
     });
 }
 

@@ -1,11 +1,8 @@
 #include "comAddIn/porvex/excel/excelconversion.h"
 
-#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/formulascanner.h"
 #include "comAddIn/porvex/textconversion.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <array>
 
 namespace porvex
@@ -140,20 +137,6 @@ void ExcelConversion::ConvertCellFormulas(ConversionRun &run, Range &copyCell, R
     CellText copy(copyCell);
     CellText source(sourceCell);
     ConvertTextFormulas(run, picker, copy, source, m_positions[cellKey(sourceCell)]);
-}
-
-platform::Result<bool> InsertOperatorInto(Application &excel, int k)
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    const QString symbol = OperatorButtonSymbol(k);
-    if (!symbol.isEmpty())
-        clipboard->setText(symbol);
-    std::unique_ptr<Range> cell = excel.activeCell();
-    if (!cell)
-        return true;
-    cell->worksheet().paste();
-    return true;
 }
 
 } // namespace porvex

@@ -32,7 +32,4 @@ private:
     QHash<QString, SourcePositions> m_positions;
 };
 
-// The operator of button k into the active cell through the system's clipboard.
-platform::Result<bool> InsertOperatorInto(office::excel::Application &excel, int k);
-
 } // namespace porvex

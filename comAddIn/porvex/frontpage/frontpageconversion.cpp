@@ -1,6 +1,5 @@
 #include "comAddIn/porvex/frontpage/frontpageconversion.h"
 
-#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/formulascanner.h"
 #include "comAddIn/porvex/frontpage/picturenames.h"
 #include "comAddIn/porvex/glyphrenderer.h"
@@ -201,19 +200,6 @@ QString PictureElement(const QString &file, int width, int height, const QString
            u"\" align=\"texttop\" width=\""_qs + QString::number(width) + u"\" height=\""_qs +
            QString::number(height) + u"\" alt=\""_qs + (u"●＝"_qs + altFormula).toHtmlEscaped() +
            u"\">"_qs;
-}
-
-platform::Result<bool> InsertOperatorInto(Application &frontPage, int k)
-{
-    Document *page = frontPage.activeDocument();
-    if (!page)
-        return true;
-    page->selection()->clear();
-    std::unique_ptr<TextRange> caret = page->selection()->createRange();
-    caret->setText(OperatorButtonSymbol(k));
-    caret->move(1);
-    caret->select();
-    return true;
 }
 
 } // namespace porvex

@@ -50,8 +50,4 @@ int HtmlFontSizeToPoints(const QString &size);
 // formula, each attribute quoted and escaped.
 QString PictureElement(const QString &file, int width, int height, const QString &altFormula);
 
-// Types the operator of button k at the page's caret, over the selection, and leaves the
-// caret after it.
-platform::Result<bool> InsertOperatorInto(office::page::Application &frontPage, int k);
-
 } // namespace porvex

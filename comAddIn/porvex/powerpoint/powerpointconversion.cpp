@@ -1,6 +1,5 @@
 #include "comAddIn/porvex/powerpoint/powerpointconversion.h"
 
-#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/formulascanner.h"
 #include "comAddIn/porvex/textconversion.h"
 
@@ -178,20 +177,6 @@ void PowerPointConversion::ConvertTextRangeFormulas(ConversionRun &run, TextFram
     FrameText sourceText(source);
     SourcePositions positions;
     ConvertTextFormulas(run, picker, copyText, sourceText, positions);
-}
-
-platform::Result<bool> InsertOperatorInto(Application &powerPoint, int k)
-{
-    DocumentWindow *window = powerPoint.activeWindow();
-    if (!window || window->selection().type() != Selection::Type::Text)
-        return true;
-    const QString symbol = OperatorButtonSymbol(k);
-    if (!symbol.isEmpty()) {
-        if (std::unique_ptr<TextRange> selected = window->selection().textRange())
-            selected->setText(symbol);
-    }
-    window->sendKeys(u"{RIGHT}"_qs);
-    return true;
 }
 
 } // namespace porvex

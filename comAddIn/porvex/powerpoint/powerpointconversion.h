@@ -29,7 +29,4 @@ private:
     const ConversionContext &m_context;
 };
 
-// Types the operator of button k over the selected text and moves the caret after it.
-platform::Result<bool> InsertOperatorInto(office::powerpoint::Application &powerPoint, int k);
-
 } // namespace porvex

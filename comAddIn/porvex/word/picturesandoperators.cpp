@@ -1,6 +1,5 @@
 #include "comAddIn/porvex/word/picturesandoperators.h"
 
-#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/word/rangeconverter.h"
 #include "platform/office/word/application.h"
 
@@ -52,16 +51,6 @@ void ConvertPicturesToFormulas(
     application.setScreenUpdating(true);
     application.setCursor(office::HostApplication::Cursor::Normal);
     application.setStatusBar(QStringLiteral("圖片轉換完畢"));
-}
-
-void InsertOperatorWord(word::Application &application, int k)
-{
-    word::Range *selection = application.selection();
-    if (selection == nullptr)
-        return;
-    if (const QString symbol = OperatorButtonSymbol(k); !symbol.isEmpty())
-        selection->setText(symbol);
-    selection->collapse(word::CollapseDirection::End);
 }
 
 } // namespace porvex

@@ -19,8 +19,4 @@ void ConvertPicturesToFormulas(
     word::Application &application,
     const std::function<void(const QString &text, const QString &title)> &messageBox);
 
-// Operator button k (1..9) of the toolbar "構字符號": types its symbol over the selection
-// and leaves the insertion point after it. Any other k only collapses the selection.
-void InsertOperatorWord(word::Application &application, int k);
-
 } // namespace porvex

@@ -119,6 +119,11 @@ public:
     bool displayAlerts() const { return m_displayAlerts; }
     void setDisplayAlerts(bool on) { m_displayAlerts = on; }
 
+protected:
+    // Pasted into the active cell through the clipboard, which keeps the text afterwards.
+    // A process without a clipboard types nothing and fails.
+    platform::Result<bool> typeIntoActiveDocument(const QString &text) override;
+
 private:
     bool m_displayAlerts = true;
 };

@@ -13,4 +13,18 @@ void HostApplication::setCursor(Cursor shape)
     }
 }
 
+platform::Result<bool> HostApplication::typeAtCaret(const QString &text)
+{
+    if (m_caretSink) {
+        m_caretSink(text);
+        return true;
+    }
+    return typeIntoActiveDocument(text);
+}
+
+platform::Result<bool> HostApplication::noDocumentOpen()
+{
+    return platform::Result<bool>::failure(u"沒有開啟的文件"_qs);
+}
+
 } // namespace office

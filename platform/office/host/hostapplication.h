@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/common/result.h"
 #include "platform/office/host/commandbars.h"
 #include "platform/system/waitcursor.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,7 +22,8 @@ public:
 };
 
 // What the add-ins use of every host's Application object: its name (how they tell the
-// hosts apart), the screen-updating switch, the status-bar text and the host's pointer.
+// hosts apart), the screen-updating switch, the status-bar text, the host's pointer and
+// typing at the caret.
 // Each host's Application derives from it; the host program shows the values.
 class HostApplication
 {
@@ -51,10 +54,20 @@ public:
     Cursor cursor() const { return m_wait ? Cursor::Wait : Cursor::Normal; }
     void setCursor(Cursor shape);
 
+    // Types the text at the caret of the active document as the user's typing would: over
+    // the selection, caret after the text (Excel: pasted into the selected cell).
+    platform::Result<bool> typeAtCaret(const QString &text);
+    // A host whose caret is elsewhere (another program's window) takes the text instead.
+    void setCaretSink(std::function<void(const QString &)> sink) { m_caretSink = std::move(sink); }
+
 protected:
     HostApplication() = default;
     HostApplication(const HostApplication &) = delete;
     HostApplication &operator=(const HostApplication &) = delete;
+
+    // Each host model's typing; a failure, changing nothing, when no document is open.
+    virtual platform::Result<bool> typeIntoActiveDocument(const QString &text) = 0;
+    static platform::Result<bool> noDocumentOpen();
 
 private:
     bool m_screenUpdating = true;
@@ -62,6 +75,7 @@ private:
     QString m_statusBar;
     std::shared_ptr<CommandBars> m_commandBars;
     std::optional<sys::WaitCursor> m_wait;
+    std::function<void(const QString &)> m_caretSink;
 };
 
 } // namespace office

@@ -8,6 +8,19 @@ QString Application::name() const
     return QStringLiteral("Microsoft FrontPage");
 }
 
+platform::Result<bool> Application::typeIntoActiveDocument(const QString &text)
+{
+    Document *page = activeDocument();
+    if (!page)
+        return noDocumentOpen();
+    page->selection()->clear();
+    const std::unique_ptr<TextRange> caret = page->selection()->createRange();
+    caret->setText(text);
+    caret->move(int(text.size())); // from the text's start to just after it
+    caret->select();
+    return true;
+}
+
 HtmlPageApplication::HtmlPageApplication(std::unique_ptr<HtmlPage> page) : m_page(std::move(page))
 {
 }

@@ -16,6 +16,10 @@ public:
     QString name() const override;
     // The page open in the editor; null when none is. Owned by the application.
     virtual Document *activeDocument() = 0;
+
+protected:
+    // Over the selection; the caret is left after the text.
+    platform::Result<bool> typeIntoActiveDocument(const QString &text) override;
 };
 
 // The application of a host that edits one .html page at a time.

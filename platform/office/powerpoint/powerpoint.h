@@ -180,6 +180,11 @@ public:
     bool visible() const { return m_visible; }
     void setVisible(bool on) { m_visible = on; }
 
+protected:
+    // Only into selected text or an insertion point, after which the caret moves; a
+    // selected slide or shape takes nothing.
+    platform::Result<bool> typeIntoActiveDocument(const QString &text) override;
+
 private:
     bool m_visible = false;
 };

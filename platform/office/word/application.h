@@ -39,6 +39,10 @@ public:
     // Closes every document without saving it.
     virtual void quit() = 0;
 
+protected:
+    // Over the selection, which then collapses after the text.
+    platform::Result<bool> typeIntoActiveDocument(const QString &text) override;
+
 private:
     bool m_visible = true;
 };

@@ -19,6 +19,13 @@ public:
     void reopenBars() { setCommandBars(office::CommandBars::openFile(barsFile())); }
     office::CommandBar &bar(const QString &name) const { return *commandBars()->item(name); }
 
+protected:
+    // A host without documents.
+    platform::Result<bool> typeIntoActiveDocument(const QString &) override
+    {
+        return noDocumentOpen();
+    }
+
 private:
     QString m_name;
     QTemporaryDir m_dir;

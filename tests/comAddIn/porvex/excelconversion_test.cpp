@@ -1,3 +1,4 @@
+#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/candidatedialog.h"
 #include "comAddIn/porvex/excel/excelconversion.h"
 #include "comAddIn/porvex/lookuprules.h"
@@ -246,7 +247,7 @@ TEST(InsertOperatorExcel, PastesTheSymbolIntoTheActiveCellThroughTheClipboard)
     XlsxApplication excel;
     ASSERT_TRUE(excel.workbooks().open(path).ok());
     QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
-    ASSERT_TRUE(InsertOperatorInto(excel, 2).ok());
+    ASSERT_TRUE(InsertOperator(excel, 2).ok());
     EXPECT_EQ(excel.activeCell()->value(), QVariant(QStringLiteral("\uF6A3")));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "\uF6A3");
 }

@@ -1,3 +1,4 @@
+#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/frontpage/frontpageconversion.h"
 #include "comAddIn/porvex/frontpage/picturenames.h"
 #include "comAddIn/porvex/glyphrenderer.h"
@@ -244,8 +245,8 @@ TEST(InsertOperatorFrontPage, TypesTheSymbolOverTheSelectionAndLeavesTheCaretAft
     between->collapse(true);
     between->move(1);
     between->select();
-    ASSERT_TRUE(InsertOperatorInto(frontPage, 1).ok());
-    ASSERT_TRUE(InsertOperatorInto(frontPage, 2).ok());
+    ASSERT_TRUE(InsertOperator(frontPage, 1).ok());
+    ASSERT_TRUE(InsertOperator(frontPage, 2).ok());
     EXPECT_EQ(frontPage.page()->body()->createTextRange()->text(), "日\uF6A4\uF6A3月\n");
 }
 

@@ -1,3 +1,4 @@
+#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/lookuprules.h"
 #include "comAddIn/porvex/powerpoint/powerpointconversion.h"
 #include "conversiontesting.h"
@@ -157,12 +158,12 @@ TEST(InsertOperatorPowerPoint, TypesTheSymbolAtTheCaretAndMovesPastItOnlyInText)
     TextFrame *frame = grouped(*opened.value());
 
     powerPoint.window().textSelection().selectText(frame, 2, 0);
-    ASSERT_TRUE(InsertOperatorInto(powerPoint, 1).ok());
-    ASSERT_TRUE(InsertOperatorInto(powerPoint, 9).ok());
+    ASSERT_TRUE(InsertOperator(powerPoint, 1).ok());
+    ASSERT_TRUE(InsertOperator(powerPoint, 9).ok());
     EXPECT_EQ(textOf(frame), "群\uF6A4\uF6AB一");
 
     powerPoint.window().textSelection().selectShape();
-    ASSERT_TRUE(InsertOperatorInto(powerPoint, 2).ok());
+    ASSERT_TRUE(InsertOperator(powerPoint, 2).ok());
     EXPECT_EQ(textOf(frame), "群\uF6A4\uF6AB一") << "a selected shape takes no symbol";
 }
 

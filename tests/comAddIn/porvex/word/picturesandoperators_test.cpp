@@ -1,3 +1,4 @@
+#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/word/conversiondriver.h"
 #include "comAddIn/porvex/word/picturesandoperators.h"
 #include "tests/comAddIn/porvex/word/wordrun.h"
@@ -97,18 +98,18 @@ TEST_F(WordRunTest, AnOperatorButtonTypesItsSymbolOverTheSelectionAndMovesPastIt
     ASSERT_NE(document, nullptr);
     word::Range &selection = *m_word.selection();
     selection.setRange(1, 3);
-    porvex::InsertOperatorWord(m_word, 1);
+    ASSERT_TRUE(porvex::InsertOperator(m_word, 1).ok());
     EXPECT_EQ(document->content()->text(), "日" + Beside + "月\r");
     EXPECT_EQ(selection.start(), 2);
     EXPECT_EQ(selection.end(), 2);
 
-    porvex::InsertOperatorWord(m_word, 9);
+    ASSERT_TRUE(porvex::InsertOperator(m_word, 9).ok());
     EXPECT_EQ(document->content()->text(), "日" + Beside + "\uF6AB月\r");
     selection.setRange(0, 1);
-    porvex::InsertOperatorWord(m_word, 10);
+    EXPECT_FALSE(porvex::InsertOperator(m_word, 10).ok());
     EXPECT_EQ(document->content()->text(), "日" + Beside + "\uF6AB月\r")
         << "a number outside 1..9 types nothing";
-    EXPECT_EQ(selection.start(), 1);
+    EXPECT_EQ(selection.start(), 0);
     EXPECT_EQ(selection.end(), 1);
 }
 

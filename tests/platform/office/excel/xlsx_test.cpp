@@ -279,6 +279,33 @@ TEST_F(XlsxTest, PastePutsTheClipboardTextIntoTheActiveCell)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("\uF6A3"));
 }
 
+TEST_F(XlsxTest, TypingAtTheCaretPastesIntoTheActiveCellWhenThereIsAClipboard)
+{
+    cell("A1").activate();
+    const QVariant before = cell("A1").value();
+    EXPECT_FALSE(application.typeAtCaret(operatorH).ok()) << "no clipboard to paste from";
+    EXPECT_EQ(cell("A1").value(), before);
+    {
+        XlsxApplication empty;
+        EXPECT_FALSE(empty.typeAtCaret(operatorH).ok()) << "no workbook is open";
+    }
+
+    int argc = 0;
+    QGuiApplication gui(argc, nullptr);
+    cell("A1").activate();
+    ASSERT_TRUE(application.typeAtCaret(operatorH).ok());
+    EXPECT_EQ(cell("A1").value(), QVariant(operatorH)) << "the cell's text is replaced";
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), operatorH);
+
+    QStringList taken;
+    application.setCaretSink([&taken](const QString &text) { taken << text; });
+    QGuiApplication::clipboard()->setText(u"earlier"_qs);
+    ASSERT_TRUE(application.typeAtCaret(u"\uF6A3"_qs).ok());
+    EXPECT_EQ(taken, QStringList{u"\uF6A3"_qs});
+    EXPECT_EQ(cell("A1").value(), QVariant(operatorH));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), u"earlier"_qs);
+}
+
 TEST_F(XlsxTest, EditedWorkbookOpensInLibreOfficeWithItsText)
 {
     ASSERT_TRUE(cell("A1").characters(1, 3)->insert(QStringLiteral("鉀")));

@@ -13,6 +13,12 @@ class TestHost : public office::HostApplication
 {
 public:
     QString name() const override { return QStringLiteral("Microsoft Word"); }
+
+protected:
+    platform::Result<bool> typeIntoActiveDocument(const QString &) override
+    {
+        return noDocumentOpen();
+    }
 };
 
 class HostApplicationTest : public ::testing::Test

@@ -1,4 +1,5 @@
 #include "platform/office/page/htmlpage.h"
+#include "platform/office/page/pageapplication.h"
 #include "testpages.h"
 #include "tests/support/printqstring.h"
 
@@ -170,6 +171,32 @@ TEST_F(TextRangeTest, TypingAtTheCaretGoesIntoTheSelection)
     page->selection()->clear();
     page->selection()->createRange()->setText(kH);
     EXPECT_EQ(whole()->text().left(2), kH + QStringLiteral("木"));
+}
+
+TEST(PageApplication, TypingAtTheCaretReplacesTheSelectionAndStepsPastTheText)
+{
+    HtmlPageApplication empty;
+    EXPECT_FALSE(empty.typeAtCaret(kH).ok()) << "no page is open";
+
+    PageFolder folder;
+    HtmlPageApplication frontPage(openPage(folder.write("page.html", samplePage().toUtf8())));
+    HtmlPage &page = *frontPage.page();
+    auto selected = page.body()->createTextRange();
+    selected->move(2);
+    selected->moveEnd(2);
+    selected->select();
+    ASSERT_TRUE(frontPage.typeAtCaret(kOpen).ok());
+    ASSERT_TRUE(frontPage.typeAtCaret(kClose).ok());
+    const QString typed = kSampleText.left(2) + kOpen + kClose + kSampleText.mid(4);
+    EXPECT_EQ(page.body()->createTextRange()->text(), typed);
+    EXPECT_EQ(page.selectionSpan().start, 4);
+    EXPECT_EQ(page.selectionSpan().end, 4);
+
+    QStringList taken;
+    frontPage.setCaretSink([&taken](const QString &text) { taken << text; });
+    ASSERT_TRUE(frontPage.typeAtCaret(kH).ok());
+    EXPECT_EQ(taken, QStringList{kH});
+    EXPECT_EQ(page.body()->createTextRange()->text(), typed);
 }
 
 TEST_F(TextRangeTest, HtmlTextAndParentElementFollowTheStructure)

@@ -246,6 +246,35 @@ TEST_F(PptxTest, WindowSelectionAndPresentationsFollowTheUser)
     EXPECT_FALSE(application.presentations().open(folder.filePath("none.pptx")).ok());
 }
 
+TEST_F(PptxTest, TypingAtTheCaretGoesOnlyIntoTextAndStepsPastIt)
+{
+    TextFrame *frame = first->shape(2)->groupItem(1)->textFrame();
+    application.window().textSelection().selectText(frame, 2, 0);
+    ASSERT_TRUE(application.typeAtCaret(operatorH).ok());
+    ASSERT_TRUE(application.typeAtCaret(u"\uF6A3"_qs).ok());
+    EXPECT_EQ(frame->textRange()->text(), u"群"_qs + operatorH + u"\uF6A3一"_qs);
+
+    application.window().textSelection().selectText(frame, 1, 1);
+    ASSERT_TRUE(application.typeAtCaret(u"甲"_qs).ok());
+    ASSERT_TRUE(application.typeAtCaret(u"乙"_qs).ok());
+    EXPECT_EQ(frame->textRange()->text(), u"甲乙"_qs + operatorH + u"\uF6A3一"_qs);
+
+    application.window().textSelection().selectShape();
+    ASSERT_TRUE(application.typeAtCaret(u"丙"_qs).ok()) << "a selected shape takes nothing";
+    EXPECT_EQ(frame->textRange()->text(), u"甲乙"_qs + operatorH + u"\uF6A3一"_qs);
+
+    QStringList taken;
+    application.window().textSelection().selectText(frame, 1, 0);
+    application.setCaretSink([&taken](const QString &text) { taken << text; });
+    ASSERT_TRUE(application.typeAtCaret(u"丁"_qs).ok());
+    EXPECT_EQ(taken, QStringList{u"丁"_qs});
+    EXPECT_EQ(frame->textRange()->text(), u"甲乙"_qs + operatorH + u"\uF6A3一"_qs);
+    application.setCaretSink(nullptr);
+
+    presentation->close();
+    EXPECT_FALSE(application.typeAtCaret(u"丁"_qs).ok()) << "no presentation is open";
+}
+
 TEST(DeepPresentations, GroupsPastTheLimitAreRefusedNamingTheFileAndWithinItAreEdited)
 {
     QTemporaryDir folder;

@@ -379,6 +379,33 @@ TEST(WordApplication, OpensDocumentsAndKeepsTheActiveOneAndItsSelection)
     EXPECT_EQ(word.documents().count(), 0);
 }
 
+TEST(WordApplication, TypingAtTheCaretReplacesTheSelectionAndStepsPastTheText)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"a.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(path, u"<w:p><w:r><w:t>甲乙丙</w:t></w:r></w:p>"_qs));
+    word::docx::WordApplication word;
+    EXPECT_FALSE(word.typeAtCaret(u"丁"_qs).ok()) << "no document is open";
+
+    auto opened = word.documents().open(path);
+    ASSERT_TRUE(opened);
+    word::Document &document = *opened.value();
+    word.selection()->setRange(1, 2);
+    ASSERT_TRUE(word.typeAtCaret(u"丁戊"_qs).ok());
+    EXPECT_EQ(document.content()->text(), u"甲丁戊丙\r"_qs);
+    EXPECT_EQ(word.selection()->start(), 3);
+    EXPECT_EQ(word.selection()->end(), 3);
+    ASSERT_TRUE(word.typeAtCaret(u"己"_qs).ok());
+    EXPECT_EQ(document.content()->text(), u"甲丁戊己丙\r"_qs);
+
+    QStringList taken;
+    word.setCaretSink([&taken](const QString &text) { taken << text; });
+    ASSERT_TRUE(word.typeAtCaret(u"庚"_qs).ok());
+    EXPECT_EQ(taken, QStringList{u"庚"_qs});
+    EXPECT_EQ(document.content()->text(), u"甲丁戊己丙\r"_qs);
+    EXPECT_EQ(word.selection()->start(), 4);
+}
+
 TEST(WordApplication, QuitClosesEveryDocumentUnsaved)
 {
     QTemporaryDir folder;
