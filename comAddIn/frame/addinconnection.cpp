@@ -1,5 +1,6 @@
 #include "comAddIn/frame/addinconnection.h"
 
+#include "comAddIn/frame/addinhost.h"
 #include "platform/office/host/addinregistration.h"
 #include "platform/registry/registrystore.h"
 
@@ -50,19 +51,12 @@ std::unique_ptr<Connect> createConnection(const AddInDefinition &definition, con
     return nullptr;
 }
 
-QString hostOfProgId(const QString &progId)
-{
-    static constexpr QStringView kConnect = u".Connect";
-    const qsizetype at = progId.indexOf(kConnect);
-    return at < 0 ? QString() : progId.sliced(at + kConnect.size());
-}
-
 int registerLibrary(const AddInDefinition &definition, const char *libraryPath)
 {
     registry::RegistryStore store;
-    for (const char16_t *id : definition.progIds) {
-        const QString progId = QString::fromUtf16(id);
-        const QString host = hostOfProgId(progId);
+    for (std::size_t i = 0; i < definition.progIds.size(); ++i) {
+        const QString progId = QString::fromUtf16(definition.progIds[i]);
+        const QString host = shortNameOf(Host(i));
         const office::AddInRegistration registration{host,
                                                      progId,
                                                      definition.friendlyName,
@@ -79,9 +73,9 @@ int registerLibrary(const AddInDefinition &definition, const char *libraryPath)
 int unregisterLibrary(const AddInDefinition &definition)
 {
     registry::RegistryStore store;
-    for (const char16_t *id : definition.progIds) {
-        const QString progId = QString::fromUtf16(id);
-        if (!office::unregisterAddIn(store, hostOfProgId(progId), progId))
+    for (std::size_t i = 0; i < definition.progIds.size(); ++i) {
+        const QString progId = QString::fromUtf16(definition.progIds[i]);
+        if (!office::unregisterAddIn(store, shortNameOf(Host(i)), progId))
             return 1;
     }
     return 0;

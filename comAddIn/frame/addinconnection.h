@@ -51,8 +51,6 @@ private:
 
 // A new connection object for the ProgID (compared without regard to case), or nullptr.
 std::unique_ptr<Connect> createConnection(const AddInDefinition &definition, const QString &progId);
-// The registry's host part of a ProgID: "Zontabar.ConnectWord" -> "Word".
-QString hostOfProgId(const QString &progId);
 // The library's exports (addin.h), for the definition.
 int registerLibrary(const AddInDefinition &definition, const char *libraryPath);
 int unregisterLibrary(const AddInDefinition &definition);

@@ -5,17 +5,39 @@
 namespace addin
 {
 
+namespace
+{
+
+struct HostNames {
+    Host host;
+    QStringView applicationName;
+    QStringView shortName;
+};
+constexpr HostNames kHosts[] = {
+    {Host::Word, u"Microsoft Word", u"Word"},
+    {Host::Excel, u"Microsoft Excel", u"Excel"},
+    {Host::PowerPoint, u"Microsoft PowerPoint", u"PowerPoint"},
+    {Host::FrontPage, u"Microsoft FrontPage", u"FrontPage"},
+};
+
+} // namespace
+
 Host hostOf(const QString &applicationName)
 {
-    if (applicationName == u"Microsoft Word")
-        return Host::Word;
-    if (applicationName == u"Microsoft Excel")
-        return Host::Excel;
-    if (applicationName == u"Microsoft PowerPoint")
-        return Host::PowerPoint;
-    if (applicationName == u"Microsoft FrontPage")
-        return Host::FrontPage;
+    for (const HostNames &names : kHosts) {
+        if (applicationName == names.applicationName)
+            return names.host;
+    }
     return Host::Other;
+}
+
+QString shortNameOf(Host host)
+{
+    for (const HostNames &names : kHosts) {
+        if (names.host == host)
+            return names.shortName.toString();
+    }
+    return {};
 }
 
 platform::Result<std::shared_ptr<office::CommandBars>>
@@ -34,18 +56,6 @@ GetCommandBars(office::HostApplication &application)
     if (!bars)
         return Bars::failure(u"%1 沒有命令列"_qs.arg(application.name()));
     return bars;
-}
-
-platform::Result<bool> takeCommandBars(office::HostApplication *application,
-                                       std::shared_ptr<office::CommandBars> &bars)
-{
-    if (!application)
-        return platform::Result<bool>::failure(u"增益集尚未連線"_qs);
-    auto found = GetCommandBars(*application);
-    if (!found.ok())
-        return platform::Result<bool>::failure(found.errorString());
-    bars = found.value();
-    return true;
 }
 
 platform::Result<std::shared_ptr<office::CommandBar>>

@@ -17,19 +17,19 @@ class HostApplication;
 namespace addin
 {
 
-// The hosts the add-ins serve, told apart by the Application's Name, compared exactly.
+// The hosts the add-ins serve. The add-ins tell them apart one way: by the Application's
+// Name, compared exactly. Their tables for the four hosts (ProgIDs, OnAction texts) are in
+// this order.
 enum class Host { Word, Excel, PowerPoint, FrontPage, Other };
 Host hostOf(const QString &applicationName);
+// The host's short name, "Word", "Excel", "PowerPoint" or "FrontPage": its key in the
+// registry's add-in entries, and how messages name it. Empty for any other host.
+QString shortNameOf(Host host);
 
 // The host's command bars: for an application named "Outlook" those of its active
 // explorer, otherwise the application's own. A failure when the host has none.
 platform::Result<std::shared_ptr<office::CommandBars>>
 GetCommandBars(office::HostApplication &application);
-
-// GetCommandBars of the add-in's Application (nullptr before its connection), kept in
-// `bars` on success.
-platform::Result<bool> takeCommandBars(office::HostApplication *application,
-                                       std::shared_ptr<office::CommandBars> &bars);
 
 // A bar of the collection by name; a failure when there is no such bar.
 platform::Result<std::shared_ptr<office::CommandBar>>

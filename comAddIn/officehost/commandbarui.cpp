@@ -16,8 +16,6 @@ namespace officehost
 namespace
 {
 
-constexpr char16_t kToolsBarName[] = u"Tools";
-
 // The formula operators and the trigrams live in the private-use area, where only the
 // operator font has glyphs for them.
 bool needsOperatorFont(const QString &caption)
@@ -74,8 +72,8 @@ void CommandBarUi::rebuild()
         return;
     for (int b = 1; b <= m_bars->count(); ++b) {
         const std::shared_ptr<office::CommandBar> bar = m_bars->item(b);
-        const bool isTools =
-            bar->name().compare(QString::fromUtf16(kToolsBarName), Qt::CaseInsensitive) == 0;
+        const bool isTools = bar->name().compare(QString::fromUtf16(office::kToolsBarName),
+                                                 Qt::CaseInsensitive) == 0;
         QToolBar *toolBar = nullptr;
         if (!isTools) {
             toolBar = new QToolBar(bar->name(), &m_window);

@@ -1,12 +1,11 @@
 #include "comAddIn/porvex/conversionrun.h"
 
 #include "comAddIn/frame/mainprogrampath.h"
+#include "comAddIn/porvex/messagebox.h"
 #include "platform/registry/registrystore.h"
 #include "platform/system/folders.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 
 namespace porvex
 {
@@ -18,7 +17,7 @@ ConversionContext HostConversionContext(CandidatePicker &picker)
     context.windowsFolder = sys::windowsFolder();
     context.picker = &picker;
     context.showMessage = [](const QString &title, const QString &text) {
-        QMessageBox::information(QApplication::activeWindow(), title, text);
+        showMessageBox(QMessageBox::Information, title, text);
     };
     return context;
 }

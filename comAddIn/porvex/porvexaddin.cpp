@@ -1,5 +1,18 @@
 // The exports of the porvex library: registration of its four connection classes and
-// their class factory.
-#include "comAddIn/frame/connect.h"
+// their class factory, with the conversions of the library.
+#include "comAddIn/porvex/connect.h"
+#include "comAddIn/porvex/hostconversions.h"
 
-MURVEL_ADDIN_EXPORTS(porvex::definition)
+namespace
+{
+
+const addin::AddInDefinition &porvexAddIn()
+{
+    static porvex::HostConversions conversions;
+    static const addin::AddInDefinition definition = porvex::definition(conversions);
+    return definition;
+}
+
+} // namespace
+
+MURVEL_ADDIN_EXPORTS(porvexAddIn)

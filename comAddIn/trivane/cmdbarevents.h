@@ -9,16 +9,17 @@
 namespace trivane
 {
 
-// Receives the Click events of the eight trigram buttons and types the button's symbol
-// in the host named by the Application's Name.
+// The add-in's event object: holds the eight trigram buttons (its members Operator1Btn1
+// to Operator1Btn8) and types a button's symbol in the connected host when it is clicked.
 class cmdBarEvents
 {
 public:
-    // Button k (1..8): holds the control and hooks its Click. nullptr releases the member.
-    void setOperator1Btn(int k, std::shared_ptr<office::CommandBarControl> button);
+    // Holds trigram button k (1..8) and hooks its Click to Operator1BtnClick(k). nullptr
+    // lets the button go.
+    void hookButton(int k, std::shared_ptr<office::CommandBarControl> button);
     const addin::EventButton &Operator1Btn(int k) const { return m_buttons.at(k - 1); }
 
-    // The handler of button k; a host that is none of the four gets nothing.
+    // The click of trigram button k; a host that is none of the four gets nothing.
     static platform::Result<bool> Operator1BtnClick(int k);
 
 private:

@@ -11,7 +11,7 @@ namespace
 
 platform::Result<bool> onConnection(office::HostApplication &application)
 {
-    global().Application = &application;
+    global().connect(application);
     return InitTrigramBar();
 }
 
@@ -21,7 +21,7 @@ platform::Result<bool> onDisconnection(office::RemoveMode mode)
         DeleteTrigramBar();
     // The host goes away after this call: a click on a button still hooked must not
     // reach it.
-    global().Application = nullptr;
+    global().forgetApplication();
     return true;
 }
 

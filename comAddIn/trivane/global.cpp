@@ -3,16 +3,9 @@
 namespace trivane
 {
 
-cmdBarEvents &Global::eventObject()
+TrigramAddIn &global()
 {
-    if (!m_events)
-        m_events = std::make_unique<cmdBarEvents>();
-    return *m_events;
-}
-
-Global &global()
-{
-    static Global instance;
+    static TrigramAddIn instance;
     return instance;
 }
 

@@ -14,11 +14,4 @@ namespace trivane
 
 platform::Result<bool> InsertTrigram(office::HostApplication &host, int k);
 
-// The click of button k in each host, on the host of the connection; every host types as
-// its object model's typeAtCaret does.
-platform::Result<bool> InsertTrigramWord(int k);
-platform::Result<bool> InsertTrigramExcel(int k);
-platform::Result<bool> InsertTrigramPowerPoint(int k);
-platform::Result<bool> InsertTrigramFrontPage(int k);
-
 } // namespace trivane

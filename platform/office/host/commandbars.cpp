@@ -15,8 +15,6 @@ namespace office
 namespace
 {
 
-constexpr char16_t kToolsBar[] = u"Tools";
-
 // The built-in items of a new user's Tools menu.
 struct BuiltInItem {
     int id;
@@ -220,7 +218,7 @@ std::shared_ptr<CommandBars> CommandBars::openFile(const QString &filePath)
 
 void CommandBars::addFreshBars()
 {
-    auto tools = std::make_shared<CommandBar>(QString::fromUtf16(kToolsBar));
+    auto tools = std::make_shared<CommandBar>(QString::fromUtf16(kToolsBarName));
     tools->m_parent = weak_from_this();
     for (const BuiltInItem &item : kBuiltInTools)
         tools->appendControl(item.id, CommandBarControl::Button)->m_caption =

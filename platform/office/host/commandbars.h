@@ -108,6 +108,9 @@ private:
     std::weak_ptr<CommandBars> m_parent;
 };
 
+// The name of the bar that is the host's Tools menu.
+inline constexpr char16_t kToolsBarName[] = u"Tools";
+
 // One application's command bars, kept in a file so that what add-ins and users change
 // outlives the host: every change is written at once (a temporary file renamed over the
 // old one) and reported to the change listeners.

@@ -1,7 +1,7 @@
-#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/candidatedialog.h"
 #include "comAddIn/porvex/excel/excelconversion.h"
 #include "comAddIn/porvex/lookuprules.h"
+#include "comAddIn/porvex/operatorsymbols.h"
 #include "conversiontesting.h"
 #include "platform/office/excel/xlsxapplication.h"
 #include "tests/platform/office/excel/sampleworkbook.h"

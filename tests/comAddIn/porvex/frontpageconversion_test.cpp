@@ -1,7 +1,7 @@
-#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/frontpage/frontpageconversion.h"
 #include "comAddIn/porvex/frontpage/picturenames.h"
 #include "comAddIn/porvex/glyphrenderer.h"
+#include "comAddIn/porvex/operatorsymbols.h"
 #include "conversiontesting.h"
 #include "platform/office/page/pageapplication.h"
 #include "tests/support/libreoffice.h"

@@ -1,5 +1,5 @@
-#include "comAddIn/frame/operatorsymbols.h"
 #include "comAddIn/porvex/lookuprules.h"
+#include "comAddIn/porvex/operatorsymbols.h"
 #include "comAddIn/porvex/powerpoint/powerpointconversion.h"
 #include "conversiontesting.h"
 #include "platform/office/powerpoint/pptxapplication.h"

@@ -30,12 +30,8 @@ const QString kKun = QString(QChar(0xEDC0));  // button 8
 class InsertTrigramTest : public ::testing::Test
 {
 protected:
-    void connectTo(office::HostApplication &application)
-    {
-        trivane::global().Application = &application;
-        trivane::InitTrigramButtonTable();
-    }
-    void TearDown() override { trivane::global().Application = nullptr; }
+    void connectTo(office::HostApplication &application) { trivane::global().connect(application); }
+    void TearDown() override { trivane::global().forgetApplication(); }
 
     QTemporaryDir m_dir;
 };
@@ -140,8 +136,8 @@ TEST_F(InsertTrigramTest, NoDocumentOrNoSuchButtonChangesNothing)
     word::docx::WordApplication word; // nothing open
     connectTo(word);
     EXPECT_FALSE(cmdBarEvents::Operator1BtnClick(1).ok());
-    EXPECT_FALSE(trivane::InsertTrigramWord(9).ok());
-    EXPECT_FALSE(trivane::InsertTrigramWord(0).ok());
+    EXPECT_FALSE(trivane::InsertTrigram(word, 9).ok());
+    EXPECT_FALSE(trivane::InsertTrigram(word, 0).ok());
     office::excel::XlsxApplication excel;
     connectTo(excel);
     EXPECT_FALSE(cmdBarEvents::Operator1BtnClick(2).ok());

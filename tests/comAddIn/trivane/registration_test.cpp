@@ -33,11 +33,4 @@ TEST(TrigramRegistration, EachHostFindsItsClassWithTheLibrary)
         EXPECT_TRUE(office::registeredAddIns(registry::RegistryStore(), host).isEmpty());
 }
 
-TEST(TrigramRegistration, HostPartOfAProgId)
-{
-    EXPECT_EQ(addin::hostOfProgId(u"Zontabar.ConnectPowerPoint"_qs), u"PowerPoint"_qs);
-    EXPECT_EQ(addin::hostOfProgId(u"PorvexAddin.ConnectWord"_qs), u"Word"_qs);
-    EXPECT_TRUE(addin::hostOfProgId(u"Zontabar"_qs).isEmpty());
-}
-
 } // namespace

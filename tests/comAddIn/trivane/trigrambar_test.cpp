@@ -119,7 +119,7 @@ TEST_F(TrigramBarTest, ButtonsOfADisconnectedHostNoLongerReachIt)
     ASSERT_TRUE(connect(word).ok());
     const auto button = word.bar(kBar).control(1);
     ASSERT_TRUE(disconnect(RemoveMode::HostShutdown).ok());
-    EXPECT_EQ(trivane::global().Application, nullptr);
+    EXPECT_EQ(trivane::global().application(), nullptr);
     EXPECT_EQ(button->clickSubscriberCount(), 1); // still hooked, as the bar stays
     button->click();                              // reaches no host: nothing happens
     EXPECT_TRUE(word.statusBar().isEmpty());

@@ -1,4 +1,4 @@
-#include "comAddIn/frame/operatorsymbols.h"
+#include "comAddIn/porvex/operatorsymbols.h"
 #include "comAddIn/porvex/word/conversiondriver.h"
 #include "comAddIn/porvex/word/picturesandoperators.h"
 #include "tests/comAddIn/porvex/word/wordrun.h"

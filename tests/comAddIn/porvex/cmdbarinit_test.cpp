@@ -1,6 +1,6 @@
-#include "comAddIn/frame/cmdbarinit.h"
-#include "comAddIn/frame/connect.h"
-#include "comAddIn/frame/global.h"
+#include "comAddIn/porvex/cmdbarinit.h"
+#include "comAddIn/porvex/connect.h"
+#include "comAddIn/porvex/global.h"
 #include "tests/comAddIn/frame/testhost.h"
 #include "tests/support/printqstring.h"
 
@@ -46,13 +46,57 @@ int barsNamed(const CommandBars &bars, const QString &name)
     return count;
 }
 
+// Conversions that write down which Tools item ran, and fail so that the click's failure
+// shows in the host's status bar.
+class RecordedConversions final : public porvex::HostOperations
+{
+public:
+    QStringList calls;
+
+    platform::Result<bool> ConvertDocumentToGlyphs() override
+    {
+        return ran(u"DocumentToGlyphs"_qs);
+    }
+    platform::Result<bool> ConvertDocumentToPictures() override
+    {
+        return ran(u"DocumentToPictures"_qs);
+    }
+    platform::Result<bool> ConvertPicturesToFormulas() override
+    {
+        return ran(u"PicturesToFormulas"_qs);
+    }
+    platform::Result<bool> ConvertWorkbookToGlyphs() override
+    {
+        return ran(u"WorkbookToGlyphs"_qs);
+    }
+    platform::Result<bool> ConvertPresentationToGlyphs() override
+    {
+        return ran(u"PresentationToGlyphs"_qs);
+    }
+    platform::Result<bool> ConvertPageToPictures() override { return ran(u"PageToPictures"_qs); }
+    platform::Result<bool> ConvertPagePicturesToFormulas() override
+    {
+        return ran(u"PagePicturesToFormulas"_qs);
+    }
+
+private:
+    platform::Result<bool> ran(const QString &name)
+    {
+        calls << name;
+        return platform::Result<bool>::failure(name + u" 未完成"_qs);
+    }
+};
+
 class ConnectionTest : public AddInConnectionTest
 {
 protected:
     std::unique_ptr<addin::Connect> createConnection() const override
     {
-        return porvex::createConnection(u"PorvexAddin.ConnectWord"_qs);
+        return addin::createConnection(m_definition, u"PorvexAddin.ConnectWord"_qs);
     }
+
+    mutable RecordedConversions m_conversions;
+    const addin::AddInDefinition m_definition = porvex::definition(m_conversions);
 };
 
 TEST_F(ConnectionTest, FirstConnectionAddsToolsItemsAndAHiddenOperatorBar)
@@ -108,7 +152,29 @@ TEST_F(ConnectionTest, SecondConnectionOnlyHooksWhatItFinds)
     EXPECT_EQ(events.OperatorBtn(9).control(), word.bar(kOperatorBar).control(9));
     // The hooked control's click reaches the Word operation.
     events.ToolBtn(1).control()->click();
-    EXPECT_TRUE(word.statusBar().contains(u"構字式轉成字形"_qs));
+    EXPECT_EQ(m_conversions.calls, QStringList{u"DocumentToGlyphs"_qs});
+    EXPECT_EQ(word.statusBar(), u"DocumentToGlyphs 未完成"_qs);
+}
+
+TEST_F(ConnectionTest, EachHostsToolsItemsRunThatHostsConversions)
+{
+    const std::pair<QString, QStringList> hosts[] = {
+        {u"Microsoft Word"_qs,
+         {u"DocumentToGlyphs"_qs, u"DocumentToPictures"_qs, u"PicturesToFormulas"_qs}},
+        {u"Microsoft Excel"_qs, {u"WorkbookToGlyphs"_qs}},
+        {u"Microsoft PowerPoint"_qs, {u"PresentationToGlyphs"_qs}},
+        {u"Microsoft FrontPage"_qs, {u"PageToPictures"_qs, u"PagePicturesToFormulas"_qs}},
+        {u"Microsoft Access"_qs, {}},
+    };
+    for (const auto &[name, conversions] : hosts) {
+        TestHost host(name);
+        ASSERT_TRUE(connect(host).ok());
+        m_conversions.calls.clear();
+        for (int k = 1; k <= 3; ++k)
+            porvex::cmdBarEvents::ToolBtnClick(k);
+        EXPECT_EQ(m_conversions.calls, conversions) << name.toStdString();
+        ASSERT_TRUE(disconnect(RemoveMode::HostShutdown).ok());
+    }
 }
 
 TEST_F(ConnectionTest, AToolsItemDeletedByHandComesBackAlone)
@@ -258,8 +324,8 @@ TEST_F(ConnectionTest, AFailedRemovalStillReleasesEverything)
     ASSERT_TRUE(porvex::global().eventObject().OperatorBtn(1));
 
     EXPECT_FALSE(disconnect(RemoveMode::UserClosed).ok());
-    EXPECT_EQ(porvex::global().Application, nullptr);
-    EXPECT_FALSE(porvex::global().hostCommandBars);
+    EXPECT_EQ(porvex::global().application(), nullptr);
+    EXPECT_FALSE(porvex::global().commandBars());
     for (int k = 1; k <= 9; ++k)
         EXPECT_FALSE(porvex::global().eventObject().OperatorBtn(k));
     EXPECT_FALSE(word.commandBars()->item(kOperatorBar)); // the bar went all the same
@@ -276,9 +342,11 @@ TEST_F(ConnectionTest, ReleasedButtonsNoLongerReachTheAddIn)
 
 TEST(ConnectionClasses, FourProgIdsFoundWithoutRegardToCase)
 {
+    RecordedConversions conversions;
+    const addin::AddInDefinition definition = porvex::definition(conversions);
     for (const char16_t *id : porvex::kProgIds)
-        EXPECT_TRUE(porvex::createConnection(QString::fromUtf16(id).toLower()));
-    EXPECT_FALSE(porvex::createConnection(u"PorvexAddin.ConnectOutlook"_qs));
+        EXPECT_TRUE(addin::createConnection(definition, QString::fromUtf16(id).toLower()));
+    EXPECT_FALSE(addin::createConnection(definition, u"PorvexAddin.ConnectOutlook"_qs));
 }
 
 } // namespace

@@ -9,13 +9,14 @@
 namespace porvex
 {
 
-// Receives the Click events of the five Tools items and the nine operator buttons, and
-// hands each to the operation for the host named by the Application's Name.
+// The add-in's event object: holds the five Tools items (its members ToolBtn1 to
+// ToolBtn5) and the nine operator buttons (OperatorBtn1 to OperatorBtn9), and hands each
+// click to the work of that control in the connected host.
 class cmdBarEvents
 {
 public:
-    // Tools item k (1..5) and operator button k (1..9): holds the control and hooks its
-    // Click to the handler of that number. nullptr releases the member.
+    // Holds Tools item k (1..5) or operator button k (1..9) and hooks its Click to the
+    // handler of that number. nullptr lets the control go.
     void setToolBtn(int k, std::shared_ptr<office::CommandBarControl> button);
     void setOperatorBtn(int k, std::shared_ptr<office::CommandBarControl> button);
     const addin::EventButton &ToolBtn(int k) const { return m_tools.at(k - 1); }

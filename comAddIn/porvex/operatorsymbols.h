@@ -30,11 +30,4 @@ inline QString OperatorButtonSymbol(int k)
 // without an open document, is a failure that changes nothing.
 platform::Result<bool> InsertOperator(office::HostApplication &host, int k);
 
-// The click of operator button k in each host, on the host of the connection; every host
-// types as its object model's typeAtCaret does.
-platform::Result<bool> InsertOperatorWord(int k);
-platform::Result<bool> InsertOperatorExcel(int k);
-platform::Result<bool> InsertOperatorPowerPoint(int k);
-platform::Result<bool> InsertOperatorFrontPage(int k);
-
 } // namespace porvex

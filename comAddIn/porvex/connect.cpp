@@ -1,19 +1,13 @@
-#include "comAddIn/frame/connect.h"
+#include "comAddIn/porvex/connect.h"
 
-#include "comAddIn/frame/cmdbarinit.h"
-#include "comAddIn/frame/global.h"
+#include "comAddIn/porvex/cmdbarinit.h"
+#include "comAddIn/porvex/global.h"
 
 namespace porvex
 {
 
 namespace
 {
-
-platform::Result<bool> onConnection(office::HostApplication &application)
-{
-    global().Application = &application;
-    return InitCommandBars();
-}
 
 platform::Result<bool> onDisconnection(office::RemoveMode mode)
 {
@@ -28,9 +22,9 @@ platform::Result<bool> onDisconnection(office::RemoveMode mode)
 
 } // namespace
 
-const addin::AddInDefinition &definition()
+addin::AddInDefinition definition(HostOperations &operations)
 {
-    static const addin::AddInDefinition porvex{
+    return addin::AddInDefinition{
         kProgIds,
         u"Brindlex"_qs,
         [](const QString &host) -> std::optional<QString> {
@@ -39,15 +33,12 @@ const addin::AddInDefinition &definition()
             return std::nullopt;
         },
         16,
-        &onConnection,
+        [&operations](office::HostApplication &application) {
+            global().connect(application, operations);
+            return InitCommandBars();
+        },
         &onDisconnection,
     };
-    return porvex;
-}
-
-std::unique_ptr<Connect> createConnection(const QString &progId)
-{
-    return addin::createConnection(definition(), progId);
 }
 
 } // namespace porvex

@@ -1,4 +1,4 @@
-#include "comAddIn/frame/operatorsymbols.h"
+#include "comAddIn/porvex/operatorsymbols.h"
 
 #include <gtest/gtest.h>
 

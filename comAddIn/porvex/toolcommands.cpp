@@ -1,4 +1,5 @@
-#include "comAddIn/frame/hostoperations.h"
+#include "comAddIn/porvex/toolcommands.h"
+
 #include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
 #include "platform/system/process.h"
