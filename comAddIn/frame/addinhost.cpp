@@ -58,15 +58,6 @@ GetCommandBars(office::HostApplication &application)
     return bars;
 }
 
-platform::Result<std::shared_ptr<office::CommandBar>>
-commandBarItem(const office::CommandBars &bars, const QString &name)
-{
-    if (auto bar = bars.item(name))
-        return bar;
-    return platform::Result<std::shared_ptr<office::CommandBar>>::failure(
-        u"沒有「%1」命令列"_qs.arg(name));
-}
-
 QString onActionFor(Host host, const OnActionTable &table)
 {
     return host == Host::Other ? QString() : table[std::size_t(host)];

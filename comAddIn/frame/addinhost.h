@@ -31,10 +31,6 @@ QString shortNameOf(Host host);
 platform::Result<std::shared_ptr<office::CommandBars>>
 GetCommandBars(office::HostApplication &application);
 
-// A bar of the collection by name; a failure when there is no such bar.
-platform::Result<std::shared_ptr<office::CommandBar>>
-commandBarItem(const office::CommandBars &bars, const QString &name);
-
 // The OnAction texts of one add-in for Word, Excel, PowerPoint and FrontPage.
 using OnActionTable = std::array<QString, 4>;
 // The add-in's OnAction text in the host; empty (none is set) for any other host.

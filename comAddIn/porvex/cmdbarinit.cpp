@@ -26,6 +26,16 @@ platform::Result<bool> failure(const QString &message)
     return platform::Result<bool>::failure(message);
 }
 
+// The host's Tools bar; a failure when it has none.
+platform::Result<std::shared_ptr<office::CommandBar>> toolsBarOf(const office::CommandBars &bars)
+{
+    const QString name = QString::fromUtf16(office::kToolsBarName);
+    if (auto bar = bars.item(name))
+        return bar;
+    return platform::Result<std::shared_ptr<office::CommandBar>>::failure(
+        u"沒有「%1」命令列"_qs.arg(name));
+}
+
 QString operatorBarName()
 {
     return QString::fromUtf16(kOperatorBarName);
@@ -37,8 +47,7 @@ platform::Result<bool> initToolButtons()
     PorvexAddIn &addIn = global();
     if (auto bars = addIn.takeCommandBars(); !bars.ok())
         return bars;
-    auto tools =
-        addin::commandBarItem(*addIn.commandBars(), QString::fromUtf16(office::kToolsBarName));
+    auto tools = toolsBarOf(*addIn.commandBars());
     if (!tools.ok())
         return failure(tools.errorString());
     addIn.setToolsBar(tools.value());
@@ -121,8 +130,7 @@ platform::Result<bool> AddToolButton(int i)
     PorvexAddIn &addIn = global();
     if (!addIn.commandBars())
         return failure(u"沒有命令列"_qs);
-    auto tools =
-        addin::commandBarItem(*addIn.commandBars(), QString::fromUtf16(office::kToolsBarName));
+    auto tools = toolsBarOf(*addIn.commandBars());
     if (!tools.ok())
         return failure(tools.errorString());
     const auto control = tools.value()->addControl();
@@ -160,7 +168,7 @@ platform::Result<bool> RemoveToolButtons()
 {
     const auto &tools = global().toolsBar();
     if (!tools)
-        return failure(u"沒有「Tools」命令列"_qs);
+        return failure(u"沒有「%1」命令列"_qs.arg(QString::fromUtf16(office::kToolsBarName)));
     const QList<addin::TaggedButton> &buttons = toolButtons();
     int i = 1;
     while (i <= tools->controlCount()) {
