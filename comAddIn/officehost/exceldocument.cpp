@@ -129,9 +129,9 @@ private:
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostSession>> openExcelSession(const QString &path)
+std::unique_ptr<HostSession> newExcelSession()
 {
-    return startSession<ExcelSession>(path);
+    return std::make_unique<ExcelSession>();
 }
 
 } // namespace officehost

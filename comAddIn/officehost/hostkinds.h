@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <vector>
 
-// The host of each kind, started on a file of its kind.
+// The host of each kind, started without a document.
 namespace officehost
 {
 
-platform::Result<std::unique_ptr<HostSession>> openWordSession(const QString &path);
-platform::Result<std::unique_ptr<HostSession>> openExcelSession(const QString &path);
-platform::Result<std::unique_ptr<HostSession>> openPowerPointSession(const QString &path);
-platform::Result<std::unique_ptr<HostSession>> openPageSession(const QString &path);
+std::unique_ptr<HostSession> newWordSession();
+std::unique_ptr<HostSession> newExcelSession();
+std::unique_ptr<HostSession> newPowerPointSession();
+std::unique_ptr<HostSession> newPageSession();
 
 // The host's command bars, from the file kept for the application's name.
 void takePersistedCommandBars(office::HostApplication &application);
@@ -108,16 +108,5 @@ private:
 
     std::vector<std::unique_ptr<Adapter>> m_adapters;
 };
-
-// Starts a host session of type Session on the file: a failure says why the file did not
-// open.
-template<class Session>
-platform::Result<std::unique_ptr<HostSession>> startSession(const QString &path)
-{
-    auto session = std::make_unique<Session>();
-    if (auto opened = session->openFile(path); !opened.ok())
-        return platform::Result<std::unique_ptr<HostSession>>::failure(opened.errorString());
-    return std::unique_ptr<HostSession>(std::move(session));
-}
 
 } // namespace officehost

@@ -5,22 +5,56 @@
 #include "platform/office/host/hostapplication.h"
 
 #include <QFileInfo>
+#include <array>
 
 namespace officehost
 {
 
+namespace
+{
+
+// Each host, the kinds of file it opens (the first is the one it saves; the second may
+// be missing) and how it starts.
+struct HostKind {
+    const char16_t *name;
+    std::array<const char16_t *, 2> suffixes;
+    std::unique_ptr<HostSession> (*start)();
+};
+
+const HostKind kHosts[] = {
+    {u"Microsoft Word", {u"docx", nullptr}, newWordSession},
+    {u"Microsoft Excel", {u"xlsx", nullptr}, newExcelSession},
+    {u"Microsoft PowerPoint", {u"pptx", nullptr}, newPowerPointSession},
+    {u"Microsoft FrontPage", {u"html", u"htm"}, newPageSession},
+};
+
+const HostKind *hostNamed(const QString &name)
+{
+    for (const HostKind &host : kHosts) {
+        if (name == QStringView(host.name))
+            return &host;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 QString HostSession::hostNameFor(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"docx")
-        return u"Microsoft Word"_qs;
-    if (suffix == u"xlsx")
-        return u"Microsoft Excel"_qs;
-    if (suffix == u"pptx")
-        return u"Microsoft PowerPoint"_qs;
-    if (suffix == u"html" || suffix == u"htm")
-        return u"Microsoft FrontPage"_qs;
+    for (const HostKind &host : kHosts) {
+        for (const char16_t *own : host.suffixes) {
+            if (own && suffix == QStringView(own))
+                return QString::fromUtf16(host.name);
+        }
+    }
     return QString();
+}
+
+QString HostSession::fileSuffixFor(const QString &hostName)
+{
+    const HostKind *host = hostNamed(hostName);
+    return host ? QString::fromUtf16(host->suffixes[0]) : QString();
 }
 
 platform::Result<bool> HostSession::checkKind(const QString &path)
@@ -31,18 +65,21 @@ platform::Result<bool> HostSession::checkKind(const QString &path)
     return true;
 }
 
+std::unique_ptr<HostSession> HostSession::start(const QString &hostName)
+{
+    const HostKind *host = hostNamed(hostName);
+    return host ? host->start() : nullptr;
+}
+
 platform::Result<std::unique_ptr<HostSession>> HostSession::open(const QString &path)
 {
+    using Opened = platform::Result<std::unique_ptr<HostSession>>;
     if (auto kind = checkKind(path); !kind.ok())
-        return platform::Result<std::unique_ptr<HostSession>>::failure(kind.errorString());
-    const QString host = hostNameFor(path);
-    if (host == u"Microsoft Word")
-        return openWordSession(path);
-    if (host == u"Microsoft Excel")
-        return openExcelSession(path);
-    if (host == u"Microsoft PowerPoint")
-        return openPowerPointSession(path);
-    return openPageSession(path);
+        return Opened::failure(kind.errorString());
+    std::unique_ptr<HostSession> session = start(hostNameFor(path));
+    if (auto opened = session->openFile(path); !opened.ok())
+        return Opened::failure(opened.errorString());
+    return session;
 }
 
 void takePersistedCommandBars(office::HostApplication &application)

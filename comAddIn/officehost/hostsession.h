@@ -18,9 +18,15 @@ public:
     // The host takes its command bars from the persisted file of that host. A failure says
     // why.
     static platform::Result<std::unique_ptr<HostSession>> open(const QString &path);
+    // Starts the host of that name ("Microsoft Word", ...) without a document, with its
+    // persisted command bars; nullptr for a name no host has.
+    static std::unique_ptr<HostSession> start(const QString &hostName);
     // The host's name for a file of that kind ("Microsoft Word" for .docx); empty for a
     // file no host opens.
     static QString hostNameFor(const QString &path);
+    // The kind of file the host saves ("docx" for "Microsoft Word"); empty for a name no
+    // host has.
+    static QString fileSuffixFor(const QString &hostName);
     // True for a file of a kind a host opens; else why it cannot be opened.
     static platform::Result<bool> checkKind(const QString &path);
 

@@ -99,9 +99,9 @@ private:
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostSession>> openPageSession(const QString &path)
+std::unique_ptr<HostSession> newPageSession()
 {
-    return startSession<PageSession>(path);
+    return std::make_unique<PageSession>();
 }
 
 } // namespace officehost

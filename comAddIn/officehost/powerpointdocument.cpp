@@ -125,9 +125,9 @@ private:
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostSession>> openPowerPointSession(const QString &path)
+std::unique_ptr<HostSession> newPowerPointSession()
 {
-    return startSession<PowerPointSession>(path);
+    return std::make_unique<PowerPointSession>();
 }
 
 } // namespace officehost

@@ -90,9 +90,9 @@ private:
 
 } // namespace
 
-platform::Result<std::unique_ptr<HostSession>> openWordSession(const QString &path)
+std::unique_ptr<HostSession> newWordSession()
 {
-    return startSession<WordSession>(path);
+    return std::make_unique<WordSession>();
 }
 
 } // namespace officehost

@@ -29,8 +29,16 @@ private:
 class XlsxApplication : public Application
 {
 public:
-    Workbooks &workbooks() override { return m_workbooks; }
-    Workbook *activeWorkbook() override { return m_workbooks.active(); }
+    Workbooks &workbooks() override
+    {
+        documentsRequested();
+        return m_workbooks;
+    }
+    Workbook *activeWorkbook() override
+    {
+        documentsRequested();
+        return m_workbooks.active();
+    }
     std::unique_ptr<Range> activeCell() override;
     void activate(Workbook *book) { m_workbooks.activate(book); }
 

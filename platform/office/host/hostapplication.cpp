@@ -1,5 +1,7 @@
 #include "platform/office/host/hostapplication.h"
 
+#include <utility>
+
 namespace office
 {
 
@@ -25,6 +27,13 @@ platform::Result<bool> HostApplication::typeAtCaret(const QString &text)
 platform::Result<bool> HostApplication::noDocumentOpen()
 {
     return platform::Result<bool>::failure(u"沒有開啟的文件"_qs);
+}
+
+void HostApplication::documentsRequested()
+{
+    // Taken out before it runs: opening the document asks for the documents again.
+    if (const auto open = std::exchange(m_documentOpener, nullptr))
+        open();
 }
 
 } // namespace office

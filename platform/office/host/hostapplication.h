@@ -60,6 +60,11 @@ public:
     // A host whose caret is elsewhere (another program's window) takes the text instead.
     void setCaretSink(std::function<void(const QString &)> sink) { m_caretSink = std::move(sink); }
 
+    // A host whose document lives in another program opens it only when an add-in asks
+    // for it: `open` runs once, at the first request for the host's documents after this
+    // call, before that request is answered. An empty function withdraws it.
+    void setDocumentOpener(std::function<void()> open) { m_documentOpener = std::move(open); }
+
 protected:
     HostApplication() = default;
     HostApplication(const HostApplication &) = delete;
@@ -69,6 +74,9 @@ protected:
     virtual platform::Result<bool> typeIntoActiveDocument(const QString &text) = 0;
     static platform::Result<bool> noDocumentOpen();
 
+    // Each host model calls it where an add-in asks for its open or active documents.
+    void documentsRequested();
+
 private:
     bool m_screenUpdating = true;
     bool m_displayStatusBar = true;
@@ -76,6 +84,7 @@ private:
     std::shared_ptr<CommandBars> m_commandBars;
     std::optional<sys::WaitCursor> m_wait;
     std::function<void(const QString &)> m_caretSink;
+    std::function<void()> m_documentOpener;
 };
 
 } // namespace office

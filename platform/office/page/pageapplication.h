@@ -29,7 +29,11 @@ public:
     // Takes the page the host opened (or none).
     explicit HtmlPageApplication(std::unique_ptr<HtmlPage> page = nullptr);
 
-    Document *activeDocument() override { return m_page.get(); }
+    Document *activeDocument() override
+    {
+        documentsRequested();
+        return m_page.get();
+    }
     HtmlPage *page() const { return m_page.get(); }
     void setPage(std::unique_ptr<HtmlPage> page) { m_page = std::move(page); }
 

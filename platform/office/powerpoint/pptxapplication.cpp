@@ -137,6 +137,7 @@ void PptxPresentations::remove(PptxPresentation *presentation)
 
 DocumentWindow *PptxApplication::activeWindow()
 {
+    documentsRequested();
     return m_presentations.active() ? &m_window : nullptr;
 }
 

@@ -79,8 +79,16 @@ private:
 class PptxApplication : public Application
 {
 public:
-    Presentations &presentations() override { return m_presentations; }
-    Presentation *activePresentation() override { return m_presentations.active(); }
+    Presentations &presentations() override
+    {
+        documentsRequested();
+        return m_presentations;
+    }
+    Presentation *activePresentation() override
+    {
+        documentsRequested();
+        return m_presentations.active();
+    }
     DocumentWindow *activeWindow() override;
     PptxWindow &window() { return m_window; }
     void activate(Presentation *presentation) { m_presentations.activate(presentation); }

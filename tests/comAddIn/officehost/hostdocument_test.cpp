@@ -295,4 +295,69 @@ TEST_F(HostDocumentTest, FilesTheHostCannotOpenAreRefusedWithTheReason)
     EXPECT_FALSE(HostSession::open(m_dir.filePath(u"missing.xlsx"_qs)).ok());
 }
 
+// A host started without a document, whose document lives in another program, opens it
+// the moment an add-in asks for the host's documents, and only once.
+TEST_F(HostDocumentTest, AHostWithoutADocumentOpensItWhenAnAddInAsksForIt)
+{
+    using namespace office;
+    struct Host {
+        QString name;
+        QString file;
+        bool (*write)(const QString &);
+        // What an add-in asks of the host first: whether the host has a document for it.
+        bool (*asks)(HostApplication &);
+    };
+    const Host hosts[] = {
+        {u"Microsoft Word"_qs, u"a.docx"_qs, wordtest::writeSampleDocx,
+         [](HostApplication &host) {
+             return static_cast<word::Application &>(host).selection() != nullptr;
+         }},
+        {u"Microsoft Excel"_qs, u"a.xlsx"_qs, writeSampleWorkbook,
+         [](HostApplication &host) {
+             return static_cast<excel::Application &>(host).activeCell() != nullptr;
+         }},
+        {u"Microsoft PowerPoint"_qs, u"a.pptx"_qs, writeSamplePresentation,
+         [](HostApplication &host) {
+             return static_cast<powerpoint::Application &>(host).activeWindow() != nullptr;
+         }},
+        {u"Microsoft FrontPage"_qs, u"a.html"_qs,
+         [](const QString &path) {
+             QFile file(path);
+             return file.open(QIODevice::WriteOnly) &&
+                    file.write(office::page::testing::samplePage().toUtf8()) > 0;
+         },
+         [](HostApplication &host) {
+             return static_cast<page::Application &>(host).activeDocument() != nullptr;
+         }},
+    };
+    for (const Host &host : hosts) {
+        SCOPED_TRACE(host.name.toStdString());
+        const QString path = m_dir.filePath(host.file);
+        ASSERT_TRUE(host.write(path));
+        std::unique_ptr<HostSession> session = HostSession::start(host.name);
+        ASSERT_TRUE(session);
+        HostApplication &application = session->application();
+        EXPECT_EQ(application.name(), host.name);
+        EXPECT_FALSE(host.asks(application)) << "no opener: nothing opens";
+
+        int opened = 0;
+        application.setDocumentOpener([&] {
+            ++opened;
+            EXPECT_TRUE(session->openFile(path).ok());
+        });
+        EXPECT_TRUE(host.asks(application));
+        EXPECT_TRUE(host.asks(application));
+        EXPECT_EQ(opened, 1);
+        ASSERT_EQ(session->documents().size(), 1);
+        EXPECT_EQ(session->activeDocument()->fullName(), path);
+
+        // An opener that opens nothing leaves the host without a document.
+        session->close(*session->activeDocument());
+        application.setDocumentOpener([&] { ++opened; });
+        EXPECT_FALSE(host.asks(application));
+        EXPECT_EQ(opened, 2);
+    }
+    EXPECT_FALSE(HostSession::start(u"Microsoft Outlook"_qs));
+}
+
 } // namespace

@@ -7,6 +7,7 @@ namespace word::docx
 
 Range *WordApplication::selection()
 {
+    documentsRequested();
     return m_active != nullptr ? &m_active->activeWindow().selection() : nullptr;
 }
 

@@ -15,8 +15,16 @@ class WordApplication : public Application, private Documents
 public:
     WordApplication() = default;
 
-    Documents &documents() override { return *this; }
-    Document *activeDocument() override { return m_active; }
+    Documents &documents() override
+    {
+        documentsRequested();
+        return *this;
+    }
+    Document *activeDocument() override
+    {
+        documentsRequested();
+        return m_active;
+    }
     Range *selection() override;
     void quit() override;
 
