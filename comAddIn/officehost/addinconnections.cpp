@@ -19,9 +19,8 @@ void AddInConnections::connectAll(const registry::RegistryStore &store)
 {
     const QString host = office::addInHostKey(m_application.name());
     for (const office::AddInRegistration &registration : office::registeredAddIns(store, host)) {
-        if (find(registration.progId))
-            continue;
-        m_addIns.append({registration, false, QString()});
+        if (!find(registration.progId))
+            m_addIns.append({registration, false, QString()});
         connect(registration.progId, office::ConnectMode::Startup);
     }
 }

@@ -36,7 +36,8 @@ public:
     AddInConnections(const AddInConnections &) = delete;
     AddInConnections &operator=(const AddInConnections &) = delete;
 
-    // Reads the registrations of the host from the store and connects each add-in.
+    // Reads the registrations of the host from the store and connects each add-in that is
+    // not connected.
     void connectAll(const registry::RegistryStore &store);
     // Connects one of the registered add-ins again (the user ticked it in the list).
     bool connect(const QString &progId,

@@ -1,5 +1,6 @@
 #include "comAddIn/officehost/commandbarui.h"
 
+#include "comAddIn/officehost/clickablecontrol.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/office/host/commandbars.h"
 #include "vbprog/murvel/core/formula.h"
@@ -142,14 +143,12 @@ QAction *CommandBarUi::actionForTag(const QString &tag) const
 
 platform::Result<bool> CommandBarUi::clickTag(const QString &tag)
 {
-    const auto control = m_bars && !tag.isEmpty() ? m_bars->findControl(tag) : nullptr;
-    if (!control)
-        return platform::Result<bool>::failure(u"沒有標記為 %1 的命令"_qs.arg(tag));
-    if (control->clickSubscriberCount() == 0)
-        return platform::Result<bool>::failure(u"沒有增益集接收 %1 的按下"_qs.arg(tag));
+    const auto control = clickableControl(m_bars.get(), tag);
+    if (!control.ok())
+        return platform::Result<bool>::failure(control.errorString());
     if (m_rebuildPending)
         rebuild();
-    QAction *action = m_actions.value(control.get());
+    QAction *action = m_actions.value(control->get());
     if (!action)
         return platform::Result<bool>::failure(u"沒有標記為 %1 的命令"_qs.arg(tag));
     action->trigger();

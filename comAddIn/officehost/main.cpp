@@ -4,9 +4,15 @@
 // would, saves FILE and exits; what the click leaves in the status bar (an add-in's failure
 // among it) is written out before the save's failure. The exit status is 1 when the file
 // cannot be opened or the click fails, 2 when the save fails.
+// officehost --serve SOCKET: serves the add-ins to the office program where the user writes,
+// over the local socket SOCKET, with no window of its own; it ends when no client has been
+// connected for 10 s, or on SIGTERM. The exit status is 1 when it cannot listen there.
 #include "comAddIn/officehost/hostmessages.h"
 #include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
+#include "comAddIn/officehost/relayserver.h"
+#include "comAddIn/officehost/terminationsignal.h"
+#include "comAddIn/officehost/windowsinfront.h"
 #include "platform/fonts/programfonts.h"
 #include "platform/office/host/hostapplication.h"
 
@@ -19,13 +25,33 @@ namespace
 
 int usage()
 {
-    std::fputs("usage: officehost [FILE]\n       officehost --click TAG FILE\n", stderr);
+    std::fputs("usage: officehost [FILE]\n"
+               "       officehost --click TAG FILE\n"
+               "       officehost --serve SOCKET\n",
+               stderr);
     return 2;
 }
 
 void report(const QString &message)
 {
     std::fprintf(stderr, "officehost: %s\n", qPrintable(message));
+}
+
+int serve(QApplication &app, const QString &socketPath)
+{
+    // The chooser and the messages come and go; the program stays for the next click.
+    QApplication::setQuitOnLastWindowClosed(false);
+    officehost::RelayServer server;
+    if (auto listening = server.listen(socketPath); !listening.ok()) {
+        report(listening.errorString());
+        return 1;
+    }
+    officehost::TerminationSignal terminate;
+    QObject::connect(&terminate, &officehost::TerminationSignal::received, &app,
+                     &QCoreApplication::quit);
+    QObject::connect(&server, &officehost::RelayServer::idle, &app, &QCoreApplication::quit);
+    officehost::WindowsInFront inFront;
+    return app.exec();
 }
 
 } // namespace
@@ -35,6 +61,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     fonts::registerProgramFonts(QCoreApplication::applicationDirPath());
     QStringList args = app.arguments().mid(1);
+    if (!args.isEmpty() && args.first() == u"--serve")
+        return args.size() == 2 ? serve(app, args.at(1)) : usage();
     QString clickTag;
     if (!args.isEmpty() && args.first() == u"--click") {
         if (args.size() != 3)

@@ -4,7 +4,6 @@
 #include "comAddIn/officehost/commandbarui.h"
 #include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
-#include "platform/office/word/docx/wordapplication.h"
 #include "tests/comAddIn/officehost/registeredaddins.h"
 #include "tests/support/libreoffice.h"
 
@@ -18,14 +17,9 @@
 namespace
 {
 
-const QString kQian = QString(QChar(0xEDC7));
+using wordtest::mainText;
 
-QString mainText(const QString &path)
-{
-    word::docx::WordApplication word;
-    auto document = word.documents().open(path);
-    return document.ok() ? document.value()->content()->text() : u"<unreadable>"_qs;
-}
+const QString kQian = QString(QChar(0xEDC7));
 
 QAction *actionNamed(const QList<QAction *> &actions, const QString &name)
 {

@@ -1,5 +1,6 @@
 #include "tests/platform/office/word/sampledocx.h"
 
+#include "platform/office/word/docx/wordapplication.h"
 #include "tests/support/nesting.h"
 
 #include <QFile>
@@ -315,6 +316,13 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString mainText(const QString &path)
+{
+    word::docx::WordApplication word;
+    auto document = word.documents().open(path);
+    return document.ok() ? document.value()->content()->text() : u"<unreadable>"_qs;
 }
 
 QByteArray zipEntry(const QString &path, const QString &name)

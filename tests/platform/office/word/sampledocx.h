@@ -33,6 +33,9 @@ enum class Nesting { ContentControls, Tables, Hyperlinks };
 QString nestedBody(Nesting nesting, int depth, const QString &text);
 
 QByteArray fileBytes(const QString &path);
+// The main text of the document at path as the engine reads it; "<unreadable>" when it
+// does not open.
+QString mainText(const QString &path);
 // The entry name of the zip at path; empty when there is none.
 QByteArray zipEntry(const QString &path, const QString &name);
 

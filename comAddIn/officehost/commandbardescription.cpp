@@ -1,0 +1,51 @@
+#include "comAddIn/officehost/commandbardescription.h"
+
+#include "platform/office/host/commandbars.h"
+
+#include <QJsonObject>
+
+namespace officehost
+{
+
+namespace
+{
+
+constexpr char16_t kToolsBarName[] = u"Tools";
+
+QJsonArray describeControls(const office::CommandBar &bar)
+{
+    QJsonArray controls;
+    for (int i = 1; i <= bar.controlCount(); ++i) {
+        const auto control = bar.control(i);
+        if (control->id() != office::CommandBarControl::kAddInId)
+            continue;
+        controls.append(QJsonObject{
+            {u"tag"_qs, control->tag()},
+            {u"caption"_qs, control->caption()},
+            {u"visible"_qs, control->visible()},
+            {u"beginGroup"_qs, control->beginGroup()},
+        });
+    }
+    return controls;
+}
+
+} // namespace
+
+QJsonArray describeCommandBars(const office::CommandBars &bars)
+{
+    QJsonArray described;
+    for (int b = 1; b <= bars.count(); ++b) {
+        const auto bar = bars.item(b);
+        const bool isTools =
+            bar->name().compare(QStringView(kToolsBarName), Qt::CaseInsensitive) == 0;
+        described.append(QJsonObject{
+            {u"name"_qs, bar->name()},
+            {u"kind"_qs, isTools ? u"menu"_qs : u"toolbar"_qs},
+            {u"visible"_qs, bar->visible()},
+            {u"controls"_qs, describeControls(*bar)},
+        });
+    }
+    return described;
+}
+
+} // namespace officehost

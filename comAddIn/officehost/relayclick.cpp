@@ -1,0 +1,148 @@
+#include "comAddIn/officehost/relayclick.h"
+
+#include "comAddIn/officehost/hostsession.h"
+#include "comAddIn/officehost/relaypeer.h"
+#include "platform/office/host/commandbars.h"
+#include "platform/office/host/hostapplication.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace officehost
+{
+
+namespace
+{
+
+using Done = platform::Result<bool>;
+
+// How often a status text the add-in set while it lets events run goes out.
+constexpr int kStatusInterval = 50; // ms
+
+// The file's content as a digest; empty when it cannot be read.
+QByteArray fileDigest(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result();
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+QJsonObject action(const QString &name)
+{
+    return QJsonObject{{u"action"_qs, name}};
+}
+
+} // namespace
+
+RelayClick::RelayClick(HostSession &session, RelayPeer &peer, ClickedDocument document)
+    : m_session(session), m_application(session.application()), m_peer(peer),
+      m_document(std::move(document))
+{
+    m_application.setDocumentOpener([this] { m_opened = openDocument(); });
+}
+
+RelayClick::~RelayClick()
+{
+    m_application.setDocumentOpener(nullptr);
+    closeDocuments();
+}
+
+Done RelayClick::run(office::CommandBarControl &control)
+{
+    m_statusSent = m_application.statusBar();
+    QTimer statusTimer;
+    QObject::connect(&statusTimer, &QTimer::timeout, [this] { sendStatus(); });
+    statusTimer.start(kStatusInterval);
+    control.click();
+    statusTimer.stop();
+    sendStatus();
+    m_application.setDocumentOpener(nullptr);
+    if (!m_opened.ok())
+        return m_opened;
+    return m_openedPath.isEmpty() ? Done(true) : returnDocuments();
+}
+
+Done RelayClick::openDocument()
+{
+    const QString host = m_application.name();
+    const QString &path = m_document.path;
+    if (path.isEmpty() || !QFileInfo(path).isAbsolute() || HostSession::hostNameFor(path) != host)
+        return Done::failure(
+            u"請先把文件另存為 .%1 檔，再執行這個命令"_qs.arg(HostSession::fileSuffixFor(host)));
+    if (m_document.modified) {
+        if (Done stored = store(); !stored.ok())
+            return stored;
+    }
+    m_digestBefore = fileDigest(path);
+    if (Done opened = m_session.openFile(path); !opened.ok())
+        return opened;
+    m_openedPath = path;
+    return true;
+}
+
+Done RelayClick::store()
+{
+    const platform::Result<QJsonObject> reply = m_peer.ask(action(u"store"_qs));
+    if (!reply.ok())
+        return Done::failure(u"文件沒有儲存，命令沒有執行：%1"_qs.arg(reply.errorString()));
+    if (!reply->value(u"stored").toBool()) {
+        const QString why = reply->value(u"message").toString();
+        return Done::failure(u"文件沒有儲存，命令沒有執行：%1"_qs.arg(why));
+    }
+    return true;
+}
+
+Done RelayClick::returnDocuments()
+{
+    QStringList failures;
+    QStringList opened;
+    for (HostDocument *document : m_session.documents()) {
+        if (!document->saved()) {
+            if (Done saved = document->save(); !saved.ok())
+                failures.append(saved.errorString());
+        }
+        const QString path = document->fullName();
+        if (!sameFile(path, m_openedPath) && QFileInfo(path).isFile())
+            opened.append(path);
+    }
+    if (fileDigest(m_openedPath) != m_digestBefore)
+        m_peer.send(action(u"reload"_qs));
+    // The last document opened is the one the user sees in front.
+    for (const QString &path : std::as_const(opened)) {
+        QJsonObject open = action(u"open"_qs);
+        open.insert(u"path"_qs, QFileInfo(path).absoluteFilePath());
+        m_peer.send(open);
+    }
+    if (!failures.isEmpty())
+        return Done::failure(failures.join(u'\n'));
+    return true;
+}
+
+void RelayClick::closeDocuments()
+{
+    // The other program holds the documents: the session's copies would go stale.
+    for (HostDocument *document : m_session.documents())
+        m_session.close(*document);
+}
+
+void RelayClick::sendStatus()
+{
+    const QString text = m_application.statusBar();
+    if (text == m_statusSent)
+        return;
+    m_statusSent = text;
+    QJsonObject status = action(u"status"_qs);
+    status.insert(u"text"_qs, text);
+    m_peer.send(status);
+}
+
+} // namespace officehost

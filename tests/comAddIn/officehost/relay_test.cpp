@@ -1,0 +1,378 @@
+// The relay as the office program where the user writes speaks to it: over a real local
+// socket, with porvex and trivane registered, the command bars of each host, clicks that
+// type, convert the stored document or refuse it, and the end of the relay.
+#include "comAddIn/officehost/relayserver.h"
+#include "platform/office/host/commandbars.h"
+#include "tests/comAddIn/officehost/conversionclicks.h"
+#include "tests/comAddIn/officehost/relayclient.h"
+#include "tests/platform/office/word/sampledocx.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSignalSpy>
+#include <thread>
+
+namespace
+{
+
+using namespace std::chrono_literals;
+
+const QString kWord = u"Microsoft Word"_qs;
+const QString kToGlyphs = u"qelToolExpToGlyph"_qs;
+
+QJsonObject barNamed(const QJsonObject &reply, const QString &name)
+{
+    for (const QJsonValue &bar : reply.value(u"bars").toArray()) {
+        if (bar[u"name"].toString() == name)
+            return bar.toObject();
+    }
+    return QJsonObject();
+}
+
+QJsonObject controlTagged(const QJsonObject &bar, const QString &tag)
+{
+    for (const QJsonValue &control : bar.value(u"controls").toArray()) {
+        if (control[u"tag"].toString() == tag)
+            return control.toObject();
+    }
+    return QJsonObject();
+}
+
+QStringList captionsOf(const QJsonObject &bar)
+{
+    QStringList captions;
+    for (const QJsonValue &control : bar.value(u"controls").toArray())
+        captions.append(control[u"caption"].toString());
+    return captions;
+}
+
+// The actions of a click's answer, each as its name and its text or path.
+QStringList actionsOf(const QList<QJsonObject> &lines)
+{
+    QStringList actions;
+    for (const QJsonObject &line : lines) {
+        if (line.contains(u"action"))
+            actions.append(line[u"action"].toString() + u' ' + line[u"text"].toString() +
+                           line[u"path"].toString());
+    }
+    return actions;
+}
+
+QJsonObject doneOf(const QList<QJsonObject> &lines)
+{
+    return lines.isEmpty() ? QJsonObject() : lines.last();
+}
+
+// The relay on a socket of the test's folder, with porvex and trivane registered and the
+// lookup fixture as the installed program. The messages our process shows are recorded and
+// closed, as every chooser is.
+class RelayTest : public ConversionClickTest
+{
+protected:
+    void SetUp() override
+    {
+        ConversionClickTest::SetUp();
+        office::AddInLibrary trivane;
+        ASSERT_TRUE(trivane.load(QStringLiteral(TRIVANE_LIBRARY)))
+            << trivane.errorString().toStdString();
+        ASSERT_EQ(trivane.registerServer(), 0);
+        m_onQuestion = [this](QWidget *question) {
+            if (auto *box = qobject_cast<QMessageBox *>(question))
+                m_messages.append(box->text());
+        };
+        m_socketPath = path(u"relay.socket"_qs);
+        const auto listening = m_server.listen(m_socketPath);
+        ASSERT_TRUE(listening.ok()) << listening.errorString().toStdString();
+    }
+
+    // Runs the conversation with the relay in a thread of its own while this thread serves
+    // it, and gives what the conversation gives.
+    template<class Conversation> auto converse(Conversation conversation)
+    {
+        std::invoke_result_t<Conversation, RelayClient &> result{};
+        QEventLoop serving;
+        std::thread client([&] {
+            {
+                RelayClient relay(m_socketPath);
+                if (relay.connected())
+                    result = conversation(relay);
+            }
+            QMetaObject::invokeMethod(&serving, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        serving.exec();
+        client.join();
+        return result;
+    }
+
+    QList<QJsonObject> click(const QString &host, const QString &tag, const QString &document,
+                             bool modified, const std::function<QJsonObject()> &store = {})
+    {
+        return converse(
+            [&](RelayClient &relay) { return relay.click(host, tag, document, modified, store); });
+    }
+
+    // The files of the test's folder.
+    QStringList files() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::System, QDir::Name);
+    }
+
+    officehost::RelayServer m_server{1s};
+    QString m_socketPath;
+    QStringList m_messages;
+};
+
+TEST_F(RelayTest, EachHostsBarsCarryTheAddInsCaptionsAndKinds)
+{
+    const QStringList hosts = {kWord, u"Microsoft Excel"_qs, u"Microsoft PowerPoint"_qs,
+                               u"Microsoft FrontPage"_qs};
+    const auto replies = converse([&](RelayClient &relay) {
+        QList<QJsonObject> bars;
+        for (const QString &host : hosts) {
+            bars.append(
+                relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, host}}).value_or(QJsonObject()));
+        }
+        return bars;
+    });
+    ASSERT_EQ(replies.size(), hosts.size());
+    for (const QJsonObject &reply : replies) {
+        const QJsonObject tools = barNamed(reply, u"Tools"_qs);
+        EXPECT_EQ(tools[u"kind"], u"menu"_qs);
+        // The host's own items stay with the host.
+        EXPECT_FALSE(captionsOf(tools).contains(u"增益集..."_qs));
+        EXPECT_TRUE(captionsOf(tools).contains(u"Tesvani..."_qs));
+        EXPECT_TRUE(controlTagged(tools, kToGlyphs)[u"beginGroup"].toBool());
+
+        const QJsonObject operators = barNamed(reply, u"構字符號"_qs);
+        EXPECT_EQ(operators[u"kind"], u"toolbar"_qs);
+        EXPECT_EQ(operators[u"visible"], false); // shown from the toolbar list
+        EXPECT_EQ(controlTagged(operators, u"qelOperatorH"_qs)[u"caption"], Beside);
+
+        const QJsonObject trigrams = barNamed(reply, u"八卦符號"_qs);
+        EXPECT_EQ(trigrams[u"kind"], u"toolbar"_qs);
+        EXPECT_EQ(controlTagged(trigrams, u"乾"_qs)[u"caption"], QString(QChar(0xEDC7)));
+    }
+    const QJsonObject wordTools = barNamed(replies[0], u"Tools"_qs);
+    EXPECT_EQ(controlTagged(wordTools, kToGlyphs)[u"caption"], u"構字式轉成字形☆(預覽)"_qs);
+    EXPECT_EQ(controlTagged(wordTools, u"qelToolExpToImg"_qs)[u"visible"], true);
+    // Each host hides the items it has no conversion for.
+    EXPECT_EQ(controlTagged(barNamed(replies[1], u"Tools"_qs), u"qelToolExpToImg"_qs)[u"visible"],
+              false);
+    const QJsonObject pageTools = barNamed(replies[3], u"Tools"_qs);
+    EXPECT_EQ(controlTagged(pageTools, kToGlyphs)[u"visible"], false);
+    EXPECT_EQ(controlTagged(pageTools, u"qelToolExpToImg"_qs)[u"caption"], u"構字式轉成圖片"_qs);
+}
+
+TEST_F(RelayTest, RequestsItCannotServeAreAnsweredAndTheConnectionGoesOn)
+{
+    const auto replies = converse([](RelayClient &relay) {
+        QList<QJsonObject> answers;
+        relay.sendLine("{not json");
+        answers.append(relay.next().value_or(QJsonObject()));
+        answers.append(relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, u"Outlook"_qs}})
+                           .value_or(QJsonObject()));
+        answers.append(
+            relay.ask({{u"op"_qs, u"paint"_qs}, {u"host"_qs, kWord}}).value_or(QJsonObject()));
+        answers.append(relay.click(kWord, u"noSuchTag"_qs, QString(), false).value(0));
+        answers.append(
+            relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, kWord}}).value_or(QJsonObject()));
+        return answers;
+    });
+    ASSERT_EQ(replies.size(), 5);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(replies[i][u"done"], true) << i;
+        EXPECT_EQ(replies[i][u"ok"], false) << i;
+        EXPECT_FALSE(replies[i][u"message"].toString().isEmpty()) << i;
+    }
+    EXPECT_TRUE(replies[3][u"message"].toString().contains(u"noSuchTag"_qs));
+    EXPECT_FALSE(barNamed(replies[4], u"構字符號"_qs).isEmpty());
+}
+
+TEST_F(RelayTest, AConversionStoresTheChangedDocumentThenReloadsItAndOpensTheCopy)
+{
+    const QString source = path(u"report.docx"_qs);
+    const QString copy = path(u"report☆.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(source, u"<w:p><w:r><w:t>甲</w:t></w:r></w:p>"_qs));
+    // What the user wrote since the last save reaches the file when the relay asks for it.
+    int stores = 0;
+    const auto lines = converse([&](RelayClient &relay) {
+        // The office program mirrors the bars before the user clicks one, those of the
+        // spreadsheet open beside too: the add-ins follow the host of the request.
+        relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, kWord}});
+        relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, u"Microsoft Excel"_qs}});
+        return relay.click(kWord, kToGlyphs, source, true, [&] {
+            ++stores;
+            const bool written =
+                wordtest::writeDocx(source, "<w:p><w:r><w:t>甲" + Bright + "乙</w:t></w:r></w:p>");
+            return QJsonObject{{u"stored"_qs, written}};
+        });
+    });
+    EXPECT_EQ(stores, 1);
+    const QStringList actions = actionsOf(lines);
+    ASSERT_GE(actions.size(), 3) << actions.join(u" | "_qs).toStdString();
+    EXPECT_EQ(actions.first(), u"store "_qs);
+    EXPECT_TRUE(actions.contains(u"status 構字式轉換完畢"_qs));
+    // The source, which the conversion changed, comes back before the copy opens in front.
+    EXPECT_EQ(actions.mid(actions.size() - 2), (QStringList{u"reload "_qs, u"open "_qs + copy}));
+    EXPECT_EQ(doneOf(lines)[u"ok"], true);
+    EXPECT_EQ(doneOf(lines)[u"barsChanged"], false);
+    EXPECT_TRUE(wordtest::mainText(copy).startsWith(u"甲明乙"_qs))
+        << wordtest::mainText(copy).toStdString();
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+
+    // The relay let go of both documents: a second click reads the file afresh, and an
+    // unchanged document is not stored.
+    const auto again = click(kWord, kToGlyphs, source, false);
+    EXPECT_FALSE(actionsOf(again).contains(u"store "_qs));
+    EXPECT_TRUE(actionsOf(again).contains(u"open "_qs + copy));
+    EXPECT_EQ(doneOf(again)[u"ok"], true);
+}
+
+TEST_F(RelayTest, ADocumentTheEnginesCannotReadIsRefusedAndNothingChanges)
+{
+    const QString odt = path(u"notes.odt"_qs);
+    {
+        QFile file(odt);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("an OpenDocument text");
+    }
+    const QString docx = path(u"report.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(docx, "<w:p><w:r><w:t>" + Bright + "</w:t></w:r></w:p>"));
+    const QByteArray docxBefore = wordtest::fileBytes(docx);
+    const QStringList filesBefore = files();
+
+    struct Refusal {
+        QString host;
+        QString tag;
+        QString path;
+        QString says;
+    };
+    const Refusal refusals[] = {
+        {kWord, kToGlyphs, QString(), u".docx"_qs},
+        {kWord, u"qelToolExpToImg"_qs, odt, u".docx"_qs},
+        {u"Microsoft Excel"_qs, kToGlyphs, docx, u".xlsx"_qs},
+        {u"Microsoft FrontPage"_qs, u"qelToolExpToImg"_qs, QString(), u".html"_qs},
+    };
+    for (const Refusal &refusal : refusals) {
+        SCOPED_TRACE((refusal.host + u' ' + refusal.path).toStdString());
+        m_messages.clear();
+        int stores = 0;
+        const auto lines = click(refusal.host, refusal.tag, refusal.path, true, [&] {
+            ++stores;
+            return QJsonObject{{u"stored"_qs, true}};
+        });
+        EXPECT_EQ(stores, 0) << "nothing is stored";
+        EXPECT_EQ(actionsOf(lines), QStringList());
+        const QJsonObject done = doneOf(lines);
+        EXPECT_EQ(done[u"ok"], false);
+        EXPECT_TRUE(done[u"message"].toString().contains(refusal.says));
+        EXPECT_EQ(m_messages, QStringList{done[u"message"].toString()}) << "shown by our process";
+    }
+
+    // The office program could not store the document: the click stops there.
+    m_messages.clear();
+    const auto unstored = click(kWord, kToGlyphs, docx, true, [] {
+        return QJsonObject{{u"stored"_qs, false}, {u"message"_qs, u"磁碟已滿"_qs}};
+    });
+    EXPECT_EQ(actionsOf(unstored), QStringList{u"store "_qs});
+    EXPECT_EQ(doneOf(unstored)[u"ok"], false);
+    EXPECT_TRUE(doneOf(unstored)[u"message"].toString().contains(u"磁碟已滿"_qs));
+    EXPECT_EQ(m_messages.size(), 1);
+
+    EXPECT_EQ(wordtest::fileBytes(docx), docxBefore);
+    EXPECT_EQ(files(), filesBefore) << "no copy is written";
+}
+
+TEST_F(RelayTest, DisconnectingTheAddInsRemovesTheirBarsUntilTheyConnectAgain)
+{
+    const auto replies = converse([](RelayClient &relay) {
+        QList<QJsonObject> answers;
+        answers.append(
+            relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, kWord}}).value_or(QJsonObject()));
+        answers.append(
+            relay.ask({{u"op"_qs, u"disconnect"_qs}, {u"host"_qs, kWord}, {u"mode"_qs, 1}})
+                .value_or(QJsonObject()));
+        return answers;
+    });
+    ASSERT_EQ(replies.size(), 2);
+    EXPECT_EQ(replies[1][u"ok"], true);
+    EXPECT_EQ(replies[1][u"barsChanged"], true);
+    const auto kept = office::CommandBars::open(kWord);
+    EXPECT_FALSE(kept->findControl(kToGlyphs));
+    EXPECT_FALSE(kept->item(u"構字符號"_qs));
+
+    const auto reconnected = converse([](RelayClient &relay) {
+        return relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, kWord}}).value_or(QJsonObject());
+    });
+    EXPECT_FALSE(controlTagged(barNamed(reconnected, u"Tools"_qs), kToGlyphs).isEmpty());
+}
+
+TEST_F(RelayTest, TheRelayGoesIdleOnlyOnceItsLastClientHasGone)
+{
+    QSignalSpy idle(&m_server, &officehost::RelayServer::idle);
+    const bool answered = converse([](RelayClient &relay) {
+        const bool bars = relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, kWord}}).has_value();
+        // Longer than the idle time, with the client still there.
+        std::this_thread::sleep_for(2500ms);
+        return bars;
+    });
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(idle.count(), 0);
+    EXPECT_TRUE(idle.wait(10'000));
+}
+
+// Waits until a relay answers on the socket; the connection stays open.
+bool connectWithin(QLocalSocket &client, const QString &socketPath, std::chrono::seconds time)
+{
+    const QDeadlineTimer deadline(time);
+    while (!deadline.hasExpired()) {
+        client.connectToServer(socketPath);
+        if (client.waitForConnected(1000))
+            return true;
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
+TEST_F(RelayTest, TheProgramServesUntilItsLastClientHasGoneOrItIsTerminated)
+{
+    const QString socketPath = path(u"program.socket"_qs);
+    QProcess relay;
+    relay.start(QStringLiteral(OFFICEHOST_PROGRAM), {u"--serve"_qs, socketPath});
+    QLocalSocket client;
+    ASSERT_TRUE(connectWithin(client, socketPath, 60s));
+
+    // A second relay on the same socket leaves it to the first.
+    QProcess second;
+    second.start(QStringLiteral(OFFICEHOST_PROGRAM), {u"--serve"_qs, socketPath});
+    ASSERT_TRUE(second.waitForFinished(60'000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(second.readAllStandardError()).contains(socketPath));
+
+    client.write(R"({"op":"bars","host":"Microsoft Word"})"
+                 "\n");
+    while (!client.canReadLine() && client.waitForReadyRead(60'000)) {
+    }
+    EXPECT_TRUE(client.readLine().contains("構字符號"));
+    client.disconnectFromServer();
+    // Ten seconds after the client has gone.
+    ASSERT_TRUE(relay.waitForFinished(60'000));
+    EXPECT_EQ(relay.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(relay.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(socketPath));
+
+    relay.start(QStringLiteral(OFFICEHOST_PROGRAM), {u"--serve"_qs, socketPath});
+    QLocalSocket another;
+    ASSERT_TRUE(connectWithin(another, socketPath, 60s));
+    relay.terminate();
+    ASSERT_TRUE(relay.waitForFinished(60'000));
+    EXPECT_EQ(relay.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(relay.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(socketPath));
+}
+
+} // namespace
