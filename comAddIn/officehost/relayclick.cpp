@@ -48,11 +48,18 @@ RelayClick::RelayClick(HostSession &session, RelayPeer &peer, ClickedDocument do
       m_document(std::move(document))
 {
     m_application.setDocumentOpener([this] { m_opened = openDocument(); });
+    // The caret is in the other program's window: what the add-in types goes there.
+    m_application.setCaretSink([this](const QString &text) {
+        QJsonObject type = action(u"type"_qs);
+        type.insert(u"text"_qs, text);
+        m_peer.send(type);
+    });
 }
 
 RelayClick::~RelayClick()
 {
     m_application.setDocumentOpener(nullptr);
+    m_application.setCaretSink(nullptr);
     closeDocuments();
 }
 

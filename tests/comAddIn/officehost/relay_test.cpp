@@ -192,6 +192,23 @@ TEST_F(RelayTest, RequestsItCannotServeAreAnsweredAndTheConnectionGoesOn)
     EXPECT_FALSE(barNamed(replies[4], u"構字符號"_qs).isEmpty());
 }
 
+TEST_F(RelayTest, SymbolButtonsTypeAtTheOfficeProgramsCaretWithoutTheFile)
+{
+    int stores = 0;
+    const auto store = [&] {
+        ++stores;
+        return QJsonObject{{u"stored"_qs, true}};
+    };
+    const auto beside = click(kWord, u"qelOperatorH"_qs, QString(), true, store);
+    EXPECT_EQ(actionsOf(beside), QStringList{u"type "_qs + Beside});
+    EXPECT_EQ(doneOf(beside)[u"ok"], true);
+    const auto qian = click(u"Microsoft PowerPoint"_qs, u"乾"_qs, QString(), true, store);
+    EXPECT_EQ(actionsOf(qian), QStringList{u"type "_qs + QChar(0xEDC7)});
+    EXPECT_EQ(doneOf(qian)[u"ok"], true);
+    EXPECT_EQ(stores, 0);
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+}
+
 TEST_F(RelayTest, AConversionStoresTheChangedDocumentThenReloadsItAndOpensTheCopy)
 {
     const QString source = path(u"report.docx"_qs);
