@@ -10,8 +10,6 @@ namespace officehost
 namespace
 {
 
-constexpr char16_t kToolsBarName[] = u"Tools";
-
 QJsonArray describeControls(const office::CommandBar &bar)
 {
     QJsonArray controls;
@@ -37,7 +35,7 @@ QJsonArray describeCommandBars(const office::CommandBars &bars)
     for (int b = 1; b <= bars.count(); ++b) {
         const auto bar = bars.item(b);
         const bool isTools =
-            bar->name().compare(QStringView(kToolsBarName), Qt::CaseInsensitive) == 0;
+            bar->name().compare(QStringView(office::kToolsBarName), Qt::CaseInsensitive) == 0;
         described.append(QJsonObject{
             {u"name"_qs, bar->name()},
             {u"kind"_qs, isTools ? u"menu"_qs : u"toolbar"_qs},
