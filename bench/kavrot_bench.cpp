@@ -1,8 +1,8 @@
 #include "bench/largedocx.h"
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
 #include "vbprog/kavrot/batch.h"
 #include "vbprog/kavrot/kavrotwindow.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "comAddIn/porvex/conversionrun.h"
 
-#include "comAddIn/frame/mainprogrampath.h"
 #include "comAddIn/porvex/messagebox.h"
 #include "platform/registry/registrystore.h"
 #include "platform/system/folders.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QDir>
 

@@ -2,9 +2,9 @@
 
 #include "comAddIn/porvex/candidatepicker.h"
 #include "comAddIn/porvex/lookuprules.h"
-#include "comAddIn/porvex/missingcharacterlog.h"
 #include "platform/jet/database.h"
 #include "platform/jet/table.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "comAddIn/porvex/toolcommands.h"
 
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
 #include "platform/system/process.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,5 @@
 // The Word host operations: the Tools items on the Word application of the connection, with the
 // chooser's dialog and the host's message boxes.
-#include "comAddIn/frame/mainprogrampath.h"
 #include "comAddIn/porvex/candidatedialog.h"
 #include "comAddIn/porvex/connectedhost.h"
 #include "comAddIn/porvex/hostconversions.h"
@@ -10,6 +9,7 @@
 #include "platform/office/word/application.h"
 #include "platform/registry/registrystore.h"
 #include "platform/system/folders.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QApplication>
 

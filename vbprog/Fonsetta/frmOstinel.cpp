@@ -1,9 +1,9 @@
 #include "vbprog/Fonsetta/frmOstinel.h"
 
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
 #include "vbprog/Fonsetta/applyinstall.h"
 #include "vbprog/Fonsetta/installregistry.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 #include "vbprog/toolkit/centerform.h"
 
 #include <QCheckBox>

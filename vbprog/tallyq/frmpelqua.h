@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comAddIn/porvex/missingcharacterlog.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include <QWidget>
 #include <functional>
@@ -32,7 +32,7 @@ private:
     void cmdUpdateClick();
     void showCount(int count);
 
-    porvex::MissingCharacterLog m_log;
+    MissingCharacterLog m_log;
     QString m_mainProgramDir;
     QString m_viewFolder;
 

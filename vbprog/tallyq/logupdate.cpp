@@ -44,14 +44,14 @@ bool GlyphFormulas::FormulaInDatabase(const QString &entry)
     return key && m_glyphs.seek(key->kind, key->components);
 }
 
-std::optional<int> CountLogEntries(porvex::MissingCharacterLog &log)
+std::optional<int> CountLogEntries(MissingCharacterLog &log)
 {
     if (!log.load())
         return std::nullopt;
     return int(log.entries().size());
 }
 
-std::optional<int> PruneLog(porvex::MissingCharacterLog &log,
+std::optional<int> PruneLog(MissingCharacterLog &log,
                             const std::function<bool(const QString &)> &inDatabase)
 {
     if (!log.load())

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "comAddIn/porvex/missingcharacterlog.h"
 #include "platform/jet/database.h"
 #include "platform/jet/table.h"
 #include "vbprog/murvel/core/formula.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,14 +38,14 @@ private:
 
 // The number of entries of the log; nothing when the file cannot be read (the reason is
 // then in the log's errorString). A missing file holds none.
-std::optional<int> CountLogEntries(porvex::MissingCharacterLog &log);
+std::optional<int> CountLogEntries(MissingCharacterLog &log);
 
 // Removes from the log every entry whose formula inDatabase finds. The log is read, every
 // entry looked up, and the file rewritten without the entries found, keeping those another
 // program logged meanwhile; when none is found the file is not touched. Gives the number
 // of entries the log holds afterwards; nothing when the log could not be read or written
 // (the reason is then in the log's errorString).
-std::optional<int> PruneLog(porvex::MissingCharacterLog &log,
+std::optional<int> PruneLog(MissingCharacterLog &log,
                             const std::function<bool(const QString &)> &inDatabase);
 
 } // namespace tallyq

@@ -1,7 +1,7 @@
 #include "vbprog/toolkit/mainprogramdir.h"
 
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 namespace toolkit
 {

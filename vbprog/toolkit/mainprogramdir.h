@@ -3,7 +3,7 @@
 #include <QString>
 
 // The main program's folder as the batch tools and the installer look it up: the one
-// lookup of comAddIn/frame/mainprogrampath.h, in the registry store of this user.
+// lookup of vbprog/murvel/core/mainprogrampath.h, in the registry store of this user.
 namespace toolkit
 {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "comAddIn/frame/mainprogrampath.h"
 #include "comAddIn/officehost/hostdocument.h"
 #include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
@@ -10,6 +9,7 @@
 #include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/support/libreoffice.h"
 #include "tests/support/scopedenvironment.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "comAddIn/porvex/conversionrun.h"
-#include "comAddIn/porvex/missingcharacterlog.h"
 #include "scriptedpicker.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +29,7 @@ protected:
     QStringList loggedFormulas() const
     {
         QFile file(QDir(windows.path()).filePath(QStringLiteral("usrhanzi.txt")));
-        return file.open(QIODevice::ReadOnly) ? porvex::MissingCharacterLog::parse(file.readAll())
+        return file.open(QIODevice::ReadOnly) ? MissingCharacterLog::parse(file.readAll())
                                               : QStringList();
     }
 

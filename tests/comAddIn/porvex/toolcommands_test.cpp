@@ -1,9 +1,9 @@
 // The help command of the Tools menu: the help file's path reaches the desktop's viewer
 // as one argument, whatever the folder's name holds, and no shell ever reads it.
-#include "comAddIn/frame/mainprogrampath.h"
 #include "comAddIn/porvex/toolcommands.h"
 #include "platform/registry/registrystore.h"
 #include "tests/support/scopedenvironment.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QDir>
 #include <QFile>

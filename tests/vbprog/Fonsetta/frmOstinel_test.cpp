@@ -1,7 +1,7 @@
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/codepage/cp950.h"
 #include "tempdesktop.h"
 #include "vbprog/Fonsetta/frmOstinel.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 #include "vbprog/toolkit/centerform.h"
 
 #include <QCheckBox>

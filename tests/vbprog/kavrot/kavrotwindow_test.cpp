@@ -1,4 +1,3 @@
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/profile/profilefile.h"
 #include "platform/registry/registrystore.h"
 #include "tests/support/printqstring.h"
@@ -6,6 +5,7 @@
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/toolkit/controltext.h"
 #include "vbprog/kavrot/kavrotwindow.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QApplication>
 #include <QComboBox>

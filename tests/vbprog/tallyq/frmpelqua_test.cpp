@@ -1,5 +1,5 @@
-#include "comAddIn/porvex/missingcharacterlog.h"
 #include "tests/vbprog/toolkit/controltext.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 #include "vbprog/tallyq/frmpelqua.h"
 
 #include <QFile>
@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using porvex::MissingCharacterLog;
 using tallyq::frmPelqua;
 
 using toolkittest::controlText;

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using porvex::MissingCharacterLog;
 using namespace tallyq;
 
 namespace

@@ -1,7 +1,7 @@
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
 #include "tests/support/printqstring.h"
 #include "tests/support/scopedenvironment.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 #include "vbprog/toolkit/centerform.h"
 #include "vbprog/toolkit/drives.h"
 #include "vbprog/toolkit/eventpace.h"

@@ -1,7 +1,6 @@
 // The Word conversions as a user runs them: the host program officehost opens a .docx, the
 // registered porvex add-in's control is clicked (--click), and the files it leaves are read
 // back by the engine and by LibreOffice.
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/office/host/addinlibrary.h"
 #include "platform/office/word/docx/docxdocument.h"
 #include "platform/registry/registrystore.h"
@@ -11,6 +10,7 @@
 #include "tests/support/printqstring.h"
 #include "tests/support/scopedenvironment.h"
 #include "tests/support/smalldisk.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QDir>
 #include <QFile>

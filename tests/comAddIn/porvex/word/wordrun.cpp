@@ -1,7 +1,7 @@
 #include "tests/comAddIn/porvex/word/wordrun.h"
 
-#include "comAddIn/porvex/missingcharacterlog.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +78,7 @@ word::Document *WordRunTest::document(const QString &name)
 QStringList WordRunTest::loggedFormulas() const
 {
     QFile log(QDir(m_windows.path()).filePath(QStringLiteral("usrhanzi.txt")));
-    return log.open(QIODevice::ReadOnly) ? porvex::MissingCharacterLog::parse(log.readAll())
+    return log.open(QIODevice::ReadOnly) ? MissingCharacterLog::parse(log.readAll())
                                          : QStringList();
 }
 

@@ -1,4 +1,4 @@
-#include "comAddIn/frame/mainprogrampath.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include "platform/registry/registrystore.h"
 

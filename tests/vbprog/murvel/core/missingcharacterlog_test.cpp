@@ -1,11 +1,9 @@
-#include "comAddIn/porvex/missingcharacterlog.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-using porvex::MissingCharacterLog;
 
 namespace
 {

@@ -3,13 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-namespace porvex
-{
-
 // The missing-character log usrhanzi.txt in the Windows folder: the composition formulas
 // that the glyph database does not hold. The file is cp950 text, one formula between double
-// quotes per CR LF line, no header and no trailing blank line; the statistics tool counts
-// and prunes the same file.
+// quotes per CR LF line, no header and no trailing blank line. The add-in's conversions add
+// to it; the statistics tool counts and prunes it.
 //
 // One run of a conversion loads the log at most once, adds to it, and at its end saves
 // only when something was added. Saving merges: it reads the file again, appends this
@@ -83,5 +80,3 @@ private:
     bool m_loaded = false;
     QString m_error;
 };
-
-} // namespace porvex

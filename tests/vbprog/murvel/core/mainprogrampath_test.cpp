@@ -1,6 +1,6 @@
-#include "comAddIn/frame/mainprogrampath.h"
 #include "platform/registry/registrystore.h"
 #include "tests/support/printqstring.h"
+#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,13 +1,10 @@
-#include "comAddIn/porvex/missingcharacterlog.h"
+#include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include "platform/codepage/cp950.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-
-namespace porvex
-{
 
 namespace
 {
@@ -178,5 +175,3 @@ QStringList MissingCharacterLog::parse(const QByteArray &bytes)
 {
     return entriesOf(codepage::fromCp950(bytes));
 }
-
-} // namespace porvex
