@@ -1,8 +1,7 @@
 #include "comAddIn/porvex/lookuprules.h"
 
+#include "platform/fonts/eudcfacenames.h"
 #include "vbprog/murvel/core/scriptfaces.h"
-
-#include <array>
 
 namespace porvex
 {
@@ -52,14 +51,8 @@ QString ComposeResultText(const QString &glyph, int kind, const QString &compone
 
 QString EudcFaceName(const QString &style, int set)
 {
-    static const std::array<QString, 8> numbers = {
-        QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四"),
-        QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("七"), QStringLiteral("八"),
-    };
-    if (set < 1 || set > 8)
-        return {};
-    const QString family = style.contains(QStringLiteral("楷")) ? Faces::Kai : Faces::Ming;
-    return family + QStringLiteral("外字集") + numbers[set - 1];
+    return fonts::eudcFaceName(style.contains(QStringLiteral("楷")) ? Faces::Kai : Faces::Ming,
+                               set);
 }
 
 GlyphWrite WriteFor(const ChosenCandidate &chosen, const ScriptTexts &scripts,

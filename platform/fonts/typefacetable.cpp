@@ -1,5 +1,6 @@
 #include "platform/fonts/typefacetable.h"
 
+#include "platform/fonts/eudcfacenames.h"
 #include "platform/fonts/facefiles.h"
 #include "platform/fonts/operatorfont.h"
 
@@ -42,14 +43,10 @@ QList<FaceEntry> buildFaceTable()
         {QStringLiteral("細明體"), mingFamily(), false},
         {QStringLiteral("新細明體"), mingFamily(), false},
     };
-    const QStringList setNumbers = {
-        QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四"),
-        QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("七"), QStringLiteral("八"),
-    };
-    for (const QString &number : setNumbers)
-        table.append({QStringLiteral("標楷體外字集") + number, kaiFamily(), true, true});
-    for (const QString &number : setNumbers)
-        table.append({QStringLiteral("細明體外字集") + number, mingFamily(), true, true});
+    for (int set = 1; set <= EudcSetCount; ++set)
+        table.append({eudcFaceName(QStringLiteral("標楷體"), set), kaiFamily(), true, true});
+    for (int set = 1; set <= EudcSetCount; ++set)
+        table.append({eudcFaceName(QStringLiteral("細明體"), set), mingFamily(), true, true});
     const QStringList ancientScriptFaces = {
         QStringLiteral("北師大說文小篆"), QStringLiteral("北師大說文重文"),
         QStringLiteral("Ombrel金文"),     QStringLiteral("Ombrel甲骨文"),

@@ -1,6 +1,7 @@
 #include "vbprog/murvel/core/glyphrtf.h"
 
 #include "platform/codepage/cp950.h"
+#include "platform/fonts/eudcfacenames.h"
 #include "vbprog/murvel/core/scriptfaces.h"
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/schemanames.h"
@@ -68,11 +69,9 @@ QString fontGroup(int font, const QString &escapedBytes)
 // end-user-defined characters.
 QString fontTable(const QString &family, int firstFont)
 {
-    const QString setNumerals = QStringLiteral("一二三四五六七八");
     QString table = QStringLiteral("{\\fonttbl") + fontEntry(firstFont, "fscript", family);
-    for (int set = 0; set < setNumerals.size(); ++set)
-        table += fontEntry(firstFont + 1 + set, "fmodern",
-                           family + QStringLiteral("外字集") + setNumerals[set]);
+    for (int set = 1; set <= fonts::EudcSetCount; ++set)
+        table += fontEntry(firstFont + set, "fmodern", fonts::eudcFaceName(family, set));
     return table + u'}';
 }
 
