@@ -4,6 +4,7 @@
 #include "platform/registry/registrystore.h"
 #include "platform/system/folders.h"
 #include "vbprog/murvel/core/mainprogrampath.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QDir>
 
@@ -36,7 +37,7 @@ ConversionRun::ConversionRun(office::HostApplication &host, const ConversionCont
     m_host.setCursor(office::HostApplication::Cursor::Wait);
     if (!context.programFolder.isEmpty()) {
         jet::Result<jet::Database> database =
-            jet::Database::open(context.programFolder + u"murvel.mdb"_qs);
+            jet::Database::open(DatabasePath(context.programFolder, DatabaseNames::Regular));
         if (database)
             m_database = database.value();
         else

@@ -1,6 +1,7 @@
 #include "vbprog/kavrot/kavrotsettings.h"
 
 #include "platform/profile/profilefile.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,8 +72,8 @@ QString referenceDatabasePath(const QString &mainDir, int unitIndex)
 {
     if (mainDir.isEmpty())
         return QString();
-    return mainDir +
-           (unitIndex == 0 ? QStringLiteral("kavrot01.mdb") : QStringLiteral("kavrot02.mdb"));
+    return DatabasePath(mainDir,
+                        unitIndex == 0 ? DatabaseNames::Transcode1 : DatabaseNames::Transcode2);
 }
 
 } // namespace kavrot

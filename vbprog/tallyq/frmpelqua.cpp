@@ -1,12 +1,12 @@
 #include "vbprog/tallyq/frmpelqua.h"
 
 #include "platform/system/waitcursor.h"
+#include "vbprog/murvel/schema/schemanames.h"
 #include "vbprog/tallyq/logupdate.h"
 #include "vbprog/tallyq/logview.h"
 #include "vbprog/tallyq/texteditor.h"
 #include "vbprog/toolkit/centerform.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -125,7 +125,7 @@ void frmPelqua::cmdUpdateClick()
         return;
     }
     GlyphFormulas glyphs;
-    if (!glyphs.open(QDir(m_mainProgramDir).filePath(QStringLiteral("murvel.mdb")))) {
+    if (!glyphs.open(DatabasePath(m_mainProgramDir, DatabaseNames::Regular))) {
         m_lblMessage->setText(glyphs.errorString());
         return;
     }

@@ -6,6 +6,7 @@
 #include "comAddIn/porvex/word/wordpicker.h"
 #include "platform/jet/database.h"
 #include "platform/office/word/application.h"
+#include "vbprog/murvel/schema/schemanames.h"
 
 #include <QDir>
 #include <QFile>
@@ -327,8 +328,7 @@ platform::Result<bool> ConvertDocumentFormulas(word::Application &application,
             QStringLiteral("找不到主程式 murvel 的資料夾，沒有字庫可查，構字式未轉換"));
         return true;
     }
-    const QString databasePath =
-        QDir(context.mainProgramFolder).filePath(QStringLiteral("murvel.mdb"));
+    const QString databasePath = DatabasePath(context.mainProgramFolder, DatabaseNames::Regular);
     jet::Result<jet::Database> database = jet::Database::open(databasePath);
     if (!database || !context.engine.startRun(database.value(), context.windowsFolder)) {
         application.setStatusBar(

@@ -5,8 +5,6 @@
 #include "vbprog/murvel/core/公用變數.h"
 #include "vbprog/murvel/schema/databaseschema.h"
 
-#include <QDir>
-
 const QStringList ScriptDatabaseFiles = [] {
     QStringList files;
     for (const Script &script : Scripts())
@@ -88,7 +86,7 @@ std::optional<int> schemaVersionOf(const jet::Database &database)
 void OpenDatabases(const QString &folder, OpenReport &report)
 {
     for (const Script &script : Scripts()) {
-        const QString path = QDir(folder).filePath(DatabaseFileName(script.databaseName));
+        const QString path = DatabasePath(folder, script.databaseName);
         jet::Result<jet::Database> opened = jet::Database::open(path);
         if (!opened) {
             report.errors << opened.errorString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 // The names of the glyph databases' files, tables, fields and indexes: the one place that
@@ -24,6 +25,12 @@ inline const QString Transcode2 = QStringLiteral("kavrot02");
 inline QString DatabaseFileName(const QString &name)
 {
     return name + QStringLiteral(".mdb");
+}
+
+// The path of a database's file in a folder (with or without its trailing separator).
+inline QString DatabasePath(const QString &folder, const QString &name)
+{
+    return QDir(folder).filePath(DatabaseFileName(name));
 }
 
 namespace Tables
