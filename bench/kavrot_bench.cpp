@@ -22,14 +22,14 @@ constexpr int paragraphsPerDocument = 200; // about 20 pages of 50 words
 constexpr int wordsPerParagraph = 40;
 
 // Ignores the progress; the user never stops.
-class QuietObserver : public kavrot::BatchObserver
+class QuietObserver : public toolkit::BatchObserver
 {
 public:
     void letEventsRun() override {}
     bool stopRequested() const override { return false; }
     QString message() const override { return m_message; }
     void setMessage(const QString &text) override { m_message = text; }
-    void setCount(int) override {}
+    void setCount(std::optional<int>) override {}
     void refuse(const QString &, const QString &) override {}
 
 private:

@@ -5,6 +5,8 @@
 #include "vbprog/Fonsetta/installregistry.h"
 #include "vbprog/murvel/core/mainprogrampath.h"
 #include "vbprog/toolkit/centerform.h"
+#include "vbprog/toolkit/controls.h"
+#include "vbprog/toolkit/messageboxes.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -12,11 +14,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 using fonsetta::CheckValue;
+using toolkit::makeButton;
+using toolkit::makeLabel;
 
 namespace
 {
@@ -55,13 +58,6 @@ CheckValue checkValue(const QCheckBox *box)
     return CheckValue::Grey;
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 frmOstinel::frmOstinel(registry::RegistryStore &store, fonsetta::EudcFontLink fontLink,
@@ -76,10 +72,8 @@ frmOstinel::frmOstinel(registry::RegistryStore &store, fonsetta::EudcFontLink fo
         return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
     };
     m_showMessage = [this](const QString &text, bool problem) {
-        if (problem)
-            QMessageBox::warning(this, kTitle, text);
-        else
-            QMessageBox::information(this, kTitle, text);
+        toolkit::showMessage(this, problem ? QMessageBox::Warning : QMessageBox::Information,
+                             kTitle, text);
     };
     buildControls();
     adjustSize();
@@ -103,7 +97,7 @@ void frmOstinel::buildControls()
         controls.text = new QLineEdit(this);
         controls.text->setObjectName(u"txt"_qs + row.name);
         controls.text->setMinimumWidth(360);
-        controls.fileButton = makeButton(u"cmd"_qs + row.name, QStringLiteral("檔案..."), this);
+        controls.fileButton = makeButton(this, u"cmd"_qs + row.name, QStringLiteral("檔案..."));
         controls.fileButton->setEnabled(false);
         grid->addWidget(controls.check, int(i), 0);
         grid->addWidget(controls.text, int(i), 1);
@@ -122,16 +116,15 @@ void frmOstinel::buildControls()
     layout->addLayout(grid);
 
     for (const auto &[name, text] : kGuideLabels) {
-        auto *label = new QLabel(text, this);
-        label->setObjectName(QString::fromLatin1(name));
+        QLabel *label = makeLabel(this, name, text);
         label->setTextFormat(Qt::PlainText);
         layout->addWidget(label);
     }
 
     auto *buttons = new QHBoxLayout;
-    m_defaults = makeButton(QStringLiteral("cmd預設"), QStringLiteral("預設"), this);
-    m_install = makeButton(QStringLiteral("cmd安裝"), QStringLiteral("安裝"), this);
-    QPushButton *close = makeButton(QStringLiteral("cmd移除"), QStringLiteral("關閉"), this);
+    m_defaults = makeButton(this, QStringLiteral("cmd預設"), QStringLiteral("預設"));
+    m_install = makeButton(this, QStringLiteral("cmd安裝"), QStringLiteral("安裝"));
+    QPushButton *close = makeButton(this, QStringLiteral("cmd移除"), QStringLiteral("關閉"));
     m_defaults->setEnabled(false);
     m_install->setEnabled(false);
     buttons->addStretch();

@@ -22,7 +22,7 @@ bool sameFolder(const QString &first, const QString &second)
 class Batch
 {
 public:
-    Batch(const ReferenceTable &reference, BatchObserver &observer)
+    Batch(const ReferenceTable &reference, toolkit::BatchObserver &observer)
         : m_observer(observer), m_run(reference, observer)
     {
     }
@@ -68,14 +68,14 @@ public:
     }
 
 private:
-    BatchObserver &m_observer;
+    toolkit::BatchObserver &m_observer;
     TranscodeRun m_run;
     BatchResult m_result;
 };
 
 } // namespace
 
-BatchResult runBatch(const BatchRequest &request, BatchObserver &observer)
+BatchResult runBatch(const BatchRequest &request, toolkit::BatchObserver &observer)
 {
     const auto cannotStart = [&](const QString &why) {
         observer.setMessage(u' ' + why);

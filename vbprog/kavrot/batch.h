@@ -31,6 +31,6 @@ struct BatchResult {
 // destination folder (also through another path or a link) is refused with a message
 // box. A file that cannot be converted leaves no output, is named at the end and the
 // batch goes on with the next. The engines started for the run are closed at its end.
-BatchResult runBatch(const BatchRequest &request, BatchObserver &observer);
+BatchResult runBatch(const BatchRequest &request, toolkit::BatchObserver &observer);
 
 } // namespace kavrot

@@ -1,39 +1,26 @@
 #include "vbprog/kavrot/kavrotwindow.h"
 
-#include "platform/system/waitcursor.h"
 #include "vbprog/kavrot/batch.h"
 #include "vbprog/toolkit/centerform.h"
+#include "vbprog/toolkit/controls.h"
 #include "vbprog/toolkit/frmselectdir.h"
 #include "vbprog/toolkit/mainprogramdir.h"
+#include "vbprog/toolkit/messageboxes.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace kavrot
 {
 
-namespace
-{
-
-template<typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
-
-KavrotWindow::KavrotWindow(QWidget *parent) : QWidget(parent)
+KavrotWindow::KavrotWindow(QWidget *parent)
+    : BatchWindow(QStringLiteral("停止轉碼"), QStringLiteral("確定要停止轉碼？"), parent)
 {
     setObjectName(QStringLiteral("kavrot"));
     setWindowTitle(QStringLiteral("Dumvaro"));
@@ -47,39 +34,34 @@ KavrotWindow::KavrotWindow(QWidget *parent) : QWidget(parent)
     else
         m_settings = KavrotSettings::load(m_settingsFile);
     showSettings();
-    // Pause/Break is caught whichever control has the focus.
-    qApp->installEventFilter(this);
-}
-
-KavrotWindow::~KavrotWindow()
-{
-    qApp->removeEventFilter(this);
 }
 
 void KavrotWindow::buildControls()
 {
     auto *layout = new QGridLayout(this);
     int row = 0;
-    const auto label = [&](const char *name, const QString &text) {
-        return named(new QLabel(text, this), name);
+    const auto label = [this](const char *name, const QString &text) {
+        return toolkit::makeLabel(this, name, text);
     };
+    QList<QWidget *> controls;
     const auto button = [&](const char *name, const QString &text) {
-        auto *created = named(new QPushButton(text, this), name);
-        m_controls.append(created);
+        QPushButton *created = toolkit::makeButton(this, name, text);
+        controls.append(created);
         return created;
     };
     const auto wide = [&](QWidget *widget) { layout->addWidget(widget, row++, 0, 1, 4); };
 
-    m_txtSrcFileOrDir = named(new QLineEdit(this), "txtSrcFileOrDir");
-    m_txtDstDir = named(new QLineEdit(this), "txtDstDir");
-    m_cboRefFile = named(new QComboBox(this), "cboRefFile");
+    m_txtSrcFileOrDir = toolkit::named(new QLineEdit(this), "txtSrcFileOrDir");
+    m_txtDstDir = toolkit::named(new QLineEdit(this), "txtDstDir");
+    m_cboRefFile = toolkit::named(new QComboBox(this), "cboRefFile");
     m_cboRefFile->addItems(
         {QStringLiteral("Ombrel計算中心"), QStringLiteral("OmbrelVarmesk金文工作室")});
-    m_controls << m_txtSrcFileOrDir << m_txtDstDir << m_cboRefFile;
-    m_commonDialog = named(new QFileDialog(this), "CommonDialog1");
-    m_lblMessage = label("lblMessage", QStringLiteral(" "));
-    m_lblMessage->setWordWrap(true);
-    m_lblCvtCount = label("lblCvtCount", QString());
+    controls << m_txtSrcFileOrDir << m_txtDstDir << m_cboRefFile;
+    m_commonDialog = toolkit::named(new QFileDialog(this), "CommonDialog1");
+    QLabel *lblMessage = label("lblMessage", QStringLiteral(" "));
+    lblMessage->setWordWrap(true);
+    QLabel *lblCvtCount = label("lblCvtCount", QString());
+    showProgressIn(lblMessage, lblCvtCount);
 
     layout->addWidget(label("lblSrcFileOrDir", QStringLiteral("來源檔案或目錄\u3000\u3000：")), row,
                       0);
@@ -96,10 +78,10 @@ void KavrotWindow::buildControls()
     wide(label("lblExtension", QStringLiteral("副檔名命名原則\u3000\u3000： 純文字為txt a b c, "
                                               "Word為docx, PowerPoint為pptx")));
     layout->addWidget(label("lblCvt", QStringLiteral("已轉碼檔案數\u3000\u3000\u3000：")), row, 0);
-    layout->addWidget(m_lblCvtCount, row++, 1, 1, 3);
+    layout->addWidget(lblCvtCount, row++, 1, 1, 3);
     layout->addWidget(
         label("lblProgres", QStringLiteral("轉碼進度\u3000\u3000\u3000\u3000\u3000：")), row, 0);
-    layout->addWidget(m_lblMessage, row++, 1, 1, 3);
+    layout->addWidget(lblMessage, row++, 1, 1, 3);
     wide(label("lblOp", QStringLiteral("操作指引\u3000\u3000\u3000\u3000\u3000：")));
     wide(label("lblOp1",
                QStringLiteral(" 1. 按下「檔案」或「目錄」按鈕以選取轉碼的檔案或檔案所在的目錄")));
@@ -118,6 +100,7 @@ void KavrotWindow::buildControls()
     layout->addWidget(button("cmdClose", QStringLiteral("關閉")), row++, 3);
     layout->setColumnStretch(1, 1);
     resize(720, layout->sizeHint().height());
+    restDuringBatch(controls);
 
     connect(m_cboRefFile, &QComboBox::currentIndexChanged, this,
             [this](int index) { chooseReferenceUnit(index); });
@@ -189,80 +172,15 @@ void KavrotWindow::chooseDestinationFolder()
 
 void KavrotWindow::convert()
 {
-    if (m_busy)
-        return;
-    m_stopRequested = false;
-    m_busy = true;
-    setControlsEnabled(false);
-    {
-        const sys::WaitCursor hourglass;
-        runBatch({m_txtSrcFileOrDir->text(), m_txtDstDir->text(), m_refDbPath}, *this);
-    }
-    m_busy = false;
-    setControlsEnabled(true);
+    run([this] { runBatch({m_txtSrcFileOrDir->text(), m_txtDstDir->text(), m_refDbPath}, *this); });
 }
 
-void KavrotWindow::setControlsEnabled(bool enabled)
+void KavrotWindow::keepSettings()
 {
-    for (QWidget *control : std::as_const(m_controls))
-        control->setEnabled(enabled);
-}
-
-void KavrotWindow::askToStop()
-{
-    m_stopRequested =
-        QMessageBox::question(this, QStringLiteral("停止轉碼"), QStringLiteral("確定要停止轉碼？"),
-                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-bool KavrotWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Pause) {
-        if (m_busy)
-            askToStop();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void KavrotWindow::closeEvent(QCloseEvent *event)
-{
-    // A running batch ends by Pause/Break, not by closing its window under it.
-    if (m_busy) {
-        event->ignore();
-        return;
-    }
     QString error;
     if (!m_settingsFile.isEmpty() && !m_settings.save(m_settingsFile, &error))
-        QMessageBox::warning(this, QStringLiteral("Dumvaro"),
+        toolkit::showMessage(this, QMessageBox::Warning, QStringLiteral("Dumvaro"),
                              QStringLiteral("設定無法寫入 %1：%2").arg(m_settingsFile, error));
-    event->accept();
-}
-
-void KavrotWindow::letEventsRun()
-{
-    m_eventPace.letEventsRun();
-}
-
-QString KavrotWindow::message() const
-{
-    return m_lblMessage->text();
-}
-
-void KavrotWindow::setMessage(const QString &text)
-{
-    m_lblMessage->setText(text);
-}
-
-void KavrotWindow::setCount(int count)
-{
-    m_lblCvtCount->setText(QString::number(count));
-}
-
-void KavrotWindow::refuse(const QString &title, const QString &text)
-{
-    QMessageBox::warning(this, title, text, QMessageBox::Ok);
 }
 
 } // namespace kavrot

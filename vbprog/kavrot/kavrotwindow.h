@@ -1,16 +1,11 @@
 #pragma once
 
 #include "vbprog/kavrot/kavrotsettings.h"
-#include "vbprog/kavrot/transcoderun.h"
-#include "vbprog/toolkit/eventpace.h"
-
-#include <QWidget>
+#include "vbprog/toolkit/batchwindow.h"
 
 class QComboBox;
 class QFileDialog;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace kavrot
 {
@@ -20,27 +15,15 @@ namespace kavrot
 // with Pause/Break, its progress in lblMessage and lblCvtCount. The choices are read from
 // murvel.ini in the main program's folder when the window opens and written back when it
 // closes. The buttons are disabled while a batch runs.
-class KavrotWindow : public QWidget, private BatchObserver
+class KavrotWindow : public toolkit::BatchWindow
 {
 public:
     explicit KavrotWindow(QWidget *parent = nullptr);
-    ~KavrotWindow() override;
-
-    bool busy() const { return m_busy; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void keepSettings() override;
 
 private:
-    // BatchObserver
-    void letEventsRun() override;
-    bool stopRequested() const override { return m_stopRequested; }
-    QString message() const override;
-    void setMessage(const QString &text) override;
-    void setCount(int count) override;
-    void refuse(const QString &title, const QString &text) override;
-
     void buildControls();
     void showSettings();
     void chooseReferenceUnit(int index);
@@ -48,24 +31,16 @@ private:
     void chooseSourceFolder();
     void chooseDestinationFolder();
     void convert();
-    void askToStop();
-    void setControlsEnabled(bool enabled);
 
     QString m_mainDir;
     QString m_settingsFile; // empty when the main program's folder is unknown
     KavrotSettings m_settings;
     QString m_refDbPath;
-    bool m_busy = false;
-    bool m_stopRequested = false;
-    toolkit::EventPace m_eventPace;
 
     QComboBox *m_cboRefFile = nullptr;
     QFileDialog *m_commonDialog = nullptr;
     QLineEdit *m_txtSrcFileOrDir = nullptr;
     QLineEdit *m_txtDstDir = nullptr;
-    QLabel *m_lblMessage = nullptr;
-    QLabel *m_lblCvtCount = nullptr;
-    QList<QWidget *> m_controls; // disabled during a batch
 };
 
 } // namespace kavrot

@@ -6,7 +6,7 @@
 namespace kavrot
 {
 
-TranscodeRun::TranscodeRun(const ReferenceTable &reference, BatchObserver &observer)
+TranscodeRun::TranscodeRun(const ReferenceTable &reference, toolkit::BatchObserver &observer)
     : m_reference(reference), m_observer(observer)
 {
 }

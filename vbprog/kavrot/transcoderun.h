@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vbprog/kavrot/referencetable.h"
+#include "vbprog/toolkit/batchobserver.h"
 
 #include <QString>
 #include <memory>
@@ -17,36 +18,19 @@ class Application;
 namespace kavrot
 {
 
-// What a batch needs of the window it reports to.
-class BatchObserver
-{
-public:
-    virtual ~BatchObserver() = default;
-    // Lets pending window events run: the only moment a stop can be asked for.
-    virtual void letEventsRun() = 0;
-    // True once the user has confirmed a stop during this run.
-    virtual bool stopRequested() const = 0;
-    // The status text (lblMessage) and the number of files done (lblCvtCount).
-    virtual QString message() const = 0;
-    virtual void setMessage(const QString &text) = 0;
-    virtual void setCount(int count) = 0;
-    // Tells the user why the batch cannot start (a message box with OK).
-    virtual void refuse(const QString &title, const QString &text) = 0;
-};
-
 // The state one batch shares with the conversions of its files: the open reference table,
 // the observer, and the Word and PowerPoint engines, each started when a file first needs
 // it and quit when the run ends (also when it ends early).
 class TranscodeRun
 {
 public:
-    TranscodeRun(const ReferenceTable &reference, BatchObserver &observer);
+    TranscodeRun(const ReferenceTable &reference, toolkit::BatchObserver &observer);
     ~TranscodeRun();
     TranscodeRun(const TranscodeRun &) = delete;
     TranscodeRun &operator=(const TranscodeRun &) = delete;
 
     const ReferenceTable &reference() const { return m_reference; }
-    BatchObserver &observer() { return m_observer; }
+    toolkit::BatchObserver &observer() { return m_observer; }
     bool stopRequested() const { return m_observer.stopRequested(); }
 
     word::Application &wordApplication();
@@ -58,7 +42,7 @@ public:
 
 private:
     const ReferenceTable &m_reference;
-    BatchObserver &m_observer;
+    toolkit::BatchObserver &m_observer;
     std::unique_ptr<word::Application> m_word;
     std::unique_ptr<office::powerpoint::Application> m_powerPoint;
 };

@@ -18,9 +18,9 @@ bool isWordDocument(const QString &fileName)
 RepairBatch::Result RepairBatch::run(const QString &fileOrFolder)
 {
     Result result;
-    m_observer.setFixCount(QString());
+    m_observer.setCount(std::nullopt);
     m_observer.setMessage(QStringLiteral(" 開始修復..."));
-    m_observer.letEventsRun(word::StoryType::MainText);
+    m_observer.letEventsRun();
 
     const QFileInfo source(fileOrFolder);
     if (fileOrFolder.isEmpty() || !source.exists()) {
@@ -57,7 +57,7 @@ RepairBatch::Result RepairBatch::run(const QString &fileOrFolder)
 void RepairBatch::repairFile(WordRepairer &repairer, const QString &path, Result &result)
 {
     m_observer.setMessage(QStringLiteral(" 檔案 %1 修復中...").arg(QFileInfo(path).fileName()));
-    m_observer.letEventsRun(word::StoryType::MainText);
+    m_observer.letEventsRun();
     const WordRepairer::Outcome outcome = repairer.RepairWordFile(path);
     if (m_observer.stopRequested()) {
         result.stopped = true;
@@ -67,12 +67,12 @@ void RepairBatch::repairFile(WordRepairer &repairer, const QString &path, Result
         ++result.failed;
         m_observer.setMessage(QStringLiteral(" 檔案 %1 無法修復：%2")
                                   .arg(QFileInfo(path).fileName(), repairer.errorString()));
-        m_observer.letEventsRun(word::StoryType::MainText);
+        m_observer.letEventsRun();
         return;
     }
     ++result.repaired;
-    m_observer.setFixCount(QString::number(result.repaired));
-    m_observer.letEventsRun(word::StoryType::MainText);
+    m_observer.setCount(result.repaired);
+    m_observer.letEventsRun();
 }
 
 QString RepairBatch::closingMessage(const Result &result)

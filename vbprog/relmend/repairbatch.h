@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vbprog/relmend/repairobserver.h"
+#include "vbprog/toolkit/batchobserver.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,7 +26,7 @@ public:
         bool stopped = false;
     };
 
-    explicit RepairBatch(RepairObserver &observer) : m_observer(observer) {}
+    explicit RepairBatch(toolkit::BatchObserver &observer) : m_observer(observer) {}
 
     // fileOrFolder: the text of the source box.
     Result run(const QString &fileOrFolder);
@@ -37,7 +37,7 @@ public:
 private:
     void repairFile(class WordRepairer &repairer, const QString &path, Result &result);
 
-    RepairObserver &m_observer;
+    toolkit::BatchObserver &m_observer;
 };
 
 // Whether the file is one the repairer opens: a Word document (.docx).

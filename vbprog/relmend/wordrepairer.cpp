@@ -28,7 +28,7 @@ bool startsWithPrivateUse(const QString &text)
 
 } // namespace
 
-WordRepairer::WordRepairer(word::Application &word, RepairObserver &observer)
+WordRepairer::WordRepairer(word::Application &word, toolkit::BatchObserver &observer)
     : m_word(word), m_observer(observer)
 {
 }
@@ -160,7 +160,7 @@ void WordRepairer::RepairWordRange(word::Range &range)
         }
         range.collapse(word::CollapseDirection::End);
         if (mainText) {
-            m_observer.letEventsRun(range.storyType());
+            m_observer.letEventsRun();
             updateProgress(range.end());
         }
         if (m_observer.stopRequested())
@@ -170,7 +170,7 @@ void WordRepairer::RepairWordRange(word::Range &range)
         DoneChars = StoryChars;
     } else {
         DoneChars += StoryChars;
-        m_observer.letEventsRun(range.storyType());
+        m_observer.letEventsRun();
         updateProgress(DoneChars);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/office/word/application.h"
-#include "vbprog/relmend/repairobserver.h"
+#include "vbprog/toolkit/batchobserver.h"
 
 #include <QString>
 
@@ -27,7 +27,7 @@ public:
         Failed,    // could not be opened or saved: errorString() says why
     };
 
-    WordRepairer(word::Application &word, RepairObserver &observer);
+    WordRepairer(word::Application &word, toolkit::BatchObserver &observer);
 
     Outcome RepairWordFile(const QString &path);
     QString errorString() const { return m_error; }
@@ -43,7 +43,7 @@ private:
     void updateProgress(int count);
 
     word::Application &m_word;
-    RepairObserver &m_observer;
+    toolkit::BatchObserver &m_observer;
     QString m_error;
 
     int RepairedChars = 0;

@@ -6,6 +6,7 @@
 #include "vbprog/tallyq/logview.h"
 #include "vbprog/tallyq/texteditor.h"
 #include "vbprog/toolkit/centerform.h"
+#include "vbprog/toolkit/controls.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -17,24 +18,8 @@
 namespace tallyq
 {
 
-namespace
-{
-
-QLabel *label(QWidget *parent, const char *name, const QString &text)
-{
-    auto *made = new QLabel(text, parent);
-    made->setObjectName(QString::fromUtf8(name));
-    return made;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text)
-{
-    auto *made = new QPushButton(text, parent);
-    made->setObjectName(QLatin1String(name));
-    return made;
-}
-
-} // namespace
+using toolkit::makeButton;
+using toolkit::makeLabel;
 
 frmPelqua::frmPelqua(const QString &windowsFolder, const QString &mainProgramDir,
                      const QString &viewFolder, QWidget *parent)
@@ -44,37 +29,40 @@ frmPelqua::frmPelqua(const QString &windowsFolder, const QString &mainProgramDir
     setWindowTitle(QStringLiteral("Pelqua"));
     m_log.startRun(windowsFolder);
 
-    m_txtFile = new QLineEdit(this);
-    m_txtFile->setObjectName(QStringLiteral("txtFile"));
+    m_txtFile = toolkit::named(new QLineEdit(this), "txtFile");
     m_txtFile->setReadOnly(true);
     m_txtFile->setMinimumWidth(360);
-    m_lblCount = label(this, "lblCount", QStringLiteral(" "));
-    m_lblMessage = label(this, "lblMessage", QStringLiteral(" "));
-    m_cmdOpen = button(this, "cmdOpen", QStringLiteral("開啟"));
-    m_cmdUpdate = button(this, "cmdUpdate", QStringLiteral("更新"));
-    auto *cmdClose = button(this, "cmdClose", QStringLiteral("關閉"));
-    auto *comment = label(this, "lblComment",
-                          QStringLiteral("備註：使用Microsoft Office轉換缺字時，將會自動記錄Tesvani"
-                                         "尚未收錄的缺字。Pelqua程式除了可開啟缺字記錄檔外，同時可"
-                                         "在Tesvani版本更新後，同步更新缺字記錄檔。"));
+    m_lblCount = makeLabel(this, "lblCount", QStringLiteral(" "));
+    m_lblMessage = makeLabel(this, "lblMessage", QStringLiteral(" "));
+    m_cmdOpen = makeButton(this, "cmdOpen", QStringLiteral("開啟"));
+    m_cmdUpdate = makeButton(this, "cmdUpdate", QStringLiteral("更新"));
+    auto *cmdClose = makeButton(this, "cmdClose", QStringLiteral("關閉"));
+    auto *comment =
+        makeLabel(this, "lblComment",
+                  QStringLiteral("備註：使用Microsoft Office轉換缺字時，將會自動記錄Tesvani"
+                                 "尚未收錄的缺字。Pelqua程式除了可開啟缺字記錄檔外，同時可"
+                                 "在Tesvani版本更新後，同步更新缺字記錄檔。"));
     comment->setWordWrap(true);
 
     auto *grid = new QGridLayout(this);
     int row = 0;
-    grid->addWidget(label(this, "lblFile", QStringLiteral("缺字記錄檔：")), row, 0);
+    grid->addWidget(makeLabel(this, "lblFile", QStringLiteral("缺字記錄檔：")), row, 0);
     grid->addWidget(m_txtFile, row++, 1);
-    grid->addWidget(label(this, "lbl缺字個數", QStringLiteral("缺字個數\u3000：")), row, 0);
+    grid->addWidget(makeLabel(this, "lbl缺字個數", QStringLiteral("缺字個數\u3000：")), row, 0);
     grid->addWidget(m_lblCount, row++, 1);
-    grid->addWidget(label(this, "lblProgres", QStringLiteral("更新進度\u3000：")), row, 0);
+    grid->addWidget(makeLabel(this, "lblProgres", QStringLiteral("更新進度\u3000：")), row, 0);
     grid->addWidget(m_lblMessage, row++, 1);
     grid->addWidget(comment, row++, 0, 1, 2);
-    grid->addWidget(label(this, "lblOp", QStringLiteral("操作指引\u3000：")), row++, 0);
-    grid->addWidget(label(this, "lblOp1", QStringLiteral(" 1. 按下「開啟」按鈕來開啟缺字記錄檔")),
-                    row++, 0, 1, 2);
-    grid->addWidget(label(this, "lblOp2", QStringLiteral(" 2. 按下「更新」按鈕來更新缺字記錄檔")),
-                    row++, 0, 1, 2);
-    grid->addWidget(label(this, "Label1", QStringLiteral(" 3. 按下「關閉」按鈕來結束Pelqua程式")),
-                    row++, 0, 1, 2);
+    grid->addWidget(makeLabel(this, "lblOp", QStringLiteral("操作指引\u3000：")), row++, 0);
+    grid->addWidget(
+        makeLabel(this, "lblOp1", QStringLiteral(" 1. 按下「開啟」按鈕來開啟缺字記錄檔")), row++, 0,
+        1, 2);
+    grid->addWidget(
+        makeLabel(this, "lblOp2", QStringLiteral(" 2. 按下「更新」按鈕來更新缺字記錄檔")), row++, 0,
+        1, 2);
+    grid->addWidget(
+        makeLabel(this, "Label1", QStringLiteral(" 3. 按下「關閉」按鈕來結束Pelqua程式")), row++, 0,
+        1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_cmdOpen);

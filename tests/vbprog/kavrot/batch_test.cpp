@@ -3,7 +3,7 @@
 #include "tests/support/printqstring.h"
 #include "tests/support/rawfilename.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
-#include "tests/vbprog/kavrot/recordingobserver.h"
+#include "tests/vbprog/toolkit/recordingobserver.h"
 #include "vbprog/kavrot/batch.h"
 
 #include <QDir>
@@ -15,6 +15,8 @@
 
 using namespace kavrot;
 using namespace kavrottest;
+using toolkittest::RecordingObserver;
+using toolkittest::stopAtPace;
 
 namespace
 {
@@ -112,7 +114,7 @@ TEST_F(BatchTest, AStopDuringTheSecondFileCountsTheFirstOnly)
     writeText("a.txt");
     writeText("b.txt");
     // Events run after " 開始轉碼...", before a.txt, after counting it, before b.txt.
-    m_observer.stopAtEvent = 4;
+    m_observer.stopAt = stopAtPace(4);
     const BatchResult result = run(src(), dst());
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.count, 1);
@@ -123,7 +125,7 @@ TEST_F(BatchTest, AStopDuringTheSecondFileCountsTheFirstOnly)
 TEST_F(BatchTest, AStoppedSingleFileRunCountsNothing)
 {
     writeText("a.txt");
-    m_observer.stopAtEvent = 2;
+    m_observer.stopAt = stopAtPace(2);
     const BatchResult result = run(src("a.txt"), dst());
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(m_observer.count, 0);

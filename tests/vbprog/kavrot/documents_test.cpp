@@ -4,7 +4,7 @@
 #include "tests/support/libreoffice.h"
 #include "tests/support/printqstring.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
-#include "tests/vbprog/kavrot/recordingobserver.h"
+#include "tests/vbprog/toolkit/recordingobserver.h"
 #include "vbprog/kavrot/powerpointtranscoder.h"
 #include "vbprog/kavrot/referencetable.h"
 #include "vbprog/kavrot/wordtranscoder.h"
@@ -16,6 +16,8 @@
 
 using namespace kavrot;
 using namespace kavrottest;
+using toolkittest::RecordingObserver;
+using toolkittest::stopAtPace;
 namespace ppt = office::powerpoint;
 
 namespace
@@ -187,7 +189,7 @@ class DocumentStopTest : public DocumentTest
 TEST_P(DocumentStopTest, AStopInTheMainTextDiscardsTheCopy)
 {
     ASSERT_TRUE(writeOldDocx(path("old.docx")));
-    m_observer.stopAtEvent = 1; // at the first character found
+    m_observer.stopAt = stopAtPace(1); // at the first character found
     TranscodeRun run(m_table, m_observer);
     const auto outcome = ConvertWordFile(path("old.docx"), path("new.docx"), run);
     ASSERT_TRUE(outcome);
@@ -199,7 +201,7 @@ TEST_P(DocumentStopTest, AStopInTheMainTextDiscardsTheCopy)
 TEST_P(DocumentStopTest, ALaterStopConvertsOneMoreCharacterPerRangeAndKeepsTheCopy)
 {
     ASSERT_TRUE(writeOldDocx(path("old.docx")));
-    m_observer.stopAtEvent = 4; // the main text holds three; the fourth is in the footnote
+    m_observer.stopAt = stopAtPace(4); // the main text holds three; the fourth is in the footnote
     {
         TranscodeRun run(m_table, m_observer);
         const auto outcome = ConvertWordFile(path("old.docx"), path("new.docx"), run);

@@ -1,7 +1,7 @@
 #include "platform/codepage/cp950.h"
 #include "tests/support/printqstring.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
-#include "tests/vbprog/kavrot/recordingobserver.h"
+#include "tests/vbprog/toolkit/recordingobserver.h"
 #include "vbprog/kavrot/convertfile.h"
 #include "vbprog/kavrot/referencetable.h"
 #include "vbprog/kavrot/texttranscoder.h"
@@ -12,6 +12,7 @@
 
 using namespace kavrot;
 using namespace kavrottest;
+using toolkittest::RecordingObserver;
 
 namespace
 {

@@ -2,7 +2,7 @@
 #include "tests/support/libreoffice.h"
 #include "tests/support/rawfilename.h"
 #include "tests/vbprog/relmend/repairchecks.h"
-#include "tests/vbprog/relmend/scriptedobserver.h"
+#include "tests/vbprog/toolkit/recordingobserver.h"
 #include "vbprog/relmend/repairbatch.h"
 
 #include <QDir>
@@ -30,7 +30,7 @@ protected:
     QString path(const QString &name) const { return m_folder.filePath(name); }
 
     QTemporaryDir m_folder;
-    relmendtest::ScriptedObserver m_observer;
+    toolkittest::RecordingObserver m_observer;
 };
 
 TEST_F(RepairBatchTest, AFolderRunOpensOnlyItsWordDocumentsAndCountsTheRest)
@@ -59,7 +59,7 @@ TEST_F(RepairBatchTest, AFolderRunOpensOnlyItsWordDocumentsAndCountsTheRest)
     EXPECT_EQ(wordtest::fileBytes(path("sub/inner.docx")), inner);
     EXPECT_EQ(wordtest::fileBytes(path(".hidden.docx")), hidden);
     EXPECT_EQ(testsupport::readFileNamedInBytes(m_folder.path(), "bad\xFF\xFE.docx"), hidden);
-    EXPECT_EQ(m_observer.fixCount, "2");
+    EXPECT_EQ(m_observer.count, 2);
     EXPECT_EQ(m_observer.message(), " 修復完畢，略過 2 個非 Word 檔案，"
                                     "1 個檔案的檔名無法辨識，未修復：bad\\xFF\\xFE.docx");
     EXPECT_TRUE(m_observer.messages.contains(" 檔案 B.DOCX 修復中..."));
@@ -106,13 +106,12 @@ TEST_F(RepairBatchTest, AStopEndsTheBatchWithoutCountingTheDocument)
     ASSERT_TRUE(wordtest::writeSampleDocx(path("a.docx")));
     ASSERT_TRUE(wordtest::writeSampleDocx(path("b.docx")));
     const QByteArray before = wordtest::fileBytes(path("b.docx"));
-    int paces = 0;
     // The stop comes at the first hit of the first document's main text.
-    m_observer.stopAt = [&paces](word::StoryType) { return ++paces == 3; };
+    m_observer.stopAt = toolkittest::stopAtPace(3);
     const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path());
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.repaired, 0);
-    EXPECT_TRUE(m_observer.fixCount.isEmpty());
+    EXPECT_EQ(m_observer.count, std::nullopt);
     EXPECT_EQ(m_observer.message(), " 使用者中斷");
     EXPECT_EQ(wordtest::fileBytes(path("b.docx")), before);
 }

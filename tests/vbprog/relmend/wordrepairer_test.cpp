@@ -1,7 +1,7 @@
 #include "platform/office/word/docx/wordapplication.h"
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/vbprog/relmend/repairchecks.h"
-#include "tests/vbprog/relmend/scriptedobserver.h"
+#include "tests/vbprog/toolkit/recordingobserver.h"
 #include "vbprog/relmend/wordrepairer.h"
 
 #include <QRegularExpression>
@@ -27,6 +27,18 @@ protected:
         m_observer.messages.clear();
     }
 
+    // The user confirms a stop at the first pacing point in the story; m_paces records the
+    // story of every pacing point. The story is that of Word's selection: a document opens
+    // with it in the main text, and the repairer selects each later range it repairs.
+    void stopIn(StoryType stopStory)
+    {
+        m_observer.stopAt = [this, stopStory](int) {
+            const StoryType story = m_word.selection()->storyType();
+            m_paces << story;
+            return story == stopStory;
+        };
+    }
+
     WordRepairer::Outcome repair()
     {
         WordRepairer repairer(m_word, m_observer);
@@ -39,7 +51,8 @@ protected:
     QString m_path;
     QByteArray m_before;
     word::docx::WordApplication m_word;
-    relmendtest::ScriptedObserver m_observer;
+    toolkittest::RecordingObserver m_observer;
+    QList<StoryType> m_paces;
 };
 
 TEST_F(WordRepairerTest, EveryStoryIsRepairedAndTheDocumentSavedInPlace)
@@ -88,19 +101,19 @@ TEST_F(WordRepairerTest, TheProgressRisesByWholePercentsBelowAHundred)
 
 TEST_F(WordRepairerTest, AStopInTheMainTextClosesTheDocumentUnsaved)
 {
-    m_observer.stopAt = [](StoryType story) { return story == StoryType::MainText; };
+    stopIn(StoryType::MainText);
     EXPECT_EQ(repair(), WordRepairer::Outcome::Abandoned);
     EXPECT_EQ(wordtest::fileBytes(m_path), m_before);
     // The main text's first hit was the last.
-    EXPECT_EQ(m_observer.paces, QList<StoryType>{StoryType::MainText});
+    EXPECT_EQ(m_paces, QList<StoryType>{StoryType::MainText});
 }
 
 TEST_F(WordRepairerTest, AStopAfterAFootnoteClosesTheDocumentUnsaved)
 {
-    m_observer.stopAt = [](StoryType story) { return story == StoryType::Footnotes; };
+    stopIn(StoryType::Footnotes);
     EXPECT_EQ(repair(), WordRepairer::Outcome::Abandoned);
     EXPECT_EQ(wordtest::fileBytes(m_path), m_before);
-    EXPECT_EQ(m_observer.paces.last(), StoryType::Footnotes);
+    EXPECT_EQ(m_paces.last(), StoryType::Footnotes);
 }
 
 TEST_F(WordRepairerTest, ALaterStopLetsEachRemainingRangeMakeOneMoreRepairAndSaves)
@@ -114,11 +127,11 @@ TEST_F(WordRepairerTest, ALaterStopLetsEachRemainingRangeMakeOneMoreRepairAndSav
     }
     ASSERT_TRUE(testsupport::writeZip(m_path, entries));
     m_before = wordtest::fileBytes(m_path);
-    m_observer.stopAt = [](StoryType story) { return story == StoryType::Endnotes; };
+    stopIn(StoryType::Endnotes);
     EXPECT_EQ(repair(), WordRepairer::Outcome::Saved);
     EXPECT_NE(wordtest::fileBytes(m_path), m_before);
     EXPECT_EQ(privateUseMarks(m_path).unmarked, 1);
-    EXPECT_GT(m_observer.paces.count(), m_observer.paces.indexOf(StoryType::Endnotes) + 1);
+    EXPECT_GT(m_paces.count(), m_paces.indexOf(StoryType::Endnotes) + 1);
 }
 
 TEST_F(WordRepairerTest, AFileThatIsNoDocumentFailsWithAReason)
