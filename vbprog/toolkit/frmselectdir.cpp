@@ -1,6 +1,7 @@
 #include "vbprog/toolkit/frmselectdir.h"
 
 #include "vbprog/toolkit/centerform.h"
+#include "vbprog/toolkit/controls.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,20 +21,6 @@ namespace
 
 constexpr int kFolderRole = Qt::UserRole;
 
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QPushButton *addButton(QWidget *parent, const char *name, const QString &text)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
 } // namespace
 
 frmSelectDir::frmSelectDir(const QString &startDir, QWidget *parent, const QStringList &drives)
@@ -42,26 +29,24 @@ frmSelectDir::frmSelectDir(const QString &startDir, QWidget *parent, const QStri
     setObjectName(QStringLiteral("frmSelectDir"));
     setWindowTitle(QStringLiteral("選取目錄"));
 
-    m_drvList = new QComboBox(this);
-    m_drvList->setObjectName(QStringLiteral("drvList"));
+    m_drvList = named(new QComboBox(this), "drvList");
     m_drvList->addItems(m_drives);
-    m_dirList = new QListWidget(this);
-    m_dirList->setObjectName(QStringLiteral("dirList"));
+    m_dirList = named(new QListWidget(this), "dirList");
     m_dirList->installEventFilter(this);
-    m_lblCurDir = addLabel(this, "lblCurDir", QString());
+    m_lblCurDir = makeLabel(this, "lblCurDir", QString());
     m_lblCurDir->setWordWrap(true);
-    m_cmdOK = addButton(this, "cmdOK", QStringLiteral("確定"));
+    m_cmdOK = makeButton(this, "cmdOK", QStringLiteral("確定"));
     m_cmdOK->setDefault(true);
-    m_cmdCancel = addButton(this, "cmdCancel", QStringLiteral("取消"));
+    m_cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("取消"));
 
     // The folder list takes the width; the buttons and the drive list stand to its right.
     auto *layout = new QGridLayout(this);
-    layout->addWidget(addLabel(this, "lblDir", QStringLiteral("資料夾")), 0, 0);
+    layout->addWidget(makeLabel(this, "lblDir", QStringLiteral("資料夾")), 0, 0);
     layout->addWidget(m_lblCurDir, 1, 0);
     layout->addWidget(m_dirList, 2, 0, 4, 1);
     layout->addWidget(m_cmdOK, 0, 1);
     layout->addWidget(m_cmdCancel, 1, 1);
-    layout->addWidget(addLabel(this, "lblDrv", QStringLiteral("磁碟機")), 3, 1);
+    layout->addWidget(makeLabel(this, "lblDrv", QStringLiteral("磁碟機")), 3, 1);
     layout->addWidget(m_drvList, 4, 1);
     layout->setColumnStretch(0, 1);
     m_cmdOK->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
