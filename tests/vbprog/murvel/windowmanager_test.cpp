@@ -6,12 +6,12 @@
 #include "platform/profile/profilefile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRect>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
@@ -163,9 +163,9 @@ protected:
             stop(program);
             FAIL() << "the main window did not appear";
         }
-        // Start-up ends with the first run's layout or the restored windows; wait until the
-        // program has gone quiet before closing it.
-        QThread::msleep(1500);
+        // Start-up ends with the first run's layout or the restored windows: wait until the
+        // program's windows have kept their places for a while before closing it.
+        EXPECT_TRUE(waitUntilWindowsSettle(program.processId())) << "the windows kept moving";
         const QString id = window->section('\n', 0, 0);
         run("xdotool", {"windowactivate", "--sync", id}, desktop.environment());
         run("xdotool", {"key", "--clearmodifiers", "alt+F4"}, desktop.environment());
@@ -174,6 +174,39 @@ protected:
             stop(program);
         ASSERT_TRUE(ended) << "the program did not close";
         EXPECT_EQ(program.exitCode(), 0);
+    }
+
+    // The places of the program's visible windows, as the window manager gives them.
+    QString windowPlaces(qint64 processId) const
+    {
+        const auto ids =
+            run("xdotool",
+                {"search", "--onlyvisible", "--pid", QString::number(processId), "--name", "."},
+                desktop.environment());
+        QString places;
+        for (const QString &id : ids.value_or(QString()).split('\n', Qt::SkipEmptyParts))
+            places += run("xdotool", {"getwindowgeometry", id}, desktop.environment())
+                          .value_or(QString()) +
+                      '\n';
+        return places;
+    }
+
+    bool waitUntilWindowsSettle(qint64 processId) const
+    {
+        constexpr int SettledMs = 1500;
+        QString places = windowPlaces(processId);
+        QElapsedTimer unchanged;
+        unchanged.start();
+        return QTest::qWaitFor(
+            [&] {
+                const QString now = windowPlaces(processId);
+                if (now != places) {
+                    places = now;
+                    unchanged.restart();
+                }
+                return unchanged.elapsed() >= SettledMs;
+            },
+            StartTimeoutMs);
     }
 
     QRect saved(const QString &section) const
