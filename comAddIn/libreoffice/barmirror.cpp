@@ -6,6 +6,11 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XIndexContainer.hpp>
 #include <com/sun/star/container/XNameContainer.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/ModuleManager.hpp>
+#include <com/sun/star/frame/UnknownModuleException.hpp>
+#include <com/sun/star/frame/XFrames.hpp>
+#include <com/sun/star/frame/XLayoutManager.hpp>
 #include <com/sun/star/ui/ItemStyle.hpp>
 #include <com/sun/star/ui/ItemType.hpp>
 #include <com/sun/star/ui/UIElementType.hpp>
@@ -13,6 +18,7 @@
 #include <com/sun/star/ui/XUIConfigurationManager.hpp>
 #include <com/sun/star/ui/theModuleUIConfigurationManagerSupplier.hpp>
 #include <com/sun/star/ui/theWindowStateConfiguration.hpp>
+#include <optional>
 #include <set>
 
 using namespace css;
@@ -150,18 +156,37 @@ mirroredToolbars(const uno::Reference<ui::XUIConfigurationManager> &configuratio
     return urls;
 }
 
+// The window state the toolbar has had since the extension first showed it; nothing
+// when the module never had it (or lost it with the extension).
+std::optional<Item> ownWindowState(const uno::Reference<container::XNameContainer> &states,
+                                   const OUString &url, const relay::Bar &bar)
+{
+    Item state;
+    if (states.is() && states->hasByName(url) && (states->getByName(url) >>= state) &&
+        textPropertyOf(state, "UIName") == unoText(bar.name))
+        return state;
+    return std::nullopt;
+}
+
+// Whether the toolbar is to be shown: as the user left it, else as the bar is.
+bool isShownByUser(const uno::Reference<container::XNameContainer> &states, const OUString &url,
+                   const relay::Bar &bar)
+{
+    const std::optional<Item> state = ownWindowState(states, url, bar);
+    bool visible = bar.visible;
+    if (state)
+        propertyOf(*state, "Visible") >>= visible;
+    return visible;
+}
+
 // Shows the toolbar as the bar is when the module never had it (or lost it with the
 // extension); afterwards the user's own choice in View > Toolbars stands.
 void setFirstWindowState(const uno::Reference<container::XNameContainer> &states,
                          const OUString &url, const relay::Bar &bar)
 {
-    if (!states.is())
+    if (!states.is() || ownWindowState(states, url, bar))
         return;
     const OUString name = unoText(bar.name);
-    Item state;
-    if (states->hasByName(url) && (states->getByName(url) >>= state) &&
-        textPropertyOf(state, "UIName") == name)
-        return;
     const uno::Any value(
         properties({property("UIName", uno::Any(name)), property("Visible", uno::Any(bar.visible)),
                     property("Docked", uno::Any(true))}));
@@ -172,7 +197,32 @@ void setFirstWindowState(const uno::Reference<container::XNameContainer> &states
     }
 }
 
-void setToolbar(const uno::Reference<ui::XUIConfigurationManager> &configuration,
+// LibreOffice shows a toolbar of its own making (custom_) in every open window of the
+// module the moment it is added: it is hidden again where the bar is hidden.
+void hideInOpenWindows(const uno::Reference<uno::XComponentContext> &context,
+                       const OUString &moduleId, const OUString &url)
+{
+    const uno::Reference<frame::XFrames> frames = frame::Desktop::create(context)->getFrames();
+    const uno::Reference<frame::XModuleManager2> modules = frame::ModuleManager::create(context);
+    for (sal_Int32 i = 0; i < frames->getCount(); ++i) {
+        uno::Reference<frame::XFrame> window;
+        frames->getByIndex(i) >>= window;
+        try {
+            if (!window.is() || modules->identify(window) != moduleId)
+                continue;
+        } catch (const frame::UnknownModuleException &) {
+            continue;
+        }
+        uno::Reference<frame::XLayoutManager> layout;
+        uno::Reference<beans::XPropertySet>(window, uno::UNO_QUERY_THROW)
+            ->getPropertyValue("LayoutManager") >>= layout;
+        if (layout.is())
+            layout->hideElement(url);
+    }
+}
+
+void setToolbar(const uno::Reference<uno::XComponentContext> &context, const OUString &moduleId,
+                const uno::Reference<ui::XUIConfigurationManager> &configuration,
                 const uno::Reference<container::XNameContainer> &states, const relay::Bar &bar)
 {
     const OUString url = unoText(relay::toolbarResourceUrl(bar.name));
@@ -182,10 +232,13 @@ void setToolbar(const uno::Reference<ui::XUIConfigurationManager> &configuration
         ->setPropertyValue("UIName", uno::Any(unoText(bar.name)));
     appendControls(settings, bar.controls, ui::ItemStyle::TEXT, false);
     const uno::Reference<container::XIndexAccess> toolbar(settings, uno::UNO_QUERY_THROW);
-    if (configuration->hasSettings(url))
+    if (configuration->hasSettings(url)) {
         configuration->replaceSettings(url, toolbar);
-    else
+    } else {
         configuration->insertSettings(url, toolbar);
+        if (!isShownByUser(states, url, bar))
+            hideInOpenWindows(context, moduleId, url);
+    }
     setFirstWindowState(states, url, bar);
 }
 
@@ -204,7 +257,7 @@ void mirrorBars(const uno::Reference<uno::XComponentContext> &context, const OUS
             menu = &bar;
             continue;
         }
-        setToolbar(configuration, states, bar);
+        setToolbar(context, moduleId, configuration, states, bar);
         kept.insert(unoText(relay::toolbarResourceUrl(bar.name)));
     }
     setToolsEntries(configuration, menu);

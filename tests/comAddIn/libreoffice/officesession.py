@@ -101,6 +101,12 @@ class OfficeSession:
     def stop(self):
         if self.process:
             try:
+                # Changes are dropped, so that no window asks whether to keep them.
+                components = self.desktop.Components.createEnumeration()
+                while components.hasMoreElements():
+                    component = components.nextElement()
+                    if hasattr(component, "setModified"):
+                        component.setModified(False)
                 self.desktop.terminate()
             except Exception:
                 pass
