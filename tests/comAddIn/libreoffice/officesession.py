@@ -236,6 +236,36 @@ class OfficeSession:
         return document.getCurrentController().getFrame().LayoutManager
 
 
+def missing_display_tools():
+    return [tool for tool in ("Xvfb", "openbox", "xdotool", "import") if not shutil.which(tool)]
+
+
+def start_display():
+    """Xvfb with openbox on a free display: the display and the processes to stop."""
+    number = next(n for n in range(90, 200) if not os.path.exists("/tmp/.X11-unix/X%d" % n)
+                  and not os.path.exists("/tmp/.X%d-lock" % n))
+    display = ":%d" % number
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1000x24"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if not wait_until(lambda: os.path.exists("/tmp/.X11-unix/X%d" % number), 10):
+        server.kill()
+        raise RuntimeError("Xvfb did not start on " + display)
+    manager = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=display),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return display, [manager, server]
+
+
+def stop_display(processes):
+    for process in processes:
+        process.terminate()
+        process.wait()
+
+
+def xdotool(display, *arguments):
+    return subprocess.run(["xdotool", *arguments], check=True, capture_output=True, text=True,
+                          env=dict(os.environ, DISPLAY=display)).stdout
+
+
 def wait_until(condition, timeout=20):
     deadline = time.time() + timeout
     while time.time() < deadline:

@@ -4,35 +4,14 @@ as a person would: the toolbar 構字符號 shown, 日 typed, ⿰ clicked with t
 Exits with 77 (skipped) when Xvfb, openbox or xdotool is missing.
 """
 import os
-import shutil
 import subprocess
 import sys
-import time
 
-from officesession import WRITER, OfficeSession, wait_until
+from officesession import (WRITER, OfficeSession, missing_display_tools, start_display,
+                           stop_display, wait_until, xdotool)
 
 OPERATOR_H = "\uf6a4"
 SKIPPED = 77
-
-
-def free_display():
-    for number in range(90, 200):
-        if not os.path.exists("/tmp/.X11-unix/X%d" % number) and \
-                not os.path.exists("/tmp/.X%d-lock" % number):
-            return ":%d" % number
-    raise RuntimeError("no free display number")
-
-
-def start_display():
-    display = free_display()
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1000x24"],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    if not wait_until(lambda: os.path.exists("/tmp/.X11-unix/X" + display[1:]), 10):
-        server.kill()
-        raise RuntimeError("Xvfb did not start on " + display)
-    manager = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=display),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return display, [manager, server]
 
 
 def button_centre(toolbar_window, caption):
@@ -45,10 +24,6 @@ def button_centre(toolbar_window, caption):
             size = button.getSize()
             return place.X + size.Width // 2, place.Y + size.Height // 2
     raise AssertionError("no button " + repr(caption))
-
-
-def xdotool(display, *arguments):
-    subprocess.run(["xdotool", *arguments], check=True, env=dict(os.environ, DISPLAY=display))
 
 
 def run(display, shot):
@@ -87,7 +62,7 @@ def run(display, shot):
 
 
 def main():
-    missing = [tool for tool in ("Xvfb", "openbox", "xdotool", "import") if not shutil.which(tool)]
+    missing = missing_display_tools()
     if missing:
         print("SKIP: the window test needs " + ", ".join(missing))
         return SKIPPED
@@ -95,9 +70,7 @@ def main():
     try:
         run(display, sys.argv[1] if len(sys.argv) > 1 else "/tmp/murvel-lo-window.png")
     finally:
-        for process in processes:
-            process.terminate()
-            process.wait()
+        stop_display(processes)
     return 0
 
 
