@@ -7,39 +7,11 @@
 #include <com/sun/star/frame/DispatchDescriptor.hpp>
 #include <com/sun/star/frame/FeatureStateEvent.hpp>
 #include <com/sun/star/frame/XStatusListener.hpp>
-#include <cppuhelper/supportsservice.hxx>
 
 using namespace css;
 
 namespace lohost
 {
-
-AddinDispatcher::AddinDispatcher(uno::Reference<uno::XComponentContext> context)
-    : m_context(std::move(context))
-{
-}
-
-OUString AddinDispatcher::implementationName()
-{
-    return "org.murvel.addins.AddinDispatcher";
-}
-
-uno::Sequence<OUString> AddinDispatcher::serviceNames()
-{
-    const OUString name("com.sun.star.frame.ProtocolHandler");
-    return uno::Sequence<OUString>(&name, 1);
-}
-
-uno::Reference<uno::XInterface>
-AddinDispatcher::create(const uno::Reference<uno::XComponentContext> &context)
-{
-    return static_cast<cppu::OWeakObject *>(new AddinDispatcher(context));
-}
-
-sal_Bool AddinDispatcher::supportsService(const OUString &name)
-{
-    return cppu::supportsService(this, name);
-}
 
 void AddinDispatcher::initialize(const uno::Sequence<uno::Any> &arguments)
 {

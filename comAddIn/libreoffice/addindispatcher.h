@@ -1,13 +1,12 @@
 #pragma once
 
-#include "comAddIn/libreoffice/unotext.h"
+#include "comAddIn/libreoffice/unoservice.h"
 
 #include <com/sun/star/frame/XDispatch.hpp>
 #include <com/sun/star/frame/XDispatchProvider.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/lang/XInitialization.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
-#include <com/sun/star/uno/XComponentContext.hpp>
 #include <cppuhelper/implbase4.hxx>
 #include <cppuhelper/weakref.hxx>
 
@@ -17,14 +16,18 @@ namespace lohost
 {
 
 class AddinDispatcher
-    : public cppu::WeakImplHelper4<css::frame::XDispatchProvider, css::frame::XDispatch,
-                                   css::lang::XInitialization, css::lang::XServiceInfo>
+    : public UnoService<cppu::WeakImplHelper4<css::frame::XDispatchProvider, css::frame::XDispatch,
+                                              css::lang::XInitialization, css::lang::XServiceInfo>,
+                        AddinDispatcher>
 {
 public:
-    static OUString implementationName();
-    static css::uno::Sequence<OUString> serviceNames();
-    static css::uno::Reference<css::uno::XInterface>
-    create(const css::uno::Reference<css::uno::XComponentContext> &context);
+    static constexpr char implementation[] = "org.murvel.addins.AddinDispatcher";
+    static constexpr char service[] = "com.sun.star.frame.ProtocolHandler";
+
+    explicit AddinDispatcher(css::uno::Reference<css::uno::XComponentContext> context)
+        : UnoService(std::move(context))
+    {
+    }
 
     // The office passes the frame the handler serves.
     void SAL_CALL initialize(const css::uno::Sequence<css::uno::Any> &arguments) override;
@@ -45,17 +48,7 @@ public:
     {
     }
 
-    OUString SAL_CALL getImplementationName() override { return implementationName(); }
-    sal_Bool SAL_CALL supportsService(const OUString &name) override;
-    css::uno::Sequence<OUString> SAL_CALL getSupportedServiceNames() override
-    {
-        return serviceNames();
-    }
-
 private:
-    explicit AddinDispatcher(css::uno::Reference<css::uno::XComponentContext> context);
-
-    css::uno::Reference<css::uno::XComponentContext> m_context;
     css::uno::WeakReference<css::frame::XFrame> m_frame;
 };
 

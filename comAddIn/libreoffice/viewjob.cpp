@@ -7,7 +7,6 @@
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/uno/Exception.hpp>
-#include <cppuhelper/supportsservice.hxx>
 
 using namespace css;
 
@@ -27,32 +26,6 @@ uno::Any namedValue(const uno::Sequence<beans::NamedValue> &values, const OUStri
 }
 
 } // namespace
-
-ViewJob::ViewJob(uno::Reference<uno::XComponentContext> context) : m_context(std::move(context))
-{
-}
-
-OUString ViewJob::implementationName()
-{
-    return "org.murvel.addins.ViewJob";
-}
-
-uno::Sequence<OUString> ViewJob::serviceNames()
-{
-    const OUString name("com.sun.star.task.Job");
-    return uno::Sequence<OUString>(&name, 1);
-}
-
-uno::Reference<uno::XInterface>
-ViewJob::create(const uno::Reference<uno::XComponentContext> &context)
-{
-    return static_cast<cppu::OWeakObject *>(new ViewJob(context));
-}
-
-sal_Bool ViewJob::supportsService(const OUString &name)
-{
-    return cppu::supportsService(this, name);
-}
 
 uno::Any ViewJob::execute(const uno::Sequence<beans::NamedValue> &arguments)
 {

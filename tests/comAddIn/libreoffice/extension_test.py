@@ -1,6 +1,7 @@
 """The extension in LibreOffice, against the fake server: the bars it shows in each module,
 the symbols it types at the caret, the conversions it relays and its removal."""
 import os
+import shutil
 import unittest
 
 from officesession import (CALC, IMPRESS, WEB, WRITER, OfficeSession, OfficeTestCase,
@@ -185,6 +186,19 @@ class ConversionTest(OfficeTestCase):
         self.assertIn("已轉換", reloaded.getText().getString())
         self.assertIn("改", reloaded.getText().getString())
         self.assertIn(self.office.path("page☆.html"), self.office.open_components())
+
+    def test_a_store_that_fails_is_reported_to_our_process(self):
+        os.mkdir(self.office.path("gone"))
+        path = self.office.make("swriter", os.path.join("gone", "lost.docx"), set_text("七"),
+                                "MS Word 2007 XML")
+        document = self.keep(self.office.load(path))
+        document.getText().getEnd().setString("\uf6a4刀")
+        shutil.rmtree(self.office.path("gone"))
+        self.click_conversion(document)
+        replies = [r["reply"] for r in self.office.requests() if "reply" in r]
+        self.assertFalse(replies[-1]["stored"])
+        self.assertTrue(replies[-1]["message"])
+        self.assertTrue(document.isModified())
 
     def test_unreadable_documents_are_left_as_they_are(self):
         unsaved = self.keep(self.office.new("swriter"))
