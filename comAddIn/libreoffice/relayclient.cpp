@@ -180,6 +180,7 @@ bool RelayClient::carryOut(const Context &context, const Frame &frame, const rel
     }
     case relay::Action::Kind::Reload:
         reloadDocument(context, frame);
+        m_statusTexts.renew(frame);
         break;
     case relay::Action::Kind::Open:
         openInNewWindow(context, action.text);

@@ -16,12 +16,16 @@ class StatusTexts
 {
 public:
     void show(const css::uno::Reference<css::frame::XFrame> &frame, const OUString &text);
+    // Shows the frame's text again after a reload, which gave the frame a new status bar.
+    void renew(const css::uno::Reference<css::frame::XFrame> &frame);
 
 private:
     struct Shown {
         css::uno::WeakReference<css::frame::XFrame> frame;
         css::uno::Reference<css::task::XStatusIndicator> indicator;
+        OUString text;
     };
+    std::vector<Shown>::iterator find(const css::uno::Reference<css::frame::XFrame> &frame);
     std::vector<Shown> m_shown;
 };
 
