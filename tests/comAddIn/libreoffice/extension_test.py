@@ -4,8 +4,8 @@ import os
 import shutil
 import unittest
 
-from officesession import (CALC, IMPRESS, WEB, WRITER, OfficeSession, OfficeTestCase,
-                           FAKE_SERVER, file_url, prop, wait_until)
+from officesession import (CALC, FAKE_SERVER, IMPRESS, WEB, WRITER, OfficeSession,
+                           OfficeTestCase, file_url, prop, wait_until)
 
 OPERATORS = ["\uf6a4", "\uf6a3", "\uf6a5", "\uf6ae", "\uf6af", "\uf6a7", "\uf6a6", "\uf6a8",
              "\uf6ab"]
@@ -99,6 +99,20 @@ class MirroredBarsTest(OfficeTestCase):
         self.assertFalse(self.office.has_handler(document, "vnd.murvel.addin:%E4%B9"))
         self.assertFalse(self.office.has_handler(document, "vnd.murvel.addin:%ZZ"))
         self.assertTrue(self.office.has_handler(document, "vnd.murvel.addin:qelOperatorH"))
+
+
+class OurProcessTest(OfficeTestCase):
+    def test_our_process_is_started_again_when_it_has_gone(self):
+        document = self.keep(self.office.new("swriter"))
+        self.assertTrue(wait_until(lambda: os.path.exists(self.office.socket + ".pid")))
+        with open(self.office.socket + ".pid") as pid:
+            first = pid.read()
+        self.office.stop_server()
+        self.assertTrue(wait_until(lambda: not os.path.exists("/proc/" + first)))
+        self.office.dispatch(document, "vnd.murvel.addin:qelOperatorH")
+        self.assertEqual(document.getText().getString(), "\uf6a4")
+        with open(self.office.socket + ".pid") as pid:
+            self.assertNotEqual(pid.read(), first)
 
 
 class TypingAtTheCaretTest(OfficeTestCase):

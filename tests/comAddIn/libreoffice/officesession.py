@@ -75,7 +75,7 @@ class OfficeSession:
     def start(self):
         self.install()
         mode = [] if self.display else ["--headless"]
-        with open(os.path.join(self.dir, "office.log"), "w") as log:
+        with open(self.path("office.log"), "w") as log:
             self.process = subprocess.Popen(
                 ["soffice", *mode, "--norestore", "--nologo", "--nodefault", "--nolockcheck",
                  *self.env_args,
