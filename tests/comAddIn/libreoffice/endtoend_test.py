@@ -15,7 +15,7 @@ import tempfile
 import threading
 import unittest
 
-from officesession import (OfficeSession, file_url, missing_display_tools, start_display,
+from officesession import (WRITER, OfficeSession, file_url, missing_display_tools, start_display,
                            stop_display, wait_until, xdotool)
 
 FORMULA = "七\uf6a4刀"
@@ -80,8 +80,19 @@ class EndToEndTest(unittest.TestCase):
         return current
 
     def test_writer(self):
-        document = self.made("swriter", "word.docx",
-                             lambda d: d.getText().setString(FORMULA), "MS Word 2007 XML")
+        document = self.made("swriter", "word.docx", lambda d: d.getText().setString("七"),
+                             "MS Word 2007 XML")
+        # The add-ins' own bars, as they built them.
+        self.assertEqual([entry and entry[0] for entry in self.office.mirrored_tools(WRITER)],
+                         [None, "構字式轉成字形☆(預覽)", "構字式轉成圖片★(預覽)", "圖片轉成構字式",
+                          "Tesvani...", "Tesvani說明..."])
+        self.assertLessEqual({"構字符號", "八卦符號"}, set(self.office.toolbars(WRITER)))
+        # 七, the operator from its button, 刀: then the conversion.
+        cursor = document.getCurrentController().getViewCursor()
+        cursor.gotoEnd(False)
+        self.office.dispatch(document, "vnd.murvel.addin:qelOperatorH")
+        cursor.getText().insertString(cursor, "刀", False)
+        self.assertEqual(document.getText().getString(), FORMULA)
         self.convert(document)
         copy = self.copy_opened("word☆.docx")
         self.assertIn(GLYPH, copy.getText().getString())
