@@ -71,7 +71,7 @@ bool RelayConnection::tryConnect()
 // that our process outlives nothing it should not and leaves no zombie in the office.
 bool RelayConnection::startProgram() const
 {
-    if (m_program.empty())
+    if (m_program.empty() || ::access(m_program.c_str(), X_OK) != 0)
         return false;
     std::vector<std::string> arguments{m_program, "--serve", m_socketPath};
     std::vector<char *> argv;
@@ -102,16 +102,23 @@ bool RelayConnection::startProgram() const
 
 bool RelayConnection::ensureConnected(std::chrono::milliseconds startWait)
 {
+    using std::chrono::steady_clock;
     if (isConnected() || tryConnect())
         return true;
-    if (!startProgram())
+    constexpr std::chrono::seconds pauseAfterFailedStart(30);
+    if (m_failedStart && steady_clock::now() - *m_failedStart < pauseAfterFailedStart)
         return false;
-    const auto deadline = std::chrono::steady_clock::now() + startWait;
-    while (std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (tryConnect())
-            return true;
+    if (startProgram()) {
+        const auto deadline = steady_clock::now() + startWait;
+        while (steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (tryConnect()) {
+                m_failedStart.reset();
+                return true;
+            }
+        }
     }
+    m_failedStart = steady_clock::now();
     return false;
 }
 

@@ -28,7 +28,9 @@ public:
     bool isConnected() const { return m_socket >= 0; }
 
     // Connects unless connected. When nothing listens, starts `program --serve socketPath`
-    // detached and retries for up to startWait. False when no connection came.
+    // detached and retries for up to startWait. False when no connection came; after a
+    // start that brought none, the program is not started again for a while, so that a
+    // missing or broken program does not hold up every window of the office.
     bool ensureConnected(std::chrono::milliseconds startWait = std::chrono::seconds(10));
 
     // Sends one line ("\n" added). False, and the connection closed, when it breaks.
@@ -50,6 +52,7 @@ private:
     std::string m_program;
     int m_socket = -1;
     std::string m_received;
+    std::optional<std::chrono::steady_clock::time_point> m_failedStart;
 };
 
 } // namespace relay
