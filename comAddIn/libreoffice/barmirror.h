@@ -1,0 +1,25 @@
+#pragma once
+
+#include "comAddIn/libreoffice/relayprotocol.h"
+#include "comAddIn/libreoffice/unotext.h"
+
+#include <com/sun/star/uno/XComponentContext.hpp>
+#include <vector>
+
+// The add-ins' command bars shown in one LibreOffice module, at run time through the
+// module's UI configuration (never stored, so they go with the extension): the controls
+// of the "menu" bar as entries at the end of the Tools menu, every other bar as a toolbar
+// listed under View > Toolbars. Each control dispatches its command URL.
+namespace lohost
+{
+
+// Replaces what was mirrored in the module by these bars.
+void mirrorBars(const css::uno::Reference<css::uno::XComponentContext> &context,
+                const OUString &moduleId, const std::vector<relay::Bar> &bars);
+
+// Takes away every entry and toolbar mirrored in the module, and the toolbars' window
+// states, so that a new installation starts with them hidden again.
+void removeMirroredBars(const css::uno::Reference<css::uno::XComponentContext> &context,
+                        const OUString &moduleId);
+
+} // namespace lohost

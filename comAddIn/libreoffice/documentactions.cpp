@@ -1,0 +1,172 @@
+#include "comAddIn/libreoffice/documentactions.h"
+
+#include "comAddIn/libreoffice/commandurl.h"
+#include "comAddIn/libreoffice/hostidentity.h"
+#include "comAddIn/libreoffice/unotext.h"
+
+#include <com/sun/star/awt/XTopWindow.hpp>
+#include <com/sun/star/document/XDocumentProperties.hpp>
+#include <com/sun/star/document/XDocumentPropertiesSupplier.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/DispatchHelper.hpp>
+#include <com/sun/star/frame/ModuleManager.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XDispatchProvider.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/frame/XTitle.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/table/XCellRange.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/uno/Exception.hpp>
+#include <com/sun/star/util/DateTime.hpp>
+#include <com/sun/star/util/XModifiable.hpp>
+#include <com/sun/star/view/XSelectionSupplier.hpp>
+#include <ctime>
+
+using namespace css;
+
+namespace lohost
+{
+
+namespace
+{
+
+uno::Reference<frame::XModel> modelOf(const Frame &frame)
+{
+    const uno::Reference<frame::XController> controller = frame->getController();
+    return controller.is() ? controller->getModel() : uno::Reference<frame::XModel>();
+}
+
+void dispatch(
+    const Context &context, const Frame &frame, const OUString &command,
+    const uno::Sequence<beans::PropertyValue> &arguments = uno::Sequence<beans::PropertyValue>())
+{
+    frame::DispatchHelper::create(context)->executeDispatch(
+        uno::Reference<frame::XDispatchProvider>(frame, uno::UNO_QUERY_THROW), command, "", 0,
+        arguments);
+}
+
+// The cell a paste goes to: the selected cell, or the first cell of the selected range.
+uno::Reference<text::XTextRange> selectedCell(const Frame &frame)
+{
+    const uno::Reference<view::XSelectionSupplier> selection(frame->getController(),
+                                                             uno::UNO_QUERY);
+    if (!selection.is())
+        return {};
+    const uno::Any selected = selection->getSelection();
+    uno::Reference<table::XCell> cell(selected, uno::UNO_QUERY);
+    if (!cell.is()) {
+        if (const uno::Reference<table::XCellRange> range(selected, uno::UNO_QUERY); range.is())
+            cell = range->getCellByPosition(0, 0);
+    }
+    return uno::Reference<text::XTextRange>(cell, uno::UNO_QUERY);
+}
+
+bool isPage(const uno::Reference<frame::XModel> &model)
+{
+    return textPropertyOf(model->getArgs(), "FilterName").indexOf("HTML") >= 0;
+}
+
+// LibreOffice cannot reopen a page it wrote without a creation date: give it one.
+void dateUndatedPage(const uno::Reference<frame::XModel> &model)
+{
+    const uno::Reference<document::XDocumentPropertiesSupplier> supplier(model, uno::UNO_QUERY);
+    if (!isPage(model) || !supplier.is())
+        return;
+    const uno::Reference<document::XDocumentProperties> properties =
+        supplier->getDocumentProperties();
+    if (properties->getCreationDate().Year != 0)
+        return;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    util::DateTime date;
+    date.Year = static_cast<sal_Int16>(local.tm_year + 1900);
+    date.Month = static_cast<sal_uInt16>(local.tm_mon + 1);
+    date.Day = static_cast<sal_uInt16>(local.tm_mday);
+    date.Hours = static_cast<sal_uInt16>(local.tm_hour);
+    date.Minutes = static_cast<sal_uInt16>(local.tm_min);
+    date.Seconds = static_cast<sal_uInt16>(local.tm_sec);
+    properties->setCreationDate(date);
+}
+
+} // namespace
+
+OUString moduleOfFrame(const Context &context, const Frame &frame)
+{
+    try {
+        return frame::ModuleManager::create(context)->identify(frame);
+    } catch (const uno::Exception &) {
+        return {};
+    }
+}
+
+std::string hostOfFrame(const Context &context, const Frame &frame)
+{
+    const uno::Reference<frame::XModel> model = modelOf(frame);
+    if (!model.is())
+        return {};
+    return relay::hostOfDocument(utf8(moduleOfFrame(context, frame)), utf8(model->getURL()));
+}
+
+relay::DocumentState documentStateOf(const Frame &frame)
+{
+    relay::DocumentState state;
+    const uno::Reference<frame::XModel> model = modelOf(frame);
+    if (!model.is())
+        return state;
+    state.path = relay::localPathOfUrl(utf8(model->getURL()));
+    if (const uno::Reference<util::XModifiable> modifiable(model, uno::UNO_QUERY); modifiable.is())
+        state.modified = modifiable->isModified();
+    if (const uno::Reference<frame::XTitle> title(model, uno::UNO_QUERY); title.is())
+        state.title = utf8(title->getTitle());
+    return state;
+}
+
+void typeAtCaret(const Context &context, const Frame &frame, const OUString &text)
+{
+    if (moduleOfFrame(context, frame) == "com.sun.star.sheet.SpreadsheetDocument") {
+        if (const uno::Reference<text::XTextRange> cell = selectedCell(frame); cell.is())
+            cell->setString(text);
+        return;
+    }
+    // The symbol command types as the keyboard does: at the caret, over the selection.
+    dispatch(context, frame, ".uno:InsertSymbol",
+             properties({property("Symbols", uno::Any(text))}));
+}
+
+std::string storeDocument(const Frame &frame)
+{
+    try {
+        const uno::Reference<frame::XModel> model = modelOf(frame);
+        dateUndatedPage(model);
+        uno::Reference<frame::XStorable>(model, uno::UNO_QUERY_THROW)->store();
+        return {};
+    } catch (const uno::Exception &failure) {
+        const std::string text = utf8(failure.Message);
+        return text.empty() ? std::string("the document could not be stored") : text;
+    }
+}
+
+void reloadDocument(const Context &context, const Frame &frame)
+{
+    dispatch(context, frame, ".uno:Reload");
+}
+
+void openInNewWindow(const Context &context, const std::string &path)
+{
+    const uno::Reference<lang::XComponent> component =
+        frame::Desktop::create(context)->loadComponentFromURL(unoText(relay::urlOfLocalPath(path)),
+                                                              "_blank", 0, {});
+    const uno::Reference<frame::XModel> model(component, uno::UNO_QUERY);
+    if (!model.is() || !model->getCurrentController().is())
+        return;
+    const Frame opened = model->getCurrentController()->getFrame();
+    opened->activate();
+    if (const uno::Reference<awt::XTopWindow> window(opened->getContainerWindow(), uno::UNO_QUERY);
+        window.is())
+        window->toFront();
+}
+
+} // namespace lohost

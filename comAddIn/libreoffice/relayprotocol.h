@@ -1,0 +1,61 @@
+#pragma once
+
+#include "comAddIn/libreoffice/jsonvalue.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+// The messages between the extension and our process: requests the extension sends, and
+// the replies and actions it reads back. Texts are UTF-8.
+namespace relay
+{
+
+struct BarControl {
+    std::string tag;
+    std::string caption;
+    bool visible = true;
+    bool beginGroup = false;
+};
+
+struct Bar {
+    std::string name;
+    bool isMenu = false; // the host's Tools menu; every other bar is a toolbar
+    bool visible = false;
+    std::vector<BarControl> controls;
+};
+
+struct DocumentState {
+    std::string path; // local path; empty for a document never saved
+    bool modified = false;
+    std::string title;
+};
+
+std::string barsRequest(const std::string &host);
+std::string clickRequest(const std::string &host, const std::string &tag,
+                         const DocumentState &document);
+std::string disconnectRequest(const std::string &host);
+std::string storeReply(bool stored, const std::string &message);
+
+// The bars of a reply to barsRequest; nothing when the line is no such reply.
+std::optional<std::vector<Bar>> parseBarsReply(const std::string &line);
+
+struct Action {
+    enum class Kind { Type, Status, Store, Reload, Open };
+    Kind kind;
+    std::string text; // the text to type or show, or the path to open
+};
+
+struct Done {
+    bool ok = false;
+    std::string message;
+    bool barsChanged = false;
+};
+
+// One line our process sends while a request runs: an action to carry out, the end of
+// the request, or nothing the extension knows (skipped).
+using ReplyLine = std::variant<std::monostate, Action, Done>;
+ReplyLine parseReplyLine(const std::string &line);
+
+} // namespace relay
