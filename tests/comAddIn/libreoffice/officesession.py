@@ -241,15 +241,19 @@ def missing_display_tools():
 
 
 def start_display():
-    """Xvfb with openbox on a free display: the display and the processes to stop."""
-    number = next(n for n in range(90, 200) if not os.path.exists("/tmp/.X11-unix/X%d" % n)
-                  and not os.path.exists("/tmp/.X%d-lock" % n))
-    display = ":%d" % number
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1000x24"],
+    """Xvfb with openbox on a free display: the display and the processes to stop. The
+    server picks the display itself, so that tests started at the same time never share one."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                               "-screen", "0", "1600x1000x24"], pass_fds=(write_end,),
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    if not wait_until(lambda: os.path.exists("/tmp/.X11-unix/X%d" % number), 10):
+    os.close(write_end)
+    with os.fdopen(read_end) as announced:
+        number = announced.readline().strip()
+    if not number:
         server.kill()
-        raise RuntimeError("Xvfb did not start on " + display)
+        raise RuntimeError("Xvfb did not start")
+    display = ":" + number
     manager = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=display),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return display, [manager, server]

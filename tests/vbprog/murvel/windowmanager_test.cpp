@@ -65,13 +65,24 @@ void stop(QProcess &process)
 class Desktop
 {
 public:
-    bool start()
+    // Starts both, once more when the first try fails (a busy machine can lose a start);
+    // failure() then says which step failed.
+    bool start() { return startOnce() || (stopBoth(), startOnce()); }
+
+    const QString &failure() const { return m_failure; }
+
+    ~Desktop() { stopBoth(); }
+
+    const QProcessEnvironment &environment() const { return m_environment; }
+
+private:
+    bool startOnce()
     {
         m_server.setProcessChannelMode(QProcess::SeparateChannels);
         m_server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
                                 QString("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight)});
         if (!m_server.waitForStarted(CommandTimeoutMs))
-            return false;
+            return failed("Xvfb did not start");
         QByteArray display;
         if (!QTest::qWaitFor(
                 [&] {
@@ -81,7 +92,7 @@ public:
                 },
                 StartTimeoutMs) ||
             !display.contains('\n'))
-            return false;
+            return failed("Xvfb named no display: " + m_server.readAllStandardError());
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert("DISPLAY", ":" + QString::fromLatin1(display.trimmed()));
         m_environment.remove("QT_QPA_PLATFORM");
@@ -89,28 +100,35 @@ public:
         m_windowManager.setProcessEnvironment(m_environment);
         m_windowManager.start("openbox", {});
         // The window manager is ready once it has announced itself on the root window.
-        return m_windowManager.waitForStarted(CommandTimeoutMs) &&
-               QTest::qWaitFor(
+        if (!m_windowManager.waitForStarted(CommandTimeoutMs))
+            return failed("openbox did not start");
+        return QTest::qWaitFor(
                    [&] {
                        const auto check =
                            run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, m_environment);
                        return check && check->contains("window id");
                    },
-                   StartTimeoutMs);
+                   StartTimeoutMs) ||
+               failed("openbox did not take the display " + display.trimmed() + ": " +
+                      m_windowManager.readAllStandardError());
     }
 
-    ~Desktop()
+    bool failed(const QString &why)
+    {
+        m_failure = why;
+        return false;
+    }
+
+    void stopBoth()
     {
         stop(m_windowManager);
         stop(m_server);
     }
 
-    const QProcessEnvironment &environment() const { return m_environment; }
-
-private:
     QProcess m_server;
     QProcess m_windowManager;
     QProcessEnvironment m_environment;
+    QString m_failure;
 };
 
 class WindowManagerTest : public ::testing::Test
@@ -130,7 +148,7 @@ protected:
             ASSERT_TRUE(linked || QFile::copy(from, to)) << name.toStdString();
         }
         ASSERT_TRUE(QFile::exists(folder.filePath("murvel")));
-        ASSERT_TRUE(desktop.start()) << "Xvfb and openbox did not start";
+        ASSERT_TRUE(desktop.start()) << desktop.failure().toStdString();
 
         // A sanitized program reports what the X platform's D-Bus library keeps at exit.
         QFile suppressions(folder.filePath("leaks.supp"));
