@@ -95,10 +95,9 @@ void convertDocument(benchmark::State &state, bool pictures, Layout layout)
                                      : kinds.big5 + kinds.extensionA + kinds.missing;
     const int count = layout == Layout::Mixed ? LargeDocumentParagraphs : int(state.range(0));
     QTemporaryDir windows;
-    porvex::LookupEngine engine;
     FirstCandidatePicker picker;
-    const porvex::WordRunContext context{SyntheticFolder() + u'/', windows.path(), engine, picker,
-                                         [](const QString &, const QString &) {}};
+    const porvex::ConversionContext context{SyntheticFolder() + u'/', windows.path(), &picker,
+                                            [](const porvex::Message &) {}};
     int converted = 0;
     for (auto _ : state) {
         state.PauseTiming();

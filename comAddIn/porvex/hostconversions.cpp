@@ -8,6 +8,7 @@
 #include "comAddIn/porvex/frontpage/frontpageconversion.h"
 #include "comAddIn/porvex/frontpage/picturenames.h"
 #include "comAddIn/porvex/glyphrenderer.h"
+#include "comAddIn/porvex/hostcontext.h"
 #include "comAddIn/porvex/powerpoint/powerpointconversion.h"
 
 #include <QApplication>

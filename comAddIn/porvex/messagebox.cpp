@@ -1,14 +1,16 @@
 #include "comAddIn/porvex/messagebox.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace porvex
 {
 
-void showMessageBox(QMessageBox::Icon icon, const QString &title, const QString &text)
+void showMessageBox(const Message &message)
 {
-    QMessageBox box(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, message.title, message.text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
     box.setObjectName(u"addInMessage"_qs);
     box.setDefaultButton(box.addButton(u"確定"_qs, QMessageBox::AcceptRole));
     box.exec();

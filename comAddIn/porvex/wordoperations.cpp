@@ -2,14 +2,12 @@
 // chooser's dialog and the host's message boxes.
 #include "comAddIn/porvex/candidatedialog.h"
 #include "comAddIn/porvex/connectedhost.h"
+#include "comAddIn/porvex/hostcontext.h"
 #include "comAddIn/porvex/hostconversions.h"
 #include "comAddIn/porvex/messagebox.h"
 #include "comAddIn/porvex/word/conversiondriver.h"
-#include "comAddIn/porvex/word/picturesandoperators.h"
+#include "comAddIn/porvex/word/picturestoformulas.h"
 #include "platform/office/word/application.h"
-#include "platform/registry/registrystore.h"
-#include "platform/system/folders.h"
-#include "vbprog/murvel/core/mainprogrampath.h"
 
 #include <QApplication>
 
@@ -19,27 +17,13 @@ namespace porvex
 namespace
 {
 
-// The add-in's engine: its run state lives as long as the library is loaded.
-LookupEngine &engine()
-{
-    static LookupEngine instance;
-    return instance;
-}
-
-void showMessage(const QString &text, const QString &title)
-{
-    showMessageBox(QMessageBox::NoIcon, title, text);
-}
-
 template<typename Conversion>
 platform::Result<bool> convertDocument(const QString &caption, Conversion conversion)
 {
     return onConnectedHost<word::Application>(
         addin::Host::Word, caption, [conversion](word::Application &application) {
             DialogCandidatePicker dialog(QApplication::activeWindow());
-            const WordRunContext context{mainprogram::GetMainProgramDir(registry::RegistryStore()),
-                                         sys::windowsFolder(), engine(), dialog, showMessage};
-            return conversion(application, context);
+            return conversion(application, HostConversionContext(dialog));
         });
 }
 
@@ -48,7 +32,7 @@ platform::Result<bool> convertDocument(const QString &caption, Conversion conver
 platform::Result<bool> HostConversions::ConvertDocumentToGlyphs()
 {
     return convertDocument(u"構字式轉成字形"_qs,
-                           [](word::Application &application, const WordRunContext &context) {
+                           [](word::Application &application, const ConversionContext &context) {
                                return porvex::ConvertDocumentToGlyphs(application, context);
                            });
 }
@@ -56,7 +40,7 @@ platform::Result<bool> HostConversions::ConvertDocumentToGlyphs()
 platform::Result<bool> HostConversions::ConvertDocumentToPictures()
 {
     return convertDocument(u"構字式轉成圖片"_qs,
-                           [](word::Application &application, const WordRunContext &context) {
+                           [](word::Application &application, const ConversionContext &context) {
                                return porvex::ConvertDocumentToPictures(application, context);
                            });
 }
@@ -65,7 +49,7 @@ platform::Result<bool> HostConversions::ConvertPicturesToFormulas()
 {
     return onConnectedHost<word::Application>(
         addin::Host::Word, u"圖片轉成構字式"_qs, [](word::Application &application) {
-            porvex::ConvertPicturesToFormulas(application, showMessage);
+            porvex::ConvertPicturesToFormulas(application, showMessageBox);
         });
 }
 

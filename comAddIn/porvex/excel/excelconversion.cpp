@@ -62,19 +62,19 @@ bool ExcelConversion::refuseProtectedSheet()
     if (!sheet || !sheet->protectionMode())
         return false;
     if (m_context.showMessage)
-        m_context.showMessage(u"構字式轉成字形"_qs,
-                              u"請回到原始文件或解除文件保護後，再轉換構字式"_qs);
+        m_context.showMessage({.title = u"構字式轉成字形"_qs,
+                               .text = u"請回到原始文件或解除文件保護後，再轉換構字式"_qs});
     return true;
 }
 
 platform::Result<bool> ExcelConversion::ConvertWorkbookToGlyphs()
 {
-    if (!m_excel.activeWorkbook())
+    if (ConversionRun::inProgress() || !m_excel.activeWorkbook())
         return true;
     if (refuseProtectedSheet())
         return true;
     ConversionRun run(m_excel, m_context);
-    m_excel.setScreenUpdating(false);
+    const ScreenUpdatingOff frozen(m_excel);
     m_positions.clear();
 
     Workbook *source = m_excel.activeWorkbook();
@@ -86,10 +86,9 @@ platform::Result<bool> ExcelConversion::ConvertWorkbookToGlyphs()
             if (Worksheet *sheet = copy->worksheet(index))
                 convertWorksheet(run, *sheet, *source);
         }
-        SaveIfChanged(run, *source);
-        SaveIfChanged(run, *copy);
+        SaveSource(run, *source);
+        SaveCopy(run, *copy);
     }
-    m_excel.setScreenUpdating(true);
     return run.finish();
 }
 

@@ -5,7 +5,6 @@
 #include "comAddIn/porvex/glyphrenderer.h"
 #include "platform/codepage/cp950.h"
 
-#include <QDir>
 #include <QUrl>
 
 namespace porvex
@@ -47,23 +46,21 @@ quint32 colourOf(const QString &html)
 
 FrontPageConversion::FrontPageConversion(Application &frontPage, const ConversionContext &context,
                                          GlyphRenderer &renderer, PictureNames &pictures)
-    : m_frontPage(frontPage), m_context(context), m_renderer(renderer), m_pictures(pictures),
-      m_pictureFolder(QDir(context.windowsFolder).filePath(u"Temp/MurvelTempDir"_qs))
+    : m_frontPage(frontPage), m_context(context), m_renderer(renderer), m_pictures(pictures)
 {
 }
 
 platform::Result<bool> FrontPageConversion::ConvertPageToPictures()
 {
     Document *page = m_frontPage.activeDocument();
-    if (!page)
+    if (ConversionRun::inProgress() || !page)
         return true;
     ConversionRun run(m_frontPage, m_context);
     if (!run.hasDatabase())
         return run.finish();
-    if (!QDir().mkpath(m_pictureFolder)) {
-        run.fail(u"無法建立圖片資料夾 %1"_qs.arg(m_pictureFolder));
+    m_pictureFolder = run.makePictureFolder();
+    if (m_pictureFolder.isEmpty())
         return run.finish();
-    }
     ConvertPageRangeFormulas(run, *page);
     return run.finish();
 }

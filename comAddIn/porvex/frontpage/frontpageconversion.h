@@ -30,7 +30,7 @@ private:
     const ConversionContext &m_context;
     GlyphRenderer &m_renderer;
     PictureNames &m_pictures;
-    QString m_pictureFolder;
+    QString m_pictureFolder; // the run's, once it is made
 };
 
 // Turns every picture of the page whose alternative text begins with "●＝" or "●=" back into

@@ -86,7 +86,7 @@ platform::Result<bool> PowerPointConversion::ConvertPresentationToGlyphs()
 {
     Presentation *source = m_powerPoint.activePresentation();
     DocumentWindow *window = m_powerPoint.activeWindow();
-    if (!source || !window)
+    if (ConversionRun::inProgress() || !source || !window)
         return true;
     ConversionRun run(m_powerPoint, m_context);
     const int viewType = window->viewType();
@@ -121,9 +121,8 @@ platform::Result<bool> PowerPointConversion::ConvertPresentationToGlyphs()
             }
         }
     }
-    SaveIfChanged(run, *source);
-    if (platform::Result<bool> saved = copy->saveAs(copy->fullName()); !saved)
-        run.fail(saved.errorString());
+    SaveSource(run, *source);
+    SaveCopy(run, *copy);
     return run.finish();
 }
 

@@ -20,8 +20,8 @@ protected:
         context.programFolder = QStringLiteral(MURVEL_FIXTURE_DIR "/lookup/");
         context.windowsFolder = windows.path();
         context.picker = &picker;
-        context.showMessage = [this](const QString &title, const QString &text) {
-            messages << title + u'|' + text;
+        context.showMessage = [this](const porvex::Message &message) {
+            messages << message.title + u'|' + message.text;
         };
     }
 

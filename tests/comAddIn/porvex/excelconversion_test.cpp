@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 using namespace porvex;
 using namespace office::excel;
@@ -237,6 +238,36 @@ TEST_F(ExcelChooserTest, TheChooserShowsTheFormulaAndThePickIsWritten)
     ASSERT_TRUE(convert().ok());
     EXPECT_EQ(label, Fish + "：");
     EXPECT_EQ(reopen(copy)->text("保護", "A1"), "\uE002");
+}
+
+// A chooser whose user clicks the Tools item again while it is open, then picks.
+class ClickingAgainPicker : public CandidatePicker
+{
+public:
+    std::function<void()> clickAgain;
+    int choose(const QString &, const QList<Candidate> &) override
+    {
+        clickAgain();
+        return 1;
+    }
+};
+
+TEST_F(ExcelChooserTest, ASecondClickWhileTheChooserIsOpenStartsNothing)
+{
+    ClickingAgainPicker again;
+    context.picker = &again;
+    int booksDuringChoice = 0;
+    bool secondClickOk = false;
+    again.clickAgain = [&] {
+        secondClickOk = convert().ok();
+        booksDuringChoice = excel.workbooks().count();
+    };
+    ASSERT_TRUE(convert().ok());
+    EXPECT_TRUE(secondClickOk);
+    EXPECT_EQ(booksDuringChoice, 2) << "no second copy was begun";
+    EXPECT_TRUE(messages.isEmpty()) << "nor a refusal shown for the copy's protected sheet";
+    EXPECT_FALSE(QFile::exists(documents.filePath(u"plan.old☆☆.xlsx"_qs)));
+    EXPECT_EQ(reopen(copy)->text("保護", "A1"), "\uE002") << "the first run went on to its end";
 }
 
 TEST(InsertOperatorExcel, PastesTheSymbolIntoTheActiveCellThroughTheClipboard)

@@ -1,6 +1,7 @@
 #include "comAddIn/porvex/messagebox.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ TEST(AddInMessageBox, ShowsItsTextWithTheOneButtonInTheInterfacesLanguage)
             buttons << button->text();
         box->defaultButton()->click();
     });
-    porvex::showMessageBox(QMessageBox::Information, u"構字式轉成字形"_qs, u"轉換完畢"_qs);
+    porvex::showMessageBox({.title = u"構字式轉成字形"_qs, .text = u"轉換完畢"_qs});
     EXPECT_EQ(shownTitle, u"構字式轉成字形"_qs);
     EXPECT_EQ(shownText, u"轉換完畢"_qs);
     EXPECT_EQ(buttons, QStringList{u"確定"_qs});

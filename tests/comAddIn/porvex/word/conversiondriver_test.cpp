@@ -285,14 +285,18 @@ TEST_F(WordRunTest, WithoutTheGlyphDatabaseNoCopyIsMadeAndTheStatusBarSaysWhy)
 {
     const QString formula = "日" + Beside + "月";
     ASSERT_NE(openParagraphs({formula}), nullptr);
-    porvex::WordRunContext withoutEntry = context();
-    withoutEntry.mainProgramFolder.clear();
-    porvex::ConvertDocumentToGlyphs(m_word, withoutEntry);
+    porvex::ConversionContext withoutEntry = context();
+    withoutEntry.programFolder.clear();
+    EXPECT_TRUE(porvex::ConvertDocumentToGlyphs(m_word, withoutEntry).ok())
+        << "no main program is nothing to convert, not a failure";
     EXPECT_TRUE(m_word.statusBar().contains("未轉換")) << m_word.statusBar().toStdString();
     EXPECT_FALSE(QFile::exists(pathOf("report☆.docx")));
 
     ASSERT_TRUE(QFile::remove(m_program.filePath("murvel.mdb")));
-    porvex::ConvertDocumentToGlyphs(m_word, context());
+    const platform::Result<bool> converted = porvex::ConvertDocumentToGlyphs(m_word, context());
+    EXPECT_FALSE(converted.ok());
+    EXPECT_EQ(converted.errorString(), m_word.statusBar());
+    EXPECT_TRUE(m_word.statusBar().startsWith("字庫無法開啟，構字式未轉換："));
     EXPECT_TRUE(m_word.statusBar().contains("murvel.mdb")) << m_word.statusBar().toStdString();
     EXPECT_FALSE(QFile::exists(pathOf("report☆.docx")));
     EXPECT_TRUE(m_word.screenUpdating());
@@ -308,13 +312,15 @@ TEST_F(WordRunTest, ASourceThatCannotBeSavedStopsTheRunAndGivesTheHostBack)
     ASSERT_FALSE(source->saved());
     ASSERT_TRUE(QDir(m_documents.path()).removeRecursively());
 
-    porvex::ConvertDocumentToGlyphs(m_word, context());
-    EXPECT_TRUE(m_word.statusBar().contains("未轉換")) << m_word.statusBar().toStdString();
+    const platform::Result<bool> converted = porvex::ConvertDocumentToGlyphs(m_word, context());
+    EXPECT_FALSE(converted.ok());
+    EXPECT_EQ(converted.errorString(), m_word.statusBar());
+    EXPECT_TRUE(m_word.statusBar().startsWith("文件無法儲存，構字式未轉換："))
+        << m_word.statusBar().toStdString();
     EXPECT_TRUE(m_word.screenUpdating());
     EXPECT_EQ(m_word.cursor(), office::HostApplication::Cursor::Normal);
     EXPECT_EQ(m_word.documents().count(), 1);
-    EXPECT_EQ(m_engine.lookUp("日" + Beside + "月", m_dialog).level, porvex::LookupLevel::Failed)
-        << "the database was let go";
+    EXPECT_FALSE(porvex::ConversionRun::inProgress()) << "the run ended";
 }
 
 TEST_F(WordRunTest, OnAFullDiskNoCopyIsLeftAndTheFirstFailureIsReported)
@@ -367,9 +373,8 @@ TEST_F(WordRunTest, AnUnsavedSourceIsSavedFirstAndASecondClickDuringTheRunIsIgno
     ASSERT_FALSE(source->saved());
 
     ClickingAgainPicker picker;
-    porvex::WordRunContext base = context();
-    const porvex::WordRunContext run{base.mainProgramFolder, base.windowsFolder, m_engine, picker,
-                                     base.messageBox};
+    porvex::ConversionContext run = context();
+    run.picker = &picker;
     int documentsDuringChoice = 0;
     picker.clickAgain = [&] {
         porvex::ConvertDocumentToPictures(m_word, run);

@@ -48,7 +48,7 @@ class RangeConverterTest : public WordRunTest
 {
 protected:
     using Conversion = platform::Result<bool> (*)(word::Application &,
-                                                  const porvex::WordRunContext &);
+                                                  const porvex::ConversionContext &);
 
     // Runs a conversion over a document of the body; false when no copy came out.
     bool converted(const QString &bodyXml, Conversion conversion = porvex::ConvertDocumentToGlyphs)
@@ -253,9 +253,8 @@ TEST_F(RangeConverterTest, TheChooserShowsTheFormulaSelectedAndWritesTheButtonCl
     const QString formula = "女" + Around + "子";
     ASSERT_NE(openParagraphs({"甲乙" + formula + "丙"}), nullptr);
     porvex::DialogCandidatePicker dialog;
-    porvex::WordRunContext withDialog = context();
-    porvex::WordRunContext run{withDialog.mainProgramFolder, withDialog.windowsFolder, m_engine,
-                               dialog, withDialog.messageBox};
+    porvex::ConversionContext run = context();
+    run.picker = &dialog;
     QString label;
     QStringList buttons;
     QString selected;

@@ -37,11 +37,11 @@ void WordRunTest::SetUp()
                             m_program.filePath(QStringLiteral("murvel-operators.ttf"))));
 }
 
-porvex::WordRunContext WordRunTest::context()
+porvex::ConversionContext WordRunTest::context()
 {
-    return {m_program.path() + u'/', m_windows.path(), m_engine, m_dialog,
-            [this](const QString &text, const QString &title) {
-                m_messages << title + QStringLiteral(": ") + text;
+    return {m_program.path() + u'/', m_windows.path(), &m_dialog,
+            [this](const porvex::Message &message) {
+                m_messages << message.title + QStringLiteral(": ") + message.text;
             }};
 }
 

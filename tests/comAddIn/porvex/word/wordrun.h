@@ -1,6 +1,5 @@
 #pragma once
 
-#include "comAddIn/porvex/lookupengine.h"
 #include "comAddIn/porvex/word/conversiondriver.h"
 #include "platform/office/word/docx/wordapplication.h"
 #include "tests/comAddIn/porvex/scriptedpicker.h"
@@ -35,7 +34,7 @@ class WordRunTest : public ::testing::Test
 protected:
     void SetUp() override;
 
-    porvex::WordRunContext context();
+    porvex::ConversionContext context();
     // Writes the paragraphs into folder/name and opens it in the host.
     word::Document *openParagraphs(const QStringList &texts,
                                    const QString &name = QStringLiteral("report.docx"));
@@ -50,7 +49,6 @@ protected:
     QStringList loggedFormulas() const;
 
     word::docx::WordApplication m_word;
-    porvex::LookupEngine m_engine;
     ScriptedPicker m_dialog;
     QTemporaryDir m_program;
     QTemporaryDir m_windows;

@@ -1,6 +1,5 @@
-#include "comAddIn/porvex/operatorsymbols.h"
 #include "comAddIn/porvex/word/conversiondriver.h"
-#include "comAddIn/porvex/word/picturesandoperators.h"
+#include "comAddIn/porvex/word/picturestoformulas.h"
 #include "tests/comAddIn/porvex/word/wordrun.h"
 #include "tests/support/libreoffice.h"
 
@@ -14,13 +13,7 @@ namespace
 class PicturesToFormulasTest : public WordRunTest
 {
 protected:
-    void convertBack()
-    {
-        porvex::ConvertPicturesToFormulas(m_word,
-                                          [this](const QString &text, const QString &title) {
-                                              m_messages << title + ": " + text;
-                                          });
-    }
+    void convertBack() { porvex::ConvertPicturesToFormulas(m_word, context().showMessage); }
 
     // Adds a picture in place of the first occurrence of text in the main text.
     void addPicture(word::Document &document, const QString &text, const QString &altText)
@@ -90,27 +83,6 @@ TEST_F(PicturesToFormulasTest, OnlyPicturesMarkedWithAFormulaAreReplaced)
         << "the bare mark and the unmarked picture stay";
     ASSERT_EQ(document->inlineShapes().count(), 2);
     EXPECT_EQ(document->inlineShapes().item(1)->alternativeText(), "●＝");
-}
-
-TEST_F(WordRunTest, AnOperatorButtonTypesItsSymbolOverTheSelectionAndMovesPastIt)
-{
-    word::Document *document = openParagraphs({"日xy月"});
-    ASSERT_NE(document, nullptr);
-    word::Range &selection = *m_word.selection();
-    selection.setRange(1, 3);
-    ASSERT_TRUE(porvex::InsertOperator(m_word, 1).ok());
-    EXPECT_EQ(document->content()->text(), "日" + Beside + "月\r");
-    EXPECT_EQ(selection.start(), 2);
-    EXPECT_EQ(selection.end(), 2);
-
-    ASSERT_TRUE(porvex::InsertOperator(m_word, 9).ok());
-    EXPECT_EQ(document->content()->text(), "日" + Beside + "\uF6AB月\r");
-    selection.setRange(0, 1);
-    EXPECT_FALSE(porvex::InsertOperator(m_word, 10).ok());
-    EXPECT_EQ(document->content()->text(), "日" + Beside + "\uF6AB月\r")
-        << "a number outside 1..9 types nothing";
-    EXPECT_EQ(selection.start(), 0);
-    EXPECT_EQ(selection.end(), 1);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "comAddIn/porvex/word/picturesandoperators.h"
+#include "comAddIn/porvex/word/picturestoformulas.h"
 
 #include "comAddIn/porvex/word/rangeconverter.h"
 #include "platform/office/word/application.h"
@@ -6,16 +6,15 @@
 namespace porvex
 {
 
-void ConvertPicturesToFormulas(
-    word::Application &application,
-    const std::function<void(const QString &text, const QString &title)> &messageBox)
+void ConvertPicturesToFormulas(word::Application &application,
+                               const std::function<void(const Message &)> &showMessage)
 {
     word::Document *document = application.activeDocument();
     if (document == nullptr)
         return;
     if (document->protectionType() != word::ProtectionType::NoProtection) {
-        messageBox(QStringLiteral("請回到原始文件或解除文件保護後，再轉換圖片"),
-                   QStringLiteral("圖片轉成構字式"));
+        showMessage({.title = QStringLiteral("圖片轉成構字式"),
+                     .text = QStringLiteral("請回到原始文件或解除文件保護後，再轉換圖片")});
         return;
     }
     application.setDisplayStatusBar(true);

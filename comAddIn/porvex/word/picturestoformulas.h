@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "comAddIn/porvex/conversionrun.h"
+
 #include <functional>
 
 namespace word
@@ -15,8 +16,7 @@ namespace porvex
 // a glyph picture's ("●＝" or "●=" and a formula) becomes that formula again, in the
 // formatting of the picture's place. A protected document is refused with a message box;
 // a picture whose alternative text is the mark alone stays.
-void ConvertPicturesToFormulas(
-    word::Application &application,
-    const std::function<void(const QString &text, const QString &title)> &messageBox);
+void ConvertPicturesToFormulas(word::Application &application,
+                               const std::function<void(const Message &)> &showMessage);
 
 } // namespace porvex
