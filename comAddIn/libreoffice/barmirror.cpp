@@ -1,5 +1,6 @@
 #include "comAddIn/libreoffice/barmirror.h"
 
+#include "comAddIn/libreoffice/buttonimages.h"
 #include "comAddIn/libreoffice/commandurl.h"
 #include "comAddIn/libreoffice/unotext.h"
 
@@ -71,12 +72,15 @@ Item separator()
     return properties({property("Type", uno::Any(ui::ItemType::SEPARATOR_LINE))});
 }
 
+// A control with a picture shows it, its caption staying its name and tip; any other
+// shows in the style given.
 Item controlItem(const relay::BarControl &control, sal_Int16 style)
 {
+    const sal_Int16 shownAs = control.image.empty() ? style : sal_Int16(0);
     return properties({property("CommandURL", uno::Any(unoText(relay::commandForTag(control.tag)))),
                        property("Label", uno::Any(unoText(control.caption))),
                        property("Type", uno::Any(ui::ItemType::DEFAULT)),
-                       property("Style", uno::Any(style)),
+                       property("Style", uno::Any(shownAs)),
                        property("IsVisible", uno::Any(control.visible))});
 }
 
@@ -250,6 +254,8 @@ void mirrorBars(const uno::Reference<uno::XComponentContext> &context, const OUS
     const uno::Reference<ui::XUIConfigurationManager> configuration =
         moduleConfiguration(context, moduleId);
     const uno::Reference<container::XNameContainer> states = windowStates(context, moduleId);
+    // The toolbars are made with the pictures already there.
+    setButtonImages(context, configuration, bars);
     const relay::Bar *menu = nullptr;
     std::set<OUString> kept;
     for (const relay::Bar &bar : bars) {
@@ -274,6 +280,7 @@ void removeMirroredBars(const uno::Reference<uno::XComponentContext> &context,
         moduleConfiguration(context, moduleId);
     const uno::Reference<container::XNameContainer> states = windowStates(context, moduleId);
     setToolsEntries(configuration, nullptr);
+    removeButtonImages(configuration);
     for (const OUString &url : mirroredToolbars(configuration)) {
         configuration->removeSettings(url);
         try {

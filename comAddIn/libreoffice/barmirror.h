@@ -9,7 +9,8 @@
 // The add-ins' command bars shown in one LibreOffice module, at run time through the
 // module's UI configuration (never stored, so they go with the extension): the controls
 // of the "menu" bar as entries at the end of the Tools menu, every other bar as a toolbar
-// listed under View > Toolbars. Each control dispatches its command URL.
+// listed under View > Toolbars. Each control dispatches its command URL; a control with
+// pictures shows them (buttonimages.h).
 namespace lohost
 {
 
@@ -17,8 +18,8 @@ namespace lohost
 void mirrorBars(const css::uno::Reference<css::uno::XComponentContext> &context,
                 const OUString &moduleId, const std::vector<relay::Bar> &bars);
 
-// Takes away every entry and toolbar mirrored in the module, and the toolbars' window
-// states, so that a new installation starts with them hidden again.
+// Takes away every entry, toolbar and picture mirrored in the module, and the toolbars'
+// window states, so that a new installation starts with them hidden again.
 void removeMirroredBars(const css::uno::Reference<css::uno::XComponentContext> &context,
                         const OUString &moduleId);
 

@@ -15,8 +15,9 @@ std::string request(const char *op, const std::string &host, JsonObject members 
 
 BarControl controlFrom(const JsonValue &value)
 {
-    return BarControl{value.stringMember("tag"), value.stringMember("caption"),
-                      value.boolMember("visible", true), value.boolMember("beginGroup")};
+    return BarControl{value.stringMember("tag"),         value.stringMember("caption"),
+                      value.boolMember("visible", true), value.boolMember("beginGroup"),
+                      value.stringMember("image"),       value.stringMember("largeImage")};
 }
 
 Bar barFrom(const JsonValue &value)

@@ -17,6 +17,11 @@ struct BarControl {
     std::string caption;
     bool visible = true;
     bool beginGroup = false;
+    // Pictures of the caption for small and large buttons (absolute local paths to PNG
+    // files: the members "image" and "largeImage"), sent when the caption needs a font
+    // that only our process has; empty otherwise.
+    std::string image;
+    std::string largeImage;
 };
 
 struct Bar {

@@ -1,5 +1,6 @@
 #include "comAddIn/officehost/commandbardescription.h"
 
+#include "comAddIn/officehost/captionicons.h"
 #include "platform/office/host/commandbars.h"
 
 #include <QJsonObject>
@@ -10,26 +11,32 @@ namespace officehost
 namespace
 {
 
-QJsonArray describeControls(const office::CommandBar &bar)
+QJsonArray describeControls(const office::CommandBar &bar, CaptionIcons &icons)
 {
     QJsonArray controls;
     for (int i = 1; i <= bar.controlCount(); ++i) {
         const auto control = bar.control(i);
         if (control->id() != office::CommandBarControl::kAddInId)
             continue;
-        controls.append(QJsonObject{
+        QJsonObject described{
             {u"tag"_qs, control->tag()},
             {u"caption"_qs, control->caption()},
             {u"visible"_qs, control->visible()},
             {u"beginGroup"_qs, control->beginGroup()},
-        });
+        };
+        if (const CaptionIconFiles files = icons.filesFor(control->caption());
+            !files.small.isEmpty()) {
+            described.insert(u"image"_qs, files.small);
+            described.insert(u"largeImage"_qs, files.large);
+        }
+        controls.append(described);
     }
     return controls;
 }
 
 } // namespace
 
-QJsonArray describeCommandBars(const office::CommandBars &bars)
+QJsonArray describeCommandBars(const office::CommandBars &bars, CaptionIcons &icons)
 {
     QJsonArray described;
     for (int b = 1; b <= bars.count(); ++b) {
@@ -40,7 +47,7 @@ QJsonArray describeCommandBars(const office::CommandBars &bars)
             {u"name"_qs, bar->name()},
             {u"kind"_qs, isTools ? u"menu"_qs : u"toolbar"_qs},
             {u"visible"_qs, bar->visible()},
-            {u"controls"_qs, describeControls(*bar)},
+            {u"controls"_qs, describeControls(*bar, icons)},
         });
     }
     return described;

@@ -1,9 +1,9 @@
 #include "comAddIn/officehost/commandbarui.h"
 
 #include "comAddIn/officehost/clickablecontrol.h"
+#include "comAddIn/officehost/operatorcaption.h"
 #include "platform/fonts/operatorfont.h"
 #include "platform/office/host/commandbars.h"
-#include "vbprog/murvel/core/formula.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -13,20 +13,6 @@
 
 namespace officehost
 {
-
-namespace
-{
-
-// The formula operators and the trigrams live in the private-use area, where only the
-// operator font has glyphs for them.
-bool needsOperatorFont(const QString &caption)
-{
-    return std::any_of(caption.begin(), caption.end(), [](QChar c) {
-        return IsOperatorSymbol(c) || (c.unicode() >= 0xEDC0 && c.unicode() <= 0xEDC7);
-    });
-}
-
-} // namespace
 
 CommandBarUi::CommandBarUi(QMainWindow &window, QMenu &toolsMenu, QMenu &toolbarList)
     : QObject(&window), m_window(window), m_toolsMenu(toolsMenu), m_toolbarList(toolbarList)

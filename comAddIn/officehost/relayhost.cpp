@@ -11,15 +11,15 @@
 namespace officehost
 {
 
-std::unique_ptr<RelayHost> RelayHost::start(const QString &hostName)
+std::unique_ptr<RelayHost> RelayHost::start(const QString &hostName, CaptionIcons &icons)
 {
     std::unique_ptr<HostSession> session = HostSession::start(hostName);
-    return session ? std::unique_ptr<RelayHost>(new RelayHost(std::move(session))) : nullptr;
+    return session ? std::unique_ptr<RelayHost>(new RelayHost(std::move(session), icons)) : nullptr;
 }
 
-RelayHost::RelayHost(std::unique_ptr<HostSession> session)
+RelayHost::RelayHost(std::unique_ptr<HostSession> session, CaptionIcons &icons)
     : m_session(std::move(session)),
-      m_addIns(std::make_unique<AddInConnections>(m_session->application()))
+      m_addIns(std::make_unique<AddInConnections>(m_session->application())), m_icons(icons)
 {
 }
 
@@ -39,7 +39,7 @@ bool RelayHost::barsChanged() const
 QJsonArray RelayHost::barsNow() const
 {
     const auto bars = m_session->application().commandBars();
-    return bars ? describeCommandBars(*bars) : QJsonArray();
+    return bars ? describeCommandBars(*bars, m_icons) : QJsonArray();
 }
 
 platform::Result<bool> RelayHost::click(const QString &tag, const ClickedDocument &document,

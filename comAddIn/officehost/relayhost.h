@@ -10,6 +10,7 @@ namespace officehost
 {
 
 class AddInConnections;
+class CaptionIcons;
 
 // One host served to another program: a session of that host without a document, the
 // add-ins registered for it, and the command bars as last described to the other program,
@@ -18,8 +19,9 @@ class RelayHost
 {
 public:
     // The host of that name ("Microsoft Word", ...), its add-ins not connected yet; nullptr
-    // for a name no host has.
-    static std::unique_ptr<RelayHost> start(const QString &hostName);
+    // for a name no host has. The bars' operator captions are drawn by `icons`, which
+    // outlives the host.
+    static std::unique_ptr<RelayHost> start(const QString &hostName, CaptionIcons &icons);
     // Disconnects the add-ins that are still connected (RemoveMode 0), then ends the session.
     ~RelayHost();
 
@@ -39,12 +41,13 @@ public:
     void disconnectAddIns(office::RemoveMode mode);
 
 private:
-    explicit RelayHost(std::unique_ptr<HostSession> session);
+    RelayHost(std::unique_ptr<HostSession> session, CaptionIcons &icons);
     QJsonArray barsNow() const;
 
     std::unique_ptr<HostSession> m_session;
     // The connections use the session's application: declared after it, they go first.
     std::unique_ptr<AddInConnections> m_addIns;
+    CaptionIcons &m_icons;
     QJsonArray m_describedBars;
 };
 

@@ -1,5 +1,6 @@
 #include "comAddIn/officehost/relayserver.h"
 
+#include "comAddIn/officehost/captionicons.h"
 #include "comAddIn/officehost/relaychannel.h"
 #include "comAddIn/officehost/relayhost.h"
 
@@ -67,6 +68,7 @@ Done RelayServer::listen(const QString &path)
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server.listen(path))
         return Done::failure(u"無法在 %1 接受連線：%2"_qs.arg(path, m_server.errorString()));
+    m_icons = std::make_unique<CaptionIcons>(path + u".icons"_qs);
     m_idle.start();
     return true;
 }
@@ -156,7 +158,7 @@ RelayHost *RelayServer::host(const QString &name)
 {
     auto &slot = m_hosts[name];
     if (!slot)
-        slot = RelayHost::start(name);
+        slot = RelayHost::start(name, *m_icons);
     if (!slot) {
         m_hosts.erase(name);
         return nullptr;

@@ -14,6 +14,7 @@
 namespace officehost
 {
 
+class CaptionIcons;
 class RelayChannel;
 class RelayHost;
 
@@ -36,7 +37,8 @@ public:
 
     // Listens on the socket at the path, for this user only. A socket file that no server
     // answers on any more is taken over; a failure when a server answers there or the
-    // socket cannot be made.
+    // socket cannot be made. The pictures of the operator captions go into the folder
+    // beside it, the socket's path with ".icons" added.
     platform::Result<bool> listen(const QString &path);
 
 signals:
@@ -60,6 +62,8 @@ private:
 
     QLocalServer m_server;
     QList<RelayChannel *> m_channels; // children of this object
+    // The hosts draw their captions here: declared before them, it goes after them.
+    std::unique_ptr<CaptionIcons> m_icons;
     std::map<QString, std::unique_ptr<RelayHost>> m_hosts;
     QTimer m_idle;
     bool m_serving = false;

@@ -9,6 +9,9 @@ from officesession import (CALC, FAKE_SERVER, IMPRESS, WEB, WRITER, OfficeSessio
 
 OPERATORS = ["\uf6a4", "\uf6a3", "\uf6a5", "\uf6ae", "\uf6af", "\uf6a7", "\uf6a6", "\uf6a8",
              "\uf6ab"]
+OPERATOR_TAGS = ["qelOperatorH", "qelOperatorV", "qelOperatorC", "qelOperatorS", "qelOperatorE",
+                 "qelOperator2H", "qelOperator2V", "qelOperator3D", "qelOperator4D"]
+TRIGRAMS = [chr(0xEDC0 + i) for i in range(8)]
 TOOL_CAPTIONS = ["構字式轉成字形☆(預覽)", "構字式轉成圖片★(預覽)", "圖片轉成構字式", "Tesvani...",
                  "Tesvani說明..."]
 TOOL_TAGS = ["qelToolExpToGlyph", "qelToolExpToImg", "qelToolImgToExp", "qelToolHanziInteface",
@@ -45,14 +48,27 @@ class MirroredBarsTest(OfficeTestCase):
         self.assertIn("八卦符號", toolbars)
         self.assertEqual(self.office.toolbar_buttons(WRITER, "構字符號"),
                          [(symbol, "vnd.murvel.addin:" + tag) for symbol, tag in zip(
-                             OPERATORS, ["qelOperatorH", "qelOperatorV", "qelOperatorC",
-                                         "qelOperatorS", "qelOperatorE", "qelOperator2H",
-                                         "qelOperator2V", "qelOperator3D", "qelOperator4D"])])
+                             OPERATORS, OPERATOR_TAGS)])
         self.assertEqual([label for label, _ in self.office.toolbar_buttons(WRITER, "八卦符號")],
-                         [chr(0xEDC0 + i) for i in range(8)])
+                         TRIGRAMS)
         for name in ("構字符號", "八卦符號"):
             self.assertIs(self.office.window_state(WRITER, toolbars[name])["Visible"], False)
         self.assertIsNotNone(self.office.layout(document).getElement(toolbars["構字符號"]))
+
+    def test_symbol_buttons_show_the_pictures_of_their_captions(self):
+        self.keep(self.office.new("swriter"))
+        self.assertTrue(wait_until(lambda: self.office.button_images(WRITER, 0)))
+        symbols = sorted("vnd.murvel.addin:" + tag for tag in OPERATOR_TAGS + TRIGRAMS)
+        for size in (0, 1):
+            self.assertEqual(self.office.button_images(WRITER, size), symbols)
+        images = self.office.configuration(WRITER).getImageManager()
+        small, large = (images.getImages(size, ("vnd.murvel.addin:qelOperatorH",))[0]
+                        for size in (0, 1))
+        self.assertEqual((small.SizePixel.Width, small.SizePixel.Height), (16, 16))
+        self.assertEqual((large.SizePixel.Width, large.SizePixel.Height), (24, 24))
+        # The caption stays the button's name.
+        self.assertIn(("\uf6a4", "vnd.murvel.addin:qelOperatorH"),
+                      self.office.toolbar_buttons(WRITER, "構字符號"))
 
     def test_each_module_shows_its_hosts_items(self):
         self.keep(self.office.load(self.office.make(
@@ -240,6 +256,7 @@ class RemovalTest(unittest.TestCase):
             office.new("swriter")
             office.new("scalc")
             self.assertTrue(wait_until(lambda: office.mirrored_tools(CALC)))
+            self.assertTrue(office.button_images(CALC, 0))
             office.remove_extension()
             disconnected = {(r["host"], r["mode"]) for r in office.requests()
                             if r["op"] == "disconnect"}
@@ -248,6 +265,8 @@ class RemovalTest(unittest.TestCase):
                 self.assertEqual(office.mirrored_tools(module), [])
                 self.assertNotIn("構字符號", office.toolbars(module))
                 self.assertNotIn("八卦符號", office.toolbars(module))
+                self.assertEqual(office.button_images(module, 0), [])
+                self.assertEqual(office.button_images(module, 1), [])
         finally:
             office.stop()
 

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """A stand-in for `officehost --serve SOCKET` in the extension's tests.
 
-It speaks the relay's protocol with the add-ins' bars as the add-ins build them, types
+It speaks the relay's protocol with the add-ins' bars as the add-ins build them (with a
+picture for each symbol button, as our process draws their captions), types
 the symbols of the operator and trigram buttons, and runs a conversion that copies the
 document instead of converting it. Every request it receives is appended, one JSON object
 a line, to the file named by $MURVEL_FAKE_LOG. It ends when its last client has gone.
@@ -10,7 +11,9 @@ import json
 import os
 import shutil
 import socket
+import struct
 import sys
+import zlib
 
 TOOLS = [
     ("qelToolExpToGlyph", "構字式轉成字形☆(預覽)"),
@@ -40,9 +43,35 @@ READABLE = {
 REMOVE_TOOLS_TAG = "fakeRemoveTools"
 
 
+def write_png(path, size):
+    """A dark square on a transparent one, as an RGBA PNG file."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    rows = b"".join(
+        b"\0" + b"".join(b"\x20\x20\x20\xff" if 2 <= x < size - 2 and 2 <= y < size - 2
+                         else b"\0\0\0\0" for x in range(size))
+        for y in range(size))
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" +
+                  chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)) +
+                  chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
 class Session:
-    def __init__(self):
+    def __init__(self, icons):
         self.tools_removed = False
+        self.icons = icons
+
+    def pictures(self, caption):
+        """The "image" and "largeImage" members of a symbol button."""
+        os.makedirs(self.icons, exist_ok=True)
+        members = {}
+        for member, size in (("image", 16), ("largeImage", 24)):
+            path = os.path.join(self.icons, "%04x-%d.png" % (ord(caption), size))
+            write_png(path, size)
+            members[member] = path
+        return members
 
     def bars(self, host):
         hidden = HIDDEN_TOOLS.get(host, set())
@@ -52,7 +81,8 @@ class Session:
              "beginGroup": i == 0} for i, (tag, text) in enumerate(TOOLS)]
         toolbar = lambda name, buttons: {
             "name": name, "kind": "toolbar", "visible": False,
-            "controls": [{"tag": tag, "caption": text, "visible": True, "beginGroup": i == 0}
+            "controls": [dict({"tag": tag, "caption": text, "visible": True,
+                               "beginGroup": i == 0}, **self.pictures(text))
                          for i, (tag, text) in enumerate(buttons)]}
         return [{"name": "Tools", "kind": "menu", "visible": True, "controls": tools},
                 toolbar("構字符號", OPERATORS), toolbar("八卦符號", TRIGRAMS)]
@@ -132,7 +162,7 @@ def main():
     server.bind(path)
     server.listen()
     server.settimeout(30)
-    session = Session()
+    session = Session(path + ".icons")
     with open(path + ".pid", "w") as pid:
         pid.write(str(os.getpid()))
     try:
@@ -145,6 +175,7 @@ def main():
             server.settimeout(5)
     finally:
         os.unlink(path)
+        shutil.rmtree(path + ".icons", ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -228,6 +228,11 @@ class OfficeSession:
                  for i in range(settings.getCount())]
         return [(i["Label"], i["CommandURL"]) for i in items if i.get("Type", 0) == 0]
 
+    def button_images(self, module, size):
+        """The mirrored commands that have a picture in the module, small (0) or large (1)."""
+        names = self.configuration(module).getImageManager().getAllImageNames(size)
+        return sorted(name for name in names if name.startswith("vnd.murvel.addin:"))
+
     def window_state(self, module, url):
         states = self.service("com.sun.star.ui.WindowStateConfiguration").getByName(module)
         return {p.Name: p.Value for p in states.getByName(url)}

@@ -71,14 +71,16 @@ TEST(RelayMessages, RequestsCarryTheProtocolsMembers)
     EXPECT_EQ(failed->stringMember("message"), "磁碟已滿");
 }
 
-TEST(RelayMessages, BarsKeepOrderKindAndVisibility)
+TEST(RelayMessages, BarsKeepOrderKindVisibilityAndPictures)
 {
     const auto bars = parseBarsReply(
         R"x({"bars":[{"name":"Tools","kind":"menu","visible":true,"controls":[)x"
         R"x({"tag":"qelToolExpToGlyph","caption":"構字式轉成字形☆(預覽)","visible":false,)x"
         R"x("beginGroup":true},{"caption":"no tag"},)x"
         R"x({"tag":"qelToolHanziHelp","caption":"Tesvani說明..."}]},)x"
-        R"x({"name":"構字符號","kind":"toolbar","visible":false,"controls":[]},)x"
+        R"x({"name":"構字符號","kind":"toolbar","visible":false,"controls":[)x"
+        R"x({"tag":"qelOperatorH","caption":"\uF6A4","image":"/run/icons/f6a4-16.png",)x"
+        R"x("largeImage":"/run/icons/f6a4-26.png"}]},)x"
         R"x({"kind":"toolbar"}]})x");
     ASSERT_TRUE(bars);
     ASSERT_EQ(bars->size(), 2u);
@@ -91,8 +93,14 @@ TEST(RelayMessages, BarsKeepOrderKindAndVisibility)
     // Members left out take the defaults of a plain, visible control.
     EXPECT_TRUE(tools.controls[1].visible);
     EXPECT_FALSE(tools.controls[1].beginGroup);
+    EXPECT_EQ(tools.controls[1].image, "");
+    EXPECT_EQ(tools.controls[1].largeImage, "");
     EXPECT_EQ((*bars)[1].name, "構字符號");
     EXPECT_FALSE((*bars)[1].isMenu);
+    ASSERT_EQ((*bars)[1].controls.size(), 1u);
+    EXPECT_EQ((*bars)[1].controls[0].caption, "\uF6A4");
+    EXPECT_EQ((*bars)[1].controls[0].image, "/run/icons/f6a4-16.png");
+    EXPECT_EQ((*bars)[1].controls[0].largeImage, "/run/icons/f6a4-26.png");
     EXPECT_FALSE(parseBarsReply(R"({"done":true})"));
 }
 

@@ -2,16 +2,19 @@
 // socket, with porvex and trivane registered, the command bars of each host, clicks that
 // type, convert the stored document or refuse it, and the end of the relay.
 #include "comAddIn/officehost/relayserver.h"
+#include "platform/fonts/programfonts.h"
 #include "platform/office/host/commandbars.h"
 #include "tests/comAddIn/officehost/conversionclicks.h"
 #include "tests/comAddIn/officehost/relayclient.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/inkprofile.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QSignalSpy>
 #include <thread>
@@ -165,6 +168,67 @@ TEST_F(RelayTest, EachHostsBarsCarryTheAddInsCaptionsAndKinds)
     const QJsonObject pageTools = barNamed(replies[3], u"Tools"_qs);
     EXPECT_EQ(controlTagged(pageTools, kToGlyphs)[u"visible"], false);
     EXPECT_EQ(controlTagged(pageTools, u"qelToolExpToImg"_qs)[u"caption"], u"構字式轉成圖片"_qs);
+}
+
+// A caption picture as the office shows it on a light toolbar.
+QImage onWhite(const QString &path)
+{
+    QImage shown(QImage(path).size(), QImage::Format_RGB32);
+    shown.fill(Qt::white);
+    QPainter painter(&shown);
+    painter.drawImage(0, 0, QImage(path));
+    return shown;
+}
+
+// The office has no font for the operators and trigrams: their buttons carry pictures of
+// the captions in the operator font, at the office's small and large button sizes, each
+// glyph its own; plain captions carry none.
+TEST_F(RelayTest, OperatorAndTrigramCaptionsComeWithPicturesOfTheirGlyphs)
+{
+    ASSERT_EQ(fonts::registerProgramFonts(MURVEL_PROGRAM_DIR), QStringList());
+    const QJsonObject reply = converse([](RelayClient &relay) {
+        return relay.ask({{u"op"_qs, u"bars"_qs}, {u"host"_qs, kWord}}).value_or(QJsonObject());
+    });
+    for (const QJsonValue &control : barNamed(reply, u"Tools"_qs)[u"controls"].toArray()) {
+        const std::string tag = control[u"tag"].toString().toStdString();
+        EXPECT_FALSE(control.toObject().contains(u"image")) << tag;
+        EXPECT_FALSE(control.toObject().contains(u"largeImage")) << tag;
+    }
+    QList<QImage> smallPictures;
+    QList<QImage> largePictures;
+    for (const QString &bar : {u"構字符號"_qs, u"八卦符號"_qs}) {
+        const QJsonArray controls = barNamed(reply, bar)[u"controls"].toArray();
+        EXPECT_GE(controls.size(), 8) << bar.toStdString();
+        for (const QJsonValue &control : controls) {
+            const std::string tag = control[u"tag"].toString().toStdString();
+            const QString small = control[u"image"].toString();
+            const QString large = control[u"largeImage"].toString();
+            ASSERT_TRUE(QFileInfo(small).isAbsolute()) << tag;
+            EXPECT_TRUE(small.startsWith(m_socketPath + u".icons/"_qs)) << tag;
+            const QImage picture(small);
+            ASSERT_EQ(picture.size(), QSize(16, 16)) << tag;
+            ASSERT_EQ(QImage(large).size(), QSize(24, 24)) << tag;
+            EXPECT_TRUE(picture.hasAlphaChannel()) << tag;
+            EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << tag;
+            const int ink =
+                testsupport::inkIn(testsupport::inkProfile(onWhite(large), Qt::Vertical), 0, 24);
+            EXPECT_GT(ink, 20) << tag;
+            smallPictures.append(onWhite(small));
+            largePictures.append(onWhite(large));
+        }
+    }
+    // A fallback would draw one box for all, or some other characters.
+    for (qsizetype i = 0; i < largePictures.size(); ++i) {
+        for (qsizetype j = i + 1; j < largePictures.size(); ++j) {
+            EXPECT_NE(smallPictures[i], smallPictures[j]) << i << ' ' << j;
+            EXPECT_NE(largePictures[i], largePictures[j]) << i << ' ' << j;
+        }
+    }
+    // The trigrams are three bars, one above the other, with blank bands between them.
+    for (qsizetype i = largePictures.size() - 8; i < largePictures.size(); ++i) {
+        const QList<int> rows = testsupport::inkProfile(largePictures[i], Qt::Vertical);
+        EXPECT_TRUE(testsupport::splitByBlankBand(rows)) << i;
+    }
 }
 
 TEST_F(RelayTest, RequestsItCannotServeAreAnsweredAndTheConnectionGoesOn)
