@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -36,24 +37,25 @@ CaptionIcons::CaptionIcons(QString folder) : m_folder(std::move(folder))
 
 CaptionIcons::~CaptionIcons()
 {
-    if (!m_drawn.isEmpty())
-        QDir(m_folder).removeRecursively();
+    QDir(m_folder).removeRecursively();
 }
 
 CaptionIconFiles CaptionIcons::filesFor(const QString &caption)
 {
     if (!needsOperatorFont(caption))
         return {};
-    if (const auto drawn = m_drawn.constFind(caption); drawn != m_drawn.constEnd())
+    // Drawn again when something has cleared the folder since.
+    if (const auto drawn = m_drawn.constFind(caption);
+        drawn != m_drawn.constEnd() && QFile::exists(drawn->small) && QFile::exists(drawn->large))
         return *drawn;
-    if (m_drawn.isEmpty()) {
+    if (!QFileInfo::exists(m_folder)) {
         // Only this user reads the pictures.
         QDir().mkpath(m_folder);
         QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    CaptionIconFiles files{draw(caption, kSmallSize), draw(caption, kLargeSize)};
+    const CaptionIconFiles files{draw(caption, kSmallSize), draw(caption, kLargeSize)};
     if (files.small.isEmpty() || files.large.isEmpty())
-        files = {};
+        return {};
     m_drawn.insert(caption, files);
     return files;
 }

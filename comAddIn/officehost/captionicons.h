@@ -29,7 +29,7 @@ public:
     CaptionIcons(const CaptionIcons &) = delete;
     CaptionIcons &operator=(const CaptionIcons &) = delete;
 
-    // The caption's pictures, drawn on the first request.
+    // The caption's pictures, drawn on the first request (and again when they have gone).
     CaptionIconFiles filesFor(const QString &caption);
 
 private:
