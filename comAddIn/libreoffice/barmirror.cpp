@@ -281,13 +281,15 @@ void removeMirroredBars(const uno::Reference<uno::XComponentContext> &context,
     const uno::Reference<container::XNameContainer> states = windowStates(context, moduleId);
     setToolsEntries(configuration, nullptr);
     removeButtonImages(configuration);
-    for (const OUString &url : mirroredToolbars(configuration)) {
+    for (const OUString &url : mirroredToolbars(configuration))
         configuration->removeSettings(url);
-        try {
-            if (states.is())
-                states->removeByName(url);
-        } catch (const container::NoSuchElementException &) {
-        }
+    // The window states of our toolbars, also of those the configuration no longer lists.
+    if (!states.is())
+        return;
+    const OUString prefix = unoText(relay::toolbarPrefix);
+    for (const OUString &url : states->getElementNames()) {
+        if (url.startsWith(prefix))
+            states->removeByName(url);
     }
 }
 

@@ -13,16 +13,22 @@
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XDispatchProvider.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStatusListener.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/frame/XTitle.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/table/XCellRange.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/uno/Exception.hpp>
 #include <com/sun/star/util/DateTime.hpp>
+#include <com/sun/star/util/URLTransformer.hpp>
 #include <com/sun/star/util/XModifiable.hpp>
 #include <com/sun/star/view/XSelectionSupplier.hpp>
+#include <cppuhelper/implbase1.hxx>
 #include <ctime>
+#include <rtl/ref.hxx>
 
 using namespace css;
 
@@ -47,6 +53,42 @@ void dispatch(
         arguments);
 }
 
+// Learns the state a command has in a frame: the dispatch tells a new listener at once.
+class CommandState : public cppu::WeakImplHelper1<frame::XStatusListener>
+{
+public:
+    static bool isEnabled(const Context &context, const Frame &frame, const OUString &command)
+    {
+        util::URL url;
+        url.Complete = command;
+        util::URLTransformer::create(context)->parseStrict(url);
+        const uno::Reference<frame::XDispatch> dispatcher =
+            uno::Reference<frame::XDispatchProvider>(frame, uno::UNO_QUERY_THROW)
+                ->queryDispatch(url, "", 0);
+        if (!dispatcher.is())
+            return false;
+        const rtl::Reference<CommandState> state = new CommandState;
+        dispatcher->addStatusListener(state, url);
+        dispatcher->removeStatusListener(state, url);
+        return state->m_enabled;
+    }
+
+    void SAL_CALL statusChanged(const frame::FeatureStateEvent &event) override
+    {
+        m_enabled = event.IsEnabled;
+    }
+    void SAL_CALL disposing(const lang::EventObject &) override {}
+
+private:
+    bool m_enabled = false;
+};
+
+// Whether a cell is being edited: the edit line's insert mode is offered only then.
+bool isEditingCell(const Context &context, const Frame &frame)
+{
+    return CommandState::isEnabled(context, frame, ".uno:InsertMode");
+}
+
 // The cell a paste goes to: the selected cell, or the first cell of the selected range.
 uno::Reference<text::XTextRange> selectedCell(const Frame &frame)
 {
@@ -61,6 +103,16 @@ uno::Reference<text::XTextRange> selectedCell(const Frame &frame)
             cell = range->getCellByPosition(0, 0);
     }
     return uno::Reference<text::XTextRange>(cell, uno::UNO_QUERY);
+}
+
+// The characters of the range drawn by the font, whichever script they are taken for.
+void setFontOfEveryScript(const uno::Reference<text::XTextRange> &range, const OUString &font)
+{
+    const uno::Reference<text::XTextCursor> characters =
+        range->getText()->createTextCursorByRange(range);
+    const uno::Reference<beans::XPropertySet> properties(characters, uno::UNO_QUERY_THROW);
+    for (const char *slot : {"CharFontName", "CharFontNameAsian", "CharFontNameComplex"})
+        properties->setPropertyValue(OUString::createFromAscii(slot), uno::Any(font));
 }
 
 bool isPage(const uno::Reference<frame::XModel> &model)
@@ -124,16 +176,27 @@ relay::DocumentState documentStateOf(const Frame &frame)
     return state;
 }
 
-void typeAtCaret(const Context &context, const Frame &frame, const OUString &text)
+void typeAtCaret(const Context &context, const Frame &frame, const OUString &text,
+                 const OUString &font)
 {
-    if (moduleOfFrame(context, frame) == "com.sun.star.sheet.SpreadsheetDocument") {
-        if (const uno::Reference<text::XTextRange> cell = selectedCell(frame); cell.is())
+    if (moduleOfFrame(context, frame) == OUString::createFromAscii(relay::calcModule) &&
+        !isEditingCell(context, frame)) {
+        if (const uno::Reference<text::XTextRange> cell = selectedCell(frame); cell.is()) {
             cell->setString(text);
+            if (!font.isEmpty())
+                setFontOfEveryScript(cell, font);
+        }
         return;
     }
-    // The symbol command types as the keyboard does: at the caret, over the selection.
-    dispatch(context, frame, ".uno:InsertSymbol",
-             properties({property("Symbols", uno::Any(text))}));
+    // The symbol command types as the keyboard does: at the caret (also a cell's edit caret),
+    // over the selection. Its font goes to the symbols in every script's slot, as a
+    // private-use code takes the slot of the text around it; text typed after them keeps
+    // the caret's font.
+    uno::Sequence<beans::PropertyValue> arguments =
+        properties({property("Symbols", uno::Any(text)), property("FontName", uno::Any(font))});
+    if (font.isEmpty())
+        arguments.realloc(1);
+    dispatch(context, frame, ".uno:InsertSymbol", arguments);
 }
 
 std::string storeDocument(const Frame &frame)

@@ -24,10 +24,12 @@ std::string hostOfFrame(const Context &context, const Frame &frame);
 
 relay::DocumentState documentStateOf(const Frame &frame);
 
-// Types text at the caret as typing would: Writer's view cursor (replacing its selection)
-// and the text being edited in Impress; in Calc the selected cell takes the text as a
-// paste would.
-void typeAtCaret(const Context &context, const Frame &frame, const OUString &text);
+// Types text at the caret as typing would: Writer's view cursor (replacing its selection),
+// the text being edited in Impress and the cell being edited in Calc; a selected cell that
+// is not being edited takes the text as a paste would. The text is drawn by the font when
+// one is named.
+void typeAtCaret(const Context &context, const Frame &frame, const OUString &text,
+                 const OUString &font);
 
 // Stores the document in its own format at its own path; the failure's text, or empty.
 std::string storeDocument(const Frame &frame);

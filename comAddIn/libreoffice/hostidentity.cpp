@@ -24,13 +24,13 @@ bool isPageUrl(const std::string &url)
 
 std::string hostOfDocument(const std::string &moduleId, const std::string &documentUrl)
 {
-    if (moduleId == "com.sun.star.text.WebDocument")
+    if (moduleId == webModule)
         return frontPageHost;
-    if (moduleId == "com.sun.star.text.TextDocument")
+    if (moduleId == writerModule)
         return isPageUrl(documentUrl) ? frontPageHost : wordHost;
-    if (moduleId == "com.sun.star.sheet.SpreadsheetDocument")
+    if (moduleId == calcModule)
         return excelHost;
-    if (moduleId == "com.sun.star.presentation.PresentationDocument")
+    if (moduleId == impressModule)
         return powerPointHost;
     return {};
 }

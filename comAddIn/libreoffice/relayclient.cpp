@@ -3,6 +3,7 @@
 #include "comAddIn/libreoffice/barmirror.h"
 #include "comAddIn/libreoffice/documentactions.h"
 #include "comAddIn/libreoffice/extensionwatcher.h"
+#include "comAddIn/libreoffice/hostidentity.h"
 #include "comAddIn/libreoffice/unotext.h"
 
 #include <algorithm>
@@ -169,7 +170,7 @@ bool RelayClient::carryOut(const Context &context, const Frame &frame, const rel
 {
     switch (action.kind) {
     case relay::Action::Kind::Type:
-        typeAtCaret(context, frame, unoText(action.text));
+        typeAtCaret(context, frame, unoText(action.text), unoText(action.font));
         break;
     case relay::Action::Kind::Status:
         m_statusTexts.show(frame, unoText(action.text));
@@ -237,12 +238,9 @@ void RelayClient::extensionGone(const Context &context)
         m_waitingHosts.clear();
     }
     std::vector<std::string> hosts;
-    std::vector<OUString> modules;
     for (const Placement &placement : placements) {
         if (std::find(hosts.begin(), hosts.end(), placement.host) == hosts.end())
             hosts.push_back(placement.host);
-        if (std::find(modules.begin(), modules.end(), placement.moduleId) == modules.end())
-            modules.push_back(placement.moduleId);
     }
     if (begun && m_connection.isConnected()) {
         for (const std::string &host : hosts) {
@@ -250,9 +248,10 @@ void RelayClient::extensionGone(const Context &context)
                 awaitDone([](const relay::Action &) {}, replyWait);
         }
     }
-    for (const OUString &module : modules) {
+    // Every module, also one whose windows were all closed before: its profile keeps the bars.
+    for (const char *module : relay::hostModules) {
         try {
-            removeMirroredBars(context, module);
+            removeMirroredBars(context, OUString::createFromAscii(module));
         } catch (const uno::Exception &failure) {
             logProblem("the mirrored bars cannot be removed: " + utf8(failure.Message));
         }

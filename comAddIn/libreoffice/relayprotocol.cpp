@@ -87,7 +87,7 @@ ReplyLine parseReplyLine(const std::string &line)
                     reply->boolMember("barsChanged")};
     const std::string action = reply->stringMember("action");
     if (action == "type")
-        return Action{Action::Kind::Type, reply->stringMember("text")};
+        return Action{Action::Kind::Type, reply->stringMember("text"), reply->stringMember("font")};
     if (action == "status")
         return Action{Action::Kind::Status, reply->stringMember("text")};
     if (action == "store")

@@ -50,6 +50,7 @@ struct Action {
     enum class Kind { Type, Status, Store, Reload, Open };
     Kind kind;
     std::string text; // the text to type or show, or the path to open
+    std::string font; // the family that draws the symbols typed; empty for the caret's
 };
 
 struct Done {

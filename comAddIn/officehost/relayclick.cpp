@@ -2,6 +2,7 @@
 
 #include "comAddIn/officehost/hostsession.h"
 #include "comAddIn/officehost/relaypeer.h"
+#include "platform/fonts/componenttypeface.h"
 #include "platform/office/host/commandbars.h"
 #include "platform/office/host/hostapplication.h"
 
@@ -48,10 +49,12 @@ RelayClick::RelayClick(HostSession &session, RelayPeer &peer, ClickedDocument do
       m_document(std::move(document))
 {
     m_application.setDocumentOpener([this] { m_opened = openDocument(); });
-    // The caret is in the other program's window: what the add-in types goes there.
+    // The caret is in the other program's window: what the add-in types goes there, in the
+    // component typeface, which the other program would not pick for these codes itself.
     m_application.setCaretSink([this](const QString &text) {
         QJsonObject type = action(u"type"_qs);
         type.insert(u"text"_qs, text);
+        type.insert(u"font"_qs, fonts::componentFamily(fonts::TypefaceStyle::Ming));
         m_peer.send(type);
     });
 }

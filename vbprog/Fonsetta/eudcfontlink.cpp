@@ -135,6 +135,14 @@ QByteArray aliasDocument(const LinkedFont &ming, const LinkedFont &kai)
     kaiFaces.removeDuplicates();
 
     AliasDocument document;
+    // Text typed next to a symbol takes the symbol's face, which draws no Chinese: the
+    // Chinese comes from the face that stands in for the typefaces of its style.
+    for (const auto &[component, typeface] :
+         {std::pair(&ming, kMingLink), std::pair(&kai, kKaiLink)}) {
+        const QString standIn = fonts::installedFamiliesFor(QString::fromUtf16(typeface)).value(0);
+        if (!component->family.isEmpty() && !standIn.isEmpty())
+            document.putAfter({component->family}, standIn);
+    }
     if (!ming.family.isEmpty())
         document.putAfterAnyFor(ming.privateUseCodes, ming.family);
     if (!kai.family.isEmpty())

@@ -1,10 +1,37 @@
 #include "comAddIn/porvex/word/picturestoformulas.h"
 
 #include "comAddIn/porvex/word/rangeconverter.h"
+#include "platform/fonts/componenttypeface.h"
+#include "platform/fonts/typefacetable.h"
 #include "platform/office/word/application.h"
 
 namespace porvex
 {
+
+namespace
+{
+
+// The symbols of the formula that range holds, in the component typeface of the formula's
+// style: a program that reads the document would otherwise draw them from whatever face
+// has those codes for other characters. Leaves range where it was.
+void drawSymbolsInComponentFace(word::Range &range, const word::Font &formulaFont)
+{
+    word::Font symbols;
+    symbols.name = fonts::componentFamily(formulaFont.name ? fonts::styleOf(*formulaFont.name)
+                                                           : fonts::TypefaceStyle::Ming);
+    const int start = range.start();
+    const int end = range.end();
+    const QString text = range.text();
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i].category() != QChar::Other_PrivateUse)
+            continue;
+        range.setRange(start + i, start + i + 1);
+        range.setFont(symbols);
+    }
+    range.setRange(start, end);
+}
+
+} // namespace
 
 void ConvertPicturesToFormulas(word::Application &application,
                                const std::function<void(const Message &)> &showMessage)
@@ -44,6 +71,7 @@ void ConvertPicturesToFormulas(word::Application &application,
         picture->deleteShape();
         selection.insertAfter(altText.mid(PictureAltMark.size()));
         selection.setFont(font);
+        drawSymbolsInComponentFace(selection, font);
     }
     selection.setRange(start, end);
 

@@ -16,6 +16,7 @@ TOOL_CAPTIONS = ["構字式轉成字形☆(預覽)", "構字式轉成圖片★(�
                  "Tesvani說明..."]
 TOOL_TAGS = ["qelToolExpToGlyph", "qelToolExpToImg", "qelToolImgToExp", "qelToolHanziInteface",
              "qelToolHanziHelp"]
+COMPONENT_FACE = "Qeleudc"  # the face the fake server names for the symbols it types
 PAGE = "<html><head><title>頁</title></head><body><p>七\uf6a4刀</p></body></html>"
 
 
@@ -54,6 +55,11 @@ class MirroredBarsTest(OfficeTestCase):
         for name in ("構字符號", "八卦符號"):
             self.assertIs(self.office.window_state(WRITER, toolbars[name])["Visible"], False)
         self.assertIsNotNone(self.office.layout(document).getElement(toolbars["構字符號"]))
+
+    def test_the_extension_says_what_it_adds(self):
+        description = self.office.extension().getDescription()
+        self.assertIn("構字符號", description)
+        self.assertIn("工具", description)
 
     def test_symbol_buttons_show_the_pictures_of_their_captions(self):
         self.keep(self.office.new("swriter"))
@@ -131,7 +137,30 @@ class OurProcessTest(OfficeTestCase):
             self.assertNotEqual(pid.read(), first)
 
 
+def portions(text):
+    """(string, Western, Asian, Complex font) of each portion of a text's paragraphs."""
+    found = []
+    paragraphs = text.createEnumeration()
+    while paragraphs.hasMoreElements():
+        runs = paragraphs.nextElement().createEnumeration()
+        while runs.hasMoreElements():
+            run = runs.nextElement()
+            found.append((run.getString(), run.CharFontName, run.CharFontNameAsian,
+                          run.CharFontNameComplex))
+    return found
+
+
+def component_face(text):
+    return (text, COMPONENT_FACE, COMPONENT_FACE, COMPONENT_FACE)
+
+
 class TypingAtTheCaretTest(OfficeTestCase):
+    def type_keys(self, window_name, **key):
+        window = self.office.service("com.sun.star.ui.test.UITest").getTopFocusWindow() \
+            .getChild(window_name)
+        for name, value in key.items():
+            window.executeAction("TYPE", (prop(name, value),))
+
     def test_writer_types_at_the_view_cursor(self):
         document = self.keep(self.office.load(self.office.make(
             "swriter", "caret.docx", set_text("日\n月"), "MS Word 2007 XML")))
@@ -152,15 +181,63 @@ class TypingAtTheCaretTest(OfficeTestCase):
         self.assertEqual(click["document"]["path"], self.office.path("caret.docx"))
         self.assertTrue(click["document"]["modified"])
 
-    def test_calc_puts_the_symbol_into_the_selected_cell(self):
+    def test_the_symbols_ask_for_the_component_face_and_typing_goes_on_in_the_carets(self):
+        # A private-use code takes the font slot of the text around it: at a line's start and
+        # after Latin text the Western one, after Chinese the Asian one.
+        for before in ("", "ab", "七"):
+            with self.subTest(before=before):
+                document = self.keep(self.office.new("swriter", hidden=False))
+                controller = document.getCurrentController()
+                controller.getFrame().activate()
+                if before:
+                    self.type_keys("writer_edit", TEXT=before)
+                cursor = controller.getViewCursor()
+                caret = (cursor.CharFontName, cursor.CharFontNameAsian,
+                         cursor.CharFontNameComplex)
+                self.office.dispatch(document, "vnd.murvel.addin:qelOperatorH")
+                self.type_keys("writer_edit", TEXT="刀")
+                self.assertEqual(document.getText().getString(), before + "\uf6a4刀")
+                self.assertEqual(portions(document.getText())[-2:],
+                                 [component_face("\uf6a4"), ("刀",) + caret])
+                self.assertNotIn(COMPONENT_FACE, caret)
+                document.close(True)
+
+    def test_calc_replaces_a_selected_cell_and_types_into_one_being_edited(self):
         document = self.keep(self.office.load(self.office.make(
-            "scalc", "cells.xlsx", set_cell("B3", "舊"), "Calc MS Excel 2007 XML")))
+            "scalc", "cells.xlsx", set_cell("B3", "七"), "Calc MS Excel 2007 XML"),
+            hidden=False))
         sheet = document.getSheets().getByIndex(0)
-        document.getCurrentController().getFrame().activate()
-        document.getCurrentController().select(sheet.getCellRangeByName("B3"))
-        self.office.dispatch(document, "vnd.murvel.addin:qelOperatorS")
-        self.assertEqual(sheet.getCellRangeByName("B3").getString(), "\uf6ae")
-        self.assertEqual(sheet.getCellRangeByName("A1").getString(), "")
+        cell = sheet.getCellRangeByName("B3")
+        controller = document.getCurrentController()
+        controller.getFrame().activate()
+        # (keys pressed on the selected cell first, the cell's text, its portions' fonts)
+        cases = [
+            ((), "\uf6ae", [component_face("\uf6ae")]),
+            ((("KEYCODE", "F2"),), "\uf6ae\uf6ae", [component_face("\uf6ae\uf6ae")]),
+        ]
+        for keys, text, runs in cases:
+            with self.subTest(keys=keys):
+                controller.select(cell)
+                for name, value in keys:
+                    self.type_keys("grid_window", **{name: value})
+                self.office.dispatch(document, "vnd.murvel.addin:qelOperatorS")
+                if keys:
+                    self.type_keys("grid_window", KEYCODE="RETURN")
+                self.assertEqual(cell.getString(), text)
+                self.assertEqual(portions(cell.getText()), runs)
+                self.assertEqual(sheet.getCellRangeByName("A1").getString(), "")
+        # Edited at the caret between the user's own characters, which keep their font.
+        cell.setString("七刀")
+        controller.select(cell)
+        self.type_keys("grid_window", KEYCODE="F2")
+        self.type_keys("grid_window", KEYCODE="LEFT")
+        self.office.dispatch(document, "vnd.murvel.addin:qelOperatorH")
+        self.type_keys("grid_window", KEYCODE="RETURN")
+        self.assertEqual(cell.getString(), "七\uf6a4刀")
+        runs = portions(cell.getText())
+        self.assertEqual([run[0] for run in runs], ["七", "\uf6a4", "刀"])
+        self.assertEqual(runs[1], component_face("\uf6a4"))
+        self.assertNotIn(COMPONENT_FACE, runs[0] + runs[2])
 
     def test_impress_types_into_the_text_being_edited(self):
         document = self.keep(self.office.load(self.office.make(
@@ -170,12 +247,11 @@ class TypingAtTheCaretTest(OfficeTestCase):
         controller = document.getCurrentController()
         controller.getFrame().activate()
         controller.select(shape)
-        window = self.office.service("com.sun.star.ui.test.UITest").getTopFocusWindow() \
-            .getChild("impress_win")
-        window.executeAction("TYPE", (prop("KEYCODE", "F2"),))
-        window.executeAction("TYPE", (prop("KEYCODE", "CTRL+END"),))
+        self.type_keys("impress_win", KEYCODE="F2")
+        self.type_keys("impress_win", KEYCODE="CTRL+END")
         self.office.dispatch(document, "vnd.murvel.addin:qelOperatorE")
         self.assertEqual(shape.getString(), "日\uf6af")
+        self.assertIn(component_face("\uf6af"), portions(shape.getText()))
 
 
 class ConversionTest(OfficeTestCase):
@@ -255,8 +331,12 @@ class RemovalTest(unittest.TestCase):
         try:
             office.new("swriter")
             office.new("scalc")
+            # A page's window, closed before the removal: its module keeps the bars' states.
+            page = office.new("swriter/web")
             self.assertTrue(wait_until(lambda: office.mirrored_tools(CALC)))
+            self.assertTrue(wait_until(lambda: office.own_window_states(WEB)))
             self.assertTrue(office.button_images(CALC, 0))
+            page.close(True)
             office.remove_extension()
             disconnected = {(r["host"], r["mode"]) for r in office.requests()
                             if r["op"] == "disconnect"}
@@ -267,6 +347,8 @@ class RemovalTest(unittest.TestCase):
                 self.assertNotIn("八卦符號", office.toolbars(module))
                 self.assertEqual(office.button_images(module, 0), [])
                 self.assertEqual(office.button_images(module, 1), [])
+            for module in (WRITER, WEB, CALC, IMPRESS):
+                self.assertEqual(office.own_window_states(module), [], module)
         finally:
             office.stop()
 

@@ -129,7 +129,7 @@ def click(session, connection, lines, request):
     symbols = dict(OPERATORS + TRIGRAMS)
     done = {"ok": True, "message": "", "barsChanged": False}
     if tag in symbols:
-        send(connection, {"action": "type", "text": symbols[tag]})
+        send(connection, {"action": "type", "text": symbols[tag], "font": "Qeleudc"})
     elif tag == "qelToolExpToGlyph":
         done.update(convert(connection, lines, request))
     elif tag == REMOVE_TOOLS_TAG:

@@ -175,9 +175,16 @@ class OfficeSession:
         frame = document.getCurrentController().getFrame()
         return frame.queryDispatch(url, "", 0) is not None
 
+    def extension_manager(self):
+        return self.context.getValueByName("/singletons/com.sun.star.deployment.ExtensionManager")
+
+    def extension(self):
+        return self.extension_manager().getDeployedExtension(
+            "shared", "org.murvel.addins", os.path.basename(os.environ["MURVEL_OXT"]),
+            CommandEnvironment())
+
     def remove_extension(self):
-        manager = self.context.getValueByName(
-            "/singletons/com.sun.star.deployment.ExtensionManager")
+        manager = self.extension_manager()
         manager.removeExtension("org.murvel.addins", os.path.basename(os.environ["MURVEL_OXT"]),
                                 "shared", manager.createAbortChannel(), CommandEnvironment())
 
@@ -236,6 +243,12 @@ class OfficeSession:
     def window_state(self, module, url):
         states = self.service("com.sun.star.ui.WindowStateConfiguration").getByName(module)
         return {p.Name: p.Value for p in states.getByName(url)}
+
+    def own_window_states(self, module):
+        """The names of the module's window states that belong to our toolbars."""
+        states = self.service("com.sun.star.ui.WindowStateConfiguration").getByName(module)
+        return [name for name in states.getElementNames()
+                if name.startswith("private:resource/toolbar/custom_murvel_")]
 
     def layout(self, document):
         return document.getCurrentController().getFrame().LayoutManager

@@ -106,10 +106,11 @@ TEST(RelayMessages, BarsKeepOrderKindVisibilityAndPictures)
 
 TEST(RelayMessages, ReplyLinesAreActionsOrTheEnd)
 {
-    const ReplyLine type = parseReplyLine(R"({"action":"type","text":"\uf6a4"})");
+    const ReplyLine type = parseReplyLine(R"({"action":"type","text":"\uf6a4","font":"Qeleudc"})");
     ASSERT_TRUE(std::holds_alternative<Action>(type));
     EXPECT_EQ(std::get<Action>(type).kind, Action::Kind::Type);
     EXPECT_EQ(std::get<Action>(type).text, "\xEF\x9A\xA4");
+    EXPECT_EQ(std::get<Action>(type).font, "Qeleudc");
     const ReplyLine open = parseReplyLine(R"({"action":"open","path":"/tmp/a☆.docx"})");
     ASSERT_TRUE(std::holds_alternative<Action>(open));
     EXPECT_EQ(std::get<Action>(open).text, "/tmp/a☆.docx");

@@ -117,6 +117,12 @@ TEST_F(EudcFontLinkTest, TheSampleFontsMakeDocumentsReadableAndTypefacesKeepThei
     // The faces of a ☆ copy's runs answer under their own names.
     EXPECT_EQ(familyFor(u"細明體外字集一:charset=e000"_qs), u"細明體外字集一"_qs);
     EXPECT_EQ(familyFor(u"標楷體外字集八:charset=e007"_qs), u"標楷體外字集八"_qs);
+    // Chinese typed next to a symbol, in the symbol's face, comes from a Chinese face of its
+    // style; the component typeface asked for alone answers itself.
+    EXPECT_EQ(familyFor(u"Qeleudc:charset=5200"_qs), u"AR PL UMing TW"_qs);
+    EXPECT_EQ(familyFor(u"Qeleudck:charset=5200"_qs), u"AR PL UKai TW"_qs);
+    EXPECT_EQ(familyFor(u"Qeleudc"_qs), u"Qeleudc"_qs);
+    EXPECT_EQ(familyFor(u"Qeleudc:charset=f6a4"_qs), u"Qeleudc"_qs);
     // Ordinary text keeps its kind of face.
     EXPECT_EQ(familyFor(u"標楷體:lang=zh-tw"_qs), u"AR PL UKai TW"_qs);
     EXPECT_EQ(familyFor(u"標楷體"_qs), u"AR PL UKai TW"_qs);

@@ -52,10 +52,14 @@ TEST_F(PicturesToFormulasTest, ThePictureCopyUnprotectedGivesItsFormulasBack)
     convertBack();
     EXPECT_EQ(copy->content()->text(), "甲" + eudc + "乙" + Trigram + "丙" + eudc + "\r");
     EXPECT_EQ(copy->inlineShapes().count(), 0);
+    // The formula's own typeface, kept at the picture's place; its symbol in the component
+    // typeface of that style.
     auto formula = copy->content();
-    formula->setRange(1, 4);
-    EXPECT_EQ(formula->font().name, "新細明體")
-        << "the formula's own typeface, kept at the picture's place";
+    for (const auto &[position, face] : {std::pair(1, "新細明體"), std::pair(2, "Qeleudc"),
+                                         std::pair(3, "新細明體"), std::pair(5, "Qeleudc")}) {
+        formula->setRange(position, position + 1);
+        EXPECT_EQ(formula->font().name, QString::fromUtf8(face)) << position;
+    }
     EXPECT_EQ(m_word.statusBar(), "圖片轉換完畢");
     EXPECT_TRUE(m_word.screenUpdating());
     EXPECT_EQ(copy->activeWindow().selection().start(), 1);
