@@ -5,6 +5,7 @@
 #include "comAddIn/libreoffice/unotext.h"
 
 #include <com/sun/star/awt/XTopWindow.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/document/XDocumentProperties.hpp>
 #include <com/sun/star/document/XDocumentPropertiesSupplier.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
@@ -28,7 +29,6 @@
 #include <com/sun/star/view/XSelectionSupplier.hpp>
 #include <cppuhelper/implbase1.hxx>
 #include <ctime>
-#include <rtl/ref.hxx>
 
 using namespace css;
 
@@ -67,9 +67,10 @@ public:
                 ->queryDispatch(url, "", 0);
         if (!dispatcher.is())
             return false;
-        const rtl::Reference<CommandState> state = new CommandState;
-        dispatcher->addStatusListener(state, url);
-        dispatcher->removeStatusListener(state, url);
+        CommandState *const state = new CommandState;
+        const uno::Reference<frame::XStatusListener> listener(state);
+        dispatcher->addStatusListener(listener, url);
+        dispatcher->removeStatusListener(listener, url);
         return state->m_enabled;
     }
 
@@ -105,11 +106,12 @@ uno::Reference<text::XTextRange> selectedCell(const Frame &frame)
     return uno::Reference<text::XTextRange>(cell, uno::UNO_QUERY);
 }
 
-// The characters of the range drawn by the font, whichever script they are taken for.
-void setFontOfEveryScript(const uno::Reference<text::XTextRange> &range, const OUString &font)
+// The text of a cell drawn by the font, whichever script its characters are taken for.
+void setFontOfEveryScript(const uno::Reference<text::XTextRange> &cell, const OUString &font)
 {
-    const uno::Reference<text::XTextCursor> characters =
-        range->getText()->createTextCursorByRange(range);
+    const uno::Reference<text::XTextCursor> characters = cell->getText()->createTextCursor();
+    characters->gotoStart(false);
+    characters->gotoEnd(true);
     const uno::Reference<beans::XPropertySet> properties(characters, uno::UNO_QUERY_THROW);
     for (const char *slot : {"CharFontName", "CharFontNameAsian", "CharFontNameComplex"})
         properties->setPropertyValue(OUString::createFromAscii(slot), uno::Any(font));

@@ -89,13 +89,13 @@ ReplyLine parseReplyLine(const std::string &line)
     if (action == "type")
         return Action{Action::Kind::Type, reply->stringMember("text"), reply->stringMember("font")};
     if (action == "status")
-        return Action{Action::Kind::Status, reply->stringMember("text")};
+        return Action{Action::Kind::Status, reply->stringMember("text"), {}};
     if (action == "store")
-        return Action{Action::Kind::Store, {}};
+        return Action{Action::Kind::Store, {}, {}};
     if (action == "reload")
-        return Action{Action::Kind::Reload, {}};
+        return Action{Action::Kind::Reload, {}, {}};
     if (action == "open" && !reply->stringMember("path").empty())
-        return Action{Action::Kind::Open, reply->stringMember("path")};
+        return Action{Action::Kind::Open, reply->stringMember("path"), {}};
     return {};
 }
 

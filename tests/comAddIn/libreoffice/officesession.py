@@ -15,6 +15,7 @@ import unittest
 import uno
 import unohelper
 from com.sun.star.beans import PropertyValue
+from com.sun.star.frame import XStatusListener
 from com.sun.star.ucb import XCommandEnvironment
 
 TOOLBAR = 3  # com.sun.star.ui.UIElementType.TOOLBAR
@@ -45,6 +46,19 @@ class CommandEnvironment(unohelper.Base, XCommandEnvironment):
 
     def getProgressHandler(self):
         return None
+
+
+class CommandState(unohelper.Base, XStatusListener):
+    """Whether a command is enabled: the dispatch tells a new listener at once."""
+
+    def __init__(self):
+        self.enabled = False
+
+    def statusChanged(self, event):
+        self.enabled = event.IsEnabled
+
+    def disposing(self, source):
+        pass
 
 
 class OfficeSession:
@@ -168,6 +182,17 @@ class OfficeSession:
         helper = self.service("com.sun.star.frame.DispatchHelper")
         return helper.executeDispatch(frame, command, "", 0, ())
 
+    def is_enabled(self, document, command):
+        transformer = self.service("com.sun.star.util.URLTransformer")
+        _, url = transformer.parseStrict(uno.createUnoStruct("com.sun.star.util.URL",
+                                                             Complete=command))
+        dispatcher = document.getCurrentController().getFrame().queryDispatch(url, "", 0)
+        state = CommandState()
+        if dispatcher is not None:
+            dispatcher.addStatusListener(state, url)
+            dispatcher.removeStatusListener(state, url)
+        return state.enabled
+
     def has_handler(self, document, command):
         transformer = self.service("com.sun.star.util.URLTransformer")
         _, url = transformer.parseStrict(uno.createUnoStruct("com.sun.star.util.URL",
@@ -240,14 +265,15 @@ class OfficeSession:
         names = self.configuration(module).getImageManager().getAllImageNames(size)
         return sorted(name for name in names if name.startswith("vnd.murvel.addin:"))
 
+    def window_states(self, module):
+        return self.service("com.sun.star.ui.WindowStateConfiguration").getByName(module)
+
     def window_state(self, module, url):
-        states = self.service("com.sun.star.ui.WindowStateConfiguration").getByName(module)
-        return {p.Name: p.Value for p in states.getByName(url)}
+        return {p.Name: p.Value for p in self.window_states(module).getByName(url)}
 
     def own_window_states(self, module):
         """The names of the module's window states that belong to our toolbars."""
-        states = self.service("com.sun.star.ui.WindowStateConfiguration").getByName(module)
-        return [name for name in states.getElementNames()
+        return [name for name in self.window_states(module).getElementNames()
                 if name.startswith("private:resource/toolbar/custom_murvel_")]
 
     def layout(self, document):
