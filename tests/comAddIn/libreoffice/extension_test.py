@@ -7,7 +7,7 @@ import unittest
 import uno
 
 from officesession import (CALC, FAKE_SERVER, IMPRESS, WEB, WRITER, OfficeSession,
-                           OfficeTestCase, file_url, prop, wait_until)
+                           OfficeTestCase, file_url, portions, prop, wait_until)
 
 OPERATORS = ["\uf6a4", "\uf6a3", "\uf6a5", "\uf6ae", "\uf6af", "\uf6a7", "\uf6a6", "\uf6a8",
              "\uf6ab"]
@@ -138,19 +138,6 @@ class OurProcessTest(OfficeTestCase):
         self.assertEqual(document.getText().getString(), "\uf6a4")
         with open(self.office.socket + ".pid") as pid:
             self.assertNotEqual(pid.read(), first)
-
-
-def portions(text):
-    """(string, Western, Asian, Complex font) of each portion of a text's paragraphs."""
-    found = []
-    paragraphs = text.createEnumeration()
-    while paragraphs.hasMoreElements():
-        runs = paragraphs.nextElement().createEnumeration()
-        while runs.hasMoreElements():
-            run = runs.nextElement()
-            found.append((run.getString(), run.CharFontName, run.CharFontNameAsian,
-                          run.CharFontNameComplex))
-    return found
 
 
 def component_face(text):

@@ -34,6 +34,19 @@ def prop(name, value):
     return p
 
 
+def portions(text):
+    """(string, Western, Asian, Complex font) of each portion of a text's paragraphs."""
+    found = []
+    paragraphs = text.createEnumeration()
+    while paragraphs.hasMoreElements():
+        runs = paragraphs.nextElement().createEnumeration()
+        while runs.hasMoreElements():
+            run = runs.nextElement()
+            found.append((run.getString(), run.CharFontName, run.CharFontNameAsian,
+                          run.CharFontNameComplex))
+    return found
+
+
 def file_url(path):
     return uno.systemPathToFileUrl(path)
 

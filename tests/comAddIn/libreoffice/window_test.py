@@ -7,8 +7,8 @@ import os
 import subprocess
 import sys
 
-from officesession import (WRITER, OfficeSession, missing_display_tools, start_display,
-                           stop_display, wait_until, xdotool)
+from officesession import (WRITER, OfficeSession, missing_display_tools, portions,
+                           start_display, stop_display, wait_until, xdotool)
 
 OPERATOR_H = "\uf6a4"
 SKIPPED = 77
@@ -56,6 +56,10 @@ def run(display, shot):
         xdotool(display, "type", "--delay", "50", "a")
         assert wait_until(lambda: text.getString() == "日" + OPERATOR_H + "a"), \
             repr(text.getString())
+        # The symbol asks for the face our process named; the text around it keeps its own.
+        runs = portions(text)
+        assert [run[0] for run in runs] == ["日", OPERATOR_H, "a"], runs
+        assert runs[1][1:] == ("Qeleudc",) * 3 and runs[0][1:] == runs[2][1:], runs
         print("the symbol stands after 日; screenshot:", shot)
     finally:
         office.stop()
