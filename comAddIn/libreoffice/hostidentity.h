@@ -6,12 +6,8 @@
 namespace relay
 {
 
-inline constexpr const char wordHost[] = "Microsoft Word";
-inline constexpr const char excelHost[] = "Microsoft Excel";
-inline constexpr const char powerPointHost[] = "Microsoft PowerPoint";
-inline constexpr const char frontPageHost[] = "Microsoft FrontPage";
-
-// The host name; empty for a module that stands for no host (Draw, Math, Base, ...).
+// The host's name; empty for a module that stands for no host (Draw, Math, Base, ...).
+// Writer stands for the page host when its document is a page of the page host's kinds.
 std::string hostOfDocument(const std::string &moduleId, const std::string &documentUrl);
 
 } // namespace relay

@@ -163,13 +163,17 @@ TEST(CommandUrls, FileUrlsAndPathsConvertBothWays)
 
 TEST(HostIdentity, EachModuleStandsForItsHost)
 {
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.docx"), wordHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", ""), wordHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.HTM"), frontPageHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a.html/b.odt"), wordHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.WebDocument", ""), frontPageHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.sheet.SpreadsheetDocument", ""), excelHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.presentation.PresentationDocument", ""), powerPointHost);
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.docx"),
+              "Microsoft Word");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", ""), "Microsoft Word");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.HTM"),
+              "Microsoft FrontPage");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a.html/b.odt"),
+              "Microsoft Word");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.WebDocument", ""), "Microsoft FrontPage");
+    EXPECT_EQ(hostOfDocument("com.sun.star.sheet.SpreadsheetDocument", ""), "Microsoft Excel");
+    EXPECT_EQ(hostOfDocument("com.sun.star.presentation.PresentationDocument", ""),
+              "Microsoft PowerPoint");
     EXPECT_EQ(hostOfDocument("com.sun.star.drawing.DrawingDocument", ""), "");
     EXPECT_EQ(hostOfDocument("com.sun.star.formula.FormulaProperties", ""), "");
 }
