@@ -5,39 +5,20 @@
 namespace addin
 {
 
-namespace
-{
-
-struct HostNames {
-    Host host;
-    QStringView applicationName;
-    QStringView shortName;
-};
-constexpr HostNames kHosts[] = {
-    {Host::Word, u"Microsoft Word", u"Word"},
-    {Host::Excel, u"Microsoft Excel", u"Excel"},
-    {Host::PowerPoint, u"Microsoft PowerPoint", u"PowerPoint"},
-    {Host::FrontPage, u"Microsoft FrontPage", u"FrontPage"},
-};
-
-} // namespace
+static_assert(int(Host::Word) == int(office::HostKind::Word) &&
+              int(Host::FrontPage) == int(office::HostKind::FrontPage));
 
 Host hostOf(const QString &applicationName)
 {
-    for (const HostNames &names : kHosts) {
-        if (applicationName == names.applicationName)
-            return names.host;
-    }
-    return Host::Other;
+    const office::HostIdentity *host = office::hostNamed(applicationName);
+    return host ? Host(host->kind) : Host::Other;
 }
 
 QString shortNameOf(Host host)
 {
-    for (const HostNames &names : kHosts) {
-        if (names.host == host)
-            return names.shortName.toString();
-    }
-    return {};
+    if (host == Host::Other)
+        return {};
+    return office::hostText(office::hostIdentity(office::HostKind(host)).registryPart);
 }
 
 platform::Result<std::shared_ptr<office::CommandBars>>

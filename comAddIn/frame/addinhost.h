@@ -17,9 +17,9 @@ class HostApplication;
 namespace addin
 {
 
-// The hosts the add-ins serve. The add-ins tell them apart one way: by the Application's
-// Name, compared exactly. Their tables for the four hosts (ProgIDs, OnAction texts) are in
-// this order.
+// The hosts the add-ins serve, in the order of the host table (office::HostKind). The
+// add-ins tell them apart one way: by the Application's Name, compared exactly. Their
+// tables for the four hosts (ProgIDs, OnAction texts) are in this order.
 enum class Host { Word, Excel, PowerPoint, FrontPage, Other };
 Host hostOf(const QString &applicationName);
 // The host's short name, "Word", "Excel", "PowerPoint" or "FrontPage": its key in the

@@ -3,6 +3,7 @@
 #include "comAddIn/libreoffice/commandurl.h"
 #include "comAddIn/libreoffice/hostidentity.h"
 #include "comAddIn/libreoffice/unotext.h"
+#include "platform/office/host/hosttable.h"
 
 #include <com/sun/star/awt/XTopWindow.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
@@ -181,8 +182,8 @@ relay::DocumentState documentStateOf(const Frame &frame)
 void typeAtCaret(const Context &context, const Frame &frame, const OUString &text,
                  const OUString &font)
 {
-    if (moduleOfFrame(context, frame) == OUString::createFromAscii(relay::calcModule) &&
-        !isEditingCell(context, frame)) {
+    const std::string_view calc = office::hostIdentity(office::HostKind::Excel).libreOfficeModule;
+    if (utf8(moduleOfFrame(context, frame)) == calc && !isEditingCell(context, frame)) {
         if (const uno::Reference<text::XTextRange> cell = selectedCell(frame); cell.is()) {
             cell->setString(text);
             if (!font.isEmpty())

@@ -1,5 +1,7 @@
 #include "comAddIn/libreoffice/hostidentity.h"
 
+#include "platform/office/host/hosttable.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -9,6 +11,8 @@ namespace relay
 namespace
 {
 
+using office::HostKind;
+
 bool isPageUrl(const std::string &url)
 {
     const std::size_t dot = url.find_last_of("./");
@@ -17,22 +21,19 @@ bool isPageUrl(const std::string &url)
     std::string extension = url.substr(dot + 1);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return std::tolower(c); });
-    return extension == "html" || extension == "htm";
+    return office::hostIdentity(HostKind::FrontPage).opens(extension);
 }
 
 } // namespace
 
 std::string hostOfDocument(const std::string &moduleId, const std::string &documentUrl)
 {
-    if (moduleId == webModule)
-        return frontPageHost;
-    if (moduleId == writerModule)
-        return isPageUrl(documentUrl) ? frontPageHost : wordHost;
-    if (moduleId == calcModule)
-        return excelHost;
-    if (moduleId == impressModule)
-        return powerPointHost;
-    return {};
+    const office::HostIdentity *host = office::hostOfModule(moduleId);
+    if (!host)
+        return {};
+    if (host->kind == HostKind::Word && isPageUrl(documentUrl))
+        host = &office::hostIdentity(HostKind::FrontPage);
+    return std::string(host->name);
 }
 
 } // namespace relay

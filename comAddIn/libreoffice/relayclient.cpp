@@ -3,8 +3,8 @@
 #include "comAddIn/libreoffice/barmirror.h"
 #include "comAddIn/libreoffice/documentactions.h"
 #include "comAddIn/libreoffice/extensionwatcher.h"
-#include "comAddIn/libreoffice/hostidentity.h"
 #include "comAddIn/libreoffice/unotext.h"
+#include "platform/office/host/hosttable.h"
 
 #include <algorithm>
 #include <com/sun/star/awt/Toolkit.hpp>
@@ -249,9 +249,9 @@ void RelayClient::extensionGone(const Context &context)
         }
     }
     // Every module, also one whose windows were all closed before: its profile keeps the bars.
-    for (const char *module : relay::hostModules) {
+    for (const office::HostIdentity &host : office::kHostTable) {
         try {
-            removeMirroredBars(context, OUString::createFromAscii(module));
+            removeMirroredBars(context, unoText(std::string(host.libreOfficeModule)));
         } catch (const uno::Exception &failure) {
             logProblem("the mirrored bars cannot be removed: " + utf8(failure.Message));
         }

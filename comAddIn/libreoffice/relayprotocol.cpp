@@ -1,34 +1,39 @@
 #include "comAddIn/libreoffice/relayprotocol.h"
 
+#include "comAddIn/libreoffice/relayjson.h"
+#include "comAddIn/relay/wireformat.h"
+
 namespace relay
 {
 
 namespace
 {
 
-std::string request(const char *op, const std::string &host, JsonObject members = {})
+std::string request(const char *op, const std::string &host, Json members = Json::object())
 {
-    members["op"] = op;
-    members["host"] = host;
-    return JsonValue(std::move(members)).serialized();
+    members[wire::kOp] = op;
+    members[wire::kHost] = host;
+    return serialized(members);
 }
 
-BarControl controlFrom(const JsonValue &value)
+BarControl controlFrom(const Json &value)
 {
-    return BarControl{value.stringMember("tag"),         value.stringMember("caption"),
-                      value.boolMember("visible", true), value.boolMember("beginGroup"),
-                      value.stringMember("image"),       value.stringMember("largeImage")};
+    return BarControl{
+        stringMember(value, wire::kTag),         stringMember(value, wire::kCaption),
+        boolMember(value, wire::kVisible, true), boolMember(value, wire::kBeginGroup),
+        stringMember(value, wire::kImage),       stringMember(value, wire::kLargeImage)};
 }
 
-Bar barFrom(const JsonValue &value)
+Bar barFrom(const Json &value)
 {
-    Bar bar{value.stringMember("name"),
-            value.stringMember("kind") == "menu",
-            value.boolMember("visible"),
+    Bar bar{stringMember(value, wire::kName),
+            stringMember(value, wire::kKind) == wire::kMenuKind,
+            boolMember(value, wire::kVisible),
             {}};
-    if (const JsonValue *controls = value.member("controls"); controls && controls->asArray()) {
-        for (const JsonValue &control : *controls->asArray()) {
-            if (control.asObject() && !control.stringMember("tag").empty())
+    if (const auto controls = value.find(wire::kControls);
+        controls != value.end() && controls->is_array()) {
+        for (const Json &control : *controls) {
+            if (control.is_object() && !stringMember(control, wire::kTag).empty())
                 bar.controls.push_back(controlFrom(control));
         }
     }
@@ -39,39 +44,42 @@ Bar barFrom(const JsonValue &value)
 
 std::string barsRequest(const std::string &host)
 {
-    return request("bars", host);
+    return request(wire::op::kBars, host);
 }
 
 std::string clickRequest(const std::string &host, const std::string &tag,
                          const DocumentState &document)
 {
-    JsonObject state{
-        {"path", document.path}, {"modified", document.modified}, {"title", document.title}};
-    return request("click", host, {{"tag", tag}, {"document", std::move(state)}});
+    const Json state{{wire::kPath, document.path},
+                     {wire::kModified, document.modified},
+                     {wire::kTitle, document.title}};
+    return request(wire::op::kClick, host, {{wire::kTag, tag}, {wire::kDocument, state}});
 }
 
 std::string disconnectRequest(const std::string &host)
 {
-    return request("disconnect", host, {{"mode", 1.0}});
+    return request(wire::op::kDisconnect, host, {{wire::kMode, 1}});
 }
 
 std::string storeReply(bool stored, const std::string &message)
 {
-    JsonObject reply{{"stored", stored}};
+    Json reply{{wire::kStored, stored}};
     if (!stored)
-        reply["message"] = message;
-    return JsonValue(std::move(reply)).serialized();
+        reply[wire::kMessage] = message;
+    return serialized(reply);
 }
 
 std::optional<std::vector<Bar>> parseBarsReply(const std::string &line)
 {
-    const std::optional<JsonValue> reply = parseJson(line);
-    const JsonValue *bars = reply ? reply->member("bars") : nullptr;
-    if (!bars || !bars->asArray())
+    const std::optional<Json> reply = parseJson(line);
+    if (!reply || !reply->is_object())
+        return std::nullopt;
+    const auto bars = reply->find(wire::kBars);
+    if (bars == reply->end() || !bars->is_array())
         return std::nullopt;
     std::vector<Bar> result;
-    for (const JsonValue &bar : *bars->asArray()) {
-        if (bar.asObject() && !bar.stringMember("name").empty())
+    for (const Json &bar : *bars) {
+        if (bar.is_object() && !stringMember(bar, wire::kName).empty())
             result.push_back(barFrom(bar));
     }
     return result;
@@ -79,23 +87,25 @@ std::optional<std::vector<Bar>> parseBarsReply(const std::string &line)
 
 ReplyLine parseReplyLine(const std::string &line)
 {
-    const std::optional<JsonValue> reply = parseJson(line);
-    if (!reply || !reply->asObject())
+    const std::optional<Json> reply = parseJson(line);
+    if (!reply || !reply->is_object())
         return {};
-    if (reply->boolMember("done"))
-        return Done{reply->boolMember("ok"), reply->stringMember("message"),
-                    reply->boolMember("barsChanged")};
-    const std::string action = reply->stringMember("action");
-    if (action == "type")
-        return Action{Action::Kind::Type, reply->stringMember("text"), reply->stringMember("font")};
-    if (action == "status")
-        return Action{Action::Kind::Status, reply->stringMember("text"), {}};
-    if (action == "store")
+    if (boolMember(*reply, wire::kDone))
+        return Done{boolMember(*reply, wire::kOk), stringMember(*reply, wire::kMessage),
+                    boolMember(*reply, wire::kBarsChanged)};
+    const std::string action = stringMember(*reply, wire::kAction);
+    const std::string text = stringMember(*reply, wire::kText);
+    if (action == wire::action::kType)
+        return Action{Action::Kind::Type, text, stringMember(*reply, wire::kFont)};
+    if (action == wire::action::kStatus)
+        return Action{Action::Kind::Status, text, {}};
+    if (action == wire::action::kStore)
         return Action{Action::Kind::Store, {}, {}};
-    if (action == "reload")
+    if (action == wire::action::kReload)
         return Action{Action::Kind::Reload, {}, {}};
-    if (action == "open" && !reply->stringMember("path").empty())
-        return Action{Action::Kind::Open, reply->stringMember("path"), {}};
+    const std::string path = stringMember(*reply, wire::kPath);
+    if (action == wire::action::kOpen && !path.empty())
+        return Action{Action::Kind::Open, path, {}};
     return {};
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "comAddIn/libreoffice/jsonvalue.h"
-
 #include <optional>
 #include <string>
 #include <variant>

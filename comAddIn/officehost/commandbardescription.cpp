@@ -1,6 +1,7 @@
 #include "comAddIn/officehost/commandbardescription.h"
 
 #include "comAddIn/officehost/captionicons.h"
+#include "comAddIn/relay/wireformat.h"
 #include "platform/office/host/commandbars.h"
 
 #include <QJsonObject>
@@ -11,6 +12,9 @@ namespace officehost
 namespace
 {
 
+using namespace relay::wire;
+using Key = QLatin1String;
+
 QJsonArray describeControls(const office::CommandBar &bar, CaptionIcons &icons)
 {
     QJsonArray controls;
@@ -19,15 +23,15 @@ QJsonArray describeControls(const office::CommandBar &bar, CaptionIcons &icons)
         if (control->id() != office::CommandBarControl::kAddInId)
             continue;
         QJsonObject described{
-            {u"tag"_qs, control->tag()},
-            {u"caption"_qs, control->caption()},
-            {u"visible"_qs, control->visible()},
-            {u"beginGroup"_qs, control->beginGroup()},
+            {Key(kTag), control->tag()},
+            {Key(kCaption), control->caption()},
+            {Key(kVisible), control->visible()},
+            {Key(kBeginGroup), control->beginGroup()},
         };
         if (const CaptionIconFiles files = icons.filesFor(control->caption());
             !files.small.isEmpty()) {
-            described.insert(u"image"_qs, files.small);
-            described.insert(u"largeImage"_qs, files.large);
+            described.insert(Key(kImage), files.small);
+            described.insert(Key(kLargeImage), files.large);
         }
         controls.append(described);
     }
@@ -44,10 +48,10 @@ QJsonArray describeCommandBars(const office::CommandBars &bars, CaptionIcons &ic
         const bool isTools =
             bar->name().compare(QStringView(office::kToolsBarName), Qt::CaseInsensitive) == 0;
         described.append(QJsonObject{
-            {u"name"_qs, bar->name()},
-            {u"kind"_qs, isTools ? u"menu"_qs : u"toolbar"_qs},
-            {u"visible"_qs, bar->visible()},
-            {u"controls"_qs, describeControls(*bar, icons)},
+            {Key(kName), bar->name()},
+            {Key(kKind), Key(isTools ? kMenuKind : kToolbarKind)},
+            {Key(kVisible), bar->visible()},
+            {Key(kControls), describeControls(*bar, icons)},
         });
     }
     return described;

@@ -13,48 +13,25 @@ namespace officehost
 namespace
 {
 
-// Each host, the kinds of file it opens (the first is the one it saves; the second may
-// be missing) and how it starts.
-struct HostKind {
-    const char16_t *name;
-    std::array<const char16_t *, 2> suffixes;
-    std::unique_ptr<HostSession> (*start)();
-};
-
-const HostKind kHosts[] = {
-    {u"Microsoft Word", {u"docx", nullptr}, newWordSession},
-    {u"Microsoft Excel", {u"xlsx", nullptr}, newExcelSession},
-    {u"Microsoft PowerPoint", {u"pptx", nullptr}, newPowerPointSession},
-    {u"Microsoft FrontPage", {u"html", u"htm"}, newPageSession},
-};
-
-const HostKind *hostNamed(const QString &name)
-{
-    for (const HostKind &host : kHosts) {
-        if (name == QStringView(host.name))
-            return &host;
-    }
-    return nullptr;
-}
+// How each host of the host table starts, in its order.
+using Start = std::unique_ptr<HostSession> (*)();
+constexpr std::array<Start, office::kHostTable.size()> kStarts{
+    newWordSession, newExcelSession, newPowerPointSession, newPageSession};
 
 } // namespace
 
 QString HostSession::hostNameFor(const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    for (const HostKind &host : kHosts) {
-        for (const char16_t *own : host.suffixes) {
-            if (own && suffix == QStringView(own))
-                return QString::fromUtf16(host.name);
-        }
-    }
-    return QString();
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toUtf8();
+    const office::HostIdentity *host =
+        office::hostOpening(std::string_view(suffix.constData(), std::size_t(suffix.size())));
+    return host ? office::hostText(host->name) : QString();
 }
 
 QString HostSession::fileSuffixFor(const QString &hostName)
 {
-    const HostKind *host = hostNamed(hostName);
-    return host ? QString::fromUtf16(host->suffixes[0]) : QString();
+    const office::HostIdentity *host = office::hostNamed(hostName);
+    return host ? office::hostText(host->fileKinds[0]) : QString();
 }
 
 platform::Result<bool> HostSession::checkKind(const QString &path)
@@ -67,8 +44,8 @@ platform::Result<bool> HostSession::checkKind(const QString &path)
 
 std::unique_ptr<HostSession> HostSession::start(const QString &hostName)
 {
-    const HostKind *host = hostNamed(hostName);
-    return host ? host->start() : nullptr;
+    const office::HostIdentity *host = office::hostNamed(hostName);
+    return host ? kStarts[std::size_t(host->kind)]() : nullptr;
 }
 
 platform::Result<std::unique_ptr<HostSession>> HostSession::open(const QString &path)

@@ -2,6 +2,7 @@
 
 #include "comAddIn/officehost/hostsession.h"
 #include "comAddIn/officehost/relaypeer.h"
+#include "comAddIn/relay/wireformat.h"
 #include "platform/fonts/componenttypeface.h"
 #include "platform/office/host/commandbars.h"
 #include "platform/office/host/hostapplication.h"
@@ -18,6 +19,8 @@ namespace
 {
 
 using Done = platform::Result<bool>;
+using namespace relay::wire;
+using Key = QLatin1String;
 
 // How often a status text the add-in set while it lets events run goes out.
 constexpr int kStatusInterval = 50; // ms
@@ -37,9 +40,9 @@ bool sameFile(const QString &a, const QString &b)
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
-QJsonObject action(const QString &name)
+QJsonObject actionMessage(const char *name)
 {
-    return QJsonObject{{u"action"_qs, name}};
+    return QJsonObject{{Key(kAction), Key(name)}};
 }
 
 } // namespace
@@ -52,9 +55,9 @@ RelayClick::RelayClick(HostSession &session, RelayPeer &peer, ClickedDocument do
     // The caret is in the other program's window: what the add-in types goes there, in the
     // component typeface, which the other program would not pick for these codes itself.
     m_application.setCaretSink([this](const QString &text) {
-        QJsonObject type = action(u"type"_qs);
-        type.insert(u"text"_qs, text);
-        type.insert(u"font"_qs, fonts::componentFamily(fonts::TypefaceStyle::Ming));
+        QJsonObject type = actionMessage(action::kType);
+        type.insert(Key(kText), text);
+        type.insert(Key(kFont), fonts::componentFamily(fonts::TypefaceStyle::Ming));
         m_peer.send(type);
     });
 }
@@ -101,11 +104,11 @@ Done RelayClick::openDocument()
 
 Done RelayClick::store()
 {
-    const platform::Result<QJsonObject> reply = m_peer.ask(action(u"store"_qs));
+    const platform::Result<QJsonObject> reply = m_peer.ask(actionMessage(action::kStore));
     if (!reply.ok())
         return Done::failure(u"文件沒有儲存，命令沒有執行：%1"_qs.arg(reply.errorString()));
-    if (!reply->value(u"stored").toBool()) {
-        const QString why = reply->value(u"message").toString();
+    if (!reply->value(Key(kStored)).toBool()) {
+        const QString why = reply->value(Key(kMessage)).toString();
         return Done::failure(u"文件沒有儲存，命令沒有執行：%1"_qs.arg(why));
     }
     return true;
@@ -125,11 +128,11 @@ Done RelayClick::returnDocuments()
             opened.append(path);
     }
     if (fileDigest(m_openedPath) != m_digestBefore)
-        m_peer.send(action(u"reload"_qs));
+        m_peer.send(actionMessage(action::kReload));
     // The last document opened is the one the user sees in front.
     for (const QString &path : std::as_const(opened)) {
-        QJsonObject open = action(u"open"_qs);
-        open.insert(u"path"_qs, QFileInfo(path).absoluteFilePath());
+        QJsonObject open = actionMessage(action::kOpen);
+        open.insert(Key(kPath), QFileInfo(path).absoluteFilePath());
         m_peer.send(open);
     }
     if (!failures.isEmpty())
@@ -150,8 +153,8 @@ void RelayClick::sendStatus()
     if (text == m_statusSent)
         return;
     m_statusSent = text;
-    QJsonObject status = action(u"status"_qs);
-    status.insert(u"text"_qs, text);
+    QJsonObject status = actionMessage(action::kStatus);
+    status.insert(Key(kText), text);
     m_peer.send(status);
 }
 

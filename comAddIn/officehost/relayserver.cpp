@@ -3,6 +3,7 @@
 #include "comAddIn/officehost/captionicons.h"
 #include "comAddIn/officehost/relaychannel.h"
 #include "comAddIn/officehost/relayhost.h"
+#include "comAddIn/relay/wireformat.h"
 
 #include <QFile>
 #include <QLocalSocket>
@@ -15,14 +16,16 @@ namespace
 {
 
 using Done = platform::Result<bool>;
+using namespace relay::wire;
+using Key = QLatin1String;
 
 QJsonObject done(const Done &result, bool barsChanged)
 {
     return QJsonObject{
-        {u"done"_qs, true},
-        {u"ok"_qs, result.ok()},
-        {u"message"_qs, result.errorString()},
-        {u"barsChanged"_qs, barsChanged},
+        {Key(kDone), true},
+        {Key(kOk), result.ok()},
+        {Key(kMessage), result.errorString()},
+        {Key(kBarsChanged), barsChanged},
     };
 }
 
@@ -112,9 +115,9 @@ void RelayServer::answer(RelayChannel &channel, const platform::Result<QJsonObje
         channel.send(done(Done::failure(request.errorString()), false));
         return;
     }
-    const QString op = request->value(u"op").toString();
-    const QString hostName = request->value(u"host").toString();
-    if (op != u"bars" && op != u"click" && op != u"disconnect") {
+    const QString op = request->value(Key(kOp)).toString();
+    const QString hostName = request->value(Key(kHost)).toString();
+    if (op != Key(op::kBars) && op != Key(op::kClick) && op != Key(op::kDisconnect)) {
         channel.send(done(Done::failure(u"不明的要求「%1」"_qs.arg(op)), false));
         return;
     }
@@ -123,9 +126,9 @@ void RelayServer::answer(RelayChannel &channel, const platform::Result<QJsonObje
         channel.send(done(Done::failure(u"沒有名為「%1」的主程式"_qs.arg(hostName)), false));
         return;
     }
-    if (op == u"bars")
-        channel.send(QJsonObject{{u"bars"_qs, relayHost->describeBars()}});
-    else if (op == u"click")
+    if (op == Key(op::kBars))
+        channel.send(QJsonObject{{Key(kBars), relayHost->describeBars()}});
+    else if (op == Key(op::kClick))
         channel.send(click(*relayHost, channel, request.value()));
     else
         channel.send(disconnectAddIns(hostName, *relayHost, request.value()));
@@ -133,17 +136,17 @@ void RelayServer::answer(RelayChannel &channel, const platform::Result<QJsonObje
 
 QJsonObject RelayServer::click(RelayHost &host, RelayChannel &channel, const QJsonObject &request)
 {
-    const QJsonObject document = request.value(u"document").toObject();
-    const ClickedDocument clicked{document.value(u"path").toString(),
-                                  document.value(u"modified").toBool()};
-    const Done result = host.click(request.value(u"tag").toString(), clicked, channel);
+    const QJsonObject document = request.value(Key(kDocument)).toObject();
+    const ClickedDocument clicked{document.value(Key(kPath)).toString(),
+                                  document.value(Key(kModified)).toBool()};
+    const Done result = host.click(request.value(Key(kTag)).toString(), clicked, channel);
     return done(result, host.barsChanged());
 }
 
 QJsonObject RelayServer::disconnectAddIns(const QString &hostName, RelayHost &host,
                                           const QJsonObject &request)
 {
-    const int mode = request.value(u"mode").toInt(-1);
+    const int mode = request.value(Key(kMode)).toInt(-1);
     if (mode != int(office::RemoveMode::HostShutdown) &&
         mode != int(office::RemoveMode::UserClosed))
         return done(Done::failure(u"不明的中斷方式 %1"_qs.arg(mode)), false);

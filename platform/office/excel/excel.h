@@ -112,7 +112,7 @@ public:
 class Application : public HostApplication
 {
 public:
-    QString name() const override { return QStringLiteral("Microsoft Excel"); }
+    QString name() const override { return hostName(HostKind::Excel); }
     virtual Workbooks &workbooks() = 0;
     virtual Workbook *activeWorkbook() = 0; // nullptr when no workbook is open
     virtual std::unique_ptr<Range> activeCell() = 0;

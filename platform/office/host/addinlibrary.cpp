@@ -17,9 +17,10 @@ bool AddInLibrary::load(const QString &path)
         reinterpret_cast<MurvelAddInUnregister>(m_library.resolve(kAddInUnregisterSymbol));
     m_getClassObject =
         reinterpret_cast<MurvelAddInGetClassObject>(m_library.resolve(kAddInGetClassObjectSymbol));
-    m_canUnloadNow =
-        reinterpret_cast<MurvelAddInCanUnloadNow>(m_library.resolve(kAddInCanUnloadNowSymbol));
-    if (!m_register || !m_unregister || !m_getClassObject || !m_canUnloadNow) {
+    // The host never unloads a library while it runs, so it only checks that the fourth
+    // export is there.
+    const bool unloadExported = m_library.resolve(kAddInCanUnloadNowSymbol) != nullptr;
+    if (!m_register || !m_unregister || !m_getClassObject || !unloadExported) {
         m_error = u"%1 不是增益集程式庫"_qs.arg(path);
         m_library.unload();
         return false;
@@ -40,11 +41,6 @@ int AddInLibrary::unregisterServer() const
 std::unique_ptr<AddInConnection> AddInLibrary::createConnection(const QString &progId) const
 {
     return std::unique_ptr<AddInConnection>(m_getClassObject(progId.toUtf8().constData()));
-}
-
-bool AddInLibrary::canUnloadNow() const
-{
-    return m_canUnloadNow() != 0;
 }
 
 } // namespace office

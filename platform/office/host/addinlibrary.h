@@ -24,7 +24,6 @@ public:
     int unregisterServer() const;
     // nullptr for a ProgID the library does not serve.
     std::unique_ptr<AddInConnection> createConnection(const QString &progId) const;
-    bool canUnloadNow() const;
 
 private:
     QLibrary m_library;
@@ -32,7 +31,6 @@ private:
     MurvelAddInRegister m_register = nullptr;
     MurvelAddInUnregister m_unregister = nullptr;
     MurvelAddInGetClassObject m_getClassObject = nullptr;
-    MurvelAddInCanUnloadNow m_canUnloadNow = nullptr;
 };
 
 } // namespace office

@@ -1,5 +1,6 @@
 #include "platform/office/host/addinregistration.h"
 
+#include "platform/office/host/hostapplication.h"
 #include "platform/registry/registrystore.h"
 
 namespace office
@@ -24,10 +25,8 @@ QString classKey(const QString &progId)
 
 QString addInHostKey(const QString &applicationName)
 {
-    static const QString prefix = u"Microsoft "_qs;
-    if (!applicationName.startsWith(prefix) || applicationName.size() == prefix.size())
-        return QString();
-    return applicationName.sliced(prefix.size());
+    const HostIdentity *host = hostNamed(applicationName);
+    return host ? hostText(host->registryPart) : QString();
 }
 
 bool registerAddIn(registry::RegistryStore &store, const AddInRegistration &registration)

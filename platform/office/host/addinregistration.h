@@ -26,7 +26,7 @@ struct AddInRegistration {
 };
 
 // The registry's host part for an Application name: "Microsoft Word" -> "Word". Empty
-// for a name that is not "Microsoft " followed by a host.
+// for a name that is no host's of the host table.
 QString addInHostKey(const QString &applicationName);
 
 // Writes the four values (Description only when given) and the library path. False, with

@@ -2,6 +2,7 @@
 
 #include "platform/common/result.h"
 #include "platform/office/host/commandbars.h"
+#include "platform/office/host/hosttable.h"
 #include "platform/system/waitcursor.h"
 
 #include <QString>
@@ -11,6 +12,21 @@
 
 namespace office
 {
+
+// A text of the host table as a Qt string.
+inline QString hostText(std::string_view ascii)
+{
+    return QString::fromLatin1(ascii.data(), qsizetype(ascii.size()));
+}
+inline QString hostName(HostKind kind)
+{
+    return hostText(hostIdentity(kind).name);
+}
+inline const HostIdentity *hostNamed(const QString &name)
+{
+    const QByteArray utf8 = name.toUtf8();
+    return hostNamed(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+}
 
 // A window of a host that keeps its command bars per window ("Outlook"): the add-ins take
 // the bars of its active explorer.
@@ -33,7 +49,7 @@ public:
 
     virtual ~HostApplication() = default;
 
-    // "Microsoft Word", "Microsoft Excel", "Microsoft PowerPoint" or "Microsoft FrontPage".
+    // The host's name in the host table, "Microsoft Word", ...
     virtual QString name() const = 0;
 
     bool screenUpdating() const { return m_screenUpdating; }

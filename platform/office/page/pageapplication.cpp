@@ -5,7 +5,7 @@ namespace office::page
 
 QString Application::name() const
 {
-    return QStringLiteral("Microsoft FrontPage");
+    return hostName(HostKind::FrontPage);
 }
 
 platform::Result<bool> Application::typeIntoActiveDocument(const QString &text)

@@ -173,7 +173,7 @@ public:
 class Application : public HostApplication
 {
 public:
-    QString name() const override { return QStringLiteral("Microsoft PowerPoint"); }
+    QString name() const override { return hostName(HostKind::PowerPoint); }
     virtual Presentations &presentations() = 0;
     virtual Presentation *activePresentation() = 0; // nullptr when none is open
     virtual DocumentWindow *activeWindow() = 0;     // nullptr when none is open

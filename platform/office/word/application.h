@@ -25,7 +25,7 @@ public:
 class Application : public office::HostApplication
 {
 public:
-    QString name() const override { return QStringLiteral("Microsoft Word"); }
+    QString name() const override { return office::hostName(office::HostKind::Word); }
 
     virtual Documents &documents() = 0;
     // The document opened or activated last; nullptr when none is open.

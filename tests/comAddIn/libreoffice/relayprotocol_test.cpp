@@ -2,7 +2,7 @@
 // from command URLs, file URLs and modules.
 #include "comAddIn/libreoffice/commandurl.h"
 #include "comAddIn/libreoffice/hostidentity.h"
-#include "comAddIn/libreoffice/jsonvalue.h"
+#include "comAddIn/libreoffice/relayjson.h"
 #include "comAddIn/libreoffice/relayprotocol.h"
 
 #include <gtest/gtest.h>
@@ -16,59 +16,50 @@ TEST(RelayJson, ReadsEscapesAndSurrogatePairsIntoUtf8)
 {
     const auto value = parseJson(R"({"a":"\u6b21\ud840\udc00\n\"x\"","b":[true,null,-1.5e1]})");
     ASSERT_TRUE(value);
-    EXPECT_EQ(value->stringMember("a"), "次\xF0\xA0\x80\x80\n\"x\"");
-    const JsonArray &b = *value->member("b")->asArray();
-    ASSERT_EQ(b.size(), 3u);
-    EXPECT_TRUE(*b[0].asBool());
-    EXPECT_TRUE(b[1].isNull());
-    EXPECT_EQ(*b[2].asNumber(), -15.0);
+    EXPECT_EQ(stringMember(*value, "a"), "次\xF0\xA0\x80\x80\n\"x\"");
+    EXPECT_EQ((*value)["b"], Json::parse("[true,null,-15.0]"));
 }
 
 TEST(RelayJson, RefusesWhatIsNotOneWholeValue)
 {
-    for (const char *text : {"", "{", R"({"a":1} x)", R"({"a":})", R"(["\ud840"])", R"(["\udc00"])",
-                             "[\"a\tb\"]", "[1,]", "tru", R"({"a" 1})"})
+    for (const char *text :
+         {"", "{", R"({"a":1} x)", R"({"a":})", R"(["\ud840"])", R"(["\udc00"])", "[\"a\tb\"]",
+          "[1,]", "tru", R"({"a" 1})", "[\"\xFF\"]", "[\"\xC0\x80\"]", "{\"a\":1}\n{}"})
         EXPECT_FALSE(parseJson(text)) << text;
     // Nesting deep enough to exhaust a stack is refused, not followed.
     EXPECT_FALSE(parseJson(std::string(100000, '[') + std::string(100000, ']')));
+    EXPECT_FALSE(parseJson(std::string(66, '[') + std::string(66, ']')));
     EXPECT_TRUE(parseJson(std::string(60, '[') + std::string(60, ']')));
 }
 
 TEST(RelayJson, WritesOneLineThatReadsBack)
 {
-    const JsonValue value(JsonObject{{"text", "第一行\n第二行\x01\"\\"}, {"n", 2.0}});
-    const std::string line = value.serialized();
+    const Json value{{"text", "第一行\n第二行\x01\"\\"}, {"n", 2}};
+    const std::string line = serialized(value);
     EXPECT_EQ(line.find('\n'), std::string::npos);
     const auto back = parseJson(line);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->stringMember("text"), "第一行\n第二行\x01\"\\");
-    EXPECT_EQ(*back->member("n")->asNumber(), 2.0);
+    EXPECT_EQ(stringMember(*back, "text"), "第一行\n第二行\x01\"\\");
+    EXPECT_EQ((*back)["n"], 2);
+    // Bytes that are not UTF-8 never break the line.
+    EXPECT_TRUE(parseJson(serialized(Json{{"text", "a\xFF"
+                                                   "b"}})));
 }
 
 TEST(RelayMessages, RequestsCarryTheProtocolsMembers)
 {
-    const auto click = parseJson(
-        clickRequest("Microsoft Word", "qelOperatorH", {"/tmp/甲 乙.docx", true, "甲 乙.docx"}));
-    ASSERT_TRUE(click);
-    EXPECT_EQ(click->stringMember("op"), "click");
-    EXPECT_EQ(click->stringMember("host"), "Microsoft Word");
-    EXPECT_EQ(click->stringMember("tag"), "qelOperatorH");
-    const JsonValue *document = click->member("document");
-    ASSERT_TRUE(document);
-    EXPECT_EQ(document->stringMember("path"), "/tmp/甲 乙.docx");
-    EXPECT_TRUE(document->boolMember("modified"));
-    EXPECT_EQ(document->stringMember("title"), "甲 乙.docx");
-
-    const auto disconnect = parseJson(disconnectRequest("Microsoft Excel"));
-    ASSERT_TRUE(disconnect);
-    EXPECT_EQ(disconnect->stringMember("op"), "disconnect");
-    EXPECT_EQ(*disconnect->member("mode")->asNumber(), 1.0);
-    EXPECT_EQ(parseJson(barsRequest("Microsoft FrontPage"))->stringMember("op"), "bars");
-
-    EXPECT_EQ(parseJson(storeReply(true, "ignored"))->member("message"), nullptr);
-    const auto failed = parseJson(storeReply(false, "磁碟已滿"));
-    EXPECT_FALSE(failed->boolMember("stored", true));
-    EXPECT_EQ(failed->stringMember("message"), "磁碟已滿");
+    EXPECT_EQ(Json::parse(clickRequest("Microsoft Word", "qelOperatorH",
+                                       {"/tmp/甲 乙.docx", true, "甲 乙.docx"})),
+              Json::parse(R"({"op":"click","host":"Microsoft Word","tag":"qelOperatorH",)"
+                          R"("document":{"path":"/tmp/甲 乙.docx","modified":true,)"
+                          R"("title":"甲 乙.docx"}})"));
+    EXPECT_EQ(Json::parse(disconnectRequest("Microsoft Excel")),
+              Json::parse(R"({"op":"disconnect","host":"Microsoft Excel","mode":1})"));
+    EXPECT_EQ(Json::parse(barsRequest("Microsoft FrontPage")),
+              Json::parse(R"({"op":"bars","host":"Microsoft FrontPage"})"));
+    EXPECT_EQ(Json::parse(storeReply(true, "ignored")), Json::parse(R"({"stored":true})"));
+    EXPECT_EQ(Json::parse(storeReply(false, "磁碟已滿")),
+              Json::parse(R"({"stored":false,"message":"磁碟已滿"})"));
 }
 
 TEST(RelayMessages, BarsKeepOrderKindVisibilityAndPictures)
@@ -164,13 +155,17 @@ TEST(CommandUrls, FileUrlsAndPathsConvertBothWays)
 
 TEST(HostIdentity, EachModuleStandsForItsHost)
 {
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.docx"), wordHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", ""), wordHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.HTM"), frontPageHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a.html/b.odt"), wordHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.text.WebDocument", ""), frontPageHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.sheet.SpreadsheetDocument", ""), excelHost);
-    EXPECT_EQ(hostOfDocument("com.sun.star.presentation.PresentationDocument", ""), powerPointHost);
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.docx"),
+              "Microsoft Word");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", ""), "Microsoft Word");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.HTM"),
+              "Microsoft FrontPage");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a.html/b.odt"),
+              "Microsoft Word");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.WebDocument", ""), "Microsoft FrontPage");
+    EXPECT_EQ(hostOfDocument("com.sun.star.sheet.SpreadsheetDocument", ""), "Microsoft Excel");
+    EXPECT_EQ(hostOfDocument("com.sun.star.presentation.PresentationDocument", ""),
+              "Microsoft PowerPoint");
     EXPECT_EQ(hostOfDocument("com.sun.star.drawing.DrawingDocument", ""), "");
     EXPECT_EQ(hostOfDocument("com.sun.star.formula.FormulaProperties", ""), "");
 }

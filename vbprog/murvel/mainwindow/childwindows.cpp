@@ -24,11 +24,6 @@ const ChildWindows::Registration *ChildWindows::registrationOf(int kind) const
     return nullptr;
 }
 
-bool ChildWindows::canLoad(int kind) const
-{
-    return registrationOf(kind) != nullptr;
-}
-
 QList<ChildWindow *> ChildWindows::loaded() const
 {
     QList<ChildWindow *> windows;

@@ -19,7 +19,6 @@ public:
 
     // A later factory for a kind replaces an earlier one.
     void setFactory(int firstKind, int lastKind, Factory factory);
-    bool canLoad(int kind) const;
 
     // The loaded windows that are not closing, in the order they were loaded.
     QList<ChildWindow *> loaded() const;

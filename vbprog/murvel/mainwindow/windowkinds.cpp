@@ -51,11 +51,6 @@ const WindowKindInfo &WindowKindInfoOf(int kind)
     return kind >= 0 && kind < WindowKindCount ? kinds[std::size_t(kind)] : none;
 }
 
-bool IsComponentListKind(int kind)
-{
-    return kind >= WindowKinds::FirstComponentList && kind <= WindowKinds::LastComponentList;
-}
-
 bool IsStrokeFilterableKind(int kind)
 {
     return kind >= WindowKinds::FirstComponentList && kind <= WindowKinds::LastStrokeFilterable;

@@ -36,7 +36,6 @@ struct WindowKindInfo {
 // The entry of a kind; kinds outside 0..16 have an empty entry.
 const WindowKindInfo &WindowKindInfoOf(int kind);
 
-bool IsComponentListKind(int kind);
 // A component list that the stroke filters apply to.
 bool IsStrokeFilterableKind(int kind);
 
