@@ -166,6 +166,7 @@ TEST(HostIdentity, EachModuleStandsForItsHost)
     EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.docx"), wordHost);
     EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", ""), wordHost);
     EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.HTM"), frontPageHost);
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.html"), frontPageHost);
     EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a.html/b.odt"), wordHost);
     EXPECT_EQ(hostOfDocument("com.sun.star.text.WebDocument", ""), frontPageHost);
     EXPECT_EQ(hostOfDocument("com.sun.star.sheet.SpreadsheetDocument", ""), excelHost);
