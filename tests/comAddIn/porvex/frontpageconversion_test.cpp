@@ -264,6 +264,7 @@ TEST(PictureElement, LinksThePictureBesideThePageForARealParser)
         {u"PAGE.HTM", u"PAGE_files"},
         {u"a.b.html", u"a.b_files"},
         {u"說 \"b\" <c>&#?%:d.htm", u"說 \"b\" <c>&#?%:d_files"},
+        {u"c:page.html", u"c:page_files"},
     };
     for (const auto &row : pages) {
         const QString pagePath = folder.filePath(QString::fromUtf16(row.page));
