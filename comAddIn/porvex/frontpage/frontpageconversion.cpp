@@ -5,8 +5,6 @@
 #include "comAddIn/porvex/glyphrenderer.h"
 #include "platform/codepage/cp950.h"
 
-#include <QUrl>
-
 namespace porvex
 {
 
@@ -58,9 +56,13 @@ platform::Result<bool> FrontPageConversion::ConvertPageToPictures()
     ConversionRun run(m_frontPage, m_context);
     if (!run.hasDatabase())
         return run.finish();
-    m_pictureFolder = run.makePictureFolder();
-    if (m_pictureFolder.isEmpty())
+    const platform::Result<QString> folder = MakePictureFolder(page->path());
+    if (!folder.ok()) {
+        run.fail(folder.errorString());
         return run.finish();
+    }
+    m_pagePath = page->path();
+    m_pictureFolder = folder.value();
     ConvertPageRangeFormulas(run, *page);
     return run.finish();
 }
@@ -132,7 +134,8 @@ bool FrontPageConversion::pastePicture(TextRange &formula, const GlyphFont &font
     const QString formulaText = formula.text();
     const qsizetype first = markup.indexOf(formulaText.front());
     const qsizetype last = markup.lastIndexOf(formulaText.back());
-    const QString picture = PictureElement(file, width, height, altFormula);
+    const QString picture =
+        PictureElement(PictureLink(m_pagePath, file), width, height, altFormula);
     if (first < 0 || last < first)
         formula.pasteHTML(picture);
     else
@@ -190,10 +193,9 @@ int HtmlFontSizeToPoints(const QString &size)
     return ok && html >= 1 && html <= 7 ? points[html - 1] : 12;
 }
 
-QString PictureElement(const QString &file, int width, int height, const QString &altFormula)
+QString PictureElement(const QString &link, int width, int height, const QString &altFormula)
 {
-    const QString source = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
-    return u"<img border=\"0\" src=\""_qs + source.toHtmlEscaped() +
+    return u"<img border=\"0\" src=\""_qs + link.toHtmlEscaped() +
            u"\" align=\"texttop\" width=\""_qs + QString::number(width) + u"\" height=\""_qs +
            QString::number(height) + u"\" alt=\""_qs + (u"●＝"_qs + altFormula).toHtmlEscaped() +
            u"\">"_qs;

@@ -30,7 +30,8 @@ private:
     const ConversionContext &m_context;
     GlyphRenderer &m_renderer;
     PictureNames &m_pictures;
-    QString m_pictureFolder; // the run's, once it is made
+    QString m_pagePath;      // the page's file, which the picture links are relative to
+    QString m_pictureFolder; // the page's, once it is made
 };
 
 // Turns every picture of the page whose alternative text begins with "●＝" or "●=" back into
@@ -46,8 +47,8 @@ GlyphFont GetRangeFontAttributes(const office::page::TextRange &range,
 // Points of an HTML font size "1".."7"; 12 for anything else.
 int HtmlFontSizeToPoints(const QString &size);
 
-// The image element of a glyph picture: its file, size and alternative text "●＝" and the
-// formula, each attribute quoted and escaped.
-QString PictureElement(const QString &file, int width, int height, const QString &altFormula);
+// The image element of a glyph picture: its link (a URL, see PictureLink), size and
+// alternative text "●＝" and the formula, each attribute quoted and escaped.
+QString PictureElement(const QString &link, int width, int height, const QString &altFormula);
 
 } // namespace porvex

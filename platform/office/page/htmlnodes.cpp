@@ -88,6 +88,67 @@ bool isVerbatim(xmlNodePtr node)
     return node != nullptr && node->type == XML_TEXT_NODE && node->name == xmlStringTextNoenc;
 }
 
+xmlNodePtr newReferenceNode(xmlDocPtr doc, const QString &reference, const QString &meaning)
+{
+    const QByteArray utf8 = meaning.toUtf8();
+    xmlNodePtr node = xmlNewDocTextLen(doc, reinterpret_cast<const xmlChar *>(utf8.constData()),
+                                       static_cast<int>(utf8.size()));
+    // Text nodes' names are never freed: the name lives in the document's dictionary, where
+    // copies into another document look it up again. Other names never start with "&".
+    if (doc->dict != nullptr)
+        node->name = xmlDictLookup(
+            doc->dict, reinterpret_cast<const xmlChar *>(reference.toUtf8().constData()), -1);
+    return node;
+}
+
+QString referenceOf(xmlNodePtr node)
+{
+    if (node == nullptr || node->type != XML_TEXT_NODE || node->name == nullptr ||
+        node->name[0] != '&')
+        return {};
+    return QString::fromUtf8(reinterpret_cast<const char *>(node->name));
+}
+
+namespace
+{
+
+// No parsed attribute's name holds a blank.
+const xmlChar *const kKeptTag = reinterpret_cast<const xmlChar *>(" tag");
+const xmlChar *const kKeptForm = reinterpret_cast<const xmlChar *>(" form");
+const xmlChar *const kKeptEnd = reinterpret_cast<const xmlChar *>(" end");
+
+} // namespace
+
+void keepStartTag(xmlNodePtr element, const QString &tag, const QString &writtenForm)
+{
+    xmlSetProp(element, kKeptTag, reinterpret_cast<const xmlChar *>(tag.toUtf8().constData()));
+    xmlSetProp(element, kKeptForm,
+               reinterpret_cast<const xmlChar *>(writtenForm.toUtf8().constData()));
+}
+
+QString keptStartTag(xmlNodePtr element, const QString &writtenForm)
+{
+    if (element->properties == nullptr || attributeOf(element, " form") != writtenForm)
+        return {};
+    return attributeOf(element, " tag");
+}
+
+void keepEndTag(xmlNodePtr element, const QString &tag)
+{
+    xmlSetProp(element, kKeptEnd, reinterpret_cast<const xmlChar *>(tag.toUtf8().constData()));
+}
+
+QString keptEndTag(xmlNodePtr element)
+{
+    return element->properties == nullptr ? QString() : attributeOf(element, " end");
+}
+
+bool isKeptTagAttribute(xmlAttrPtr attribute)
+{
+    return xmlStrEqual(attribute->name, kKeptTag) || xmlStrEqual(attribute->name, kKeptForm) ||
+           xmlStrEqual(attribute->name, kKeptEnd);
+}
+
 xmlNodePtr copyTree(xmlNodePtr root, xmlDocPtr doc)
 {
     // Each node is copied without its children (libxml2 copies those recursively) and

@@ -29,6 +29,25 @@ bool hasName(xmlNodePtr node, const char *name);
 xmlNodePtr newVerbatimNode(xmlDocPtr doc, const QString &markup);
 bool isVerbatim(xmlNodePtr node);
 
+// A character reference of the page's text as it was read ("&nbsp;", "&copy"): a text node
+// that holds the characters it stands for and keeps the reference as its name, which the
+// writer writes while the text is unchanged. A plain text node in a document without a name
+// dictionary.
+xmlNodePtr newReferenceNode(xmlDocPtr doc, const QString &reference, const QString &meaning);
+// The reference a node was read from; empty for every other node.
+QString referenceOf(xmlNodePtr node);
+
+// The start tag an element was read with, where the writer would form it otherwise, kept
+// with writtenForm, the writer's form of it when it was read. A kept tag is no attribute of
+// the element's (see isKeptTagAttribute).
+void keepStartTag(xmlNodePtr element, const QString &tag, const QString &writtenForm);
+// The start tag read, while the writer forms the tag as writtenForm still; else empty.
+QString keptStartTag(xmlNodePtr element, const QString &writtenForm);
+// The end tag an element was read with ("</P>"); empty when it had none of its own.
+void keepEndTag(xmlNodePtr element, const QString &tag);
+QString keptEndTag(xmlNodePtr element);
+bool isKeptTagAttribute(xmlAttrPtr attribute);
+
 // A deep copy of the node owned by doc and not in its tree, made without recursion.
 xmlNodePtr copyTree(xmlNodePtr node, xmlDocPtr doc);
 

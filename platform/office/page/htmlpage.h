@@ -40,7 +40,7 @@ public:
     platform::Result<bool> save();
     platform::Result<bool> saveAs(const QString &path);
 
-    QString path() const { return m_path; }
+    QString path() const override { return m_path; }
     bool isModified() const { return m_modified; }
     QString encodingName() const { return m_encoding.name(); }
     // The whole page as HTML text, as a save would write it before encoding.

@@ -4,6 +4,7 @@
 #include "platform/office/page/verbatimmarkup.h"
 
 #include <libxml/SAX2.h>
+#include <libxml/dict.h>
 #include <libxml/tree.h>
 
 namespace office::page
@@ -39,9 +40,12 @@ void startElement(void *context, const xmlChar *name, const xmlChar **attributes
 
 } // namespace
 
-ParsedHtml parseHtmlDocument(const QString &text)
+namespace
 {
-    const VerbatimMarkup verbatim(text);
+
+ParsedHtml parse(const QString &text, VerbatimMarkup::Tags tags)
+{
+    const VerbatimMarkup verbatim(text, tags);
     if (verbatim.endsInsideMarkup())
         return {nullptr, ParsedHtml::Failure::EndsInsideMarkup};
     const QByteArray utf8 = verbatim.maskedText().toUtf8();
@@ -61,15 +65,27 @@ ParsedHtml parseHtmlDocument(const QString &text)
         return {nullptr,
                 state.tooDeep ? ParsedHtml::Failure::TooDeep : ParsedHtml::Failure::Incomplete};
     }
+    // The names of reference nodes live in the document's dictionary, which libxml2 makes
+    // for HTML only when it is asked to.
+    if (doc->dict == nullptr)
+        doc->dict = xmlDictCreate();
     verbatim.restore(doc);
     return {doc, ParsedHtml::Failure::None};
+}
+
+} // namespace
+
+ParsedHtml parseHtmlDocument(const QString &text)
+{
+    return parse(text, VerbatimMarkup::Tags::AsRead);
 }
 
 std::vector<xmlNodePtr> parseHtmlFragment(const QString &html, xmlDocPtr doc)
 {
     std::vector<xmlNodePtr> nodes;
     const ParsedHtml scratch =
-        parseHtmlDocument(QStringLiteral("<html><body>") + html + QStringLiteral("</body></html>"));
+        parse(QStringLiteral("<html><body>") + html + QStringLiteral("</body></html>"),
+              VerbatimMarkup::Tags::InWritersForm);
     if (scratch.doc == nullptr)
         return nodes;
     xmlNodePtr root = xmlDocGetRootElement(scratch.doc);

@@ -32,6 +32,7 @@ ParsedHtml parseHtmlDocument(const QString &text);
 
 // Parses an HTML fragment and returns its top-level nodes as copies owned by doc, not yet
 // linked into its tree (the caller links or frees them). None when it does not parse whole.
+// Its tags are new markup, which the page writes in the writer's form.
 std::vector<xmlNodePtr> parseHtmlFragment(const QString &html, xmlDocPtr doc);
 
 } // namespace office::page

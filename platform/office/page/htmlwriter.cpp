@@ -1,5 +1,6 @@
 #include "platform/office/page/htmlwriter.h"
 
+#include "platform/office/page/characterreference.h"
 #include "platform/office/page/htmlnodes.h"
 
 namespace office::page
@@ -25,7 +26,7 @@ QString escaped(const QString &text, bool inAttribute)
             out += QLatin1String("&lt;");
             break;
         case '>':
-            out += QLatin1String("&gt;");
+            out += inAttribute ? QLatin1String("&gt;") : QLatin1String(">");
             break;
         case '"':
             out += inAttribute ? QLatin1String("&quot;") : QLatin1String("\"");
@@ -42,6 +43,19 @@ QString qualifiedName(const xmlChar *name, xmlNsPtr ns)
     if (ns != nullptr && ns->prefix != nullptr)
         return fromXml(ns->prefix) + QLatin1Char(':') + fromXml(name);
     return fromXml(name);
+}
+
+// A reference node's text: the reference as it was read while the node holds what it
+// stood for, beside any text an edit added before or after it.
+QString referenceText(const QString &text, const QString &reference)
+{
+    const CharacterReference read = characterReferenceAt(reference, 0, false);
+    const QString meaning = read.length > 0 ? read.meaning : QStringLiteral("&");
+    if (text.startsWith(meaning))
+        return reference + escaped(text.sliced(meaning.size()), false);
+    if (text.endsWith(meaning))
+        return escaped(text.chopped(meaning.size()), false) + reference;
+    return escaped(text, false);
 }
 
 // Text the writer writes as it stands: verbatim markup, and the content of script and
@@ -61,6 +75,8 @@ void writeAttributes(xmlNodePtr element, QString &out)
 {
     for (xmlAttrPtr attribute = element->properties; attribute != nullptr;
          attribute = attribute->next) {
+        if (isKeptTagAttribute(attribute))
+            continue;
         out += QLatin1Char(' ') + qualifiedName(attribute->name, attribute->ns);
         if (attribute->children == nullptr)
             continue;
@@ -74,15 +90,22 @@ void writeAttributes(xmlNodePtr element, QString &out)
 void writeStart(xmlNodePtr node, QString &out)
 {
     switch (node->type) {
-    case XML_ELEMENT_NODE:
-        out += QLatin1Char('<') + qualifiedName(node->name, node->ns);
-        writeAttributes(node, out);
-        out += QLatin1Char('>');
+    case XML_ELEMENT_NODE: {
+        const QString formed = writeStartTag(node);
+        const QString kept = keptStartTag(node, formed);
+        out += kept.isEmpty() ? formed : kept;
         return;
+    }
     case XML_TEXT_NODE:
     case XML_CDATA_SECTION_NODE: {
         const QString text = fromXml(node->content);
-        out += isWrittenRaw(node) ? text : escaped(text, false);
+        const QString reference = referenceOf(node);
+        if (isWrittenRaw(node))
+            out += text;
+        else if (!reference.isEmpty())
+            out += referenceText(text, reference);
+        else
+            out += escaped(text, false);
         return;
     }
     default:
@@ -101,8 +124,12 @@ void writeNode(xmlNodePtr root, QString &out)
             continue;
         }
         for (;;) {
-            if (hasContent(node))
-                out += QLatin1String("</") + qualifiedName(node->name, node->ns) + QLatin1Char('>');
+            if (hasContent(node)) {
+                const QString kept = keptEndTag(node);
+                out += kept.isEmpty() ? QLatin1String("</") + qualifiedName(node->name, node->ns) +
+                                            QLatin1Char('>')
+                                      : kept;
+            }
             if (node == root)
                 return;
             if (node->next != nullptr) {
@@ -124,6 +151,13 @@ QString writeHtmlDocument(xmlDocPtr doc)
         out += QLatin1Char('\n');
     }
     return out;
+}
+
+QString writeStartTag(xmlNodePtr element)
+{
+    QString out = QLatin1Char('<') + qualifiedName(element->name, element->ns);
+    writeAttributes(element, out);
+    return out + QLatin1Char('>');
 }
 
 QString writeHtmlNode(xmlNodePtr node)

@@ -135,6 +135,8 @@ class Document
 public:
     virtual ~Document() = default;
 
+    // The file the page was read from (and is saved to).
+    virtual QString path() const = 0;
     // Owned by the document.
     virtual Body *body() = 0;
     virtual Selection *selection() = 0;

@@ -1,6 +1,11 @@
 #include "platform/office/page/verbatimmarkup.h"
 
+#include "platform/office/page/characterreference.h"
 #include "platform/office/page/htmlnodes.h"
+#include "platform/office/page/htmlwriter.h"
+
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace office::page
 {
@@ -35,8 +40,8 @@ QLatin1StringView rawTextElementAt(const QString &text, qsizetype nameAt)
 
 // The index of the ">" that closes the tag opened at `from`; a quoted attribute value may
 // hold ">". A quote left open gives the first ">", as a parser that gives up on the value
-// goes on there. -1 when there is none.
-qsizetype tagEnd(const QString &text, qsizetype from)
+// goes on there, and sets quoteLeftOpen. -1 when there is none.
+qsizetype tagEnd(const QString &text, qsizetype from, bool &quoteLeftOpen)
 {
     QChar quote;
     QChar previous;
@@ -54,6 +59,7 @@ qsizetype tagEnd(const QString &text, qsizetype from)
         if (!ch.isSpace())
             previous = ch;
     }
+    quoteLeftOpen = !quote.isNull();
     return quote.isNull() ? -1 : text.indexOf(u'>', from);
 }
 
@@ -112,13 +118,15 @@ qsizetype rawTextEnd(const QString &text, qsizetype from, QLatin1StringView name
 
 } // namespace
 
-VerbatimMarkup::VerbatimMarkup(const QString &text)
+VerbatimMarkup::VerbatimMarkup(const QString &text, Tags tags) : m_keepTags(tags == Tags::AsRead)
 {
     for (int n = 0; m_prefix.isEmpty() || text.contains(m_prefix); ++n)
         m_prefix = QStringLiteral("verbatim%1:").arg(n);
 
+    qsizetype textFrom = 0; // where the text after the last markup begins
     for (qsizetype at = text.indexOf(u'<'); at >= 0 && at + 1 < text.size();
          at = text.indexOf(u'<', at)) {
+        maskReferences(text, textFrom, at);
         const QChar next = text[at + 1];
         qsizetype end = -1;
         if (startsAt(text, at, QLatin1StringView("<!--"))) {
@@ -131,13 +139,22 @@ VerbatimMarkup::VerbatimMarkup(const QString &text)
                 mask(text, at, end, Placeholder::Comment);
         } else if (isAsciiLetter(next) ||
                    (next == u'/' && at + 2 < text.size() && isAsciiLetter(text[at + 2]))) {
-            end = tagEnd(text, at);
+            bool quoteLeftOpen = false;
+            end = tagEnd(text, at, quoteLeftOpen);
             // The parser takes "<script/>" as an empty element.
             const bool opensContent = end >= 0 && next != u'/' && text[end - 1] != u'/';
             const QLatin1StringView raw =
                 opensContent ? rawTextElementAt(text, at + 1) : QLatin1StringView();
             if (end >= 0)
                 ++end;
+            // A value left open may run on past the tag for libxml2: the tag is kept only
+            // where the two read it alike.
+            if (end >= 0 && next != u'/' && !quoteLeftOpen)
+                markStartTag(text, at, end);
+            // The end tag of raw text is the parser's end of the text, where no placeholder
+            // may stand.
+            if (m_keepTags && end >= 0 && next == u'/' && rawTextElementAt(text, at + 2).isEmpty())
+                markEndTag(text, at, end);
             if (!raw.isEmpty()) {
                 // Raw text left open runs to the end of the page, as the parser reads it.
                 const qsizetype close = rawTextEnd(text, end, raw);
@@ -153,8 +170,61 @@ VerbatimMarkup::VerbatimMarkup(const QString &text)
             break;
         }
         at = end;
+        textFrom = end;
     }
+    if (!m_endsInsideMarkup)
+        maskReferences(text, textFrom, text.size());
     m_masked += QStringView(text).sliced(m_copied);
+}
+
+void VerbatimMarkup::maskReferences(const QString &text, qsizetype from, qsizetype to)
+{
+    for (qsizetype at = text.indexOf(u'&', from); at >= 0 && at < to; at = text.indexOf(u'&', at)) {
+        const CharacterReference reference =
+            characterReferenceAt(QStringView(text).first(to), at, false);
+        // An "&" that starts no reference is one too: the writer would escape it.
+        const qsizetype length = std::max<qsizetype>(reference.length, 1);
+        m_meanings[m_pieces.size()] = reference.length > 0 ? reference.meaning : u"&"_qs;
+        mask(text, at, at + length, Placeholder::Comment);
+        at += length;
+    }
+}
+
+void VerbatimMarkup::markStartTag(const QString &text, qsizetype from, qsizetype to)
+{
+    qsizetype nameEnd = from + 1;
+    while (!nameEndsAt(text, nameEnd))
+        ++nameEnd;
+    const QStringView tag = QStringView(text).sliced(from, to - from);
+    const qsizetype nameLength = nameEnd - from;
+    m_masked += QStringView(text).sliced(m_copied, from - m_copied);
+    m_masked += tag.first(nameLength);
+    m_masked += QStringLiteral(" %1tag=\"%2\"").arg(m_prefix).arg(m_startTags.size());
+    m_masked += withPlainReferences(tag.sliced(nameLength), true);
+    m_copied = to;
+    m_startTags << tag.toString();
+}
+
+void VerbatimMarkup::markEndTag(const QString &text, qsizetype from, qsizetype to)
+{
+    m_endTags.insert(m_pieces.size());
+    // The placeholder goes before the tag, which stays for the parser.
+    mask(text, from, to, Placeholder::Comment);
+    m_masked += m_pieces.back();
+}
+
+void VerbatimMarkup::restoreEndTag(xmlNodePtr placeholder, const QString &tag) const
+{
+    xmlNodePtr element = placeholder->parent;
+    const QByteArray name =
+        tag.sliced(2).section(QRegularExpression(QStringLiteral("[\\s/>]")), 0, 0).toUtf8();
+    // The writer's own form needs no keeping.
+    if (placeholder->next == nullptr && element != nullptr && element->type == XML_ELEMENT_NODE &&
+        xmlStrcasecmp(element->name, reinterpret_cast<const xmlChar *>(name.constData())) == 0 &&
+        tag != QLatin1StringView("</") +
+                   QString::fromUtf8(reinterpret_cast<const char *>(element->name)) +
+                   QLatin1Char('>'))
+        keepEndTag(element, tag);
 }
 
 void VerbatimMarkup::mask(const QString &text, qsizetype from, qsizetype to,
@@ -168,33 +238,65 @@ void VerbatimMarkup::mask(const QString &text, qsizetype from, qsizetype to,
     m_copied = to;
 }
 
-const QString *VerbatimMarkup::pieceOf(const xmlChar *content) const
+qsizetype VerbatimMarkup::pieceIndexOf(const xmlChar *content) const
 {
     const QByteArray prefix = m_prefix.toLatin1();
     if (content == nullptr ||
         xmlStrncmp(content, reinterpret_cast<const xmlChar *>(prefix.constData()),
                    static_cast<int>(prefix.size())) != 0)
-        return nullptr;
+        return -1;
     bool ok = false;
     const qsizetype index =
         QByteArray(reinterpret_cast<const char *>(content) + prefix.size()).toLongLong(&ok);
-    return ok && index >= 0 && index < m_pieces.size() ? &m_pieces[index] : nullptr;
+    return ok && index >= 0 && index < m_pieces.size() ? index : -1;
+}
+
+void VerbatimMarkup::restoreStartTag(xmlNodePtr element) const
+{
+    const QByteArray marker = (m_prefix + QLatin1StringView("tag")).toLatin1();
+    const auto markerName = reinterpret_cast<const xmlChar *>(marker.constData());
+    xmlChar *value = xmlGetProp(element, markerName);
+    if (value == nullptr)
+        return;
+    bool ok = false;
+    const qsizetype index = QByteArray(reinterpret_cast<const char *>(value)).toLongLong(&ok);
+    xmlFree(value);
+    xmlUnsetProp(element, markerName);
+    if (!ok || index < 0 || index >= m_startTags.size())
+        return;
+    const QString written = writeStartTag(element);
+    if (m_keepTags && m_startTags[index] != written)
+        keepStartTag(element, m_startTags[index], written);
 }
 
 void VerbatimMarkup::restore(xmlDocPtr doc) const
 {
-    if (m_pieces.isEmpty())
+    if (m_pieces.isEmpty() && m_startTags.isEmpty())
         return;
     const auto root = reinterpret_cast<xmlNodePtr>(doc);
     for (xmlNodePtr node = root->children; node != nullptr;) {
+        if (node->type == XML_ELEMENT_NODE)
+            restoreStartTag(node);
         const bool mayHold = node->type == XML_COMMENT_NODE || node->type == XML_TEXT_NODE ||
                              node->type == XML_CDATA_SECTION_NODE;
-        const QString *piece = mayHold ? pieceOf(node->content) : nullptr;
-        if (piece == nullptr) {
+        const qsizetype index = mayHold ? pieceIndexOf(node->content) : -1;
+        if (index < 0) {
             node = nextInTree(node, root);
             continue;
         }
-        xmlNodePtr verbatim = newVerbatimNode(doc, *piece);
+        if (m_endTags.count(index) != 0) {
+            // An end tag's placeholder only marks the element it closes.
+            xmlNodePtr next = nextInTree(node, root);
+            restoreEndTag(node, m_pieces[index]);
+            xmlUnlinkNode(node);
+            xmlFreeNode(node);
+            node = next;
+            continue;
+        }
+        const auto meaning = m_meanings.find(index);
+        xmlNodePtr verbatim = meaning != m_meanings.end()
+                                  ? newReferenceNode(doc, m_pieces[index], meaning->second)
+                                  : newVerbatimNode(doc, m_pieces[index]);
         xmlReplaceNode(node, verbatim);
         xmlFreeNode(node);
         node = nextInTree(verbatim, root);

@@ -160,6 +160,8 @@ TEST(HostIdentity, EachModuleStandsForItsHost)
     EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", ""), "Microsoft Word");
     EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.HTM"),
               "Microsoft FrontPage");
+    EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a/b.html"),
+              "Microsoft FrontPage");
     EXPECT_EQ(hostOfDocument("com.sun.star.text.TextDocument", "file:///a.html/b.odt"),
               "Microsoft Word");
     EXPECT_EQ(hostOfDocument("com.sun.star.text.WebDocument", ""), "Microsoft FrontPage");

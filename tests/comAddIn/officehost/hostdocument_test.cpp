@@ -293,6 +293,29 @@ TEST_F(HostDocumentTest, FilesTheHostCannotOpenAreRefusedWithTheReason)
     file.close();
     EXPECT_FALSE(HostSession::open(broken).ok());
     EXPECT_FALSE(HostSession::open(m_dir.filePath(u"missing.xlsx"_qs)).ok());
+
+    // Every suffix a host takes, in any case, and names that only look like one.
+    const struct {
+        const char16_t *file;
+        const char16_t *host;
+    } kinds[] = {
+        {u"a.docx", u"Microsoft Word"},
+        {u"a.DOCX", u"Microsoft Word"},
+        {u"a.xlsx", u"Microsoft Excel"},
+        {u"a.pptx", u"Microsoft PowerPoint"},
+        {u"a.html", u"Microsoft FrontPage"},
+        {u"a.htm", u"Microsoft FrontPage"},
+        {u"a.HTM", u"Microsoft FrontPage"},
+        {u"a.b.Html", u"Microsoft FrontPage"},
+        {u"a.html.txt", u""},
+        {u"a.htmlx", u""},
+        {u"a.ht", u""},
+        {u"html", u""},
+    };
+    for (const auto &kind : kinds)
+        EXPECT_EQ(HostSession::hostNameFor(QString::fromUtf16(kind.file)),
+                  QString::fromUtf16(kind.host))
+            << QString::fromUtf16(kind.file).toStdString();
 }
 
 // A host started without a document, whose document lives in another program, opens it

@@ -94,6 +94,16 @@ TEST(FormulaScanner, OnAPageLoneUserCharactersAreReportedOnTheirOwn)
     EXPECT_EQ(formulasIn(user + "\n" + Beside + "口", FormulaScanner::Mode::Page),
               (QStringList{"lone:" + user, Beside + "口"}));
     EXPECT_EQ(formulasIn(Open + "口口", FormulaScanner::Mode::Page), QStringList());
+    // The first and last codes of the user-defined areas, and the codes just outside.
+    for (const char16_t code : {char16_t(0xE000), char16_t(0xF848)}) {
+        EXPECT_EQ(formulasIn("甲" + QString(QChar(code)) + "乙", FormulaScanner::Mode::Page),
+                  QStringList{"lone:" + QString(QChar(code))})
+            << int(code);
+    }
+    for (const char16_t code : {char16_t(0xDFFF), char16_t(0xF849)})
+        EXPECT_EQ(formulasIn("甲" + QString(QChar(code)) + "乙", FormulaScanner::Mode::Page),
+                  QStringList())
+            << int(code);
 }
 
 TEST(SourcePositions, FollowRewritesOfDifferentLengthsInCopyAndSource)

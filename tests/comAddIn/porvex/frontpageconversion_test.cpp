@@ -98,9 +98,12 @@ protected:
 
     QString bodyText() { return frontPage.page()->body()->createTextRange()->text(); }
 
-    QString pictureFolder() const
+    QString pictureFolder() const { return documents.filePath(QStringLiteral("page_files")); }
+
+    // The file an image's link names, read as a browser resolves it against the page.
+    QString linkedFile(const QString &link) const
     {
-        return QDir(windows.path()).filePath(QStringLiteral("Temp/MurvelTempDir"));
+        return QUrl::fromLocalFile(path).resolved(QUrl(link)).toLocalFile();
     }
 
     HtmlPageApplication frontPage;
@@ -123,10 +126,14 @@ TEST_F(FrontPageConversionTest, FormulasBecomePicturesOrTextAndComeBackFromTheir
     EXPECT_EQ(images[2], qMakePair(u"logo.png"_qs, u"logo"_qs));
     EXPECT_EQ(images[3], qMakePair(u"x.png"_qs, u"●不是"_qs));
     for (int ours : {0, 1}) {
-        const QImage picture(QUrl(images[ours].first).toLocalFile());
-        EXPECT_FALSE(picture.isNull()) << images[ours].first.toStdString();
-        EXPECT_TRUE(images[ours].first.startsWith(QUrl::fromLocalFile(pictureFolder()).toString()));
+        const QString link = images[ours].first;
+        EXPECT_TRUE(QUrl(link).isRelative()) << link.toStdString();
+        const QImage picture(linkedFile(link));
+        EXPECT_FALSE(picture.isNull()) << link.toStdString();
+        EXPECT_EQ(QFileInfo(linkedFile(link)).absolutePath(), pictureFolder());
     }
+    EXPECT_FALSE(QFileInfo::exists(QDir(windows.path()).filePath(u"Temp"_qs)))
+        << "nothing is written outside the page's folder";
     const QString text = bodyText();
     EXPECT_TRUE(text.startsWith(u"段落明與\uFFFC。\n甲\uFFFC乙\n"_qs)) << text.toStdString();
     EXPECT_TRUE(text.contains(MissingBracket)) << "a formula no record holds stays";
@@ -167,6 +174,9 @@ TEST_F(FrontPageConversionTest, AFormulaEndsWithItsParagraphCellOrLineAndTakesNo
 
 TEST_F(FrontPageConversionTest, LibreOfficeAndXmllintReadTheConvertedPage)
 {
+    // LibreOffice 7.4 leaves the pictures of a page's first paragraph out of a PDF made
+    // headless, wherever they are: a paragraph comes first.
+    openPage(QString(Page).replace(u"<body>\n"_qs, u"<body>\n<p>頁首</p>\n"_qs));
     ASSERT_TRUE(convert().ok());
     ASSERT_TRUE(frontPage.page()->save().ok());
 
@@ -183,21 +193,30 @@ TEST_F(FrontPageConversionTest, LibreOfficeAndXmllintReadTheConvertedPage)
     EXPECT_TRUE(written.contains(u"alt=\"●＝魚"_qs + Above + u"羊\""_qs)) << written.toStdString();
     EXPECT_TRUE(written.contains(u"alt=\"●＝"_qs + User + u"\""_qs));
     EXPECT_TRUE(written.contains(u"段落明與"_qs));
+
+    // The pictures show: LibreOffice finds them beside the page and draws them into a PDF.
+    const auto pdf = testsupport::convertWithLibreOffice(path, QStringLiteral("pdf"));
+    ASSERT_TRUE(pdf.ok()) << pdf.errorString().toStdString();
+    EXPECT_EQ(pdf->document.count("/Subtype/Image"), 2);
 }
 
-TEST_F(FrontPageConversionTest, PicturesNeverOverwriteTheFilesOfEarlierPages)
+TEST_F(FrontPageConversionTest, PicturesNeverOverwriteFilesOrFollowLinksInThePagesFolder)
 {
     ASSERT_TRUE(QDir().mkpath(pictureFolder()));
     QFile earlier(QDir(pictureFolder()).filePath(QStringLiteral("~cp1.bmp")));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("an earlier page's picture");
     earlier.close();
+    // A link to nowhere: writing through it would make a file outside the folder.
+    const QString outside = windows.filePath(QStringLiteral("outside.bmp"));
+    ASSERT_TRUE(QFile::link(outside, QDir(pictureFolder()).filePath(QStringLiteral("~cp2.bmp"))));
 
     ASSERT_TRUE(convert().ok());
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), "an earlier page's picture");
+    EXPECT_FALSE(QFileInfo::exists(outside));
     const QStringList pictures = QDir(pictureFolder()).entryList({u"~cp*.bmp"_qs}, QDir::Files);
-    EXPECT_EQ(pictures, (QStringList{u"~cp1.bmp"_qs, u"~cp2.bmp"_qs, u"~cp3.bmp"_qs}));
+    EXPECT_EQ(pictures, (QStringList{u"~cp1.bmp"_qs, u"~cp3.bmp"_qs, u"~cp4.bmp"_qs}));
 }
 
 TEST_F(FrontPageConversionTest, ARunThatCannotGoOnGivesBackThePointerAndLeavesThePage)
@@ -206,30 +225,64 @@ TEST_F(FrontPageConversionTest, ARunThatCannotGoOnGivesBackThePointerAndLeavesTh
     context.programFolder.clear(); // the main program is not installed
     ASSERT_TRUE(convert().ok());
     EXPECT_EQ(bodyText(), before);
-
     context.programFolder = QStringLiteral(MURVEL_FIXTURE_DIR "/lookup/");
-    QFile blocker(QDir(windows.path()).filePath(QStringLiteral("Temp")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // no picture folder can be made there
-    blocker.close();
-    EXPECT_FALSE(convert().ok());
-    EXPECT_EQ(bodyText(), before);
-    EXPECT_EQ(frontPage.cursor(), office::HostApplication::Cursor::Normal);
+
+    // Something of the picture folder's name that is no folder of the page's: a file, and a
+    // link to a folder elsewhere, which must stay empty.
+    QTemporaryDir elsewhere;
+    const std::function<bool()> blockers[] = {
+        [&] {
+            QFile file(pictureFolder());
+            return file.open(QIODevice::WriteOnly);
+        },
+        [&] { return QFile::link(elsewhere.path(), pictureFolder()); },
+    };
+    for (const auto &block : blockers) {
+        ASSERT_TRUE(block());
+        const platform::Result<bool> run = convert();
+        ASSERT_FALSE(run.ok());
+        EXPECT_TRUE(run.errorString().contains(pictureFolder())) << run.errorString().toStdString();
+        EXPECT_EQ(bodyText(), before);
+        EXPECT_EQ(frontPage.cursor(), office::HostApplication::Cursor::Normal);
+        EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+        ASSERT_TRUE(QFile::remove(pictureFolder()));
+    }
 }
 
-TEST(PictureElement, QuotesAndEscapesItsFileAndFormulaForARealParser)
+TEST(PictureElement, LinksThePictureBesideThePageForARealParser)
 {
     QTemporaryDir folder;
-    const QString file = folder.filePath(u"a \"b\" <c> & d/~cp1.bmp"_qs);
     const QString formula = u"<b>\"x\" & '日'"_qs;
-    const QString page = folder.filePath(QStringLiteral("page.html"));
-    QFile out(page);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(("<p>" + PictureElement(file, 12, 14, formula) + "</p>").toUtf8());
-    out.close();
-    const QList<QPair<QString, QString>> images = imagesOf(page);
-    ASSERT_EQ(images.size(), 1);
-    EXPECT_EQ(QUrl(images[0].first).toLocalFile(), file);
-    EXPECT_EQ(images[0].second, "●＝" + formula);
+    // Each suffix of a page, and names a URL path must encode (a colon would read as a
+    // scheme, "#" and "?" would end the path, "%" would start an escape).
+    const struct {
+        const char16_t *page;
+        const char16_t *pictures;
+    } pages[] = {
+        {u"page.html", u"page_files"},
+        {u"page.htm", u"page_files"},
+        {u"PAGE.HTM", u"PAGE_files"},
+        {u"a.b.html", u"a.b_files"},
+        {u"說 \"b\" <c>&#?%:d.htm", u"說 \"b\" <c>&#?%:d_files"},
+        {u"c:page.html", u"c:page_files"},
+    };
+    for (const auto &row : pages) {
+        const QString pagePath = folder.filePath(QString::fromUtf16(row.page));
+        const QString pictures = folder.filePath(QString::fromUtf16(row.pictures));
+        EXPECT_EQ(PictureFolderOf(pagePath), pictures);
+        const QString file = QDir(pictures).filePath(u"~cp1.bmp"_qs);
+        QFile out(pagePath);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(("<p>" + PictureElement(PictureLink(pagePath, file), 12, 14, formula) + "</p>")
+                      .toUtf8());
+        out.close();
+        const QList<QPair<QString, QString>> images = imagesOf(pagePath);
+        ASSERT_EQ(images.size(), 1);
+        EXPECT_TRUE(QUrl(images[0].first).isRelative()) << images[0].first.toStdString();
+        EXPECT_EQ(QUrl::fromLocalFile(pagePath).resolved(QUrl(images[0].first)).toLocalFile(),
+                  file);
+        EXPECT_EQ(images[0].second, "●＝" + formula);
+    }
 }
 
 TEST(InsertOperatorFrontPage, TypesTheSymbolOverTheSelectionAndLeavesTheCaretAfterIt)

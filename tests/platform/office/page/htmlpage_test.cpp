@@ -51,7 +51,7 @@ TEST(HtmlPageFile, AnEditChangesOnlyWhatItChanges)
     expected.replace(QStringLiteral("目乙</p>"), QStringLiteral("目丁</p>"));
     EXPECT_EQ(reopened->html(), expected);
     EXPECT_TRUE(expected.contains(QStringLiteral("<script>if (a < b && c) x = \"<p>\";</script>")));
-    EXPECT_TRUE(expected.contains(QStringLiteral("丙<o:p></o:p>\u00A0&amp;")));
+    EXPECT_TRUE(expected.contains(QStringLiteral("丙<o:p></o:p>&nbsp;&amp;")));
 }
 
 TEST(HtmlPageFile, TextLeftBeforeTheBodyIsTheBodysTextBeforeAndAfterASave)
