@@ -1,7 +1,7 @@
 #include "vbprog/kavrot/stagedoutput.h"
 
 #include "platform/office/package/documentmessages.h"
-#include "platform/office/package/filewrite.h"
+#include "platform/system/filewrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +39,7 @@ platform::Result<bool> StagedOutput::create()
                                                          16, QChar(u'0')) +
                              destination.fileName();
         m_file.setFileName(destination.dir().filePath(name));
-        // Unbuffered, as office::writeAll asks, so that a full disk is named as such; write()
+        // Unbuffered, as sys::writeAll asks, so that a full disk is named as such; write()
         // gathers what it is given into chunks instead.
         if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             m_created = true;
@@ -66,7 +66,7 @@ platform::Result<bool> StagedOutput::write(const QByteArray &bytes)
 
 platform::Result<bool> StagedOutput::writePending()
 {
-    const platform::Result<bool> written = office::writeAll(m_file, m_pending);
+    const platform::Result<bool> written = sys::writeAll(m_file, m_pending);
     m_pending.clear();
     return written ? written : failure(written.errorString());
 }

@@ -1,8 +1,8 @@
 #include "platform/office/package/package.h"
 
 #include "platform/office/package/documentmessages.h"
-#include "platform/office/package/filewrite.h"
 #include "platform/office/package/storedarchive.h"
+#include "platform/system/filewrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -477,7 +477,7 @@ platform::Result<bool> Package::save(const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(QStringLiteral("無法在這個位置建立檔案"));
-    if (const Saved written = writeAll(file, zipped); !written)
+    if (const Saved written = sys::writeAll(file, zipped); !written)
         return failed(written.errorString());
     if (!file.commit())
         return failed(QStringLiteral("無法取代原有的檔案"));

@@ -1,6 +1,7 @@
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/childprocess.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/printqstring.h"
 #include "tests/support/rawfilename.h"
 #include "tests/vbprog/relmend/repairchecks.h"
 #include "tests/vbprog/toolkit/recordingobserver.h"
