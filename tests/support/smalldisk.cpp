@@ -1,11 +1,11 @@
 #include "tests/support/smalldisk.h"
 
+#include "tests/support/childprocess.h"
+
 #include <QDir>
 #include <QFile>
-#include <cstdio>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace testsupport
@@ -13,8 +13,6 @@ namespace testsupport
 
 namespace
 {
-
-constexpr int cannotMount = 77;
 
 bool writeProcFile(const char *path, const QByteArray &text)
 {
@@ -36,13 +34,24 @@ bool enterPrivateMounts()
            writeProcFile("/proc/self/gid_map", "0 " + gid + " 1");
 }
 
+// Mounts made from here on are the process's own, seen by no other process.
+bool enterPrivateMountNamespace()
+{
+    return enterPrivateMounts() && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
+
 bool mountSmallDisk(const QString &folder, int kilobytes)
 {
     const QByteArray options = "size=" + QByteArray::number(kilobytes) + 'k';
-    return enterPrivateMounts() &&
-           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-           mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.constData()) ==
-               0;
+    return enterPrivateMountNamespace() && mount("tmpfs", QFile::encodeName(folder).constData(),
+                                                 "tmpfs", 0, options.constData()) == 0;
+}
+
+bool bindFolder(const QString &folder, const QString &mountPoint)
+{
+    return enterPrivateMountNamespace() &&
+           mount(QFile::encodeName(folder).constData(), QFile::encodeName(mountPoint).constData(),
+                 nullptr, MS_BIND, nullptr) == 0;
 }
 
 } // namespace
@@ -50,35 +59,13 @@ bool mountSmallDisk(const QString &folder, int kilobytes)
 std::optional<QString> runOnSmallDisk(const QString &folder, int kilobytes,
                                       const std::function<QString()> &body)
 {
-    int channel[2];
-    if (pipe(channel) != 0)
-        return QStringLiteral("no pipe to a child process");
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    if (child < 0)
-        return QStringLiteral("no child process");
-    if (child == 0) {
-        close(channel[0]);
-        if (!mountSmallDisk(folder, kilobytes))
-            _exit(cannotMount);
-        const QByteArray said = body().toUtf8();
-        const bool sent = write(channel[1], said.constData(), size_t(said.size())) == said.size();
-        // No exit handlers: they belong to the parent's test run.
-        _exit(sent ? 0 : 1);
-    }
-    close(channel[1]);
-    QByteArray said;
-    char buffer[4096];
-    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, got);
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == cannotMount)
-        return std::nullopt;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("the child process ended abnormally (status %1)").arg(status);
-    return QString::fromUtf8(said);
+    return runInChild([&] { return mountSmallDisk(folder, kilobytes); }, body);
+}
+
+std::optional<QString> runOnBoundFolder(const QString &folder, const QString &mountPoint,
+                                        const std::function<QString()> &body)
+{
+    return runInChild([&] { return bindFolder(folder, mountPoint); }, body);
 }
 
 bool fillDisk(const QString &folder)

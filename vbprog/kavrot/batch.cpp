@@ -2,9 +2,12 @@
 
 #include "vbprog/kavrot/convertfile.h"
 #include "vbprog/toolkit/batchfolder.h"
+#include "vbprog/toolkit/namedfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace kavrot
 {
@@ -12,11 +15,15 @@ namespace kavrot
 namespace
 {
 
-// The same folder, however each path names it.
+// The same folder, however each path names it: through a link, another spelling or a bind
+// mount, a folder is the same device and inode.
 bool sameFolder(const QString &first, const QString &second)
 {
-    const QString a = QFileInfo(first).canonicalFilePath();
-    return !a.isEmpty() && a == QFileInfo(second).canonicalFilePath();
+    struct stat a;
+    struct stat b;
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }
 
 class Batch
@@ -56,13 +63,10 @@ public:
                                   : QStringLiteral(" 轉碼結束，總共轉換了");
         message += QString::number(m_result.count) + QStringLiteral("個檔案。");
         if (!m_result.failures.isEmpty())
-            message += QStringLiteral("%1個檔案無法轉換：%2")
-                           .arg(m_result.failures.size())
-                           .arg(m_result.failures.join(QStringLiteral("；")));
+            message += toolkit::namedFiles(QStringLiteral("%1個檔案無法轉換"), m_result.failures);
         if (!m_result.unreadableNames.isEmpty())
-            message += QStringLiteral("%1個檔案的檔名無法辨識，未轉換：%2")
-                           .arg(m_result.unreadableNames.size())
-                           .arg(m_result.unreadableNames.join(QStringLiteral("；")));
+            message += toolkit::namedFiles(QStringLiteral("%1個檔案的檔名無法辨識，未轉換"),
+                                           m_result.unreadableNames);
         m_observer.setMessage(message);
         return m_result;
     }

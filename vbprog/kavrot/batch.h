@@ -28,9 +28,10 @@ struct BatchResult {
 // that toolkit::listBatchFolder lists, into the destination folder under the same names
 // (a file whose name it cannot spell is named as left out at the end), and
 // reports progress, the count and the end to the observer. A source folder that is the
-// destination folder (also through another path or a link) is refused with a message
-// box. A file that cannot be converted leaves no output, is named at the end and the
-// batch goes on with the next. The engines started for the run are closed at its end.
+// destination folder (also through another path, a link or a bind mount) is refused with a
+// message box. A file that cannot be converted (a source that is no regular file among them)
+// leaves no output, is named at the end and the batch goes on with the next. The engines started
+// for the run are closed at its end.
 BatchResult runBatch(const BatchRequest &request, toolkit::BatchObserver &observer);
 
 } // namespace kavrot

@@ -3,6 +3,7 @@
 #include "vbprog/kavrot/powerpointtranscoder.h"
 #include "vbprog/kavrot/texttranscoder.h"
 #include "vbprog/kavrot/wordtranscoder.h"
+#include "vbprog/toolkit/sourcefile.h"
 
 #include <QFileInfo>
 
@@ -30,6 +31,9 @@ FileFormat formatOf(const QString &path)
 platform::Result<FileOutcome> ConvertFile(const QString &source, const QString &destination,
                                           TranscodeRun &run)
 {
+    // A FIFO or a device would hold the run or fill memory, whatever its name says.
+    if (const QString refused = toolkit::refusedSource(source); !refused.isEmpty())
+        return platform::Result<FileOutcome>::failure(refused);
     switch (formatOf(source)) {
     case FileFormat::Text:
         return ConvertTextFile(source, destination, run);

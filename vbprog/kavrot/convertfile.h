@@ -14,7 +14,8 @@ enum class FileFormat { Text, Word, PowerPoint, BinaryOffice, Unknown };
 FileFormat formatOf(const QString &path);
 
 // Converts one file into destination by its format; an Unknown file is Skipped, a binary
-// Office file fails with a message that names it and writes nothing.
+// Office file fails with a message that names it and writes nothing, and so does a source
+// that toolkit::refusedSource refuses, whatever its format.
 platform::Result<FileOutcome> ConvertFile(const QString &source, const QString &destination,
                                           TranscodeRun &run);
 

@@ -1,5 +1,8 @@
 #include "vbprog/kavrot/stagedoutput.h"
 
+#include "platform/office/package/documentmessages.h"
+#include "platform/system/filewrite.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -24,7 +27,7 @@ StagedOutput::~StagedOutput()
 platform::Result<bool> StagedOutput::failure(const QString &reason) const
 {
     return platform::Result<bool>::failure(
-        QStringLiteral("無法寫入 %1：%2").arg(QDir::toNativeSeparators(m_destination), reason));
+        office::cannotSave(QDir::toNativeSeparators(m_destination), reason));
 }
 
 platform::Result<bool> StagedOutput::create()
@@ -36,7 +39,9 @@ platform::Result<bool> StagedOutput::create()
                                                          16, QChar(u'0')) +
                              destination.fileName();
         m_file.setFileName(destination.dir().filePath(name));
-        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // Unbuffered, as sys::writeAll asks, so that a full disk is named as such; write()
+        // gathers what it is given into chunks instead.
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             m_created = true;
             return true;
         }
@@ -55,18 +60,24 @@ platform::Result<bool> StagedOutput::reserve()
 
 platform::Result<bool> StagedOutput::write(const QByteArray &bytes)
 {
-    if (m_file.write(bytes) != bytes.size())
-        return failure(m_file.errorString());
-    return true;
+    m_pending += bytes;
+    return m_pending.size() < kChunk ? platform::Result<bool>(true) : writePending();
+}
+
+platform::Result<bool> StagedOutput::writePending()
+{
+    const platform::Result<bool> written = sys::writeAll(m_file, m_pending);
+    m_pending.clear();
+    return written ? written : failure(written.errorString());
 }
 
 platform::Result<bool> StagedOutput::commit()
 {
     if (m_file.isOpen()) {
-        if (!m_file.flush())
-            return failure(m_file.errorString());
-        m_file.close();
+        if (const platform::Result<bool> written = writePending(); !written)
+            return written;
     }
+    m_file.close();
     // rename() replaces the name itself: a link there is replaced, its target untouched.
     if (std::rename(QFile::encodeName(path()).constData(),
                     QFile::encodeName(m_destination).constData()) != 0)

@@ -2,6 +2,7 @@
 
 #include "platform/common/result.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -25,7 +26,8 @@ public:
     platform::Result<bool> create();
     // Makes the new file, empty and closed, for an engine to save its document at path().
     platform::Result<bool> reserve();
-    // Appends to the file that create() made.
+    // Appends to the file that create() made; a failure may also come from bytes given
+    // before (they are written in chunks).
     platform::Result<bool> write(const QByteArray &bytes);
 
     QString path() const { return m_file.fileName(); }
@@ -41,10 +43,14 @@ public:
     platform::Result<bool> commit();
 
 private:
+    static constexpr qsizetype kChunk = 65536;
+
     platform::Result<bool> failure(const QString &reason) const;
+    platform::Result<bool> writePending();
 
     QString m_destination;
     QFile m_file;
+    QByteArray m_pending; // given to write(), not yet in the file
     bool m_created = false;
     bool m_committed = false;
 };

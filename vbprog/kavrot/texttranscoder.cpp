@@ -2,8 +2,7 @@
 
 #include "platform/codepage/cp950.h"
 #include "vbprog/kavrot/stagedoutput.h"
-
-#include <QFile>
+#include "vbprog/toolkit/sourcefile.h"
 
 namespace kavrot
 {
@@ -74,12 +73,10 @@ platform::Result<FileOutcome> ConvertTextFile(const QString &source, const QStri
                                               TranscodeRun &run)
 {
     run.observer().setMessage(QStringLiteral("檔案") + destination + QStringLiteral("轉碼中"));
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
-        return platform::Result<FileOutcome>::failure(
-            QStringLiteral("無法讀取 %1：%2").arg(source, input.errorString()));
-    const QByteArray data = input.readAll();
-    input.close();
+    const platform::Result<QByteArray> read = toolkit::readSourceFile(source);
+    if (!read)
+        return platform::Result<FileOutcome>::failure(read.errorString());
+    const QByteArray &data = read.value();
 
     StagedOutput output(destination);
     if (const platform::Result<bool> created = output.create(); !created)

@@ -14,8 +14,9 @@ namespace kavrot
 QByteArray transcodeCp950Line(const QByteArray &line, const ReferenceTable &reference);
 
 // Converts a cp950 text file line by line into destination (through a StagedOutput); each
-// line is written with a CR LF. A stop seen after a line, or any failure, leaves the
-// destination as it was and nothing beside it; a failure returns its reason.
+// line is written with a CR LF. The source is read as toolkit::readSourceFile reads it. A stop seen
+// after a line, or any failure, leaves the destination as it was and nothing beside it; a failure
+// returns its reason.
 platform::Result<FileOutcome> ConvertTextFile(const QString &source, const QString &destination,
                                               TranscodeRun &run);
 

@@ -3,6 +3,8 @@
 #include "platform/office/word/docx/wordapplication.h"
 #include "vbprog/relmend/wordrepairer.h"
 #include "vbprog/toolkit/batchfolder.h"
+#include "vbprog/toolkit/namedfiles.h"
+#include "vbprog/toolkit/sourcefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +27,7 @@ RepairBatch::Result RepairBatch::run(const QString &fileOrFolder)
     const QFileInfo source(fileOrFolder);
     if (fileOrFolder.isEmpty() || !source.exists()) {
         m_observer.setMessage(QStringLiteral(" 找不到檔案或目錄：%1").arg(fileOrFolder));
-        ++result.failed;
+        result.failures.append(fileOrFolder + QStringLiteral("：找不到檔案或目錄"));
         return result;
     }
     word::docx::WordApplication word;
@@ -56,17 +58,21 @@ RepairBatch::Result RepairBatch::run(const QString &fileOrFolder)
 
 void RepairBatch::repairFile(WordRepairer &repairer, const QString &path, Result &result)
 {
-    m_observer.setMessage(QStringLiteral(" 檔案 %1 修復中...").arg(QFileInfo(path).fileName()));
+    const QString name = QFileInfo(path).fileName();
+    m_observer.setMessage(QStringLiteral(" 檔案 %1 修復中...").arg(name));
     m_observer.letEventsRun();
-    const WordRepairer::Outcome outcome = repairer.RepairWordFile(path);
+    // A FIFO or a device would hold the batch or fill memory in the engine's read.
+    const QString refused = toolkit::refusedSource(path);
+    const WordRepairer::Outcome outcome =
+        refused.isEmpty() ? repairer.RepairWordFile(path) : WordRepairer::Outcome::Failed;
     if (m_observer.stopRequested()) {
         result.stopped = true;
         return;
     }
     if (outcome == WordRepairer::Outcome::Failed) {
-        ++result.failed;
-        m_observer.setMessage(QStringLiteral(" 檔案 %1 無法修復：%2")
-                                  .arg(QFileInfo(path).fileName(), repairer.errorString()));
+        const QString reason = refused.isEmpty() ? repairer.errorString() : refused;
+        result.failures.append(name + QStringLiteral("：") + reason);
+        m_observer.setMessage(QStringLiteral(" 檔案 %1 無法修復：%2").arg(name, reason));
         m_observer.letEventsRun();
         return;
     }
@@ -82,12 +88,11 @@ QString RepairBatch::closingMessage(const Result &result)
     QString message = QStringLiteral(" 修復完畢");
     if (result.skipped > 0)
         message += QStringLiteral("，略過 %1 個非 Word 檔案").arg(result.skipped);
-    if (result.failed > 0)
-        message += QStringLiteral("，%1 個檔案無法修復").arg(result.failed);
+    if (!result.failures.isEmpty())
+        message += toolkit::namedFiles(QStringLiteral("，%1 個檔案無法修復"), result.failures);
     if (!result.unreadableNames.isEmpty())
-        message += QStringLiteral("，%1 個檔案的檔名無法辨識，未修復：%2")
-                       .arg(result.unreadableNames.size())
-                       .arg(result.unreadableNames.join(QStringLiteral("；")));
+        message += toolkit::namedFiles(QStringLiteral("，%1 個檔案的檔名無法辨識，未修復"),
+                                       result.unreadableNames);
     return message;
 }
 

@@ -12,16 +12,17 @@ namespace relmend
 // one after another, in a Word that the batch starts for its first document and quits at
 // its end. In a folder (the files toolkit::listBatchFolder lists: no hidden files, no
 // subfolders) only the Word documents (.docx) are opened; other files are skipped and
-// counted, and files whose names cannot be spelled are named as left out. A document that cannot be
-// opened or saved is reported and the batch goes on with the next. A stop ends the batch after the
-// document it came in, which is not counted.
+// counted, and files whose names cannot be spelled are named as left out. A document that
+// cannot be opened or saved (or that toolkit::refusedSource refuses: a FIFO, a device, a file
+// too large) is reported, named again at the end, and the batch goes on with the next. A stop
+// ends the batch after the document it came in, which is not counted; no later one is opened.
 class RepairBatch
 {
 public:
     struct Result {
-        int repaired = 0; // documents done, as lblFixCount shows them
-        int skipped = 0;  // files that are no Word documents
-        int failed = 0;
+        int repaired = 0;            // documents done, as lblFixCount shows them
+        int skipped = 0;             // files that are no Word documents
+        QStringList failures;        // "name：reason" of each file that could not be repaired
         QStringList unreadableNames; // files left out: their names are no valid UTF-8
         bool stopped = false;
     };

@@ -36,6 +36,13 @@ namespace
 // The source of an entry's data in the archive being written.
 using SourceOf = std::function<zip_source_t *(zip_t *archive, size_t entry)>;
 
+// libzip's reasons are its own, in English: the user is told what failed, in the engines'
+// words.
+QString cannotAssemble()
+{
+    return QStringLiteral("無法組成文件的壓縮檔");
+}
+
 QByteArray assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &sourceOf,
                     QString *error)
 {
@@ -45,7 +52,7 @@ QByteArray assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &so
     zip_t *archive =
         buffer != nullptr ? zip_open_from_source(buffer, ZIP_TRUNCATE, &zipError) : nullptr;
     if (archive == nullptr) {
-        *error = QString::fromUtf8(zip_error_strerror(&zipError));
+        *error = cannotAssemble();
         zip_error_fini(&zipError);
         if (buffer != nullptr)
             zip_source_free(buffer);
@@ -57,7 +64,7 @@ QByteArray assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &so
     std::unique_ptr<zip_source_t, void (*)(zip_source_t *)> bufferOwner(buffer, zip_source_free);
 
     auto fail = [&]() {
-        *error = QString::fromUtf8(zip_strerror(archive));
+        *error = cannotAssemble();
         zip_discard(archive);
         return QByteArray();
     };
@@ -94,7 +101,7 @@ QByteArray assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &so
         zip_source_close(buffer);
     }
     if (zipped.isEmpty())
-        *error = QStringLiteral("The document could not be assembled.");
+        *error = cannotAssemble();
     return zipped;
 }
 

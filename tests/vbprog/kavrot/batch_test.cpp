@@ -1,7 +1,9 @@
 #include "tests/platform/office/powerpoint/samplepresentation.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/printqstring.h"
 #include "tests/support/rawfilename.h"
+#include "tests/support/smalldisk.h"
 #include "tests/vbprog/kavrot/olddocuments.h"
 #include "tests/vbprog/toolkit/recordingobserver.h"
 #include "vbprog/kavrot/batch.h"
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kavrot;
@@ -107,6 +110,76 @@ TEST_F(BatchTest, TheSameFolderIsRefusedHoweverItIsNamed)
     EXPECT_FALSE(run(src("a.txt"), m_dir.filePath("link")).started);
     EXPECT_EQ(m_observer.refusals, QStringList({kRefusal}));
     EXPECT_EQ(QDir(src()).entryList(QDir::Files), QStringList({"a.txt"})) << "nothing written";
+}
+
+// A bind mount shows the source folder at another path that no link reveals.
+TEST_F(BatchTest, TheSourceFolderMountedAtTheDestinationIsRefused)
+{
+    writeText("a.txt");
+    const QByteArray before = fileBytes(src("a.txt"));
+    const std::optional<QString> said = testsupport::runOnBoundFolder(src(), dst(), [&] {
+        QStringList started{QString::number(run(src(), dst()).started)};
+        started.append(QString::number(run(src("a.txt"), dst() + "/").started));
+        return started.join(u'|') + u'|' + m_observer.refusals.join(u'|');
+    });
+    if (!said)
+        GTEST_SKIP() << "this system lets a test mount nothing";
+    EXPECT_EQ(*said, "0|0|" + kRefusal + u'|' + kRefusal);
+    EXPECT_EQ(fileBytes(src("a.txt")), before);
+    EXPECT_EQ(QDir(src()).entryList(QDir::Files | QDir::Hidden), QStringList({"a.txt"}));
+}
+
+// A FIFO would hold the run (its window frozen), a device would fill memory: each is
+// refused by name, whatever its name's format, and the run ends. It runs in a child, which
+// is ended if it hangs.
+TEST_F(BatchTest, ASourceThatIsNoRegularFileIsRefusedByName)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(src("fifo.txt")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(src("fifo.txt"), src("fifo-link.docx")));
+    ASSERT_TRUE(QFile::link("/dev/zero", src("zero.txt")));
+    ASSERT_TRUE(QFile::link("/dev/urandom", src("random")));
+    const QStringList names{"fifo.txt", "fifo-link.docx", "zero.txt", "random"};
+    const std::optional<QString> said = testsupport::runInChild(
+        [] { return true; },
+        [&] {
+            QStringList outcomes;
+            for (const QString &name : names) {
+                const BatchResult result = run(src(name), dst());
+                outcomes.append(QString::number(result.count) + u' ' + result.failures.join(u'/'));
+            }
+            return outcomes.join(u'\n');
+        },
+        120);
+    ASSERT_TRUE(said);
+    QStringList expected;
+    for (const QString &name : names)
+        expected.append("0 " + name + "：無法讀取 " + src(name) + "：這不是一般的檔案");
+    EXPECT_EQ(*said, expected.join(u'\n'));
+    EXPECT_TRUE(written().isEmpty());
+}
+
+// The text is written in lines and the disk fills in the middle of one: the run says so in
+// the engines' words, of the user's file, and the earlier output stays in place, alone.
+TEST_F(BatchTest, AFullDiskIsNamedAndLeavesTheEarlierOutputAsItWas)
+{
+    QStringList lines;
+    for (int i = 0; i < 4000; ++i)
+        lines.append(QStringLiteral("第%1行的舊字\uE000與\uE001").arg(i));
+    ASSERT_TRUE(writeCp950Text(src("a.txt"), lines, "\r\n"));
+    const std::optional<QString> said = testsupport::runOnSmallDisk(dst(), 64, [&] {
+        QFile earlier(dst("a.txt"));
+        if (!earlier.open(QIODevice::WriteOnly) || earlier.write("earlier") != 7)
+            return QStringLiteral("the earlier output could not be written");
+        earlier.close();
+        const BatchResult result = run(src(), dst());
+        return result.failures.join(u'/') + u'|' + written().join(u',') + u'|' +
+               QString::fromLatin1(fileBytes(dst("a.txt"))) + u'|' + m_observer.message();
+    });
+    if (!said)
+        GTEST_SKIP() << "this system mounts no file system for a test";
+    const QString failure = "a.txt：無法儲存 " + dst("a.txt") + "：磁碟已滿";
+    EXPECT_EQ(*said,
+              failure + "|a.txt|earlier| 轉碼結束，總共轉換了0個檔案。1個檔案無法轉換：" + failure);
 }
 
 TEST_F(BatchTest, AStopDuringTheSecondFileCountsTheFirstOnly)

@@ -1,5 +1,7 @@
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/printqstring.h"
 #include "tests/support/rawfilename.h"
 #include "tests/vbprog/relmend/repairchecks.h"
 #include "tests/vbprog/toolkit/recordingobserver.h"
@@ -10,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using relmend::RepairBatch;
 using relmendtest::privateUseMarks;
@@ -50,7 +53,7 @@ TEST_F(RepairBatchTest, AFolderRunOpensOnlyItsWordDocumentsAndCountsTheRest)
     const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path() + "/");
     EXPECT_EQ(result.repaired, 2);
     EXPECT_EQ(result.skipped, 2);
-    EXPECT_EQ(result.failed, 0);
+    EXPECT_TRUE(result.failures.isEmpty());
     EXPECT_EQ(privateUseMarks(path("a.docx")).unmarked, 0);
     EXPECT_EQ(privateUseMarks(path("B.DOCX")).unmarked, 0);
     // Other files and subfolders are left as they were.
@@ -70,14 +73,18 @@ TEST_F(RepairBatchTest, ADocumentThatCannotBeOpenedIsReportedAndTheBatchGoesOn)
 {
     writeFile(path("a.docx"), "not a zip");
     ASSERT_TRUE(wordtest::writeSampleDocx(path("b.docx")));
+    writeFile(path("c.docx"), "");
     const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path());
-    EXPECT_EQ(result.failed, 1);
     EXPECT_EQ(result.repaired, 1);
     EXPECT_EQ(privateUseMarks(path("b.docx")).unmarked, 0);
+    ASSERT_EQ(result.failures.size(), 2);
+    EXPECT_TRUE(result.failures[0].startsWith("a.docx：無法開啟 " + path("a.docx") + "："));
+    EXPECT_TRUE(result.failures[1].startsWith("c.docx：無法開啟 " + path("c.docx") + "："));
     EXPECT_TRUE(
-        std::any_of(m_observer.messages.begin(), m_observer.messages.end(),
-                    [](const QString &m) { return m.startsWith(" 檔案 a.docx 無法修復："); }));
-    EXPECT_EQ(m_observer.message(), " 修復完畢，1 個檔案無法修復");
+        m_observer.messages.contains(" 檔案 a.docx 無法修復：" + result.failures[0].mid(7)));
+    // The end names them both, though later messages took the place of each.
+    EXPECT_EQ(m_observer.message(),
+              " 修復完畢，2 個檔案無法修復：" + result.failures.join(QStringLiteral("；")));
 }
 
 TEST_F(RepairBatchTest, DocumentsNestedPastTheLimitAreReportedAndLeftAsTheyWere)
@@ -90,7 +97,7 @@ TEST_F(RepairBatchTest, DocumentsNestedPastTheLimitAreReportedAndLeftAsTheyWere)
     const QByteArray hostile = wordtest::fileBytes(path("a.docx"));
     ASSERT_TRUE(wordtest::writeSampleDocx(path("c.docx")));
     const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path());
-    EXPECT_EQ(result.failed, 2);
+    EXPECT_EQ(result.failures.size(), 2);
     EXPECT_EQ(result.repaired, 1);
     EXPECT_EQ(privateUseMarks(path("c.docx")).unmarked, 0);
     EXPECT_EQ(wordtest::fileBytes(path("a.docx")), hostile);
@@ -98,14 +105,17 @@ TEST_F(RepairBatchTest, DocumentsNestedPastTheLimitAreReportedAndLeftAsTheyWere)
         " 檔案 b.docx 無法修復：無法開啟 " + path("b.docx") +
         "：文件中的 word/document.xml 層層套疊超過 1000 層，檔案已損毀"))
         << m_observer.messages.join(u'\n').toStdString();
-    EXPECT_EQ(m_observer.message(), " 修復完畢，2 個檔案無法修復");
+    EXPECT_TRUE(m_observer.message().startsWith(" 修復完畢，2 個檔案無法修復：a.docx：無法開啟 "))
+        << m_observer.message().toStdString();
 }
 
-TEST_F(RepairBatchTest, AStopEndsTheBatchWithoutCountingTheDocument)
+TEST_F(RepairBatchTest, AStopEndsTheBatchWithoutCountingTheDocumentOrOpeningTheNext)
 {
     ASSERT_TRUE(wordtest::writeSampleDocx(path("a.docx")));
     ASSERT_TRUE(wordtest::writeSampleDocx(path("b.docx")));
     const QByteArray before = wordtest::fileBytes(path("b.docx"));
+    // A document opened after the stop would say so, repaired or not.
+    writeFile(path("c.docx"), "not a zip");
     // The stop comes at the first hit of the first document's main text.
     m_observer.stopAt = toolkittest::stopAtPace(3);
     const RepairBatch::Result result = RepairBatch(m_observer).run(m_folder.path());
@@ -114,16 +124,41 @@ TEST_F(RepairBatchTest, AStopEndsTheBatchWithoutCountingTheDocument)
     EXPECT_EQ(m_observer.count, std::nullopt);
     EXPECT_EQ(m_observer.message(), " 使用者中斷");
     EXPECT_EQ(wordtest::fileBytes(path("b.docx")), before);
+    EXPECT_TRUE(result.failures.isEmpty()) << result.failures.join(u'\n').toStdString();
+    for (const QString &message : m_observer.messages)
+        EXPECT_FALSE(message.contains("b.docx") || message.contains("c.docx"))
+            << message.toStdString();
 }
 
 TEST_F(RepairBatchTest, ASourceThatIsMissingOrNoWordDocumentIsReported)
 {
     RepairBatch batch(m_observer);
-    EXPECT_EQ(batch.run(path("gone.docx")).failed, 1);
+    EXPECT_EQ(batch.run(path("gone.docx")).failures.size(), 1);
     EXPECT_EQ(m_observer.message(), " 找不到檔案或目錄：" + path("gone.docx"));
     writeFile(path("notes.txt"), "text");
     EXPECT_EQ(batch.run(path("notes.txt")).skipped, 1);
     EXPECT_EQ(wordtest::fileBytes(path("notes.txt")), "text");
+}
+
+// A FIFO would hold the batch in the engine's read, a device would fill memory: each is
+// named as not repaired, unread. The batch runs in a child, which is ended if it hangs.
+TEST_F(RepairBatchTest, ADocumentThatIsNoRegularFileIsNamedUnread)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.docx")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", path("zero.docx")));
+    const std::optional<QString> said = testsupport::runInChild(
+        [] { return true; },
+        [&] {
+            QStringList outcomes;
+            for (const char *name : {"fifo.docx", "zero.docx"})
+                outcomes.append(RepairBatch(m_observer).run(path(name)).failures.join(u'/'));
+            return outcomes.join(u'\n');
+        },
+        120);
+    ASSERT_TRUE(said);
+    const QString special = QStringLiteral("%1：無法讀取 %2：這不是一般的檔案");
+    EXPECT_EQ(*said, special.arg("fifo.docx", path("fifo.docx")) + u'\n' +
+                         special.arg("zero.docx", path("zero.docx")));
 }
 
 // The typeface families that a text style of LibreOffice's flat document gives, western

@@ -83,3 +83,20 @@ TEST(WriteArchive, EntriesOfEqualBytesAreWrittenAsEachWouldBeAlone)
         EXPECT_EQ(data, entries[size_t(i)].data) << i;
     }
 }
+
+TEST(WriteArchive, AnArchiveThatCannotBeMadeIsSaidInTheEnginesWords)
+{
+    QString error;
+    const QByteArray one = WriteArchive({entry("a", "1")}, nullptr, &error);
+    int code = 0;
+    const std::unique_ptr<StoredArchive> stored = StoredArchive::open(one, ZIP_RDONLY, &code);
+    ASSERT_TRUE(stored);
+    const std::vector<std::vector<ArchiveEntry>> unmakeable = {
+        {entry("a", "1"), entry("a", "2")},               // one name twice
+        {{"b", {}, 1, true, Modified}, entry("c", "3")}}; // no such stored entry
+    for (const std::vector<ArchiveEntry> &entries : unmakeable) {
+        error.clear();
+        EXPECT_TRUE(WriteArchive(entries, stored.get(), &error).isEmpty());
+        EXPECT_EQ(error.toStdString(), "無法組成文件的壓縮檔");
+    }
+}
