@@ -1,11 +1,13 @@
 #include "platform/office/excel/xlsxworkbook.h"
 
+#include "platform/office/excel/celladdress.h"
 #include "platform/office/excel/stringitem.h"
 #include "platform/office/excel/xlsxworksheet.h"
 #include "platform/office/package/documentmessages.h"
 #include "platform/office/package/xmlnodes.h"
 
 #include <QFileInfo>
+#include <limits>
 
 namespace office::excel
 {
@@ -160,12 +162,13 @@ void XlsxWorkbook::cellsChanged(const QString &partName)
     m_recalculationAsked = true;
 }
 
-StyledText XlsxWorkbook::sharedString(int index)
+std::optional<StyledText> XlsxWorkbook::sharedString(const QString &index)
 {
     const std::vector<pugi::xml_node> &items = sharedStringItems();
-    if (index < 0 || size_t(index) >= items.size())
-        return {};
-    return readStringItem(items[size_t(index)]);
+    const std::optional<int> number = parseDecimal(index, std::numeric_limits<int>::max());
+    if (!number || size_t(*number) >= items.size())
+        return std::nullopt;
+    return readStringItem(items[size_t(*number)]);
 }
 
 const std::vector<pugi::xml_node> &XlsxWorkbook::sharedStringItems()

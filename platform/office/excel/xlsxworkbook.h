@@ -5,6 +5,7 @@
 #include "platform/office/package/styledtext.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace office::excel
@@ -40,7 +41,9 @@ public:
     void cellsChanged(const QString &partName);
 
     Package &package() { return *m_package; }
-    StyledText sharedString(int index);
+    // The shared string a cell's value names by its index; nothing when the value is no
+    // index of the table (a sign, an exponent, past its end), so that the cell is left alone.
+    std::optional<StyledText> sharedString(const QString &index);
     // The typeface of a cell style (the s attribute of a cell), and that font as the
     // formatting element of a rich-text run (<rPr>).
     QString styleFontName(int styleIndex);

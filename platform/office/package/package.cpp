@@ -89,6 +89,18 @@ bool nestedTooDeep(pugi::xml_document &document)
     return !document.traverse(walker);
 }
 
+// Whether the part declares a document type. Its entities are not expanded here, so their
+// references would be written back as literal text: such a part is refused, as Office
+// applications and LibreOffice refuse it.
+bool declaresDocumentType(const pugi::xml_document &document)
+{
+    for (pugi::xml_node node : document.children()) {
+        if (node.type() == pugi::node_doctype)
+            return true;
+    }
+    return false;
+}
+
 QString extensionOf(const QString &partName)
 {
     int slash = partName.lastIndexOf(u'/');
@@ -145,6 +157,9 @@ platform::Result<bool> Package::load(const QString &path)
     std::vector<zip_stat_t> entries(
         size_t(std::max<zip_int64_t>(zip_get_num_entries(archive, 0), 0)));
     QSet<QString> names;
+    // A name libzip gives otherwise than it is stored (cut at a NUL, converted from another
+    // encoding) would be saved under that other name.
+    const std::vector<QByteArray> storedNames = m_stored->storedNames();
     qint64 total = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         zip_stat_t &stat = entries[i];
@@ -152,6 +167,9 @@ platform::Result<bool> Package::load(const QString &path)
         if (zip_stat_index(archive, i, 0, &stat) != 0)
             return refuse(damagedArchive());
         const QString name = QString::fromUtf8(stat.name);
+        if (storedNames.size() == entries.size() && storedNames[i] != name.toUtf8())
+            return refuse(
+                QStringLiteral("文件中有一個部分的名稱無法照原樣讀出（%1），檔案已損毀").arg(name));
         // Part names match without regard to case: two that differ only in case are one part.
         const QString key = name.toCaseFolded();
         if (names.contains(key))
@@ -260,6 +278,10 @@ pugi::xml_document *Package::parsed(Part &part) const
             part.unreadable = QStringLiteral("文件中的 %1 層層套疊超過 %2 層，檔案已損毀")
                                   .arg(part.name)
                                   .arg(maxNestingDepth);
+        } else if (declaresDocumentType(*document)) {
+            part.unreadable = QStringLiteral("文件中的 %1 含有文件類型宣告（<!DOCTYPE>），"
+                                             "Office 文件不用這種宣告，無法照原樣讀取")
+                                  .arg(part.name);
         } else {
             part.document = std::move(document);
             return part.document.get();
