@@ -52,8 +52,9 @@ public:
 private:
     XlsxWorkbook() = default;
     pugi::xml_node styleFont(int styleIndex);
-    // The items of the shared-string table in order, found once: the table is never edited.
-    const std::vector<pugi::xml_node> &sharedStringItems();
+    // Finds the items of the shared-string table, which is never edited; false when the
+    // table cannot be read (the package's errorString() says why).
+    bool readSharedStrings();
 
     std::unique_ptr<Package> m_package;
     std::vector<std::unique_ptr<XlsxWorksheet>> m_sheets; // in tab order
@@ -61,8 +62,7 @@ private:
     int m_activeSheet = 0;
     bool m_saved = true;
     bool m_recalculationAsked = false;
-    std::vector<pugi::xml_node> m_sharedStringItems;
-    bool m_sharedStringsIndexed = false;
+    std::vector<pugi::xml_node> m_sharedStringItems; // in order
     std::function<void(XlsxWorkbook *)> m_onClose;
 };
 

@@ -283,11 +283,13 @@ TEST_F(XlsxTest, OnlyCellsAtAddressesOfTheSheetAreConverted)
         {inRow("1", "<c r=\"A1\">" + one + text("A4294967297")), nullptr},
         {inRow("1", "<c r=\"XFE1\">" + one + countedOn), nullptr},
         {inRow("1048576", "<c r=\"XFD1048576\">" + one + countedOn), nullptr},
+        {inRow("1048577", countedOn), nullptr},
         {inRow("0", countedOn), nullptr},
         {inRow("-1", countedOn), nullptr},
         {inRow("1e3", countedOn), nullptr},
         {inRow("", countedOn), nullptr},
         {"<row r=\"0\"><c>" + one + "</row><row>" + countedOn + "</row>", nullptr},
+        {"<row r=\"1048576\"><c>" + one + "</row><row>" + countedOn + "</row>", nullptr},
         {shared("4294967296"), nullptr},
         {shared("1e400"), nullptr},
         {shared("-1"), nullptr},
@@ -302,7 +304,7 @@ TEST_F(XlsxTest, OnlyCellsAtAddressesOfTheSheetAreConverted)
         auto opened = host.workbooks().open(path);
         ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
         Worksheet *edited = opened.value()->worksheet(1);
-        EXPECT_TRUE(edited->cells()->replace("甲", "乙"));
+        EXPECT_TRUE(edited->usedRange()->replace("甲", "乙"));
         EXPECT_EQ(edited->range("C1000")->value(), QVariant("乙"));
         if (c.convertedAt) {
             EXPECT_EQ(edited->range(c.convertedAt)->value(), QVariant("乙"));
@@ -310,6 +312,31 @@ TEST_F(XlsxTest, OnlyCellsAtAddressesOfTheSheetAreConverted)
         ASSERT_TRUE(opened.value()->save().ok());
         const QByteArray saved = testsupport::zipEntry(path, "xl/worksheets/sheet1.xml");
         EXPECT_EQ(saved.contains(c.rows), !c.convertedAt) << saved.toStdString();
+    }
+
+    // Past the end of the table: nothing to show, and nothing typed replaces it.
+    ASSERT_TRUE(writeWorkbookWithRows(path, shared("1"), {"甲"}));
+    XlsxApplication host;
+    auto opened = host.workbooks().open(path);
+    ASSERT_TRUE(opened.ok());
+    EXPECT_FALSE(opened.value()->worksheet(1)->range("A1")->characters()->insert("乙"));
+}
+
+TEST_F(XlsxTest, WorkbookWithAPartDeclaringADocumentTypeIsRefusedAndLeftAsItWas)
+{
+    for (const char *part : {"xl/worksheets/sheet1.xml", "xl/sharedStrings.xml"}) {
+        SCOPED_TRACE(part);
+        const QString path = folder.filePath("entity.xlsx");
+        ASSERT_TRUE(testsupport::writeZip(
+            path, testsupport::declaringEntity(testsupport::readZip(source), part)));
+        const QByteArray before = testsupport::zipEntry(path, part);
+        ASSERT_TRUE(before.contains("<!ENTITY"));
+        XlsxApplication host;
+        auto opened = host.workbooks().open(path);
+        EXPECT_FALSE(opened.ok());
+        EXPECT_TRUE(opened.errorString().contains(QString::fromLatin1(part) + " 含有文件類型宣告"))
+            << opened.errorString().toStdString();
+        EXPECT_EQ(testsupport::zipEntry(path, part), before);
     }
 }
 
