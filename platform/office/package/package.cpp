@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <cctype>
 #include <sstream>
 #include <zip.h>
 
@@ -99,6 +100,43 @@ bool declaresDocumentType(const pugi::xml_document &document)
             return true;
     }
     return false;
+}
+
+// The first reference in data to an entity that XML does not predefine ("&e;"), outside
+// comments, CDATA sections and processing instructions; empty when there is none. pugixml
+// keeps such a reference as literal text, which a rewrite would escape ("&amp;e;").
+QByteArray undeclaredEntity(const QByteArray &data)
+{
+    static const QByteArrayList predefined{"amp", "lt", "gt", "quot", "apos"};
+    static const std::pair<QByteArray, QByteArray> literal[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+    const auto inName = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80) || c == '_' || c == '-' ||
+               c == '.' || c == ':';
+    };
+    for (qsizetype at = 0; at < data.size(); ++at) {
+        if (data[at] == '<') {
+            for (const auto &[open, close] : literal) {
+                if (QByteArrayView(data).sliced(at).startsWith(open)) {
+                    at = data.indexOf(close, at + open.size());
+                    if (at < 0)
+                        return {};
+                    at += close.size() - 1;
+                    break;
+                }
+            }
+        } else if (data[at] == '&') {
+            qsizetype end = at + 1;
+            while (end < data.size() && inName(data[end]))
+                ++end;
+            // A character reference or a lone ampersand names no entity.
+            const QByteArray name = data.mid(at + 1, end - at - 1);
+            if (end < data.size() && data[end] == ';' && !name.isEmpty() &&
+                !predefined.contains(name))
+                return name;
+        }
+    }
+    return {};
 }
 
 QString extensionOf(const QString &partName)
@@ -282,6 +320,9 @@ pugi::xml_document *Package::parsed(Part &part) const
             part.unreadable = QStringLiteral("文件中的 %1 含有文件類型宣告（<!DOCTYPE>），"
                                              "Office 文件不用這種宣告，無法照原樣讀取")
                                   .arg(part.name);
+        } else if (const QByteArray entity = undeclaredEntity(part.data); !entity.isEmpty()) {
+            part.unreadable = QStringLiteral("文件中的 %1 用了未宣告的實體 &%2;，檔案已損毀")
+                                  .arg(part.name, QString::fromUtf8(entity));
         } else {
             part.document = std::move(document);
             return part.document.get();
