@@ -91,8 +91,8 @@ bool nestedTooDeep(pugi::xml_document &document)
 }
 
 // Whether the part declares a document type. Its entities are not expanded here, so their
-// references would be written back as literal text: such a part is refused, as Office
-// applications and LibreOffice refuse it.
+// references would be written back as literal text: such a part is refused, as LibreOffice
+// refuses it.
 bool declaresDocumentType(const pugi::xml_document &document)
 {
     for (pugi::xml_node node : document.children()) {

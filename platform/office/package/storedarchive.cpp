@@ -37,8 +37,8 @@ std::vector<QByteArray> StoredArchive::storedNames() const
     const qsizetype end = m_bytes.lastIndexOf("PK\x05\x06");
     if (end < 0 || !fits(quint64(end), endSize) || m_bytes.size() - end > endSize + 0xffff)
         return {};
-    // Past 4 GB the directory's place is in a ZIP64 record, which no package read here needs:
-    // that place is then no header's.
+    // A ZIP64 archive may give the directory's place only in a record of its own (0xffffffff
+    // here): such a directory is not walked.
     quint64 header = qFromLittleEndian<quint32>(at(quint64(end) + 16));
     const zip_int64_t count = zip_get_num_entries(m_archive, 0);
     std::vector<QByteArray> names;
