@@ -59,4 +59,15 @@ QByteArray zipEntry(const QString &path, const QString &name)
     return {};
 }
 
+ZipEntries declaringEntity(ZipEntries entries, const QString &part)
+{
+    for (auto &[name, data] : entries) {
+        if (name != part)
+            continue;
+        const qsizetype declarationEnd = data.startsWith("<?xml") ? data.indexOf("?>") + 2 : 0;
+        data.insert(declarationEnd, "<!DOCTYPE x [<!ENTITY e \"說\">]>");
+    }
+    return entries;
+}
+
 } // namespace testsupport

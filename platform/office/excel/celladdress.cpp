@@ -34,6 +34,21 @@ std::optional<CellAddress> parseCellAddress(const QString &text)
     return CellAddress{row, column};
 }
 
+std::optional<int> parseDecimal(QStringView text, int limit)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    qint64 number = 0;
+    for (QChar digit : text) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+        number = number * 10 + (digit.unicode() - u'0');
+        if (number > limit)
+            return std::nullopt;
+    }
+    return int(number);
+}
+
 QString cellName(const CellAddress &cell)
 {
     return columnLetters(cell.column) + QString::number(cell.row);

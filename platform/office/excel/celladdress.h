@@ -24,6 +24,9 @@ constexpr int maxColumns = 16384;
 
 // "B3" or "$B$3"; nothing for anything else or a cell outside the sheet.
 std::optional<CellAddress> parseCellAddress(const QString &text);
+// A number the file writes in decimal digits alone ("7", "007"); nothing for anything else
+// (a sign, an exponent, spaces) or a number above limit.
+std::optional<int> parseDecimal(QStringView text, int limit);
 QString cellName(const CellAddress &cell);     // "B3"
 QString absoluteName(const CellAddress &cell); // "$B$3"
 

@@ -1,11 +1,13 @@
 #include "platform/office/excel/xlsxworkbook.h"
 
+#include "platform/office/excel/celladdress.h"
 #include "platform/office/excel/stringitem.h"
 #include "platform/office/excel/xlsxworksheet.h"
 #include "platform/office/package/documentmessages.h"
 #include "platform/office/package/xmlnodes.h"
 
 #include <QFileInfo>
+#include <limits>
 
 namespace office::excel
 {
@@ -55,6 +57,8 @@ platform::Result<std::unique_ptr<XlsxWorkbook>> XlsxWorkbook::open(const QString
     }
     if (book->m_sheets.empty())
         return Opened::failure(cannotOpen(fileName, QStringLiteral("活頁簿中沒有工作表")));
+    if (!book->readSharedStrings())
+        return Opened::failure(cannotOpen(fileName, parts.errorString()));
     int active = root.child("bookViews").child("workbookView").attribute("activeTab").as_int();
     book->m_activeSheet = std::clamp(active, 0, int(book->m_sheets.size()) - 1);
     return Opened(std::move(book));
@@ -160,31 +164,32 @@ void XlsxWorkbook::cellsChanged(const QString &partName)
     m_recalculationAsked = true;
 }
 
-StyledText XlsxWorkbook::sharedString(int index)
+std::optional<StyledText> XlsxWorkbook::sharedString(const QString &index)
 {
-    const std::vector<pugi::xml_node> &items = sharedStringItems();
-    if (index < 0 || size_t(index) >= items.size())
-        return {};
-    return readStringItem(items[size_t(index)]);
+    const std::optional<int> number = parseDecimal(index, std::numeric_limits<int>::max());
+    if (!number || size_t(*number) >= m_sharedStringItems.size())
+        return std::nullopt;
+    return readStringItem(m_sharedStringItems[size_t(*number)]);
 }
 
-const std::vector<pugi::xml_node> &XlsxWorkbook::sharedStringItems()
+bool XlsxWorkbook::readSharedStrings()
 {
-    if (m_sharedStringsIndexed)
-        return m_sharedStringItems;
-    m_sharedStringsIndexed = true;
     QString main = m_package->mainPart();
     for (const Relationship &relationship : m_package->relationships(main)) {
         if (relationship.type != QLatin1String(sharedStringsType))
             continue;
-        if (pugi::xml_document *strings =
-                m_package->xml(m_package->resolveTarget(main, relationship))) {
-            for (pugi::xml_node item : strings->document_element().children("si"))
-                m_sharedStringItems.push_back(item);
-        }
+        // A table that is not there names no strings: the cells that use it are left alone.
+        const QString part = m_package->resolveTarget(main, relationship);
+        if (!m_package->hasPart(part))
+            break;
+        pugi::xml_document *strings = m_package->xml(part);
+        if (!strings)
+            return false;
+        for (pugi::xml_node item : strings->document_element().children("si"))
+            m_sharedStringItems.push_back(item);
         break;
     }
-    return m_sharedStringItems;
+    return true;
 }
 
 pugi::xml_node XlsxWorkbook::styleFont(int styleIndex)

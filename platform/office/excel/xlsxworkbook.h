@@ -5,6 +5,7 @@
 #include "platform/office/package/styledtext.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace office::excel
@@ -40,7 +41,9 @@ public:
     void cellsChanged(const QString &partName);
 
     Package &package() { return *m_package; }
-    StyledText sharedString(int index);
+    // The shared string a cell's value names by its index; nothing when the value is no
+    // index of the table (a sign, an exponent, past its end), so that the cell is left alone.
+    std::optional<StyledText> sharedString(const QString &index);
     // The typeface of a cell style (the s attribute of a cell), and that font as the
     // formatting element of a rich-text run (<rPr>).
     QString styleFontName(int styleIndex);
@@ -49,8 +52,9 @@ public:
 private:
     XlsxWorkbook() = default;
     pugi::xml_node styleFont(int styleIndex);
-    // The items of the shared-string table in order, found once: the table is never edited.
-    const std::vector<pugi::xml_node> &sharedStringItems();
+    // Finds the items of the shared-string table, which is never edited; false when the
+    // table cannot be read (the package's errorString() says why).
+    bool readSharedStrings();
 
     std::unique_ptr<Package> m_package;
     std::vector<std::unique_ptr<XlsxWorksheet>> m_sheets; // in tab order
@@ -58,8 +62,7 @@ private:
     int m_activeSheet = 0;
     bool m_saved = true;
     bool m_recalculationAsked = false;
-    std::vector<pugi::xml_node> m_sharedStringItems;
-    bool m_sharedStringsIndexed = false;
+    std::vector<pugi::xml_node> m_sharedStringItems; // in order
     std::function<void(XlsxWorkbook *)> m_onClose;
 };
 

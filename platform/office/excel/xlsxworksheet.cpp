@@ -20,13 +20,33 @@ quint64 key(const CellAddress &cell)
     return (quint64(cell.row) << 16) | quint64(cell.column);
 }
 
+// Where a row or a cell stands counts on from the one before it when the file does not say,
+// so its place is unknown after one whose place is unknown (nothing).
+using Place = std::optional<int>;
+
 // The number of a row element: its r attribute, else the number after the previous row's.
-// Past the sheet's last row every number is maxRows + 1, so that counting on never overflows;
-// the cells of such rows are not the sheet's and are left as they are.
-int rowNumber(const pugi::xml_node &row, int previous)
+// Nothing for a row that is not the sheet's: its r is not a number of the sheet's rows, or
+// it counts on from the last row or a row not the sheet's. Such rows are left as they are.
+Place rowNumber(const pugi::xml_node &row, Place previous)
 {
-    const long long number = row.attribute("r").as_llong();
-    return int(std::min(number > 0 ? number : previous + 1LL, maxRows + 1LL));
+    const pugi::xml_attribute named = row.attribute("r");
+    if (!named)
+        return previous && *previous < maxRows ? Place(*previous + 1) : std::nullopt;
+    const Place number = parseDecimal(QString::fromUtf8(named.value()), maxRows);
+    return number && *number > 0 ? number : std::nullopt;
+}
+
+// The column of a cell element in the row numbered row: from its r attribute, else the
+// column after the previous cell's. Nothing for a cell that is not the sheet's: its r is
+// no address of the sheet or names another row, or it counts on from the last column or a
+// cell not the sheet's. Such cells are left as they are.
+Place columnNumber(const pugi::xml_node &cell, int row, Place previous)
+{
+    const pugi::xml_attribute named = cell.attribute("r");
+    if (!named)
+        return previous && *previous < maxColumns ? Place(*previous + 1) : std::nullopt;
+    const auto address = parseCellAddress(QString::fromUtf8(named.value()));
+    return address && address->row == row ? Place(address->column) : std::nullopt;
 }
 
 } // namespace
@@ -55,17 +75,16 @@ bool XlsxWorksheet::load()
 void XlsxWorksheet::indexCells()
 {
     m_cells.clear();
-    int row = 0;
+    Place row = 0;
     for (pugi::xml_node rowNode : m_sheetData.children("row")) {
         row = rowNumber(rowNode, row);
-        if (row > maxRows)
+        if (!row)
             continue;
-        int column = 0;
+        Place column = 0;
         for (pugi::xml_node cell : rowNode.children("c")) {
-            auto named = parseCellAddress(xml::attribute(cell, "r"));
-            column = named ? named->column : column + 1;
-            if (column <= maxColumns)
-                m_cells.insert(key({row, column}), cell);
+            column = columnNumber(cell, *row, column);
+            if (column)
+                m_cells.insert(key({*row, *column}), cell);
         }
     }
 }
@@ -79,7 +98,7 @@ pugi::xml_node XlsxWorksheet::createCellNode(const CellAddress &cell)
 {
     pugi::xml_node row;
     pugi::xml_node rowAfter;
-    int number = 0;
+    Place number = 0;
     for (pugi::xml_node node : m_sheetData.children("row")) {
         number = rowNumber(node, number);
         if (number == cell.row)
@@ -217,7 +236,7 @@ StyledText XlsxWorksheet::styledText(const CellAddress &cell)
     pugi::xml_node node = cellNode(cell);
     QString type = xml::attribute(node, "t");
     if (type == u"s")
-        return m_workbook.sharedString(xml::text(node.child("v")).toInt());
+        return m_workbook.sharedString(xml::text(node.child("v"))).value_or(StyledText());
     if (type == u"inlineStr")
         return readStringItem(node.child("is"));
     QString value = cellText(cell, LookIn::Values);
@@ -230,7 +249,9 @@ bool XlsxWorksheet::holdsEditableText(const CellAddress &cell)
     if (node.child("f"))
         return false;
     QString type = xml::attribute(node, "t");
-    return type == u"s" || type == u"inlineStr" || (!node.child("v") && !node.child("is"));
+    if (type == u"s")
+        return m_workbook.sharedString(xml::text(node.child("v"))).has_value();
+    return type == u"inlineStr" || (!node.child("v") && !node.child("is"));
 }
 
 bool XlsxWorksheet::setStyledText(const CellAddress &cell, const StyledText &text, bool overFormula)

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <cctype>
 #include <sstream>
 #include <zip.h>
 
@@ -76,6 +77,55 @@ bool nestedTooDeep(pugi::xml_document &document)
     return !document.traverse(walker);
 }
 
+// Whether the part declares a document type. Its entities are not expanded here, so their
+// references would be written back as literal text: such a part is refused, as LibreOffice
+// refuses it.
+bool declaresDocumentType(const pugi::xml_document &document)
+{
+    for (pugi::xml_node node : document.children()) {
+        if (node.type() == pugi::node_doctype)
+            return true;
+    }
+    return false;
+}
+
+// The first reference in data to an entity that XML does not predefine ("&e;"), outside
+// comments, CDATA sections and processing instructions; empty when there is none. pugixml
+// keeps such a reference as literal text, which a rewrite would escape ("&amp;e;").
+QByteArray undeclaredEntity(const QByteArray &data)
+{
+    static const QByteArrayList predefined{"amp", "lt", "gt", "quot", "apos"};
+    static const std::pair<QByteArray, QByteArray> literal[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+    const auto inName = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80) || c == '_' || c == '-' ||
+               c == '.' || c == ':';
+    };
+    for (qsizetype at = 0; at < data.size(); ++at) {
+        if (data[at] == '<') {
+            for (const auto &[open, close] : literal) {
+                if (QByteArrayView(data).sliced(at).startsWith(open)) {
+                    at = data.indexOf(close, at + open.size());
+                    if (at < 0)
+                        return {};
+                    at += close.size() - 1;
+                    break;
+                }
+            }
+        } else if (data[at] == '&') {
+            qsizetype end = at + 1;
+            while (end < data.size() && inName(data[end]))
+                ++end;
+            // A character reference or a lone ampersand names no entity.
+            const QByteArray name = data.mid(at + 1, end - at - 1);
+            if (end < data.size() && data[end] == ';' && !name.isEmpty() &&
+                !predefined.contains(name))
+                return name;
+        }
+    }
+    return {};
+}
+
 QString extensionOf(const QString &partName)
 {
     int slash = partName.lastIndexOf(u'/');
@@ -132,6 +182,9 @@ platform::Result<bool> Package::load(const QString &path)
     std::vector<zip_stat_t> entries(
         size_t(std::max<zip_int64_t>(zip_get_num_entries(archive, 0), 0)));
     QSet<QString> names;
+    // A name libzip gives otherwise than it is stored (cut at a NUL, converted from another
+    // encoding) would be saved under that other name.
+    const std::vector<QByteArray> storedNames = m_stored->storedNames();
     qint64 total = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         zip_stat_t &stat = entries[i];
@@ -139,6 +192,9 @@ platform::Result<bool> Package::load(const QString &path)
         if (zip_stat_index(archive, i, 0, &stat) != 0)
             return refuse(damagedArchive());
         const QString name = QString::fromUtf8(stat.name);
+        if (storedNames.size() == entries.size() && storedNames[i] != name.toUtf8())
+            return refuse(
+                QStringLiteral("文件中有一個部分的名稱無法照原樣讀出（%1），檔案已損毀").arg(name));
         // Part names match without regard to case: two that differ only in case are one part.
         const QString key = name.toCaseFolded();
         if (names.contains(key))
@@ -247,6 +303,13 @@ pugi::xml_document *Package::parsed(Part &part) const
             part.unreadable = QStringLiteral("文件中的 %1 層層套疊超過 %2 層，檔案已損毀")
                                   .arg(part.name)
                                   .arg(maxNestingDepth);
+        } else if (declaresDocumentType(*document)) {
+            part.unreadable = QStringLiteral("文件中的 %1 含有文件類型宣告（<!DOCTYPE>），"
+                                             "Office 文件不用這種宣告，無法照原樣讀取")
+                                  .arg(part.name);
+        } else if (const QByteArray entity = undeclaredEntity(part.data); !entity.isEmpty()) {
+            part.unreadable = QStringLiteral("文件中的 %1 用了未宣告的實體 &%2;，檔案已損毀")
+                                  .arg(part.name, QString::fromUtf8(entity));
         } else {
             part.document = std::move(document);
             return part.document.get();

@@ -1,6 +1,8 @@
 #include "platform/office/package/storedarchive.h"
 
 #include <QHash>
+#include <QtEndian>
+#include <cstring>
 #include <functional>
 
 namespace office
@@ -22,6 +24,39 @@ std::unique_ptr<StoredArchive> StoredArchive::open(QByteArray bytes, zip_flags_t
     *zipError = zip_error_code_zip(&error);
     zip_error_fini(&error);
     return stored->m_archive != nullptr ? std::move(stored) : nullptr;
+}
+
+std::vector<QByteArray> StoredArchive::storedNames() const
+{
+    const auto fits = [this](quint64 offset, quint64 length) {
+        return offset <= quint64(m_bytes.size()) && length <= quint64(m_bytes.size()) - offset;
+    };
+    const auto at = [this](quint64 offset) { return m_bytes.constData() + offset; };
+    // The end record: 22 bytes and a comment of up to 65535, the last one found.
+    constexpr qsizetype endSize = 22;
+    const qsizetype end = m_bytes.lastIndexOf("PK\x05\x06");
+    if (end < 0 || !fits(quint64(end), endSize) || m_bytes.size() - end > endSize + 0xffff)
+        return {};
+    // A ZIP64 archive may give the directory's place only in a record of its own (0xffffffff
+    // here): such a directory is not walked.
+    quint64 header = qFromLittleEndian<quint32>(at(quint64(end) + 16));
+    const zip_int64_t count = zip_get_num_entries(m_archive, 0);
+    std::vector<QByteArray> names;
+    names.reserve(size_t(std::max<zip_int64_t>(count, 0)));
+    for (zip_int64_t i = 0; i < count; ++i) {
+        constexpr quint64 headerSize = 46;
+        if (!fits(header, headerSize) || std::memcmp(at(header), "PK\x01\x02", 4) != 0)
+            return {};
+        const quint16 nameLength = qFromLittleEndian<quint16>(at(header + 28));
+        const quint64 length = headerSize + nameLength +
+                               qFromLittleEndian<quint16>(at(header + 30)) +
+                               qFromLittleEndian<quint16>(at(header + 32));
+        if (!fits(header, length))
+            return {};
+        names.emplace_back(at(header + headerSize), nameLength);
+        header += length;
+    }
+    return names;
 }
 
 StoredArchive::~StoredArchive()

@@ -22,6 +22,11 @@ public:
     StoredArchive &operator=(const StoredArchive &) = delete;
 
     zip_t *handle() const { return m_archive; }
+    // The names of the entries, in their order, as the archive's central directory stores
+    // them: libzip gives a name only up to a NUL it holds. Empty when the directory is not
+    // where the archive's end record says (or in a ZIP64 record) or is not as long as libzip
+    // counts it.
+    std::vector<QByteArray> storedNames() const;
 
 private:
     explicit StoredArchive(QByteArray bytes) : m_bytes(std::move(bytes)) {}

@@ -249,6 +249,97 @@ TEST_F(XlsxTest, RowsPastTheLastRowOfTheSheetAreLeftAsTheyAre)
         << saved.toStdString();
 }
 
+TEST_F(XlsxTest, OnlyCellsAtAddressesOfTheSheetAreConverted)
+{
+    const auto text = [](const char *r) {
+        return QByteArray("<c r=\"") + r + "\" t=\"inlineStr\"><is><t>甲</t></is></c>";
+    };
+    const QByteArray countedOn = "<c t=\"inlineStr\"><is><t>甲</t></is></c>";
+    const auto shared = [](const char *index) {
+        return QByteArray("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>") + index + "</v></c></row>";
+    };
+    const auto inRow = [](const char *r, const QByteArray &cells) {
+        return QByteArray("<row r=\"") + r + "\">" + cells + "</row>";
+    };
+    const QByteArray one = "<v>1</v></c>";
+    struct Case {
+        QByteArray rows;
+        const char *convertedAt; // nullptr: left as it is
+    };
+    const Case cases[] = {
+        {inRow("1", text("A1")), "A1"},
+        {inRow("1048576", text("XFD1048576")), "XFD1048576"},
+        {inRow("1048576", "<c r=\"XFC1048576\">" + one + countedOn), "XFD1048576"},
+        {"<row r=\"1048575\"><c>" + one + "</row><row>" + countedOn + "</row>", "A1048576"},
+        {shared("0"), "A1"},
+        {inRow("1", text("A1048577")), nullptr},
+        {inRow("1048577", text("A1048577")), nullptr},
+        {inRow("1", text("XFE1")), nullptr},
+        {inRow("1", text("AAAA1")), nullptr},
+        {inRow("1", text("A0")), nullptr},
+        {inRow("1", text("1A")), nullptr},
+        {inRow("1", text("")), nullptr},
+        {inRow("1", text("A2")), nullptr},
+        {inRow("1", "<c r=\"A1\">" + one + text("A4294967297")), nullptr},
+        {inRow("1", "<c r=\"XFE1\">" + one + countedOn), nullptr},
+        {inRow("1048576", "<c r=\"XFD1048576\">" + one + countedOn), nullptr},
+        {inRow("1048577", countedOn), nullptr},
+        {inRow("0", countedOn), nullptr},
+        {inRow("-1", countedOn), nullptr},
+        {inRow("1e3", countedOn), nullptr},
+        {inRow("", countedOn), nullptr},
+        {"<row r=\"0\"><c>" + one + "</row><row>" + countedOn + "</row>", nullptr},
+        {"<row r=\"1048576\"><c>" + one + "</row><row>" + countedOn + "</row>", nullptr},
+        {shared("4294967296"), nullptr},
+        {shared("1e400"), nullptr},
+        {shared("-1"), nullptr},
+    };
+    // A cell that is always converted, so that the sheet is written again.
+    const QByteArray anchor = inRow("1000", text("C1000"));
+    const QString path = folder.filePath("addresses.xlsx");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.rows.toStdString());
+        ASSERT_TRUE(writeWorkbookWithRows(path, c.rows + anchor, {"甲"}));
+        XlsxApplication host;
+        auto opened = host.workbooks().open(path);
+        ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        Worksheet *edited = opened.value()->worksheet(1);
+        EXPECT_TRUE(edited->usedRange()->replace("甲", "乙"));
+        EXPECT_EQ(edited->range("C1000")->value(), QVariant("乙"));
+        if (c.convertedAt) {
+            EXPECT_EQ(edited->range(c.convertedAt)->value(), QVariant("乙"));
+        }
+        ASSERT_TRUE(opened.value()->save().ok());
+        const QByteArray saved = testsupport::zipEntry(path, "xl/worksheets/sheet1.xml");
+        EXPECT_EQ(saved.contains(c.rows), !c.convertedAt) << saved.toStdString();
+    }
+
+    // Past the end of the table: nothing to show, and nothing typed replaces it.
+    ASSERT_TRUE(writeWorkbookWithRows(path, shared("1"), {"甲"}));
+    XlsxApplication host;
+    auto opened = host.workbooks().open(path);
+    ASSERT_TRUE(opened.ok());
+    EXPECT_FALSE(opened.value()->worksheet(1)->range("A1")->characters()->insert("乙"));
+}
+
+TEST_F(XlsxTest, WorkbookWithAPartDeclaringADocumentTypeIsRefusedAndLeftAsItWas)
+{
+    for (const char *part : {"xl/worksheets/sheet1.xml", "xl/sharedStrings.xml"}) {
+        SCOPED_TRACE(part);
+        const QString path = folder.filePath("entity.xlsx");
+        ASSERT_TRUE(testsupport::writeZip(
+            path, testsupport::declaringEntity(testsupport::readZip(source), part)));
+        const QByteArray before = testsupport::zipEntry(path, part);
+        ASSERT_TRUE(before.contains("<!ENTITY"));
+        XlsxApplication host;
+        auto opened = host.workbooks().open(path);
+        EXPECT_FALSE(opened.ok());
+        EXPECT_TRUE(opened.errorString().contains(QString::fromLatin1(part) + " 含有文件類型宣告"))
+            << opened.errorString().toStdString();
+        EXPECT_EQ(testsupport::zipEntry(path, part), before);
+    }
+}
+
 TEST_F(XlsxTest, EveryOneOfManySharedStringsIsRead)
 {
     // Enough strings that reading each by walking the table from its start never ends.

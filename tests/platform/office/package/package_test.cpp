@@ -350,6 +350,44 @@ TEST_F(PackageTest, ManyAddedPicturesTakeFreeNamesIdsAndOneContentTypeEach)
     EXPECT_EQ(reopened->relationships("word/document.xml").size(), 3 + 301);
 }
 
+TEST_F(PackageTest, PictureOfATypeTheDefaultsGiveAddsNoOverride)
+{
+    struct Case {
+        const char *defaultExtension; // given image/png
+        const char *picture;
+        const char *type;
+        bool override;
+    };
+    const Case cases[] = {
+        {"png", "word/media/image1.png", "image/png", false},
+        {"PNG", "word/media/image1.png", "image/png", false},
+        {"png", "word/media/image1.PNG", "image/png", false},
+        {"png", "word/media/image1.png", "image/x-other", true},
+        {"png", "word/media/image1.gif", "image/gif", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.defaultExtension) + " " + c.picture + " " + c.type);
+        ZipEntries entries = sampleEntries();
+        entries[0].second.replace("<Default Extension=\"xml\"",
+                                  QByteArray("<Default Extension=\"") + c.defaultExtension +
+                                      "\" ContentType=\"image/png\"/><Default Extension=\"xml\"");
+        ASSERT_TRUE(testsupport::writeZip(sample, entries));
+        auto package = openOrFail(sample);
+        ASSERT_TRUE(package);
+        EXPECT_EQ(package->contentType("word/media/other.png"), "image/png");
+        package->setBytes(c.picture, "picture", c.type);
+        const QString saved = folder.filePath("picture.docx");
+        ASSERT_TRUE(package->save(saved).ok());
+        const QByteArray types = testsupport::zipEntry(saved, "[Content_Types].xml");
+        EXPECT_EQ(types.contains("<Override PartName=\"/" + QByteArray(c.picture) + "\""),
+                  c.override);
+        EXPECT_EQ(types == entries[0].second, !c.override) << types.toStdString();
+        auto reopened = openOrFail(saved);
+        ASSERT_TRUE(reopened);
+        EXPECT_EQ(reopened->contentType(c.picture), c.type);
+    }
+}
+
 TEST_F(PackageTest, RelationshipTargetsResolveToPartNames)
 {
     auto package = openOrFail(sample);
@@ -434,6 +472,19 @@ TEST_F(PackageTest, PartHeldTwiceIsRefused)
     const QString twiceInCase = folder.filePath("case.docx");
     ASSERT_TRUE(testsupport::writeZip(twiceInCase, entries));
     expectRejected(twiceInCase, "同一個部分出現了兩次");
+
+    // Names libzip reads otherwise than they are stored, which a save would rename: a NUL
+    // read as a space, a byte that is no UTF-8 read as code page 437.
+    entries = sampleEntries();
+    entries.append({QStringLiteral("word/aXb.xml"), "<other/>"});
+    const QString renamed = folder.filePath("renamed.docx");
+    for (const auto &[stored, read] : {std::pair{QByteArray("\0", 1), " "}, {"\xff", "\u00a0"}}) {
+        ASSERT_TRUE(testsupport::writeZip(renamed, entries));
+        ASSERT_TRUE(writeFile(
+            renamed, fileBytes(renamed).replace("word/aXb.xml", "word/a" + stored + "b.xml")));
+        expectRejected(renamed,
+                       (QByteArray("名稱無法照原樣讀出（word/a") + read + "b.xml）").constData());
+    }
 }
 
 TEST_F(PackageTest, UnpackedSizeIsLimitedForEachPartAndForThePackage)
@@ -496,20 +547,38 @@ TEST_F(PackageTest, PartNestedDeeperThanTheLimitIsRefusedAndOtherwiseKept)
 
 TEST_F(PackageTest, MalformedPartIsReportedWhenUsedAndKeptAsItWas)
 {
-    ZipEntries entries = sampleEntries();
-    entries[4].second = "<styles><unclosed></styles>";
-    ASSERT_TRUE(testsupport::writeZip(sample, entries));
-    auto package = openOrFail(sample);
-    ASSERT_TRUE(package);
-    EXPECT_EQ(package->xml("word/styles.xml"), nullptr);
-    EXPECT_TRUE(package->errorString().startsWith("文件中的 word/styles.xml 不是格式正確的 XML"))
-        << package->errorString().toStdString();
-    EXPECT_EQ(package->xml("word/missing.xml"), nullptr);
-    EXPECT_EQ(package->errorString(), "文件中沒有 word/missing.xml");
+    // Entities of a declared document type, or of none, would come back as literal text.
+    const std::pair<QByteArray, const char *> parts[] = {
+        {"<styles><unclosed></styles>", "不是格式正確的 XML"},
+        {"<!DOCTYPE styles [<!ENTITY e \"說文\">]><styles>&e;</styles>", "含有文件類型宣告"},
+        {"<!DOCTYPE styles SYSTEM \"styles.dtd\"><styles/>", "含有文件類型宣告"},
+        {"<styles>&amp;&lt;&gt;&quot;&apos;&#35;&#x23;&e;</styles>", "用了未宣告的實體 &e;"},
+        {"<styles a=\"&說.文-1;\"/>", "用了未宣告的實體 &說.文-1;"},
+        {"<?xml version=\"1.0\"?><!-- &a; --><styles><![CDATA[&b;]]><?pi &c;?>&amp;d;</styles>",
+         nullptr},
+    };
+    for (const auto &[bytes, words] : parts) {
+        SCOPED_TRACE(bytes.toStdString());
+        ZipEntries entries = sampleEntries();
+        entries[4].second = bytes;
+        ASSERT_TRUE(testsupport::writeZip(sample, entries));
+        auto package = openOrFail(sample);
+        ASSERT_TRUE(package);
+        if (!words) {
+            EXPECT_NE(package->xml("word/styles.xml"), nullptr);
+            continue;
+        }
+        EXPECT_EQ(package->xml("word/styles.xml"), nullptr);
+        EXPECT_TRUE(package->errorString().startsWith(QStringLiteral("文件中的 word/styles.xml ") +
+                                                      QString::fromUtf8(words)))
+            << package->errorString().toStdString();
+        EXPECT_EQ(package->xml("word/missing.xml"), nullptr);
+        EXPECT_EQ(package->errorString(), "文件中沒有 word/missing.xml");
 
-    QString copy = folder.filePath("copy.docx");
-    ASSERT_TRUE(package->save(copy).ok());
-    EXPECT_EQ(testsupport::readZip(copy), entries);
+        QString copy = folder.filePath("copy.docx");
+        ASSERT_TRUE(package->save(copy).ok());
+        EXPECT_EQ(testsupport::readZip(copy), entries);
+    }
 }
 
 TEST_F(PackageTest, FailedSaveLeavesNothingBehind)

@@ -246,6 +246,19 @@ TEST_F(PptxTest, WindowSelectionAndPresentationsFollowTheUser)
     EXPECT_FALSE(application.presentations().open(folder.filePath("none.pptx")).ok());
 }
 
+TEST_F(PptxTest, SlideDeclaringADocumentTypeIsRefusedAndLeftAsItWas)
+{
+    const QString path = folder.filePath("entity.pptx");
+    ASSERT_TRUE(testsupport::writeZip(
+        path, testsupport::declaringEntity(testsupport::readZip(source), "ppt/slides/slide1.xml")));
+    const QByteArray before = testsupport::zipEntry(path, "ppt/slides/slide1.xml");
+    auto opened = application.presentations().open(path);
+    EXPECT_FALSE(opened.ok());
+    EXPECT_TRUE(opened.errorString().contains(u"ppt/slides/slide1.xml 含有文件類型宣告"))
+        << opened.errorString().toStdString();
+    EXPECT_EQ(testsupport::zipEntry(path, "ppt/slides/slide1.xml"), before);
+}
+
 TEST_F(PptxTest, TypingAtTheCaretGoesOnlyIntoTextAndStepsPastIt)
 {
     TextFrame *frame = first->shape(2)->groupItem(1)->textFrame();

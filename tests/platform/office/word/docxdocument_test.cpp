@@ -236,6 +236,13 @@ TEST_F(DocxDocumentTest, BadFilesAreRefusedWithAReasonAndLeftAsTheyWere)
     ASSERT_TRUE(testsupport::writeZip(missing, entries));
     refuse(missing);
 
+    const QString entity = m_folder.filePath(QStringLiteral("entity.docx"));
+    ASSERT_TRUE(testsupport::writeZip(
+        entity, testsupport::declaringEntity(wordtest::sampleDocxEntries(), "word/document.xml")));
+    refuse(entity);
+    EXPECT_TRUE(
+        DocxDocument::open(entity).errorString().contains(u"word/document.xml 含有文件類型宣告"));
+
     refuse(m_folder.filePath(QStringLiteral("nowhere.docx")));
 }
 
