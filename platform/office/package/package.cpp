@@ -2,10 +2,10 @@
 
 #include "platform/office/package/documentmessages.h"
 #include "platform/office/package/storedarchive.h"
+#include "platform/system/filewrite.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <sstream>
 #include <zip.h>
@@ -59,20 +59,6 @@ QString zipOpenFailure(int code)
 QString megabytes(qint64 bytes)
 {
     return QString::number(bytes / (1024 * 1024));
-}
-
-// Writes and flushes all of data, so that a failure is known before the file is committed
-// (a commit loses what went wrong). A write that stops short is tried again: the system says
-// why it fails (a full disk) only to a write that cannot begin.
-bool writeAll(QFileDevice &file, const QByteArray &data)
-{
-    for (qsizetype written = 0; written < data.size();) {
-        const qint64 step = file.write(data.constData() + written, data.size() - written);
-        if (step <= 0)
-            return false;
-        written += qsizetype(step);
-    }
-    return file.flush();
 }
 
 // Whether elements nest deeper than the engines take. The walk keeps no recursion on the
@@ -487,14 +473,18 @@ platform::Result<bool> Package::save(const QString &path)
     QByteArray zipped = serialize();
     if (zipped.isEmpty())
         return failed(QStringLiteral("無法組成文件的壓縮檔"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("無法在這個位置建立檔案"));
-    if (!writeAll(file, zipped))
-        return failed(file.error() == QFileDevice::ResourceError ? QStringLiteral("磁碟已滿")
-                                                                 : QStringLiteral("寫入檔案失敗"));
-    if (!file.commit())
-        return failed(QStringLiteral("無法取代原有的檔案"));
+    if (const auto failure = sys::writeReplacing(path, zipped)) {
+        using Step = sys::ReplaceFailure::Step;
+        switch (failure->step) {
+        case Step::Create:
+            return failed(QStringLiteral("無法在這個位置建立檔案"));
+        case Step::Write:
+            return failed(failure->diskFull ? QStringLiteral("磁碟已滿")
+                                            : QStringLiteral("寫入檔案失敗"));
+        case Step::Rename:
+            return failed(QStringLiteral("無法取代原有的檔案"));
+        }
+    }
     // The next save copies what this one compressed, unless it changes again.
     adoptSaved(std::move(zipped));
     return Saved(true);
