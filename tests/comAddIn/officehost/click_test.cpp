@@ -10,6 +10,7 @@
 #include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/platform/office/powerpoint/samplepresentation.h"
 #include "tests/support/libreoffice.h"
+#include "tests/support/printqstring.h"
 #include "tests/support/smalldisk.h"
 #include "vbprog/murvel/core/mainprogrampath.h"
 
