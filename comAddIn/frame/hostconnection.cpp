@@ -24,7 +24,7 @@ platform::Result<bool> HostConnection::takeCommandBars()
 void HostConnection::reportClick(const platform::Result<bool> &result) const
 {
     if (!result.ok() && m_application)
-        m_application->setStatusBar(result.errorString());
+        m_application->reportClickFailure(result.errorString());
 }
 
 void HostConnection::release()

@@ -68,7 +68,9 @@ bool RelayClient::send(const std::string &request)
         if (m_connection.sendLine(request))
             return true;
     }
-    logProblem("our process cannot be reached at " + relay::relaySocketPath());
+    const std::string &refused = m_connection.problem();
+    logProblem(refused.empty() ? "our process cannot be reached at " + relay::relaySocketPath()
+                               : refused);
     return false;
 }
 

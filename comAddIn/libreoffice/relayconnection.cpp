@@ -1,5 +1,7 @@
 #include "comAddIn/libreoffice/relayconnection.h"
 
+#include "comAddIn/relaysocket/privatesocket.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -21,8 +23,33 @@ std::string relaySocketPath()
         return socket;
     if (const char *runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
         return std::string(runtime) + "/murvel-addins.socket";
-    return "/tmp/murvel-addins-" + std::to_string(getuid()) + ".socket";
+    // The shared /tmp: in a folder of this user's own, which no one else can take.
+    return "/tmp/murvel-addins-" + std::to_string(getuid()) + "/murvel-addins.socket";
 }
+
+namespace
+{
+
+std::string folderRefusal(const std::string &socketPath, relaysocket::FolderProblem problem)
+{
+    using relaysocket::FolderProblem;
+    const std::string folder = relaysocket::folderOf(socketPath);
+    switch (problem) {
+    case FolderProblem::None:
+        break;
+    case FolderProblem::CannotMake:
+        return "the socket's folder " + folder + " cannot be made";
+    case FolderProblem::NotAFolder:
+        return "the socket's folder " + folder + " is not a folder (a link is refused)";
+    case FolderProblem::OtherOwner:
+        return "the socket's folder " + folder + " belongs to another user";
+    case FolderProblem::OpenToOthers:
+        return "the socket's folder " + folder + " is open to other users";
+    }
+    return {};
+}
+
+} // namespace
 
 std::string officehostProgram(const std::string &builtIn)
 {
@@ -49,22 +76,28 @@ void RelayConnection::close()
     m_received.clear();
 }
 
-bool RelayConnection::tryConnect()
+RelayConnection::Attempt RelayConnection::tryConnect()
 {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (m_socketPath.size() >= sizeof address.sun_path)
-        return false;
+        return Attempt::NothingListens;
     std::memcpy(address.sun_path, m_socketPath.c_str(), m_socketPath.size() + 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
-        return false;
+        return Attempt::NothingListens;
     if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
         ::close(fd);
-        return false;
+        return Attempt::NothingListens;
+    }
+    // Whatever listens there would be obeyed: only a process of this user's.
+    if (!relaysocket::peerRunsAs(fd, ::getuid())) {
+        ::close(fd);
+        m_problem = "the process at " + m_socketPath + " runs as another user";
+        return Attempt::Refused;
     }
     m_socket = fd;
-    return true;
+    return Attempt::Connected;
 }
 
 // Started twice removed (the middle child exits at once), in a session of its own, so
@@ -103,8 +136,14 @@ bool RelayConnection::startProgram() const
 bool RelayConnection::ensureConnected(std::chrono::milliseconds startWait)
 {
     using std::chrono::steady_clock;
-    if (isConnected() || tryConnect())
+    if (isConnected())
         return true;
+    m_problem =
+        folderRefusal(m_socketPath, relaysocket::claimSocketFolder(m_socketPath, ::getuid()));
+    if (!m_problem.empty())
+        return false;
+    if (const Attempt attempt = tryConnect(); attempt != Attempt::NothingListens)
+        return attempt == Attempt::Connected;
     constexpr std::chrono::seconds pauseAfterFailedStart(30);
     if (m_failedStart && steady_clock::now() - *m_failedStart < pauseAfterFailedStart)
         return false;
@@ -112,9 +151,9 @@ bool RelayConnection::ensureConnected(std::chrono::milliseconds startWait)
         const auto deadline = steady_clock::now() + startWait;
         while (steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            if (tryConnect()) {
+            if (const Attempt attempt = tryConnect(); attempt != Attempt::NothingListens) {
                 m_failedStart.reset();
-                return true;
+                return attempt == Attempt::Connected;
             }
         }
     }

@@ -11,7 +11,8 @@ namespace relay
 {
 
 // $MURVEL_ADDIN_SOCKET, else $XDG_RUNTIME_DIR/murvel-addins.socket, else
-// /tmp/murvel-addins-<uid>.socket.
+// /tmp/murvel-addins-<uid>/murvel-addins.socket. Whichever it is, its folder must be this
+// user's alone (see relaysocket::claimSocketFolder).
 std::string relaySocketPath();
 
 // $MURVEL_OFFICEHOST, else builtIn (the officehost of the build that made the extension).
@@ -30,8 +31,12 @@ public:
     // Connects unless connected. When nothing listens, starts `program --serve socketPath`
     // detached and retries for up to startWait. False when no connection came; after a
     // start that brought none, the program is not started again for a while, so that a
-    // missing or broken program does not hold up every window of the office.
+    // missing or broken program does not hold up every window of the office. Nothing is
+    // connected or started when the socket's folder is not this user's alone, and a peer
+    // that runs as another user is left at once: problem() then says why.
     bool ensureConnected(std::chrono::milliseconds startWait = std::chrono::seconds(10));
+    // Why the last ensureConnected() refused the socket; empty when it did not.
+    const std::string &problem() const { return m_problem; }
 
     // Sends one line ("\n" added). False, and the connection closed, when it breaks.
     bool sendLine(const std::string &line);
@@ -45,13 +50,15 @@ public:
     void close();
 
 private:
-    bool tryConnect();
+    enum class Attempt { Connected, NothingListens, Refused };
+    Attempt tryConnect();
     bool startProgram() const;
 
     std::string m_socketPath;
     std::string m_program;
     int m_socket = -1;
     std::string m_received;
+    std::string m_problem;
     std::optional<std::chrono::steady_clock::time_point> m_failedStart;
 };
 

@@ -3,7 +3,8 @@
 // officehost --click TAG FILE: opens FILE, clicks the control tagged TAG as the user
 // would, saves FILE and exits; what the click leaves in the status bar (an add-in's failure
 // among it) is written out before the save's failure. The exit status is 1 when the file
-// cannot be opened or the click fails, 2 when the save fails.
+// cannot be opened or the click fails (an add-in's failure in the status bar among it),
+// 2 when the save fails; it exits without asking to save.
 // officehost --serve SOCKET: serves the add-ins to the office program where the user writes,
 // over the local socket SOCKET, with no window of its own; it ends when no client has been
 // connected for 10 s, or on SIGTERM. The exit status is 1 when it cannot listen there.
@@ -93,19 +94,26 @@ int main(int argc, char *argv[])
     int status = 0;
     QTimer::singleShot(0, window, [&] {
         // The session's application outlives the documents a click may open or close.
-        const office::HostApplication &host = window->document()->application();
+        office::HostApplication &host = window->document()->application();
         const QString statusBefore = host.statusBar();
+        host.takeClickFailure();
         const auto clicked = window->clickTag(clickTag);
         if (host.statusBar() != statusBefore)
             report(host.statusBar());
+        // The add-in reports a failure of its own in the status bar, written out above.
+        const bool addInFailed = !host.takeClickFailure().isEmpty();
         if (!clicked.ok()) {
             report(clicked.errorString());
+            status = 1;
+        } else if (addInFailed) {
             status = 1;
         } else if (auto saved = window->save(); !saved.ok()) {
             report(saved.errorString());
             status = 2;
         }
-        app.quit();
+        // Not quit(): a window would ask to save what the click left unsaved, with no one
+        // there to answer. The file stays as the click or its failed save left it.
+        app.exit(status);
     });
     app.exec();
     return status;

@@ -4,10 +4,12 @@
 #include "comAddIn/officehost/relaychannel.h"
 #include "comAddIn/officehost/relayhost.h"
 #include "comAddIn/relay/wireformat.h"
+#include "comAddIn/relaysocket/privatesocket.h"
 
 #include <QFile>
 #include <QLocalSocket>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace officehost
 {
@@ -44,6 +46,27 @@ PathKind kindOf(const QString &path)
     return {true, S_ISSOCK(status.st_mode)};
 }
 
+// Why the socket's folder may not hold the socket; empty when it may.
+QString folderRefusal(const QString &socketPath)
+{
+    using relaysocket::FolderProblem;
+    const std::string path = QFile::encodeName(socketPath).toStdString();
+    const QString folder = QFile::decodeName(relaysocket::folderOf(path).c_str());
+    switch (relaysocket::claimSocketFolder(path, ::getuid())) {
+    case FolderProblem::None:
+        break;
+    case FolderProblem::CannotMake:
+        return u"無法建立通訊端的資料夾 %1"_qs.arg(folder);
+    case FolderProblem::NotAFolder:
+        return u"通訊端的資料夾 %1 不是資料夾（不接受連結）"_qs.arg(folder);
+    case FolderProblem::OtherOwner:
+        return u"通訊端的資料夾 %1 屬於其他使用者"_qs.arg(folder);
+    case FolderProblem::OpenToOthers:
+        return u"通訊端的資料夾 %1 其他使用者也能進入"_qs.arg(folder);
+    }
+    return {};
+}
+
 } // namespace
 
 RelayServer::RelayServer(std::chrono::milliseconds idleTime)
@@ -58,6 +81,9 @@ RelayServer::~RelayServer() = default;
 
 Done RelayServer::listen(const QString &path)
 {
+    // Another user could take a socket in a folder open to them, or listen in its place.
+    if (const QString refused = folderRefusal(path); !refused.isEmpty())
+        return Done::failure(refused);
     if (const PathKind kind = kindOf(path); kind.exists) {
         if (!kind.socket)
             return Done::failure(u"%1 已經存在，不是通訊端"_qs.arg(path));
@@ -79,6 +105,12 @@ Done RelayServer::listen(const QString &path)
 void RelayServer::accept()
 {
     while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+        // Clicks store and change the user's documents: only the user's own processes ask.
+        if (!relaysocket::peerRunsAs(int(socket->socketDescriptor()), ::getuid())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         auto *channel = new RelayChannel(socket, this);
         m_channels.append(channel);
         connect(channel, &RelayChannel::messageArrived, this, &RelayServer::serveWaitingRequests);

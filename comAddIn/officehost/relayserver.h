@@ -35,10 +35,12 @@ public:
     // Disconnects every host's add-ins (RemoveMode 0) and stops listening.
     ~RelayServer() override;
 
-    // Listens on the socket at the path, for this user only. A socket file that no server
+    // Listens on the socket at the path, for this user only: its folder is made (mode 0700)
+    // when missing, and refused unless it is a folder of this user's that no one else can
+    // enter; clients that run as another user are hung up on. A socket file that no server
     // answers on any more is taken over; a failure when a server answers there or the
-    // socket cannot be made. The pictures of the operator captions go into the folder
-    // beside it, the socket's path with ".icons" added.
+    // socket cannot be made. The pictures of the operator captions go into a folder of the
+    // server's own beside it, named as the socket with ".icons-" and six characters added.
     platform::Result<bool> listen(const QString &path);
 
 signals:

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace office
 {
@@ -59,6 +60,15 @@ public:
     virtual void setDisplayStatusBar(bool on) { m_displayStatusBar = on; }
     QString statusBar() const { return m_statusBar; }
     virtual void setStatusBar(const QString &text) { m_statusBar = text; }
+    // An add-in's click that failed: its message shows in the status bar, and the failure
+    // is kept for whoever made the click until takeClickFailure().
+    void reportClickFailure(const QString &message)
+    {
+        setStatusBar(message);
+        m_clickFailure = message;
+    }
+    // The failure reported since the last call, forgotten now; empty when none.
+    QString takeClickFailure() { return std::exchange(m_clickFailure, QString()); }
 
     // The application's command bars; nullptr for a host that keeps them per window.
     std::shared_ptr<CommandBars> commandBars() const { return m_commandBars; }
@@ -97,6 +107,7 @@ private:
     bool m_screenUpdating = true;
     bool m_displayStatusBar = true;
     QString m_statusBar;
+    QString m_clickFailure;
     std::shared_ptr<CommandBars> m_commandBars;
     std::optional<sys::WaitCursor> m_wait;
     std::function<void(const QString &)> m_caretSink;

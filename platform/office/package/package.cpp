@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <cctype>
 #include <sstream>
@@ -537,13 +536,8 @@ platform::Result<bool> Package::save(const QString &path)
     QByteArray zipped = serialize();
     if (zipped.isEmpty())
         return failed(m_error);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(QStringLiteral("無法在這個位置建立檔案"));
-    if (const Saved written = sys::writeAll(file, zipped); !written)
-        return failed(written.errorString());
-    if (!file.commit())
-        return failed(QStringLiteral("無法取代原有的檔案"));
+    if (const auto failure = sys::writeReplacing(path, zipped))
+        return failed(failure->text());
     // The next save copies what this one compressed, unless it changes again.
     adoptSaved(std::move(zipped));
     return Saved(true);

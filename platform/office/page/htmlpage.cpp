@@ -5,11 +5,11 @@
 #include "platform/office/page/htmlparse.h"
 #include "platform/office/page/htmltextrange.h"
 #include "platform/office/page/htmlwriter.h"
+#include "platform/system/filewrite.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace office::page
@@ -292,10 +292,9 @@ QByteArray HtmlPage::encodedPage()
 platform::Result<bool> HtmlPage::saveAs(const QString &path)
 {
     const QByteArray bytes = m_modified ? encodedPage() : m_bytes;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (const auto failure = sys::writeReplacing(path, bytes))
         return platform::Result<bool>::failure(
-            QStringLiteral("無法儲存網頁：%1（%2）").arg(fileLabel(path), file.errorString()));
+            QStringLiteral("無法儲存網頁：%1（%2）").arg(fileLabel(path), failure->text()));
     m_path = path;
     m_bytes = bytes;
     m_modified = false;

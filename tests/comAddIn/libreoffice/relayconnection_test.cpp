@@ -1,11 +1,14 @@
 // The extension's connection to our process: the socket it chooses, the process it starts
 // when nothing listens, and lines that come in pieces or not at all.
 #include "comAddIn/libreoffice/relayconnection.h"
+#include "comAddIn/relaysocket/privatesocket.h"
 #include "tests/support/scopedenvironment.h"
 
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -28,7 +31,7 @@ TEST(RelayConnection, SocketAndProgramFollowTheEnvironment)
     EXPECT_EQ(relay::relaySocketPath(), "/run/user/7/murvel-addins.socket");
     environment.unset("XDG_RUNTIME_DIR");
     EXPECT_EQ(relay::relaySocketPath(),
-              "/tmp/murvel-addins-" + std::to_string(getuid()) + ".socket");
+              "/tmp/murvel-addins-" + std::to_string(getuid()) + "/murvel-addins.socket");
 
     environment.unset("MURVEL_OFFICEHOST");
     EXPECT_EQ(relay::officehostProgram("/build/bin/officehost"), "/build/bin/officehost");
@@ -154,7 +157,52 @@ TEST(RelayConnection, GivesUpWhenNoProcessComesAndDoesNotWaitAgainAtOnce)
     EXPECT_FALSE(broken.ensureConnected(10s));
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
     // A path longer than a socket address can hold is refused, not cut short.
-    EXPECT_FALSE(RelayConnection("/tmp/" + std::string(200, 'x'), "").ensureConnected(0ms));
+    EXPECT_FALSE(
+        RelayConnection(dir.filePath(QString(200, u'x')).toStdString(), "").ensureConnected(0ms));
+}
+
+// Every kind of folder refused is tried at our process's end (relay_test): here the
+// extension's end is seen to refuse, log and start nothing.
+TEST(RelayConnection, ASocketOthersCouldTakeIsNeitherUsedNorServed)
+{
+    QTemporaryDir dir;
+    const auto at = [&dir](const char *name) { return dir.filePath(name).toStdString(); };
+    // Stands for our process: any start leaves its mark.
+    const std::string program = at("officehost");
+    {
+        std::ofstream script(program);
+        script << "#!/bin/sh\ntouch '" << at("started") << "'\n";
+    }
+    ::chmod(program.c_str(), 0755);
+    ::mkdir(at("open").c_str(), 0700);
+    ::chmod(at("open").c_str(), 0777);
+    ::mkdir(at("private").c_str(), 0700);
+    ::symlink(at("private").c_str(), at("link").c_str());
+    for (const std::string &path : {at("open") + "/relay.socket", at("link") + "/relay.socket"}) {
+        // Something listens there, but the extension does not speak to it.
+        Listener listening(path);
+        RelayConnection connection(path, program);
+        EXPECT_FALSE(connection.ensureConnected(300ms)) << path;
+        EXPECT_FALSE(connection.isConnected()) << path;
+        EXPECT_NE(connection.problem().find(relaysocket::folderOf(path)), std::string::npos)
+            << path << ": " << connection.problem();
+    }
+    EXPECT_FALSE(std::ifstream(at("started"))) << "our process was started";
+
+    // A missing folder is made, for this user alone, and then used.
+    const std::string made = at("made") + "/relay.socket";
+    RelayConnection connection(made, "");
+    EXPECT_FALSE(connection.ensureConnected(0ms));
+    EXPECT_EQ(connection.problem(), "");
+    struct stat status {
+    };
+    ASSERT_EQ(::lstat(at("made").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    EXPECT_EQ(status.st_mode & 07777, 0700u);
+    Listener listener(made);
+    listener.sendPieces({"ready\n"}, false);
+    ASSERT_TRUE(connection.ensureConnected(0ms)) << connection.problem();
+    EXPECT_EQ(connection.readLine(5s), "ready");
 }
 
 } // namespace

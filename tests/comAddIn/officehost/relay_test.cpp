@@ -2,6 +2,7 @@
 // socket, with porvex and trivane registered, the command bars of each host, clicks that
 // type, convert the stored document or refuse it, and the end of the relay.
 #include "comAddIn/officehost/relayserver.h"
+#include "comAddIn/relaysocket/privatesocket.h"
 #include "platform/fonts/programfonts.h"
 #include "platform/office/host/commandbars.h"
 #include "tests/comAddIn/officehost/conversionclicks.h"
@@ -17,7 +18,10 @@
 #include <QPainter>
 #include <QProcess>
 #include <QSignalSpy>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace
 {
@@ -204,7 +208,7 @@ TEST_F(RelayTest, OperatorAndTrigramCaptionsComeWithPicturesOfTheirGlyphs)
             const QString small = control[u"image"].toString();
             const QString large = control[u"largeImage"].toString();
             ASSERT_TRUE(QFileInfo(small).isAbsolute()) << tag;
-            EXPECT_TRUE(small.startsWith(m_socketPath + u".icons/"_qs)) << tag;
+            EXPECT_TRUE(small.startsWith(m_socketPath + u".icons-"_qs)) << tag;
             const QImage picture(small);
             ASSERT_EQ(picture.size(), QSize(16, 16)) << tag;
             ASSERT_EQ(QImage(large).size(), QSize(24, 24)) << tag;
@@ -229,6 +233,99 @@ TEST_F(RelayTest, OperatorAndTrigramCaptionsComeWithPicturesOfTheirGlyphs)
         const QList<int> rows = testsupport::inkProfile(largePictures[i], Qt::Vertical);
         EXPECT_TRUE(testsupport::splitByBlankBand(rows)) << i;
     }
+}
+
+TEST_F(RelayTest, ASocketOthersCouldTakeOrAnswerOnIsRefused)
+{
+    struct Case {
+        const char *name;
+        // Makes what stands at the socket's folder or name; the socket's path.
+        std::function<QString()> make;
+    };
+    const QString privateFolder = path(u"private"_qs);
+    ASSERT_TRUE(QDir().mkdir(privateFolder));
+    ::chmod(QFile::encodeName(privateFolder).constData(), 0700);
+    const std::vector<Case> cases{
+        {"a folder open to all",
+         [&] {
+             QDir().mkdir(path(u"open"_qs));
+             ::chmod(QFile::encodeName(path(u"open"_qs)).constData(), 0777);
+             return path(u"open/relay.socket"_qs);
+         }},
+        {"a folder others may enter",
+         [&] {
+             QDir().mkdir(path(u"readable"_qs));
+             ::chmod(QFile::encodeName(path(u"readable"_qs)).constData(), 0750);
+             return path(u"readable/relay.socket"_qs);
+         }},
+        {"a folder of another user's",
+         [&] {
+             QDir().mkdir(path(u"others"_qs));
+             ::chmod(QFile::encodeName(path(u"others"_qs)).constData(), 0700);
+             // Tests run as root, which may give the folder away.
+             EXPECT_EQ(::chown(QFile::encodeName(path(u"others"_qs)).constData(), ::getuid() + 1,
+                               ::getgid()),
+                       0);
+             return path(u"others/relay.socket"_qs);
+         }},
+        {"a link to a private folder",
+         [&] {
+             QFile::link(privateFolder, path(u"link"_qs));
+             return path(u"link/relay.socket"_qs);
+         }},
+        {"a file at the folder's name",
+         [&] {
+             QFile file(path(u"file"_qs));
+             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+             return path(u"file/relay.socket"_qs);
+         }},
+        {"a file at the socket's name",
+         [&] {
+             QFile file(path(u"private/file.socket"_qs));
+             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+             return path(u"private/file.socket"_qs);
+         }},
+        {"a FIFO at the socket's name",
+         [&] {
+             ::mkfifo(QFile::encodeName(path(u"private/fifo.socket"_qs)).constData(), 0600);
+             return path(u"private/fifo.socket"_qs);
+         }},
+    };
+    for (const Case &refused : cases) {
+        const QString socketPath = refused.make();
+        const QFileInfo before(socketPath);
+        officehost::RelayServer server;
+        const auto listening = server.listen(socketPath);
+        EXPECT_FALSE(listening.ok()) << refused.name;
+        EXPECT_FALSE(listening.errorString().isEmpty()) << refused.name;
+        // Nothing is made or taken over there.
+        EXPECT_EQ(QFileInfo(socketPath).exists(), before.exists()) << refused.name;
+        EXPECT_FALSE(QFileInfo(socketPath).isSymbolicLink()) << refused.name;
+    }
+    EXPECT_EQ(QDir(privateFolder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{u"fifo.socket"_qs, u"file.socket"_qs}));
+
+    // A missing folder is made, for this user alone.
+    officehost::RelayServer server;
+    ASSERT_TRUE(server.listen(path(u"made/relay.socket"_qs)).ok());
+    struct stat made {
+    };
+    ASSERT_EQ(::lstat(QFile::encodeName(path(u"made"_qs)).constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0700u);
+}
+
+TEST(RelayPeer, OnlyAPeerOfTheSameUserIsTalkedTo)
+{
+    int pair[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    EXPECT_TRUE(relaysocket::peerRunsAs(pair[0], ::getuid()));
+    EXPECT_FALSE(relaysocket::peerRunsAs(pair[0], ::getuid() + 1));
+    // Anything that is not a connected local socket has no peer to trust.
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
+    EXPECT_FALSE(relaysocket::peerRunsAs(pipe[0], ::getuid()));
+    for (const int fd : {pair[0], pair[1], pipe[0], pipe[1]})
+        ::close(fd);
 }
 
 TEST_F(RelayTest, RequestsItCannotServeAreAnsweredAndTheConnectionGoesOn)
@@ -422,6 +519,14 @@ bool connectWithin(QLocalSocket &client, const QString &socketPath, std::chrono:
 TEST_F(RelayTest, TheProgramServesUntilItsLastClientHasGoneOrItIsTerminated)
 {
     const QString socketPath = path(u"program.socket"_qs);
+    // The user's folder at the name the pictures' folder once had, and later a link there
+    // to another of the user's folders: neither is touched.
+    const QString usersFolder = path(u"users"_qs);
+    for (const QString &folder : {socketPath + u".icons"_qs, usersFolder}) {
+        ASSERT_TRUE(QDir().mkdir(folder));
+        QFile kept(folder + u"/kept.txt"_qs);
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    }
     QProcess relay;
     relay.start(QStringLiteral(OFFICEHOST_PROGRAM), {u"--serve"_qs, socketPath});
     QLocalSocket client;
@@ -445,15 +550,28 @@ TEST_F(RelayTest, TheProgramServesUntilItsLastClientHasGoneOrItIsTerminated)
     EXPECT_EQ(relay.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(relay.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(socketPath));
+    EXPECT_TRUE(QFileInfo::exists(socketPath + u".icons/kept.txt"_qs));
+    ASSERT_TRUE(QDir(socketPath + u".icons"_qs).removeRecursively());
+    ASSERT_TRUE(QFile::link(usersFolder, socketPath + u".icons"_qs));
 
     relay.start(QStringLiteral(OFFICEHOST_PROGRAM), {u"--serve"_qs, socketPath});
     QLocalSocket another;
     ASSERT_TRUE(connectWithin(another, socketPath, 60s));
+    another.write(R"({"op":"bars","host":"Microsoft Word"})"
+                  "\n");
+    while (!another.canReadLine() && another.waitForReadyRead(60'000)) {
+    }
+    EXPECT_TRUE(another.readLine().contains("構字符號"));
     relay.terminate();
     ASSERT_TRUE(relay.waitForFinished(60'000));
     EXPECT_EQ(relay.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(relay.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(socketPath));
+    EXPECT_EQ(QDir(usersFolder).entryList(QDir::Files), QStringList{u"kept.txt"_qs});
+    // Only what the program made has gone.
+    EXPECT_EQ(
+        QDir(m_dir.path()).entryList({u"program.socket*"_qs}, QDir::AllEntries | QDir::System),
+        QStringList{u"program.socket.icons"_qs});
 }
 
 } // namespace
