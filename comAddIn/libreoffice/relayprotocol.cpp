@@ -47,6 +47,8 @@ std::string clickRequest(const std::string &host, const std::string &tag,
 {
     JsonObject state{
         {"path", document.path}, {"modified", document.modified}, {"title", document.title}};
+    if (document.window != 0)
+        state["window"] = double(document.window);
     return request("click", host, {{"tag", tag}, {"document", std::move(state)}});
 }
 
@@ -90,12 +92,15 @@ ReplyLine parseReplyLine(const std::string &line)
         return Action{Action::Kind::Type, reply->stringMember("text")};
     if (action == "status")
         return Action{Action::Kind::Status, reply->stringMember("text")};
+    if (action == "lock")
+        return Action{Action::Kind::Lock, {}};
     if (action == "store")
         return Action{Action::Kind::Store, {}};
     if (action == "reload")
         return Action{Action::Kind::Reload, {}};
     if (action == "open" && !reply->stringMember("path").empty())
-        return Action{Action::Kind::Open, reply->stringMember("path")};
+        return Action{Action::Kind::Open, reply->stringMember("path"),
+                      reply->boolMember("readOnly")};
     return {};
 }
 

@@ -135,7 +135,8 @@ QJsonObject RelayServer::click(RelayHost &host, RelayChannel &channel, const QJs
 {
     const QJsonObject document = request.value(u"document").toObject();
     const ClickedDocument clicked{document.value(u"path").toString(),
-                                  document.value(u"modified").toBool()};
+                                  document.value(u"modified").toBool(),
+                                  quintptr(document.value(u"window").toDouble())};
     const Done result = host.click(request.value(u"tag").toString(), clicked, channel);
     return done(result, host.barsChanged());
 }

@@ -1,5 +1,6 @@
 #include "platform/office/package/package.h"
 
+#include "platform/office/host/filewriteguard.h"
 #include "platform/office/package/documentmessages.h"
 #include "platform/office/package/storedarchive.h"
 
@@ -484,6 +485,8 @@ platform::Result<bool> Package::save(const QString &path)
     const auto failed = [&path](const QString &reason) {
         return Saved::failure(cannotSave(path, reason));
     };
+    if (!FileWriteGuard::maySave(path))
+        return failed(QStringLiteral("檔案已在別的程式中被更改"));
     QByteArray zipped = serialize();
     if (zipped.isEmpty())
         return failed(QStringLiteral("無法組成文件的壓縮檔"));
@@ -495,6 +498,7 @@ platform::Result<bool> Package::save(const QString &path)
                                                                  : QStringLiteral("寫入檔案失敗"));
     if (!file.commit())
         return failed(QStringLiteral("無法取代原有的檔案"));
+    FileWriteGuard::saved(path, zipped);
     // The next save copies what this one compressed, unless it changes again.
     adoptSaved(std::move(zipped));
     return Saved(true);

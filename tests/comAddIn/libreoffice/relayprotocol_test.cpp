@@ -58,6 +58,11 @@ TEST(RelayMessages, RequestsCarryTheProtocolsMembers)
     EXPECT_EQ(document->stringMember("path"), "/tmp/甲 乙.docx");
     EXPECT_TRUE(document->boolMember("modified"));
     EXPECT_EQ(document->stringMember("title"), "甲 乙.docx");
+    // No window known, none sent; a known one goes as its number.
+    EXPECT_EQ(document->member("window"), nullptr);
+    const auto owned =
+        parseJson(clickRequest("Microsoft Word", "t", {"/tmp/a.docx", false, "a", 0xfffffffe}));
+    EXPECT_EQ(*owned->member("document")->member("window")->asNumber(), double(0xfffffffe));
 
     const auto disconnect = parseJson(disconnectRequest("Microsoft Excel"));
     ASSERT_TRUE(disconnect);
@@ -113,6 +118,14 @@ TEST(RelayMessages, ReplyLinesAreActionsOrTheEnd)
     const ReplyLine open = parseReplyLine(R"({"action":"open","path":"/tmp/a☆.docx"})");
     ASSERT_TRUE(std::holds_alternative<Action>(open));
     EXPECT_EQ(std::get<Action>(open).text, "/tmp/a☆.docx");
+    EXPECT_FALSE(std::get<Action>(open).readOnly);
+    const ReplyLine readOnly =
+        parseReplyLine(R"({"action":"open","path":"/tmp/a☆.docx","readOnly":true})");
+    ASSERT_TRUE(std::holds_alternative<Action>(readOnly));
+    EXPECT_TRUE(std::get<Action>(readOnly).readOnly);
+    const ReplyLine lock = parseReplyLine(R"({"action":"lock"})");
+    ASSERT_TRUE(std::holds_alternative<Action>(lock));
+    EXPECT_EQ(std::get<Action>(lock).kind, Action::Kind::Lock);
 
     const ReplyLine done =
         parseReplyLine(R"({"done":true,"ok":false,"message":"請先存檔","barsChanged":true})");
