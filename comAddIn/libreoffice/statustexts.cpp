@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <com/sun/star/task/XStatusIndicatorFactory.hpp>
+#include <com/sun/star/uno/Exception.hpp>
 
 using namespace css;
 
@@ -40,21 +41,26 @@ uno::Reference<task::XStatusIndicator> StatusTexts::take(const uno::Reference<fr
     return indicator;
 }
 
+std::optional<StatusTexts::Shown> StatusTexts::current(const uno::Reference<frame::XFrame> &frame)
+{
+    std::lock_guard lock(m_lock);
+    const auto found = std::find_if(m_shown.begin(), m_shown.end(), [&](const Shown &shown) {
+        return sameFrame(shown.frame, frame);
+    });
+    return found == m_shown.end() ? std::nullopt : std::optional<Shown>(*found);
+}
+
 void StatusTexts::renew(const uno::Reference<frame::XFrame> &frame)
 {
-    OUString text;
-    {
-        std::lock_guard lock(m_lock);
-        const auto found = std::find_if(m_shown.begin(), m_shown.end(), [&](const Shown &shown) {
-            return sameFrame(shown.frame, frame);
-        });
-        if (found == m_shown.end())
-            return;
-        text = found->text;
+    if (const std::optional<Shown> shown = current(frame)) {
+        // The indicator may have gone with the old status bar; one that still shows is ended.
+        try {
+            if (const uno::Reference<task::XStatusIndicator> old = take(frame, nullptr); old.is())
+                old->end();
+        } catch (const uno::Exception &) {
+        }
+        show(frame, shown->text);
     }
-    // The indicator went with the old status bar.
-    take(frame, nullptr);
-    show(frame, text);
 }
 
 void StatusTexts::show(const uno::Reference<frame::XFrame> &frame, const OUString &text)
@@ -92,16 +98,10 @@ void StatusTexts::end(const uno::WeakReference<frame::XFrame> &frame, unsigned g
 void StatusTexts::release(const uno::Reference<uno::XComponentContext> &context,
                           const uno::Reference<frame::XFrame> &frame)
 {
-    unsigned generation = 0;
-    {
-        std::lock_guard lock(m_lock);
-        const auto found = std::find_if(m_shown.begin(), m_shown.end(), [&](const Shown &shown) {
-            return sameFrame(shown.frame, frame);
-        });
-        if (found == m_shown.end())
-            return;
-        generation = found->generation;
-    }
+    const std::optional<Shown> shown = current(frame);
+    if (!shown)
+        return;
+    const unsigned generation = shown->generation;
     const uno::WeakReference<frame::XFrame> weakFrame(frame);
     m_later.after(context, kLinger, [this, weakFrame, generation] { end(weakFrame, generation); });
 }

@@ -8,6 +8,7 @@
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <cppuhelper/weakref.hxx>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 // The status bar texts our process sets, one per frame. The office shows a text through a
@@ -35,6 +36,8 @@ private:
         OUString text;
         unsigned generation = 0; // counts the texts shown, so a late end spares a newer one
     };
+    // A copy of what the frame shows, if anything.
+    std::optional<Shown> current(const css::uno::Reference<css::frame::XFrame> &frame);
     // Takes the frame's text out of the list; the indicator is ended outside the lock,
     // since the office's thread may wait for it meanwhile.
     css::uno::Reference<css::task::XStatusIndicator>
