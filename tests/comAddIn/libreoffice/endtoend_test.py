@@ -239,6 +239,21 @@ class ARunOwnsItsDocumentTest(OfficeWithOurProcess):
                         "the status bar's fields did not come back")
         print("screenshots:", self.office.path("chooser.png"), self.office.path("after.png"))
 
+        # A picture conversion next, the chooser closed again: the toolbar stays shown in the
+        # reloaded source and in the new copy's window.
+        click = threading.Thread(target=self.convert, args=(source, "qelToolExpToImg"))
+        click.start()
+        try:
+            chooser = xdotool(self.display, "search", "--sync", "--onlyvisible", "--name",
+                              "選擇字形").split()[0]
+            xdotool(self.display, "windowactivate", "--sync", chooser, "key", "Escape")
+        finally:
+            click.join(60)
+        self.assertFalse(click.is_alive(), "the click did not end with the chooser")
+        pictures = self.copy_opened("asks★.docx")
+        self.assertTrue(wait_until(lambda: self.office.layout(source).isElementVisible(toolbar)))
+        self.assertTrue(wait_until(lambda: self.office.layout(pictures).isElementVisible(toolbar)))
+
 
 if __name__ == "__main__":
     if missing_display_tools():
