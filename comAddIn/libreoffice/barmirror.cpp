@@ -17,6 +17,7 @@
 #include <com/sun/star/ui/UIElementType.hpp>
 #include <com/sun/star/ui/XModuleUIConfigurationManagerSupplier.hpp>
 #include <com/sun/star/ui/XUIConfigurationManager.hpp>
+#include <com/sun/star/ui/XUIElement.hpp>
 #include <com/sun/star/ui/theModuleUIConfigurationManagerSupplier.hpp>
 #include <com/sun/star/ui/theWindowStateConfiguration.hpp>
 #include <optional>
@@ -201,6 +202,15 @@ void setFirstWindowState(const uno::Reference<container::XNameContainer> &states
     }
 }
 
+uno::Reference<frame::XLayoutManager> layoutOf(const uno::Reference<frame::XFrame> &frame)
+{
+    uno::Reference<frame::XLayoutManager> layout;
+    if (const uno::Reference<beans::XPropertySet> properties(frame, uno::UNO_QUERY);
+        properties.is())
+        properties->getPropertyValue("LayoutManager") >>= layout;
+    return layout;
+}
+
 // LibreOffice shows a toolbar of its own making (custom_) in every open window of the
 // module the moment it is added: it is hidden again where the bar is hidden.
 void hideInOpenWindows(const uno::Reference<uno::XComponentContext> &context,
@@ -217,10 +227,7 @@ void hideInOpenWindows(const uno::Reference<uno::XComponentContext> &context,
         } catch (const frame::UnknownModuleException &) {
             continue;
         }
-        uno::Reference<frame::XLayoutManager> layout;
-        uno::Reference<beans::XPropertySet>(window, uno::UNO_QUERY_THROW)
-            ->getPropertyValue("LayoutManager") >>= layout;
-        if (layout.is())
+        if (const uno::Reference<frame::XLayoutManager> layout = layoutOf(window); layout.is())
             layout->hideElement(url);
     }
 }
@@ -290,6 +297,48 @@ void removeMirroredBars(const uno::Reference<uno::XComponentContext> &context,
     for (const OUString &url : states->getElementNames()) {
         if (url.startsWith(prefix))
             states->removeByName(url);
+    }
+}
+
+std::vector<OUString> shownMirroredToolbars(const uno::Reference<frame::XFrame> &frame)
+{
+    std::vector<OUString> shown;
+    const uno::Reference<frame::XLayoutManager> layout = layoutOf(frame);
+    if (!layout.is())
+        return shown;
+    const OUString prefix = unoText(relay::toolbarPrefix);
+    for (const uno::Reference<ui::XUIElement> &element : layout->getElements()) {
+        const OUString url = element.is() ? element->getResourceURL() : OUString();
+        if (url.startsWith(prefix) && layout->isElementVisible(url))
+            shown.push_back(url);
+    }
+    return shown;
+}
+
+void showToolbars(const uno::Reference<uno::XComponentContext> &context, const OUString &moduleId,
+                  const uno::Reference<frame::XFrame> &frame, const std::vector<OUString> &urls)
+{
+    const uno::Reference<frame::XLayoutManager> layout = layoutOf(frame);
+    const uno::Reference<container::XNameContainer> states = windowStates(context, moduleId);
+    for (const OUString &url : urls) {
+        if (states.is() && states->hasByName(url)) {
+            Item state;
+            states->getByName(url) >>= state;
+            if (!(propertyOf(state, "Visible") == uno::Any(true))) {
+                // The windows still to come show it too.
+                std::vector<beans::PropertyValue> values(state.begin(), state.end());
+                std::erase_if(values, [](const beans::PropertyValue &value) {
+                    return value.Name == "Visible";
+                });
+                values.push_back(property("Visible", uno::Any(true)));
+                states->replaceByName(url, uno::Any(uno::Sequence<beans::PropertyValue>(
+                                               values.data(), sal_Int32(values.size()))));
+            }
+        }
+        if (layout.is() && !layout->isElementVisible(url)) {
+            layout->createElement(url);
+            layout->showElement(url);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "comAddIn/libreoffice/relayprotocol.h"
 #include "comAddIn/libreoffice/unotext.h"
 
+#include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <vector>
 
@@ -22,5 +23,14 @@ void mirrorBars(const css::uno::Reference<css::uno::XComponentContext> &context,
 // window states, so that a new installation starts with them hidden again.
 void removeMirroredBars(const css::uno::Reference<css::uno::XComponentContext> &context,
                         const OUString &moduleId);
+
+// The mirrored toolbars the frame shows now.
+std::vector<OUString> shownMirroredToolbars(const css::uno::Reference<css::frame::XFrame> &frame);
+
+// Shows the toolbars in the frame, of the module, where a reload or a new window left them
+// hidden, and keeps them shown in the module's window states for the windows to come.
+void showToolbars(const css::uno::Reference<css::uno::XComponentContext> &context,
+                  const OUString &moduleId, const css::uno::Reference<css::frame::XFrame> &frame,
+                  const std::vector<OUString> &urls);
 
 } // namespace lohost

@@ -5,6 +5,8 @@
 #include "comAddIn/libreoffice/unotext.h"
 #include "platform/office/host/hosttable.h"
 
+#include <com/sun/star/awt/SystemDependentXWindow.hpp>
+#include <com/sun/star/awt/XSystemDependentWindowPeer.hpp>
 #include <com/sun/star/awt/XTopWindow.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/document/XDocumentProperties.hpp>
@@ -18,6 +20,7 @@
 #include <com/sun/star/frame/XStatusListener.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/frame/XTitle.hpp>
+#include <com/sun/star/lang/SystemDependent.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/table/XCellRange.hpp>
 #include <com/sun/star/text/XText.hpp>
@@ -30,6 +33,7 @@
 #include <com/sun/star/view/XSelectionSupplier.hpp>
 #include <cppuhelper/implbase1.hxx>
 #include <ctime>
+#include <rtl/process.h>
 
 using namespace css;
 
@@ -146,6 +150,21 @@ void dateUndatedPage(const uno::Reference<frame::XModel> &model)
     properties->setCreationDate(date);
 }
 
+// The X11 window of the frame; 0 when the office runs on another window system.
+std::uint32_t x11WindowOf(const Frame &frame)
+{
+    const uno::Reference<awt::XSystemDependentWindowPeer> peer(frame->getContainerWindow(),
+                                                               uno::UNO_QUERY);
+    if (!peer.is())
+        return 0;
+    uno::Sequence<sal_Int8> process(16);
+    rtl_getGlobalProcessId(reinterpret_cast<sal_uInt8 *>(process.getArray()));
+    awt::SystemDependentXWindow window;
+    if (!(peer->getWindowHandle(process, lang::SystemDependent::SYSTEM_XWINDOW) >>= window))
+        return 0;
+    return static_cast<std::uint32_t>(window.WindowHandle);
+}
+
 } // namespace
 
 OUString moduleOfFrame(const Context &context, const Frame &frame)
@@ -176,6 +195,7 @@ relay::DocumentState documentStateOf(const Frame &frame)
         state.modified = modifiable->isModified();
     if (const uno::Reference<frame::XTitle> title(model, uno::UNO_QUERY); title.is())
         state.title = utf8(title->getTitle());
+    state.window = x11WindowOf(frame);
     return state;
 }
 
@@ -220,19 +240,24 @@ void reloadDocument(const Context &context, const Frame &frame)
     dispatch(context, frame, ".uno:Reload");
 }
 
-void openInNewWindow(const Context &context, const std::string &path)
+Frame openInNewWindow(const Context &context, const std::string &path, bool readOnly)
 {
+    // Read-only shows the office's own bar to edit the document, as for a protected file.
+    const uno::Sequence<beans::PropertyValue> arguments =
+        readOnly ? properties({property("ReadOnly", uno::Any(true))})
+                 : uno::Sequence<beans::PropertyValue>();
     const uno::Reference<lang::XComponent> component =
         frame::Desktop::create(context)->loadComponentFromURL(unoText(relay::urlOfLocalPath(path)),
-                                                              "_blank", 0, {});
+                                                              "_blank", 0, arguments);
     const uno::Reference<frame::XModel> model(component, uno::UNO_QUERY);
     if (!model.is() || !model->getCurrentController().is())
-        return;
+        return {};
     const Frame opened = model->getCurrentController()->getFrame();
     opened->activate();
     if (const uno::Reference<awt::XTopWindow> window(opened->getContainerWindow(), uno::UNO_QUERY);
         window.is())
         window->toFront();
+    return opened;
 }
 
 } // namespace lohost

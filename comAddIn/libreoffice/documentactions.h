@@ -36,7 +36,8 @@ std::string storeDocument(const Frame &frame);
 
 void reloadDocument(const Context &context, const Frame &frame);
 
-// Opens the file in a new window and makes that window the active one.
-void openInNewWindow(const Context &context, const std::string &path);
+// Opens the file in a new window, read-only when asked, and makes that window the active one.
+// The window's frame; empty when the file did not open.
+Frame openInNewWindow(const Context &context, const std::string &path, bool readOnly);
 
 } // namespace lohost

@@ -168,9 +168,14 @@ void RelayClient::frameAppeared(const Context &context, const Frame &frame)
     serveWaitingHosts(context);
 }
 
-bool RelayClient::carryOut(const Context &context, const Frame &frame, const relay::Action &action)
+bool RelayClient::carryOut(const Context &context, const Frame &frame, const relay::Action &action,
+                           ClickRun &run)
 {
     switch (action.kind) {
+    case relay::Action::Kind::Lock:
+        if (!run.lock)
+            run.lock.emplace(frame);
+        break;
     case relay::Action::Kind::Type:
         typeAtCaret(context, frame, unoText(action.text), unoText(action.font));
         break;
@@ -186,7 +191,9 @@ bool RelayClient::carryOut(const Context &context, const Frame &frame, const rel
         m_statusTexts.renew(frame);
         break;
     case relay::Action::Kind::Open:
-        openInNewWindow(context, action.text);
+        if (const Frame opened = openInNewWindow(context, action.text, action.readOnly);
+            opened.is())
+            run.opened.push_back(opened);
         break;
     }
     return true;
@@ -201,6 +208,9 @@ void RelayClient::click(const Context &context, const Frame &frame, const std::s
         logProblem("a click on " + tag + " came while another request ran; it is dropped");
         return;
     }
+    // The toolbars the user shows stay shown after a reload and in the windows opened.
+    const std::vector<OUString> toolbarsShown = shownMirroredToolbars(frame);
+    ClickRun run;
     if (send(relay::clickRequest(host, tag, documentStateOf(frame)))) {
         // A conversion can wait for the user (the chooser): the office keeps drawing.
         std::function<void()> idle;
@@ -212,12 +222,14 @@ void RelayClient::click(const Context &context, const Frame &frame, const std::s
         }
         const auto act = [&](const relay::Action &action) {
             try {
-                carryOut(context, frame, action);
+                carryOut(context, frame, action, run);
             } catch (const uno::Exception &failure) {
                 logProblem("an action of " + tag + " failed: " + utf8(failure.Message));
             }
         };
         const std::optional<relay::Done> done = awaitDone(act, std::nullopt, idle);
+        run.lock.reset();
+        m_statusTexts.release(context, frame);
         if (done && !done->ok)
             logProblem(tag + ": " + done->message);
         if (done && done->barsChanged)
@@ -225,6 +237,14 @@ void RelayClient::click(const Context &context, const Frame &frame, const std::s
     }
     end();
     serveWaitingHosts(context);
+    run.opened.push_back(frame);
+    for (const Frame &window : run.opened) {
+        try {
+            showToolbars(context, moduleOfFrame(context, window), window, toolbarsShown);
+        } catch (const uno::Exception &failure) {
+            logProblem("the toolbars cannot be shown again: " + utf8(failure.Message));
+        }
+    }
 }
 
 void RelayClient::extensionGone(const Context &context)

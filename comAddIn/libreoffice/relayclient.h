@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comAddIn/libreoffice/framelock.h"
 #include "comAddIn/libreoffice/relayconnection.h"
 #include "comAddIn/libreoffice/relayprotocol.h"
 #include "comAddIn/libreoffice/statustexts.h"
@@ -51,7 +52,13 @@ private:
                                          const std::function<void()> &idle = {});
     void mirrorHost(const Context &context, const std::string &host);
     void serveWaitingHosts(const Context &context);
-    bool carryOut(const Context &context, const Frame &frame, const relay::Action &action);
+    // What a click has done so far to the office's windows.
+    struct ClickRun {
+        std::optional<FrameLock> lock; // once our process reads the document
+        std::vector<Frame> opened;     // the windows it opened
+    };
+    bool carryOut(const Context &context, const Frame &frame, const relay::Action &action,
+                  ClickRun &run);
     void watchExtension(const Context &context);
 
     std::mutex m_stateLock; // guards the members below

@@ -50,9 +50,11 @@ std::string barsRequest(const std::string &host)
 std::string clickRequest(const std::string &host, const std::string &tag,
                          const DocumentState &document)
 {
-    const Json state{{wire::kPath, document.path},
-                     {wire::kModified, document.modified},
-                     {wire::kTitle, document.title}};
+    Json state{{wire::kPath, document.path},
+               {wire::kModified, document.modified},
+               {wire::kTitle, document.title}};
+    if (document.window != 0)
+        state[wire::kWindow] = document.window;
     return request(wire::op::kClick, host, {{wire::kTag, tag}, {wire::kDocument, state}});
 }
 
@@ -98,14 +100,16 @@ ReplyLine parseReplyLine(const std::string &line)
     if (action == wire::action::kType)
         return Action{Action::Kind::Type, text, stringMember(*reply, wire::kFont)};
     if (action == wire::action::kStatus)
-        return Action{Action::Kind::Status, text, {}};
+        return Action{Action::Kind::Status, text};
+    if (action == wire::action::kLock)
+        return Action{Action::Kind::Lock, {}};
     if (action == wire::action::kStore)
-        return Action{Action::Kind::Store, {}, {}};
+        return Action{Action::Kind::Store, {}};
     if (action == wire::action::kReload)
-        return Action{Action::Kind::Reload, {}, {}};
+        return Action{Action::Kind::Reload, {}};
     const std::string path = stringMember(*reply, wire::kPath);
     if (action == wire::action::kOpen && !path.empty())
-        return Action{Action::Kind::Open, path, {}};
+        return Action{Action::Kind::Open, path, {}, boolMember(*reply, wire::kReadOnly)};
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -33,6 +34,9 @@ struct DocumentState {
     std::string path; // local path; empty for a document never saved
     bool modified = false;
     std::string title;
+    // The X11 window that shows it, which owns the windows our process shows during the
+    // click (member "window"); 0 when unknown.
+    std::uint32_t window = 0;
 };
 
 std::string barsRequest(const std::string &host);
@@ -45,10 +49,12 @@ std::string storeReply(bool stored, const std::string &message);
 std::optional<std::vector<Bar>> parseBarsReply(const std::string &line);
 
 struct Action {
-    enum class Kind { Type, Status, Store, Reload, Open };
+    // Lock: our process reads the document now; it takes no edits until the request ends.
+    enum class Kind { Type, Status, Lock, Store, Reload, Open };
     Kind kind;
-    std::string text; // the text to type or show, or the path to open
-    std::string font; // the family that draws the symbols typed; empty for the caret's
+    std::string text;      // the text to type or show, or the path to open
+    std::string font;      // the family that draws the symbols typed; empty for the caret's
+    bool readOnly = false; // a document to open is protected: it opens read-only
 };
 
 struct Done {

@@ -2,54 +2,108 @@
 
 #include <algorithm>
 #include <com/sun/star/task/XStatusIndicatorFactory.hpp>
+#include <com/sun/star/uno/Exception.hpp>
 
 using namespace css;
 
 namespace lohost
 {
 
-std::vector<StatusTexts::Shown>::iterator
-StatusTexts::find(const uno::Reference<frame::XFrame> &frame)
+namespace
 {
+
+// How long a text stays once its request has ended.
+constexpr std::chrono::seconds kLinger(5);
+
+bool sameFrame(const uno::WeakReference<frame::XFrame> &shown,
+               const uno::Reference<frame::XFrame> &frame)
+{
+    return uno::Reference<frame::XFrame>(shown) == frame;
+}
+
+} // namespace
+
+uno::Reference<task::XStatusIndicator> StatusTexts::take(const uno::Reference<frame::XFrame> &frame,
+                                                         const unsigned *generation)
+{
+    std::lock_guard lock(m_lock);
     // Frames that have closed take their indicators with them.
     std::erase_if(m_shown, [](const Shown &shown) {
         return !uno::Reference<frame::XFrame>(shown.frame).is();
     });
-    return std::find_if(m_shown.begin(), m_shown.end(), [&frame](const Shown &shown) {
-        return uno::Reference<frame::XFrame>(shown.frame) == frame;
+    const auto found = std::find_if(m_shown.begin(), m_shown.end(), [&](const Shown &shown) {
+        return sameFrame(shown.frame, frame) && (!generation || shown.generation == *generation);
     });
+    if (found == m_shown.end())
+        return {};
+    const uno::Reference<task::XStatusIndicator> indicator = found->indicator;
+    m_shown.erase(found);
+    return indicator;
+}
+
+std::optional<StatusTexts::Shown> StatusTexts::current(const uno::Reference<frame::XFrame> &frame)
+{
+    std::lock_guard lock(m_lock);
+    const auto found = std::find_if(m_shown.begin(), m_shown.end(), [&](const Shown &shown) {
+        return sameFrame(shown.frame, frame);
+    });
+    return found == m_shown.end() ? std::nullopt : std::optional<Shown>(*found);
 }
 
 void StatusTexts::renew(const uno::Reference<frame::XFrame> &frame)
 {
-    const auto found = find(frame);
-    if (found == m_shown.end())
-        return;
-    const OUString text = found->text;
-    m_shown.erase(found);
-    show(frame, text);
+    if (const std::optional<Shown> shown = current(frame)) {
+        // The indicator may have gone with the old status bar; one that still shows is ended.
+        try {
+            if (const uno::Reference<task::XStatusIndicator> old = take(frame, nullptr); old.is())
+                old->end();
+        } catch (const uno::Exception &) {
+        }
+        show(frame, shown->text);
+    }
 }
 
 void StatusTexts::show(const uno::Reference<frame::XFrame> &frame, const OUString &text)
 {
-    const auto found = find(frame);
+    const uno::Reference<task::XStatusIndicator> previous = take(frame, nullptr);
     if (text.isEmpty()) {
-        if (found != m_shown.end()) {
-            found->indicator->end();
-            m_shown.erase(found);
-        }
+        if (previous.is())
+            previous->end();
         return;
     }
-    if (found == m_shown.end()) {
+    uno::Reference<task::XStatusIndicator> indicator = previous;
+    if (indicator.is()) {
+        indicator->setText(text);
+    } else {
         const uno::Reference<task::XStatusIndicatorFactory> factory(frame, uno::UNO_QUERY);
         if (!factory.is())
             return;
-        m_shown.push_back({frame, factory->createStatusIndicator(), text});
-        m_shown.back().indicator->start(text, 0);
-        return;
+        indicator = factory->createStatusIndicator();
+        indicator->start(text, 0);
     }
-    found->indicator->setText(text);
-    found->text = text;
+    std::lock_guard lock(m_lock);
+    m_shown.push_back({frame, indicator, text, ++m_generation});
+}
+
+void StatusTexts::end(const uno::WeakReference<frame::XFrame> &frame, unsigned generation)
+{
+    const uno::Reference<frame::XFrame> shownIn(frame);
+    if (!shownIn.is())
+        return;
+    if (const uno::Reference<task::XStatusIndicator> indicator = take(shownIn, &generation);
+        indicator.is())
+        indicator->end();
+}
+
+void StatusTexts::release(const uno::Reference<uno::XComponentContext> &context,
+                          const uno::Reference<frame::XFrame> &frame)
+{
+    const std::optional<Shown> shown = current(frame);
+    if (!shown)
+        return;
+    const unsigned generation = shown->generation;
+    const uno::WeakReference<frame::XFrame> weakFrame(frame);
+    m_later.after(context, kLinger, [this, weakFrame, generation] { end(weakFrame, generation); });
 }
 
 } // namespace lohost

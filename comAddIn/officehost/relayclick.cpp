@@ -7,8 +7,6 @@
 #include "platform/office/host/commandbars.h"
 #include "platform/office/host/hostapplication.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -25,15 +23,8 @@ using Key = QLatin1String;
 // How often a status text the add-in set while it lets events run goes out.
 constexpr int kStatusInterval = 50; // ms
 
-// The file's content as a digest; empty when it cannot be read.
-QByteArray fileDigest(const QString &path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return QByteArray();
-    return hash.result();
-}
+// The status text when the user's program changed the file while the click ran.
+const QString kChangedElsewhere = u"文件在轉換時已被更改，原始文件沒有寫回"_qs;
 
 bool sameFile(const QString &a, const QString &b)
 {
@@ -91,11 +82,13 @@ Done RelayClick::openDocument()
     if (path.isEmpty() || !QFileInfo(path).isAbsolute() || HostSession::hostNameFor(path) != host)
         return Done::failure(
             u"請先把文件另存為 .%1 檔，再執行這個命令"_qs.arg(HostSession::fileSuffixFor(host)));
+    m_peer.send(actionMessage(action::kLock));
     if (m_document.modified) {
         if (Done stored = store(); !stored.ok())
             return stored;
     }
-    m_digestBefore = fileDigest(path);
+    m_guard.emplace(path);
+    m_digestBefore = office::FileWriteGuard::digestOf(path);
     if (Done opened = m_session.openFile(path); !opened.ok())
         return opened;
     m_openedPath = path;
@@ -117,22 +110,31 @@ Done RelayClick::store()
 Done RelayClick::returnDocuments()
 {
     QStringList failures;
-    QStringList opened;
+    QList<HostDocument *> opened;
     for (HostDocument *document : m_session.documents()) {
-        if (!document->saved()) {
+        const QString path = document->fullName();
+        const bool isSource = sameFile(path, m_openedPath);
+        // A source the user changed meanwhile was refused already, and stays refused.
+        if (!document->saved() && !(isSource && m_guard->refusedWrite())) {
             if (Done saved = document->save(); !saved.ok())
                 failures.append(saved.errorString());
         }
-        const QString path = document->fullName();
-        if (!sameFile(path, m_openedPath) && QFileInfo(path).isFile())
-            opened.append(path);
+        if (!isSource && QFileInfo(path).isFile())
+            opened.append(document);
     }
-    if (fileDigest(m_openedPath) != m_digestBefore)
+    if (m_guard->refusedWrite()) {
+        m_application.setStatusBar(kChangedElsewhere);
+        sendStatus();
+    } else if (office::FileWriteGuard::digestOf(m_openedPath) != m_digestBefore) {
         m_peer.send(actionMessage(action::kReload));
-    // The last document opened is the one the user sees in front.
-    for (const QString &path : std::as_const(opened)) {
+    }
+    // The last document opened is the one the user sees in front; a protected one opens
+    // read-only, as the office program shows a protected document.
+    for (HostDocument *document : std::as_const(opened)) {
         QJsonObject open = actionMessage(action::kOpen);
-        open.insert(Key(kPath), QFileInfo(path).absoluteFilePath());
+        open.insert(Key(kPath), QFileInfo(document->fullName()).absoluteFilePath());
+        if (document->isProtected())
+            open.insert(Key(kReadOnly), true);
         m_peer.send(open);
     }
     if (!failures.isEmpty())

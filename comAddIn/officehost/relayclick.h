@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/common/result.h"
+#include "platform/office/host/filewriteguard.h"
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace office
 {
@@ -21,6 +23,7 @@ class RelayPeer;
 struct ClickedDocument {
     QString path; // absolute; empty for a document never saved
     bool modified = false;
+    quintptr window = 0; // the window system's id of the window showing it; 0 when unknown
 };
 
 // One click made in another program, where the user works on a document, and run on a
@@ -29,7 +32,9 @@ struct ClickedDocument {
 // changes, and the session opens it from its file. Afterwards the peer reloads the file
 // when the click changed it and opens each document the click opened (the preview copy);
 // the session closes them all again. Status texts go to the peer as the add-in sets them,
-// and what the add-in types at the caret goes to the peer's caret.
+// and what the add-in types at the caret goes to the peer's caret. The peer locks the
+// document before it is stored and read, and the session never writes over the file once
+// the peer's program has changed it (FileWriteGuard): the file stays as the user saved it.
 class RelayClick
 {
 public:
@@ -58,8 +63,9 @@ private:
     const ClickedDocument m_document;
     // The add-in's request for the document, once it came; true before.
     platform::Result<bool> m_opened = true;
-    QString m_openedPath;      // of the document once it is open in the session
-    QByteArray m_digestBefore; // of its file as the session opened it
+    QString m_openedPath;                          // of the document once it is open in the session
+    QByteArray m_digestBefore;                     // of its file as the session opened it
+    std::optional<office::FileWriteGuard> m_guard; // of that file while it is open
     QString m_statusSent;
 };
 

@@ -5,6 +5,7 @@
 #include "comAddIn/officehost/commandbardescription.h"
 #include "comAddIn/officehost/hostmessages.h"
 #include "comAddIn/officehost/hostsession.h"
+#include "comAddIn/officehost/windowsinfront.h"
 #include "platform/office/host/hostapplication.h"
 #include "platform/registry/registrystore.h"
 
@@ -45,6 +46,8 @@ QJsonArray RelayHost::barsNow() const
 platform::Result<bool> RelayHost::click(const QString &tag, const ClickedDocument &document,
                                         RelayPeer &peer)
 {
+    // What asks the user during the click belongs to the window it was made in.
+    const ForeignOwner owner(document.window);
     const auto control = clickableControl(m_session->application().commandBars().get(), tag);
     platform::Result<bool> clicked = platform::Result<bool>::failure(control.errorString());
     if (control.ok())

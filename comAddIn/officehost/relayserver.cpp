@@ -170,7 +170,8 @@ QJsonObject RelayServer::click(RelayHost &host, RelayChannel &channel, const QJs
 {
     const QJsonObject document = request.value(Key(kDocument)).toObject();
     const ClickedDocument clicked{document.value(Key(kPath)).toString(),
-                                  document.value(Key(kModified)).toBool()};
+                                  document.value(Key(kModified)).toBool(),
+                                  quintptr(document.value(Key(kWindow)).toDouble())};
     const Done result = host.click(request.value(Key(kTag)).toString(), clicked, channel);
     return done(result, host.barsChanged());
 }

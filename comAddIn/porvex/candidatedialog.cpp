@@ -36,6 +36,10 @@ CandidateDialog::CandidateDialog(QWidget *parent) : QDialog(parent)
         auto *button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmb%1").arg(i + 1));
         button->setFixedSize(ButtonSide, ButtonSide);
+        // The form keeps its size however few the candidates: its title always shows.
+        QSizePolicy keepsPlace = button->sizePolicy();
+        keepsPlace.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(keepsPlace);
         connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
         grid->addWidget(button, i / ButtonsPerRow, i % ButtonsPerRow);
         m_buttons << button;

@@ -21,10 +21,13 @@ inline constexpr char kDisconnect[] = "disconnect";
 
 // The members of a request.
 inline constexpr char kTag[] = "tag";
-inline constexpr char kDocument[] = "document"; // {"path", "modified", "title"}
+inline constexpr char kDocument[] = "document"; // {"path", "modified", "title", "window"}
 inline constexpr char kPath[] = "path";         // a local path; empty for a new document
 inline constexpr char kModified[] = "modified";
 inline constexpr char kTitle[] = "title";
+// The X11 window of the document's frame, a number; missing when unknown. Our windows that
+// ask during the click are owned by it.
+inline constexpr char kWindow[] = "window";
 inline constexpr char kMode[] = "mode";
 
 // A bar: {"name", "kind": "menu" (the host's Tools menu) or "toolbar", "visible",
@@ -50,14 +53,18 @@ namespace action
 // "text" at the caret; its symbols in the family "font", none: the caret's.
 inline constexpr char kType[] = "type";
 inline constexpr char kStatus[] = "status"; // "text" in the status bar
+// The document takes no edits until the request ends.
+inline constexpr char kLock[] = "lock";
 // Store the document; the extension answers {"stored": bool, "message": why not}.
 inline constexpr char kStore[] = "store";
 inline constexpr char kReload[] = "reload";
-inline constexpr char kOpen[] = "open"; // the file at "path" in a new window
+// The file at "path" in a new window, read-only when "readOnly" is true (a protected copy).
+inline constexpr char kOpen[] = "open";
 } // namespace action
 inline constexpr char kText[] = "text";
 inline constexpr char kFont[] = "font";
 inline constexpr char kStored[] = "stored";
+inline constexpr char kReadOnly[] = "readOnly";
 
 // The end of a request: {"done": true, "ok", "message", "barsChanged"}.
 inline constexpr char kDone[] = "done";

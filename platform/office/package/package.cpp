@@ -1,5 +1,6 @@
 #include "platform/office/package/package.h"
 
+#include "platform/office/host/filewriteguard.h"
 #include "platform/office/package/documentmessages.h"
 #include "platform/office/package/storedarchive.h"
 #include "platform/system/filewrite.h"
@@ -533,11 +534,14 @@ platform::Result<bool> Package::save(const QString &path)
     const auto failed = [&path](const QString &reason) {
         return Saved::failure(cannotSave(path, reason));
     };
+    if (!FileWriteGuard::maySave(path))
+        return failed(QStringLiteral("檔案已在別的程式中被更改"));
     QByteArray zipped = serialize();
     if (zipped.isEmpty())
         return failed(m_error);
     if (const auto failure = sys::writeReplacing(path, zipped))
         return failed(failure->text());
+    FileWriteGuard::saved(path, zipped);
     // The next save copies what this one compressed, unless it changes again.
     adoptSaved(std::move(zipped));
     return Saved(true);

@@ -1,5 +1,6 @@
 #include "platform/office/page/htmlpage.h"
 
+#include "platform/office/host/filewriteguard.h"
 #include "platform/office/page/htmlelement.h"
 #include "platform/office/page/htmlnodes.h"
 #include "platform/office/page/htmlparse.h"
@@ -291,10 +292,14 @@ QByteArray HtmlPage::encodedPage()
 
 platform::Result<bool> HtmlPage::saveAs(const QString &path)
 {
+    if (!office::FileWriteGuard::maySave(path))
+        return platform::Result<bool>::failure(
+            QStringLiteral("無法儲存網頁：%1（檔案已在別的程式中被更改）").arg(fileLabel(path)));
     const QByteArray bytes = m_modified ? encodedPage() : m_bytes;
     if (const auto failure = sys::writeReplacing(path, bytes))
         return platform::Result<bool>::failure(
             QStringLiteral("無法儲存網頁：%1（%2）").arg(fileLabel(path), failure->text()));
+    office::FileWriteGuard::saved(path, bytes);
     m_path = path;
     m_bytes = bytes;
     m_modified = false;

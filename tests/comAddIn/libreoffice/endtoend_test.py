@@ -20,6 +20,8 @@ from officesession import (WRITER, OfficeSession, file_url, missing_display_tool
 
 FORMULA = "七\uf6a4刀"
 GLYPH = "切"
+# The chooser asks which glyph this formula means.
+ASKING_FORMULA = "日\uf6a4"
 SKIPPED = 77
 
 
@@ -41,11 +43,14 @@ def serves_the_relay():
             probe.wait()
 
 
-class EndToEndTest(unittest.TestCase):
+class OfficeWithOurProcess(unittest.TestCase):
+    """The office, headless unless windowed, with our process on a display of its own."""
+    windowed = False
+
     @classmethod
     def setUpClass(cls):
         cls.display, cls.display_processes = start_display()
-        cls.office = OfficeSession(officehost())
+        cls.office = OfficeSession(officehost(), display=cls.display if cls.windowed else None)
         # Our process keeps its own files in the session's folder, never the user's, and
         # shows its messages where the test can see them.
         cls.office.environment.update(
@@ -79,6 +84,8 @@ class EndToEndTest(unittest.TestCase):
         self.assertEqual(current.getURL(), file_url(copy))
         return current
 
+
+class EndToEndTest(OfficeWithOurProcess):
     def test_writer(self):
         document = self.made("swriter", "word.docx", lambda d: d.getText().setString("七"),
                              "MS Word 2007 XML")
@@ -158,6 +165,94 @@ class EndToEndTest(unittest.TestCase):
         self.assertEqual(document.getText().getString(), FORMULA)
         self.assertEqual(os.path.getmtime(self.office.path("old.odt")), before)
         self.assertFalse(any(name.startswith("old☆") for name in os.listdir(self.office.dir)))
+
+
+
+class ARunOwnsItsDocumentTest(OfficeWithOurProcess):
+    """The office in windows, as a user sees it while a conversion asks and after it."""
+    windowed = True
+
+    def status_bar_strip(self, window):
+        """The pixels of the status bar's first fields (save state, page) at the bottom left
+        of an office window; a status text shows there instead while it stays."""
+        shot = subprocess.run(["import", "-window", window, "png:-"], check=True,
+                              capture_output=True, env=dict(os.environ, DISPLAY=self.display))
+        return subprocess.run(["convert", "png:-", "-gravity", "SouthWest", "-crop", "200x22+0+0",
+                               "+repage", "rgb:-"], input=shot.stdout, check=True,
+                              capture_output=True).stdout
+
+    def window_property(self, window, name):
+        return subprocess.run(["xprop", "-id", window, name], capture_output=True, text=True,
+                              env=dict(os.environ, DISPLAY=self.display)).stdout
+
+    def test_a_conversion_owns_its_document_and_leaves_the_windows_parts(self):
+        document = self.made("swriter", "asks.docx",
+                             lambda d: d.getText().setString(ASKING_FORMULA), "MS Word 2007 XML")
+        frame = document.getCurrentController().getFrame()
+        window = frame.getContainerWindow()
+        layout = self.office.layout(document)
+        toolbar = self.office.toolbars(WRITER)["構字符號"]
+        layout.showElement(toolbar)
+        self.assertTrue(wait_until(lambda: layout.isElementVisible(toolbar)))
+        office_window = xdotool(self.display, "search", "--sync", "--onlyvisible", "--name",
+                                "asks.docx").split()[0]
+        xdotool(self.display, "windowactivate", "--sync", office_window)
+        status_bar = self.status_bar_strip(office_window)
+
+        click = threading.Thread(target=self.convert, args=(document,))
+        click.start()
+        try:
+            # The chooser, owned by the office window, over it and with its title.
+            chooser = xdotool(self.display, "search", "--sync", "--onlyvisible", "--name",
+                              "選擇字形").split()[0]
+            self.assertIn(hex(int(office_window)), self.window_property(chooser,
+                                                                        "WM_TRANSIENT_FOR"))
+            self.assertFalse(window.isEnabled(), "the document takes edits during the run")
+            # A click into the document and a key typed change nothing.
+            place = window.getPosSize()
+            xdotool(self.display, "mousemove", "--window", office_window,
+                    str(place.Width // 2), str(place.Height // 2), "click", "1")
+            xdotool(self.display, "type", "--delay", "50", "x")
+            self.assertEqual(document.getText().getString(), ASKING_FORMULA)
+            self.assertIn(chooser, xdotool(self.display, "search", "--onlyvisible", "--name",
+                                           "選擇字形").split())
+            subprocess.run(["import", "-window", "root", self.office.path("chooser.png")],
+                           check=True, env=dict(os.environ, DISPLAY=self.display))
+            xdotool(self.display, "windowactivate", "--sync", chooser, "key", "Escape")
+        finally:
+            click.join(60)
+        self.assertFalse(click.is_alive(), "the click did not end with the chooser")
+        self.assertTrue(window.isEnabled(), "the document stays locked after the run")
+
+        # The copy opens read-only, as the office shows a protected document.
+        copy = self.copy_opened("asks☆.docx")
+        self.assertTrue(copy.isReadonly())
+        # The toolbar the user showed stays shown, in the reloaded source and in the copy.
+        source = frame.getController().getModel()
+        self.assertTrue(wait_until(lambda: self.office.layout(source).isElementVisible(toolbar)))
+        self.assertTrue(wait_until(lambda: self.office.layout(copy).isElementVisible(toolbar)))
+        subprocess.run(["import", "-window", "root", self.office.path("after.png")],
+                       check=True, env=dict(os.environ, DISPLAY=self.display))
+        # The status text goes after a few seconds, and the status bar's fields are back.
+        xdotool(self.display, "windowactivate", "--sync", office_window)
+        self.assertTrue(wait_until(lambda: self.status_bar_strip(office_window) == status_bar, 15),
+                        "the status bar's fields did not come back")
+        print("screenshots:", self.office.path("chooser.png"), self.office.path("after.png"))
+
+        # A picture conversion next, the chooser closed again: the toolbar stays shown in the
+        # reloaded source and in the new copy's window.
+        click = threading.Thread(target=self.convert, args=(source, "qelToolExpToImg"))
+        click.start()
+        try:
+            chooser = xdotool(self.display, "search", "--sync", "--onlyvisible", "--name",
+                              "選擇字形").split()[0]
+            xdotool(self.display, "windowactivate", "--sync", chooser, "key", "Escape")
+        finally:
+            click.join(60)
+        self.assertFalse(click.is_alive(), "the click did not end with the chooser")
+        pictures = self.copy_opened("asks★.docx")
+        self.assertTrue(wait_until(lambda: self.office.layout(source).isElementVisible(toolbar)))
+        self.assertTrue(wait_until(lambda: self.office.layout(pictures).isElementVisible(toolbar)))
 
 
 if __name__ == "__main__":

@@ -53,6 +53,11 @@ TEST(RelayMessages, RequestsCarryTheProtocolsMembers)
               Json::parse(R"({"op":"click","host":"Microsoft Word","tag":"qelOperatorH",)"
                           R"("document":{"path":"/tmp/甲 乙.docx","modified":true,)"
                           R"("title":"甲 乙.docx"}})"));
+    // A known window goes as its number.
+    EXPECT_EQ(Json::parse(clickRequest("Microsoft Word", "t",
+                                       {"/tmp/a.docx", false, "a", 0xfffffffe}))["document"],
+              Json::parse(R"({"path":"/tmp/a.docx","modified":false,"title":"a",)"
+                          R"("window":4294967294})"));
     EXPECT_EQ(Json::parse(disconnectRequest("Microsoft Excel")),
               Json::parse(R"({"op":"disconnect","host":"Microsoft Excel","mode":1})"));
     EXPECT_EQ(Json::parse(barsRequest("Microsoft FrontPage")),
@@ -105,6 +110,14 @@ TEST(RelayMessages, ReplyLinesAreActionsOrTheEnd)
     const ReplyLine open = parseReplyLine(R"({"action":"open","path":"/tmp/a☆.docx"})");
     ASSERT_TRUE(std::holds_alternative<Action>(open));
     EXPECT_EQ(std::get<Action>(open).text, "/tmp/a☆.docx");
+    EXPECT_FALSE(std::get<Action>(open).readOnly);
+    const ReplyLine readOnly =
+        parseReplyLine(R"({"action":"open","path":"/tmp/a☆.docx","readOnly":true})");
+    ASSERT_TRUE(std::holds_alternative<Action>(readOnly));
+    EXPECT_TRUE(std::get<Action>(readOnly).readOnly);
+    const ReplyLine lock = parseReplyLine(R"({"action":"lock"})");
+    ASSERT_TRUE(std::holds_alternative<Action>(lock));
+    EXPECT_EQ(std::get<Action>(lock).kind, Action::Kind::Lock);
 
     const ReplyLine done =
         parseReplyLine(R"({"done":true,"ok":false,"message":"請先存檔","barsChanged":true})");

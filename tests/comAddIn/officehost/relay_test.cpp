@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -391,11 +392,14 @@ TEST_F(RelayTest, AConversionStoresTheChangedDocumentThenReloadsItAndOpensTheCop
     });
     EXPECT_EQ(stores, 1);
     const QStringList actions = actionsOf(lines);
-    ASSERT_GE(actions.size(), 3) << actions.join(u" | "_qs).toStdString();
-    EXPECT_EQ(actions.first(), u"store "_qs);
+    ASSERT_GE(actions.size(), 4) << actions.join(u" | "_qs).toStdString();
+    // The document is locked in the office program before it is stored and read.
+    EXPECT_EQ(actions.mid(0, 2), (QStringList{u"lock "_qs, u"store "_qs}));
     EXPECT_TRUE(actions.contains(u"status 構字式轉換完畢"_qs));
     // The source, which the conversion changed, comes back before the copy opens in front.
     EXPECT_EQ(actions.mid(actions.size() - 2), (QStringList{u"reload "_qs, u"open "_qs + copy}));
+    // The copy is protected: the office program opens it read-only.
+    EXPECT_EQ(lines[lines.size() - 2][u"readOnly"], true);
     EXPECT_EQ(doneOf(lines)[u"ok"], true);
     EXPECT_EQ(doneOf(lines)[u"barsChanged"], false);
     EXPECT_TRUE(wordtest::mainText(copy).startsWith(u"甲明乙"_qs))
@@ -408,6 +412,37 @@ TEST_F(RelayTest, AConversionStoresTheChangedDocumentThenReloadsItAndOpensTheCop
     EXPECT_FALSE(actionsOf(again).contains(u"store "_qs));
     EXPECT_TRUE(actionsOf(again).contains(u"open "_qs + copy));
     EXPECT_EQ(doneOf(again)[u"ok"], true);
+}
+
+TEST_F(RelayTest, ASourceTheUserSavedWhileTheChooserAskedIsNeverWrittenOver)
+{
+    const QString source = path(u"report.docx"_qs);
+    const QString copy = path(u"report☆.docx"_qs);
+    ASSERT_TRUE(
+        wordtest::writeDocx(source, "<w:p><w:r><w:t>甲" + GoodOrLong + "</w:t></w:r></w:p>"));
+    // While the chooser is open, the user saves the document in the office program; then
+    // picks a candidate, which changes the source.
+    const QString saved = "<w:p><w:r><w:t>甲" + GoodOrLong +
+                          "</w:t></w:r></w:p>"
+                          "<w:p><w:r><w:t>使用者加的一行</w:t></w:r></w:p>";
+    bool savedByUser = false;
+    m_onQuestion = [&](QWidget *question) {
+        if (!std::exchange(savedByUser, true)) {
+            ASSERT_TRUE(wordtest::writeDocx(source, saved));
+        }
+        if (auto *first = question->findChild<QPushButton *>(u"cmb1"_qs))
+            first->click();
+    };
+    const auto lines = click(kWord, kToGlyphs, source, false);
+    ASSERT_TRUE(savedByUser) << "the chooser did not ask";
+    const QStringList actions = actionsOf(lines);
+    EXPECT_TRUE(wordtest::mainText(source).contains(u"使用者加的一行"_qs))
+        << wordtest::mainText(source).toStdString();
+    EXPECT_TRUE(actions.contains(u"status 文件在轉換時已被更改，原始文件沒有寫回"_qs))
+        << actions.join(u" | "_qs).toStdString();
+    // The office program keeps the document as the user saved it; the copy still opens.
+    EXPECT_FALSE(actions.contains(u"reload "_qs));
+    EXPECT_TRUE(actions.contains(u"open "_qs + copy));
 }
 
 TEST_F(RelayTest, ADocumentTheEnginesCannotReadIsRefusedAndNothingChanges)
@@ -456,7 +491,7 @@ TEST_F(RelayTest, ADocumentTheEnginesCannotReadIsRefusedAndNothingChanges)
     const auto unstored = click(kWord, kToGlyphs, docx, true, [] {
         return QJsonObject{{u"stored"_qs, false}, {u"message"_qs, u"磁碟已滿"_qs}};
     });
-    EXPECT_EQ(actionsOf(unstored), QStringList{u"store "_qs});
+    EXPECT_EQ(actionsOf(unstored), (QStringList{u"lock "_qs, u"store "_qs}));
     EXPECT_EQ(doneOf(unstored)[u"ok"], false);
     EXPECT_TRUE(doneOf(unstored)[u"message"].toString().contains(u"磁碟已滿"_qs));
     EXPECT_EQ(m_messages.size(), 1);

@@ -85,7 +85,13 @@ TEST(CandidateDialog, ShowsOneButtonPerCandidateInItsTypeface)
 TEST(CandidateDialog, ASingleCandidateStillAsksAndEightFillBothRows)
 {
     CandidateDialog dialog;
-    DialogDriver single{[](CandidateDialog &shown) { click(shown, "cmb1"); }};
+    // However few the candidates, the dialog keeps its size: its title shows.
+    QSize singleSize;
+    QSize fullSize;
+    DialogDriver single{[&singleSize](CandidateDialog &shown) {
+        singleSize = shown.size();
+        click(shown, "cmb1");
+    }};
     single.arm();
     EXPECT_EQ(dialog.ShowCandidateForm("x", {candidate("鮮", 0)}), 0);
     EXPECT_EQ(single.visibleButtons.size(), 1);
@@ -93,7 +99,8 @@ TEST(CandidateDialog, ASingleCandidateStillAsksAndEightFillBothRows)
     QList<Candidate> eight;
     for (int i = 0; i < 8; ++i)
         eight << candidate(QString(QChar(0xE030 + i)), 1, "標楷體外字集一");
-    DialogDriver full{[](CandidateDialog &shown) {
+    DialogDriver full{[&fullSize](CandidateDialog &shown) {
+        fullSize = shown.size();
         const auto *first = shown.findChild<QPushButton *>("cmb1");
         const auto *fifth = shown.findChild<QPushButton *>("cmb5");
         const auto *fourth = shown.findChild<QPushButton *>("cmb4");
@@ -105,6 +112,7 @@ TEST(CandidateDialog, ASingleCandidateStillAsksAndEightFillBothRows)
     full.arm();
     EXPECT_EQ(dialog.ShowCandidateForm("y", eight), 7);
     EXPECT_EQ(full.visibleButtons.size(), 8);
+    EXPECT_EQ(singleSize, fullSize);
 }
 
 TEST(CandidateDialog, NoneOfTheseAndTheCloseBoxAreTheirOwnAnswers)

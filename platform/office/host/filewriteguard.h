@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace office
+{
+
+// A file that another program holds open while a host of ours works on it too (the document
+// of a click made in the office program): while the guard lives, a save over the file goes
+// ahead only if its bytes are still those this process last read or wrote, so that what the
+// other program saved meanwhile is never overwritten. The engines ask it before each save.
+class FileWriteGuard
+{
+public:
+    // Takes the file's bytes as they are now as the ones this process has read.
+    explicit FileWriteGuard(const QString &path);
+    ~FileWriteGuard();
+    FileWriteGuard(const FileWriteGuard &) = delete;
+    FileWriteGuard &operator=(const FileWriteGuard &) = delete;
+
+    // Whether a save over the file was refused while the guard lived.
+    bool refusedWrite() const { return m_refused; }
+
+    // False, remembering the refusal, when a save over the path must not happen because
+    // its file changed elsewhere; true for any path no guard holds.
+    static bool maySave(const QString &path);
+    // A save over the path wrote these bytes.
+    static void saved(const QString &path, const QByteArray &bytes);
+
+    // The file's content as a digest; empty when it cannot be read.
+    static QByteArray digestOf(const QString &path);
+
+private:
+    QString m_path;
+    QByteArray m_digest; // of the bytes last read or written here; empty for no file
+    bool m_refused = false;
+};
+
+} // namespace office
