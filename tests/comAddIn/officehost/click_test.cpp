@@ -5,6 +5,7 @@
 #include "comAddIn/officehost/hostprogram.h"
 #include "comAddIn/officehost/hostwindow.h"
 #include "tests/comAddIn/officehost/registeredaddins.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/libreoffice.h"
 
 #include <QAction>
@@ -48,6 +49,7 @@ protected:
     {
         QProcess process;
         process.setProcessEnvironment(m_environment);
+        testsupport::endWithTest(process);
         process.start(QStringLiteral(OFFICEHOST_PROGRAM), arguments);
         if (!process.waitForFinished(120'000))
             return -1;
