@@ -52,8 +52,8 @@ struct Action {
     // Lock: our process reads the document now; it takes no edits until the request ends.
     enum class Kind { Type, Status, Lock, Store, Reload, Open };
     Kind kind;
-    std::string text;      // the text to type or show, or the path to open
-    std::string font;      // the family that draws the symbols typed; empty for the caret's
+    std::string text = {}; // the text to type or show, or the path to open
+    std::string font = {}; // the family that draws the symbols typed; empty for the caret's
     bool readOnly = false; // a document to open is protected: it opens read-only
 };
 

@@ -42,14 +42,16 @@ int serve(QApplication &app, const QString &socketPath)
 {
     // The chooser and the messages come and go; the program stays for the next click.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Taken before the socket listens: a client may connect and end us at once, and the
+    // socket is removed only at a normal end.
+    officehost::TerminationSignal terminate;
+    QObject::connect(&terminate, &officehost::TerminationSignal::received, &app,
+                     &QCoreApplication::quit);
     officehost::RelayServer server;
     if (auto listening = server.listen(socketPath); !listening.ok()) {
         report(listening.errorString());
         return 1;
     }
-    officehost::TerminationSignal terminate;
-    QObject::connect(&terminate, &officehost::TerminationSignal::received, &app,
-                     &QCoreApplication::quit);
     QObject::connect(&server, &officehost::RelayServer::idle, &app, &QCoreApplication::quit);
     officehost::WindowsInFront inFront;
     return app.exec();

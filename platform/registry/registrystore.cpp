@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace registry
@@ -118,8 +119,16 @@ QString RegistryStore::filePath(Root root) const
 std::optional<RegistryHive> RegistryStore::read(Root root) const
 {
     QFile file(filePath(root));
-    if (!file.exists())
+    const QFileInfo found(file.fileName());
+    if (!found.exists() && !found.isSymLink())
         return RegistryHive();
+    // Only a regular file is read: a FIFO would block the read, and a write after it would
+    // replace it.
+    if (!found.isFile()) {
+        m_error = QStringLiteral("無法讀取 %1（不是一般檔案）")
+                      .arg(QDir::toNativeSeparators(file.fileName()));
+        return std::nullopt;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("無法讀取 %1（%2）")
                       .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());

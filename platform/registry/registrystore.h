@@ -28,7 +28,9 @@ public:
 
     const QString &folder() const { return m_folder; }
 
-    // nullopt when the key or the value is missing or the file cannot be read.
+    // nullopt when the key or the value is missing or the file cannot be read. A missing
+    // file reads as an empty root; anything else at its place that is not a regular file
+    // (a folder, a FIFO, a link to nothing) cannot be read.
     std::optional<QString> value(Root root, QStringView keyPath, QStringView name) const;
     bool keyExists(Root root, QStringView keyPath) const;
     QList<RegistryValue> values(Root root, QStringView keyPath) const;

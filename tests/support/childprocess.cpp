@@ -1,7 +1,9 @@
 #include "tests/support/childprocess.h"
 
+#include <QProcess>
 #include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,6 +54,17 @@ std::optional<QString> runInChild(const std::function<bool()> &prepare,
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return QStringLiteral("the child process ended abnormally (status %1)").arg(status);
     return QString::fromUtf8(said);
+}
+
+void endWithTest(QProcess &process)
+{
+    const pid_t test = getpid();
+    process.setChildProcessModifier([test] {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // The test may have ended between the fork and the line above.
+        if (getppid() != test)
+            _exit(1);
+    });
 }
 
 } // namespace testsupport

@@ -1,5 +1,7 @@
 #include "tests/support/libreoffice.h"
 
+#include "tests/support/childprocess.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -36,6 +38,7 @@ convertWithLibreOffice(const QString &documentPath, const QString &targetFormat,
 
     QProcess soffice;
     soffice.setProcessChannelMode(QProcess::MergedChannels);
+    endWithTest(soffice);
     soffice.start(QStringLiteral("soffice"),
                   {QStringLiteral("-env:UserInstallation=") +
                        QUrl::fromLocalFile(profile).toString(QUrl::FullyEncoded),

@@ -15,8 +15,8 @@ import tempfile
 import threading
 import unittest
 
-from officesession import (WRITER, OfficeSession, file_url, missing_display_tools, start_display,
-                           stop_display, wait_until, xdotool)
+from officesession import (WRITER, OfficeSession, end_with_test, file_url, missing_display_tools,
+                           start_display, stop_display, wait_until, xdotool)
 
 FORMULA = "七\uf6a4刀"
 GLYPH = "切"
@@ -35,7 +35,8 @@ def serves_the_relay():
         socket = os.path.join(folder, "probe.socket")
         probe = subprocess.Popen([officehost(), "--serve", socket],
                                  env=dict(os.environ, QT_QPA_PLATFORM="offscreen"),
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                 preexec_fn=end_with_test)
         try:
             return wait_until(lambda: os.path.exists(socket), 10)
         finally:

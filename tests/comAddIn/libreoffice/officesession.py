@@ -3,11 +3,13 @@
 The extension comes from $MURVEL_OXT. Our process is the one $MURVEL_OFFICEHOST names
 (the fake server unless a test names the real officehost); the extension starts it.
 """
+import ctypes
 import json
 import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
@@ -25,6 +27,37 @@ WEB = "com.sun.star.text.WebDocument"
 CALC = "com.sun.star.sheet.SpreadsheetDocument"
 IMPRESS = "com.sun.star.presentation.PresentationDocument"
 FAKE_SERVER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fakeserver.py")
+PR_SET_PDEATHSIG = 1
+
+# Waits, in a session of its own, until the test's end of its standard input closes (the
+# test ended, however: also killed at its time limit), then kills the office's process
+# group and the server that the extension started on the session's socket, by their ids.
+REAPER = """
+import os, signal, sys
+office, socket = int(sys.argv[1]), sys.argv[2]
+sys.stdin.buffer.read()
+try:
+    os.killpg(office, signal.SIGKILL)
+except OSError:
+    pass
+serving = b"\\0--serve\\0" + os.fsencode(socket) + b"\\0"
+for pid in filter(str.isdigit, os.listdir("/proc")):
+    try:
+        with open("/proc/%s/cmdline" % pid, "rb") as cmdline:
+            arguments = b"\\0" + cmdline.read()
+    except OSError:
+        continue
+    if serving in arguments:
+        try:
+            os.kill(int(pid), signal.SIGKILL)
+        except OSError:
+            pass
+"""
+
+
+def end_with_test():
+    """For Popen's preexec_fn: the child is killed when the test process ends."""
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
 def prop(name, value):
@@ -91,6 +124,7 @@ class OfficeSession:
             self.environment["DISPLAY"] = display
         self.pipe = "murvel" + os.path.basename(self.dir).replace("-", "")
         self.process = None
+        self.reaper = None
         self.display = display
 
     # --- start and stop -------------------------------------------------------------
@@ -109,6 +143,9 @@ class OfficeSession:
                  "--accept=pipe,name=%s;urp;StarOffice.ComponentContext" % self.pipe],
                 env=self.environment, start_new_session=True, stdout=log,
                 stderr=subprocess.STDOUT)
+        self.reaper = subprocess.Popen([sys.executable, "-c", REAPER, str(self.process.pid),
+                                        self.socket], stdin=subprocess.PIPE,
+                                       start_new_session=True)
         local = uno.getComponentContext()
         resolver = local.ServiceManager.createInstanceWithContext(
             "com.sun.star.bridge.UnoUrlResolver", local)
@@ -143,6 +180,9 @@ class OfficeSession:
                 os.killpg(self.process.pid, signal.SIGKILL)
                 self.process.wait()
         self.stop_server()
+        if self.reaper:
+            self.reaper.stdin.close()
+            self.reaper.wait()
         if os.environ.get("MURVEL_KEEP_OFFICE_DIR"):
             print("kept", self.dir)
         else:
@@ -303,7 +343,8 @@ def start_display():
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
                                "-screen", "0", "1600x1000x24"], pass_fds=(write_end,),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              preexec_fn=end_with_test)
     os.close(write_end)
     with os.fdopen(read_end) as announced:
         number = announced.readline().strip()
@@ -312,7 +353,8 @@ def start_display():
         raise RuntimeError("Xvfb did not start")
     display = ":" + number
     manager = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=display),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               preexec_fn=end_with_test)
     return display, [manager, server]
 
 

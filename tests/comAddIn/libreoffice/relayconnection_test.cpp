@@ -125,7 +125,8 @@ TEST(RelayConnection, StartsOurProcessWhenNothingListens)
     const std::string started = dir.filePath("started").toStdString();
     const std::string program = dir.filePath("officehost").toStdString();
     {
-        // Stands for `officehost --serve SOCKET`: records its arguments, then listens.
+        // Stands for `officehost --serve SOCKET`: records its arguments, then listens, for a
+        // minute at most, so that it ends also when the test fails before connecting.
         std::ofstream script(program);
         script << "#!/usr/bin/python3\n"
                   "import socket, sys, time\n"
@@ -133,6 +134,7 @@ TEST(RelayConnection, StartsOurProcessWhenNothingListens)
                << started
                << "', 'w').write(' '.join(sys.argv[1:]))\n"
                   "s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[2]); s.listen()\n"
+                  "s.settimeout(60)\n"
                   "c, _ = s.accept(); c.sendall(b'ready\\n'); c.recv(10)\n";
     }
     ::chmod(program.c_str(), 0755);

@@ -9,6 +9,7 @@
 #include "tests/comAddIn/officehost/registeredaddins.h"
 #include "tests/platform/office/excel/sampleworkbook.h"
 #include "tests/platform/office/powerpoint/samplepresentation.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/libreoffice.h"
 #include "tests/support/printqstring.h"
 #include "tests/support/smalldisk.h"
@@ -57,6 +58,7 @@ protected:
     {
         QProcess process;
         process.setProcessEnvironment(m_environment);
+        testsupport::endWithTest(process);
         process.start(QStringLiteral(OFFICEHOST_PROGRAM), arguments);
         if (!process.waitForFinished(120'000)) {
             process.kill();

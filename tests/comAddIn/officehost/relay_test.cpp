@@ -8,6 +8,7 @@
 #include "tests/comAddIn/officehost/conversionclicks.h"
 #include "tests/comAddIn/officehost/relayclient.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/inkprofile.h"
 
 #include <QDeadlineTimer>
@@ -563,12 +564,14 @@ TEST_F(RelayTest, TheProgramServesUntilItsLastClientHasGoneOrItIsTerminated)
         ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
     }
     QProcess relay;
+    testsupport::endWithTest(relay);
     relay.start(QStringLiteral(OFFICEHOST_PROGRAM), {u"--serve"_qs, socketPath});
     QLocalSocket client;
     ASSERT_TRUE(connectWithin(client, socketPath, 60s));
 
     // A second relay on the same socket leaves it to the first.
     QProcess second;
+    testsupport::endWithTest(second);
     second.start(QStringLiteral(OFFICEHOST_PROGRAM), {u"--serve"_qs, socketPath});
     ASSERT_TRUE(second.waitForFinished(60'000));
     EXPECT_EQ(second.exitCode(), 1);

@@ -7,6 +7,7 @@
 #include "tests/platform/office/powerpoint/samplepresentation.h"
 #include "tests/platform/office/word/sampledocx.h"
 #include "tests/support/printqstring.h"
+#include "tests/support/smalldisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -233,6 +234,27 @@ TEST_F(ConversionRunTest, APictureFolderThatCannotBeMadeFailsTheRun)
     ConversionRun again(host, context);
     EXPECT_EQ(again.makePictureFolder(), QString());
     EXPECT_FALSE(again.finish().ok());
+}
+
+TEST_F(ConversionRunTest, AMissingCharacterLogThatCannotBeSavedFailsTheRun)
+{
+    const QString disk = documents.filePath(u"windows"_qs);
+    ASSERT_TRUE(QDir().mkpath(disk));
+    const std::optional<QString> outcome = testsupport::runOnSmallDisk(disk, 64, [&] {
+        context.windowsFolder = disk;
+        ConversionRun run(host, context);
+        if (!testsupport::fillDisk(disk))
+            return u"no filler"_qs;
+        if (run.engine().lookUp(formulas::MissingHalf, picker).level !=
+            porvex::LookupLevel::Missing)
+            return u"the formula was found"_qs;
+        return run.finish().errorString() + u'|' + QDir(disk).entryList(QDir::Files).join(u',');
+    });
+    if (!outcome)
+        GTEST_SKIP() << "this system mounts no file system for a test";
+    EXPECT_TRUE(outcome->startsWith(u"缺字記錄無法儲存："_qs)) << outcome->toStdString();
+    EXPECT_TRUE(outcome->contains(u"usrhanzi.txt"_qs)) << outcome->toStdString();
+    EXPECT_TRUE(outcome->endsWith(u"|filler"_qs)) << "no log and no temporary file are left";
 }
 
 } // namespace

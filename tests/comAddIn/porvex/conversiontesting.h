@@ -9,6 +9,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+// The formulas of the missing-character log in the Windows folder, in the file's order.
+inline QStringList loggedFormulasIn(const QString &windowsFolder)
+{
+    QFile file(QDir(windowsFolder).filePath(QStringLiteral("usrhanzi.txt")));
+    return file.open(QIODevice::ReadOnly) ? MissingCharacterLog::parse(file.readAll())
+                                          : QStringList();
+}
+
 // A conversion's surroundings for the tests: the lookup fixture as the program's database,
 // a Windows folder of the test's own, a picker that answers as told, and the messages shown.
 class ConversionTest : public ::testing::Test
@@ -25,13 +33,7 @@ protected:
         };
     }
 
-    // The formulas of the missing-character log, in the file's order.
-    QStringList loggedFormulas() const
-    {
-        QFile file(QDir(windows.path()).filePath(QStringLiteral("usrhanzi.txt")));
-        return file.open(QIODevice::ReadOnly) ? MissingCharacterLog::parse(file.readAll())
-                                              : QStringList();
-    }
+    QStringList loggedFormulas() const { return loggedFormulasIn(windows.path()); }
 
     QTemporaryDir documents;
     QTemporaryDir windows;

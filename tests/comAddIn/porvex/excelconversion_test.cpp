@@ -25,6 +25,7 @@ namespace
 // The sample workbook with formulas among other text in two of its sheets:
 //   說文!A1 (標楷體)  見 \uE010 與 明 by their formulas
 //   說文!A2           a rich-text cell whose first run is a formula
+//   說文!C2           a formula in a run of 標楷體 after text in 新細明體
 //   說文!A3           a formula that no record holds holding 明's, then 明's again
 //   說文!B3           a joining operator first, then an unclosed bracket before 明's
 //   保護!A1           on the protected sheet, the formula the chooser is asked about
@@ -48,6 +49,10 @@ protected:
         const std::unique_ptr<Range> richCell = cell(book, "說文", "A2");
         ASSERT_NE(richCell, nullptr);
         ASSERT_TRUE(richCell->characters(1, 3)->insert(Bright));
+        ASSERT_NO_FATAL_FAILURE(write(book, "說文", "C2", "甲" + Girl));
+        const std::unique_ptr<Range> mixedCell = cell(book, "說文", "C2");
+        mixedCell->characters(1, 1)->font().setName(u"新細明體"_qs);
+        mixedCell->characters(2, 3)->font().setName(u"標楷體"_qs);
         ASSERT_NO_FATAL_FAILURE(write(book, "說文", "A3", MissingBracket + "與" + Bright));
         ASSERT_NO_FATAL_FAILURE(write(book, "說文", "B3", MissingHalf + Open + Bright));
         ASSERT_NO_FATAL_FAILURE(write(book, "保護", "A1", Fish));
@@ -123,6 +128,8 @@ TEST_F(ExcelConversionTest, ThePreviewCopyGetsTheGlyphsAndTheSourceTheOrdinaryOn
     EXPECT_EQ(converted->face("說文", "A1", 2), "標楷體外字集三");
     EXPECT_EQ(converted->text("說文", "A2"), "明def");
     EXPECT_EQ(converted->face("說文", "A2", 1), "新細明體") << "the rich run keeps its typeface";
+    EXPECT_EQ(converted->text("說文", "C2"), "甲\uE010");
+    EXPECT_EQ(converted->face("說文", "C2", 2), "標楷體外字集三") << "from the formula's own run";
     EXPECT_EQ(converted->text("說文", "A3"), MissingBracket + "與明");
     EXPECT_EQ(converted->text("說文", "B3"), MissingHalf + Open + "明");
     EXPECT_EQ(converted->text("保護", "A1"), "\uE002");
@@ -208,6 +215,30 @@ TEST_F(ExcelConversionTest, CellsAsFarAsTheSheetGoesAndRowsPastItConvertAndAreKe
     EXPECT_TRUE(testsupport::zipEntry(documents.filePath(QStringLiteral("far☆.xlsx")),
                                       "xl/worksheets/sheet1.xml")
                     .contains(far));
+}
+
+TEST_F(ExcelConversionTest, EveryOperatorOfTheSearchFindsACellThatHoldsOnlyIt)
+{
+    // One cell for each symbol searched for, in the order of the search, with a formula that
+    // no record holds: each cell the search finds has its formula logged.
+    QStringList formulas{u"丁\uF6A4丁"_qs,       u"丁\uF6A3丁"_qs, u"丁\uF6A5丁"_qs,
+                         u"\uF6AE丁丁\uF6AF"_qs, u"\uF6A7丁"_qs,   u"\uF6A6丁"_qs,
+                         u"\uF6A8丁"_qs,         u"\uF6AB丁"_qs,   u"\uF6AA丁"_qs,
+                         u"\uF6A9丁"_qs,         u"\uF6AD丁"_qs,   u"\uF6AC丁"_qs};
+    const QString path = documents.filePath(QStringLiteral("operators.xlsx"));
+    ASSERT_TRUE(writeWorkbookWithRows(path, {}, {}));
+    {
+        auto opened = excel.workbooks().open(path);
+        ASSERT_TRUE(opened.ok()) << opened.errorString().toStdString();
+        for (int row = 1; row <= formulas.size(); ++row)
+            write(*opened.value(), "說文", qPrintable(u"A%1"_qs.arg(row)), formulas[row - 1]);
+        ASSERT_TRUE(opened.value()->save().ok());
+    }
+    ASSERT_TRUE(convert().ok());
+    QStringList logged = loggedFormulas();
+    logged.sort();
+    formulas.sort();
+    EXPECT_EQ(logged, formulas);
 }
 
 class ExcelChooserTest : public ExcelConversionTest

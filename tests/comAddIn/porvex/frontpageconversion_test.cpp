@@ -51,14 +51,15 @@ print(json.dumps(parser.images))
 }
 
 // A page with formulas in a paragraph (one across a bold run), a lone user-defined
-// character and a bracketed formula that no record holds in table cells, and two images
-// that are not glyph pictures.
+// character and a bracketed formula that no record holds in table cells, two images that
+// are not glyph pictures and one marked with the narrow "=".
 const QString Page = u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>構字</title>"
                      u"</head>\n<body>\n<p>段落%1與<b>魚%2</b>羊。</p>\n"
                      u"<table border=\"1\"><tr><td><font face=\"標楷體外字集二\">甲%3乙</font></td>"
                      u"<td>%4</td></tr></table>\n"
                      u"<p>圖<img src=\"logo.png\" alt=\"logo\">與<img src=\"x.png\" alt=\"●不是\">"
-                     u"</p>\n</body></html>\n"_qs.arg(Bright, Around, User, MissingBracket);
+                     u"<img src=\"n.png\" alt=\"●=%5\"></p>\n</body></html>\n"_qs.arg(
+                         Bright, Around, User, MissingBracket, Girl);
 
 class FrontPageConversionTest : public ConversionTest
 {
@@ -120,11 +121,12 @@ TEST_F(FrontPageConversionTest, FormulasBecomePicturesOrTextAndComeBackFromTheir
     ASSERT_TRUE(frontPage.page()->save().ok());
 
     const QList<QPair<QString, QString>> images = imagesOf(path);
-    ASSERT_EQ(images.size(), 4);
+    ASSERT_EQ(images.size(), 5);
     EXPECT_EQ(images[0].second, "●＝魚" + Above + "羊") << "the pick's formula";
     EXPECT_EQ(images[1].second, "●＝" + User);
     EXPECT_EQ(images[2], qMakePair(u"logo.png"_qs, u"logo"_qs));
     EXPECT_EQ(images[3], qMakePair(u"x.png"_qs, u"●不是"_qs));
+    EXPECT_EQ(images[4], qMakePair(u"n.png"_qs, "●=" + Girl));
     for (int ours : {0, 1}) {
         const QString link = images[ours].first;
         EXPECT_TRUE(QUrl(link).isRelative()) << link.toStdString();
@@ -143,7 +145,9 @@ TEST_F(FrontPageConversionTest, FormulasBecomePicturesOrTextAndComeBackFromTheir
 
     // Back: our pictures give their formulas, the other images stay.
     ASSERT_TRUE(ConvertPagePicturesToFormulas(frontPage).ok());
-    EXPECT_TRUE(bodyText().startsWith("段落明與魚" + Above + "羊。\n甲" + User + "乙\n"));
+    const QString back = bodyText();
+    EXPECT_TRUE(back.startsWith("段落明與魚" + Above + "羊。\n甲" + User + "乙\n"));
+    EXPECT_TRUE(back.endsWith("\uFFFC" + Girl + "\n")) << back.toStdString();
     ASSERT_TRUE(frontPage.page()->save().ok());
     EXPECT_EQ(imagesOf(path), (QList<QPair<QString, QString>>{{u"logo.png"_qs, u"logo"_qs},
                                                               {u"x.png"_qs, u"●不是"_qs}}));

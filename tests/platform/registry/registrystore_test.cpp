@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -90,13 +92,34 @@ TEST(RegistryStore, RewriteKeepsOtherKeysAndRoots)
 
 TEST(RegistryStore, UnreadableStoreIsNotOverwritten)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("HKEY_CURRENT_USER.txt")));
-    RegistryStore store(dir.path());
-    EXPECT_FALSE(store.setValue(Root::CurrentUser, u"EUDC\\950", u"x"_qs, u"y"_qs));
-    EXPECT_TRUE(store.errorString().contains(u"HKEY_CURRENT_USER"));
-    EXPECT_EQ(store.value(Root::CurrentUser, u"EUDC\\950", u"x"), std::nullopt);
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("HKEY_CURRENT_USER.txt"))).isDir());
+    // What stands at the store's place, made by the test, and how it is told apart.
+    struct Unreadable {
+        const char *what;
+        std::function<bool(const QString &)> make;
+        std::function<bool(const QFileInfo &)> kept;
+    };
+    const QList<Unreadable> cases{
+        {"a folder", [](const QString &path) { return QDir().mkdir(path); },
+         [](const QFileInfo &at) { return at.isDir(); }},
+        {"a link to a file gone",
+         [](const QString &path) { return QFile::link(path + u".gone"_qs, path); },
+         [](const QFileInfo &at) { return at.isSymLink() && !at.exists(); }},
+        {"a FIFO", [](const QString &path) { return mkfifo(QFile::encodeName(path), 0600) == 0; },
+         [](const QFileInfo &at) { return at.exists() && !at.isFile() && !at.isDir(); }},
+    };
+    for (const Unreadable &unreadable : cases) {
+        SCOPED_TRACE(unreadable.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("HKEY_CURRENT_USER.txt"));
+        ASSERT_TRUE(unreadable.make(path));
+        RegistryStore store(dir.path());
+        EXPECT_FALSE(store.setValue(Root::CurrentUser, u"EUDC\\950", u"x"_qs, u"y"_qs));
+        EXPECT_TRUE(store.errorString().contains(u"HKEY_CURRENT_USER"))
+            << store.errorString().toStdString();
+        EXPECT_EQ(store.value(Root::CurrentUser, u"EUDC\\950", u"x"), std::nullopt);
+        EXPECT_TRUE(unreadable.kept(QFileInfo(path))) << "it was written over";
+        EXPECT_FALSE(QFile::exists(path + u".gone"_qs)) << "nothing made where a link points";
+    }
 }
 
 TEST(RegistryStore, EnvironmentRedirectsTheDefaultFolder)

@@ -1,10 +1,10 @@
 #include "vbprog/murvel/core/missingcharacterlog.h"
 
 #include "platform/codepage/cp950.h"
+#include "platform/system/filewrite.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace
 {
@@ -155,12 +155,8 @@ bool MissingCharacterLog::remove(const QStringList &formulas)
 
 bool MissingCharacterLog::writeFile(const QStringList &entries)
 {
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly) || file.write(format(entries)) < 0 || !file.commit()) {
-        m_error = QStringLiteral("無法寫入缺字記錄 %1：%2").arg(path(), file.errorString());
-        return false;
-    }
-    return true;
+    // Not a buffered QSaveFile: its commit does not see a write that failed on a full disk.
+    return sys::replaceFile(path(), format(entries), &m_error);
 }
 
 QByteArray MissingCharacterLog::format(const QStringList &entries)

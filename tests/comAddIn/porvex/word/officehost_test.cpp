@@ -6,6 +6,7 @@
 #include "platform/registry/registrystore.h"
 #include "tests/comAddIn/porvex/word/wordrun.h"
 #include "tests/platform/office/word/sampledocx.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/libreoffice.h"
 #include "tests/support/printqstring.h"
 #include "tests/support/scopedenvironment.h"
@@ -49,6 +50,7 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         host.setProcessEnvironment(environment);
+        testsupport::endWithTest(host);
         host.start(QStringLiteral(OFFICEHOST), {"--click", tag, file});
         if (!host.waitForFinished(180000)) {
             host.kill();

@@ -1,9 +1,7 @@
 #include "tests/comAddIn/porvex/word/wordrun.h"
 
 #include "tests/platform/office/word/sampledocx.h"
-#include "vbprog/murvel/core/missingcharacterlog.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace wordrun
@@ -73,13 +71,6 @@ word::Document *WordRunTest::open(const QString &path)
 word::Document *WordRunTest::document(const QString &name)
 {
     return m_word.documents().item(pathOf(name));
-}
-
-QStringList WordRunTest::loggedFormulas() const
-{
-    QFile log(QDir(m_windows.path()).filePath(QStringLiteral("usrhanzi.txt")));
-    return log.open(QIODevice::ReadOnly) ? MissingCharacterLog::parse(log.readAll())
-                                         : QStringList();
 }
 
 } // namespace wordrun

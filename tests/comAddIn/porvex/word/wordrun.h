@@ -2,7 +2,7 @@
 
 #include "comAddIn/porvex/word/conversiondriver.h"
 #include "platform/office/word/docx/wordapplication.h"
-#include "tests/comAddIn/porvex/scriptedpicker.h"
+#include "tests/comAddIn/porvex/conversiontesting.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -11,12 +11,8 @@
 namespace wordrun
 {
 
-inline const QString Beside = QStringLiteral("\uF6A4");
-inline const QString Above = QStringLiteral("\uF6A3");
-inline const QString Around = QStringLiteral("\uF6A5");
+using namespace formulas;
 inline const QString Thrice = QStringLiteral("\uF6A8");
-inline const QString Open = QStringLiteral("\uF6AE");
-inline const QString Close = QStringLiteral("\uF6AF");
 inline const QString Trigram = QStringLiteral("\uEDC0"); // drawn by the operator font
 
 // The XML of a paragraph of one run in the document's default typeface (新細明體); "\v" in
@@ -46,7 +42,7 @@ protected:
     // The documents of the host by file name.
     word::Document *document(const QString &name);
     QString pathOf(const QString &name) const { return m_documents.filePath(name); }
-    QStringList loggedFormulas() const;
+    QStringList loggedFormulas() const { return loggedFormulasIn(m_windows.path()); }
 
     word::docx::WordApplication m_word;
     ScriptedPicker m_dialog;
