@@ -59,7 +59,6 @@ private:
     };
     bool carryOut(const Context &context, const Frame &frame, const relay::Action &action,
                   ClickRun &run);
-    void watchExtension(const Context &context);
 
     std::mutex m_stateLock; // guards the members below
     bool m_busy = false;    // a request runs

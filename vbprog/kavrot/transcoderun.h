@@ -35,8 +35,6 @@ public:
 
     word::Application &wordApplication();
     office::powerpoint::Application &powerPointApplication();
-    bool wordStarted() const { return bool(m_word); }
-    bool powerPointStarted() const { return bool(m_powerPoint); }
     // Closes what the engines still hold, unsaved, and releases them.
     void quitApplications();
 

@@ -31,7 +31,6 @@ public:
 
     Outcome RepairWordFile(const QString &path);
     QString errorString() const { return m_error; }
-    int repairedChars() const { return RepairedChars; }
 
 private:
     void repairStories(word::Document &document);
