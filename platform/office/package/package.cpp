@@ -31,31 +31,12 @@ constexpr unsigned parseOptions = pugi::parse_full | pugi::parse_ws_pcdata_singl
 
 QString partTwice()
 {
-    return QStringLiteral("文件中同一個部分出現了兩次，檔案已損毀");
+    return zipFailureText(ZIP_ER_EXISTS);
 }
 
 QString damagedArchive()
 {
-    return QStringLiteral("檔案不完整或已損毀");
-}
-
-// Why libzip could not open the file as an archive.
-QString zipOpenFailure(int code)
-{
-    switch (code) {
-    case ZIP_ER_NOZIP:
-        return QStringLiteral("這不是 Office 文件");
-    case ZIP_ER_EXISTS:
-        return partTwice();
-    case ZIP_ER_MEMORY:
-        return QStringLiteral("記憶體不足");
-    case ZIP_ER_OPEN:
-    case ZIP_ER_READ:
-    case ZIP_ER_SEEK:
-        return QStringLiteral("無法讀取這個檔案");
-    default:
-        return damagedArchive();
-    }
+    return zipFailureText(ZIP_ER_INCONS);
 }
 
 QString megabytes(qint64 bytes)
@@ -175,7 +156,7 @@ platform::Result<bool> Package::load(const QString &path)
                    ? StoredArchive::open(file.readAll(), ZIP_RDONLY | ZIP_CHECKCONS, &code)
                    : nullptr;
     if (!m_stored)
-        return refuse(zipOpenFailure(code));
+        return refuse(zipFailureText(code));
     zip_t *archive = m_stored->handle();
 
     // The sizes are checked before anything is unpacked.
@@ -499,7 +480,7 @@ QString Package::uniquePartName(const QString &pattern) const
     return pattern.arg(number);
 }
 
-QByteArray Package::serialize() const
+platform::Result<QByteArray> Package::serialize() const
 {
     std::vector<ArchiveEntry> entries;
     entries.reserve(m_parts.size());
@@ -510,7 +491,7 @@ QByteArray Package::serialize() const
             entry.data = bytes(part->name);
         entries.push_back(std::move(entry));
     }
-    return WriteArchive(entries, m_stored.get(), &m_error);
+    return WriteArchive(entries, m_stored.get());
 }
 
 void Package::adoptSaved(QByteArray zipped)
@@ -536,14 +517,14 @@ platform::Result<bool> Package::save(const QString &path)
     };
     if (!FileWriteGuard::maySave(path))
         return failed(QStringLiteral("檔案已在別的程式中被更改"));
-    QByteArray zipped = serialize();
-    if (zipped.isEmpty())
-        return failed(m_error);
-    if (const auto failure = sys::writeReplacing(path, zipped))
+    platform::Result<QByteArray> zipped = serialize();
+    if (!zipped.ok())
+        return failed(zipped.errorString());
+    if (const auto failure = sys::writeReplacing(path, zipped.value()))
         return failed(failure->text());
-    FileWriteGuard::saved(path, zipped);
+    FileWriteGuard::saved(path, zipped.value());
     // The next save copies what this one compressed, unless it changes again.
-    adoptSaved(std::move(zipped));
+    adoptSaved(std::move(zipped.value()));
     return Saved(true);
 }
 

@@ -98,7 +98,7 @@ private:
     Part *addPart(const QString &partName);
     pugi::xml_document *parsed(Part &part) const;
     platform::Result<bool> load(const QString &path);
-    QByteArray serialize() const;
+    platform::Result<QByteArray> serialize() const;
     // The archive just saved becomes the one unchanged parts are copied from.
     void adoptSaved(QByteArray zipped);
     // The Override entries of [Content_Types].xml by case-folded part name ("/word/x.xml").
@@ -107,7 +107,7 @@ private:
     std::vector<std::unique_ptr<Part>> m_parts; // in the zip's entry order
     std::unique_ptr<StoredArchive> m_stored;    // what was read or last saved
     QString m_mainPart;
-    mutable QString m_error;
+    mutable QString m_error; // why the last part asked for cannot be read: errorString()
     // Indexes, each kept as parts are added: parts by case-folded name (the first
     // m_indexed parts), the first number each uniquePartName pattern may still find free,
     // relationship ids by case-folded relationship part, Override entries.

@@ -65,43 +65,64 @@ StoredArchive::~StoredArchive()
         zip_discard(m_archive);
 }
 
+QString zipFailureText(int code)
+{
+    switch (code) {
+    case ZIP_ER_NOZIP:
+        return QStringLiteral("這不是 Office 文件");
+    case ZIP_ER_EXISTS:
+        return QStringLiteral("文件中同一個部分出現了兩次，檔案已損毀");
+    case ZIP_ER_MEMORY:
+        return QStringLiteral("記憶體不足");
+    case ZIP_ER_OPEN:
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK:
+        return QStringLiteral("無法讀取這個檔案");
+    case ZIP_ER_ZLIB:
+    case ZIP_ER_COMPNOTSUPP:
+        return QStringLiteral("無法壓縮文件的內容");
+    default:
+        return QStringLiteral("檔案不完整或已損毀");
+    }
+}
+
 namespace
 {
+
+using Zipped = platform::Result<QByteArray>;
 
 // The source of an entry's data in the archive being written.
 using SourceOf = std::function<zip_source_t *(zip_t *archive, size_t entry)>;
 
-// libzip's reasons are its own, in English: the user is told what failed, in the engines'
-// words.
-QString cannotAssemble()
+// What failed, with libzip's reason in the engines' words.
+Zipped cannotAssemble(int zipCode)
 {
-    return QStringLiteral("無法組成文件的壓縮檔");
+    return Zipped::failure(
+        QStringLiteral("無法組成文件的壓縮檔（%1）").arg(zipFailureText(zipCode)));
 }
 
-QByteArray assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &sourceOf,
-                    QString *error)
+Zipped assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &sourceOf)
 {
     zip_error_t zipError;
     zip_error_init(&zipError);
     zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &zipError);
     zip_t *archive =
         buffer != nullptr ? zip_open_from_source(buffer, ZIP_TRUNCATE, &zipError) : nullptr;
+    const int openCode = zip_error_code_zip(&zipError);
+    zip_error_fini(&zipError);
     if (archive == nullptr) {
-        *error = cannotAssemble();
-        zip_error_fini(&zipError);
         if (buffer != nullptr)
             zip_source_free(buffer);
-        return {};
+        return cannotAssemble(openCode);
     }
-    zip_error_fini(&zipError);
     // The buffer is read after the archive is closed, which would free it.
     zip_source_keep(buffer);
     std::unique_ptr<zip_source_t, void (*)(zip_source_t *)> bufferOwner(buffer, zip_source_free);
 
     auto fail = [&]() {
-        *error = cannotAssemble();
+        const int code = zip_error_code_zip(zip_get_error(archive));
         zip_discard(archive);
-        return QByteArray();
+        return cannotAssemble(code);
     };
     // libzip reads the entries' data when the archive is closed: entries outlives that.
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -136,7 +157,7 @@ QByteArray assemble(const std::vector<ArchiveEntry> &entries, const SourceOf &so
         zip_source_close(buffer);
     }
     if (zipped.isEmpty())
-        *error = cannotAssemble();
+        return cannotAssemble(ZIP_ER_READ);
     return zipped;
 }
 
@@ -154,8 +175,7 @@ zip_source_t *bytesOf(zip_t *archive, const ArchiveEntry &entry)
 
 } // namespace
 
-QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredArchive *stored,
-                        QString *error)
+Zipped WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredArchive *stored)
 {
     auto stays = [&](const ArchiveEntry &entry) { return entry.storedIndex >= 0 && stored; };
     auto deflated = [&](const ArchiveEntry &entry) { return !stays(entry) && entry.deflate; };
@@ -177,27 +197,23 @@ QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredAr
     }
     std::unique_ptr<StoredArchive> once;
     if (!repeated.empty()) {
-        QByteArray zipped = assemble(
-            repeated, [&](zip_t *archive, size_t i) { return bytesOf(archive, repeated[i]); },
-            error);
+        Zipped zipped = assemble(
+            repeated, [&](zip_t *archive, size_t i) { return bytesOf(archive, repeated[i]); });
+        if (!zipped.ok())
+            return zipped;
         int code = 0;
-        if (!zipped.isEmpty())
-            once = StoredArchive::open(std::move(zipped), ZIP_RDONLY, &code);
+        once = StoredArchive::open(std::move(zipped.value()), ZIP_RDONLY, &code);
         if (!once)
-            return {};
+            return cannotAssemble(code);
     }
-    return assemble(
-        entries,
-        [&](zip_t *archive, size_t i) {
-            const ArchiveEntry &entry = entries[i];
-            if (stays(entry))
-                return copyOf(archive, *stored, entry.storedIndex);
-            if (const auto at = onceAt.constFind(entry.data);
-                deflated(entry) && at != onceAt.cend())
-                return copyOf(archive, *once, *at);
-            return bytesOf(archive, entry);
-        },
-        error);
+    return assemble(entries, [&](zip_t *archive, size_t i) {
+        const ArchiveEntry &entry = entries[i];
+        if (stays(entry))
+            return copyOf(archive, *stored, entry.storedIndex);
+        if (const auto at = onceAt.constFind(entry.data); deflated(entry) && at != onceAt.cend())
+            return copyOf(archive, *once, *at);
+        return bytesOf(archive, entry);
+    });
 }
 
 } // namespace office

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/common/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <ctime>
@@ -50,9 +52,12 @@ struct ArchiveEntry {
 // time, for files 15 to 20 % larger than level 6 makes.
 constexpr zip_uint32_t SaveDeflateLevel = 1;
 
-// A zip of entries, in their order; empty with *error set when it cannot be made. stored may
-// be nullptr when no entry names one of its entries.
-QByteArray WriteArchive(const std::vector<ArchiveEntry> &entries, const StoredArchive *stored,
-                        QString *error);
+// libzip's reason for a failure (a ZIP_ER_ code), in the system's words.
+QString zipFailureText(int code);
+
+// A zip of entries, in their order; the failure says that it cannot be made, and libzip's
+// reason. stored may be nullptr when no entry names one of its entries.
+platform::Result<QByteArray> WriteArchive(const std::vector<ArchiveEntry> &entries,
+                                          const StoredArchive *stored);
 
 } // namespace office

@@ -56,15 +56,15 @@ TEST(WriteArchive, EntriesOfEqualBytesAreWrittenAsEachWouldBeAlone)
         entry("word/media/image3.bmp", glyph),
         entry("word/media/image4.bmp", glyph, false),
         entry("word/media/image5.bmp", picture(2))};
-    QString error;
-    const QByteArray together = WriteArchive(entries, nullptr, &error);
-    ASSERT_FALSE(together.isEmpty()) << error.toStdString();
+    const auto written = WriteArchive(entries, nullptr);
+    ASSERT_TRUE(written.ok()) << written.errorString().toStdString();
+    const QByteArray &together = written.value();
     const std::map<QString, QByteArray> records = localRecords(together);
     ASSERT_EQ(records.size(), entries.size());
 
     for (const ArchiveEntry &one : entries) {
         SCOPED_TRACE(one.name.toStdString());
-        const QByteArray alone = WriteArchive({one}, nullptr, &error);
+        const QByteArray alone = WriteArchive({one}, nullptr).value();
         ASSERT_FALSE(alone.isEmpty());
         const QByteArray record = localRecords(alone).at(one.name);
         EXPECT_EQ(records.at(one.name), record);
@@ -86,17 +86,19 @@ TEST(WriteArchive, EntriesOfEqualBytesAreWrittenAsEachWouldBeAlone)
 
 TEST(WriteArchive, AnArchiveThatCannotBeMadeIsSaidInTheEnginesWords)
 {
-    QString error;
-    const QByteArray one = WriteArchive({entry("a", "1")}, nullptr, &error);
+    const QByteArray one = WriteArchive({entry("a", "1")}, nullptr).value();
     int code = 0;
     const std::unique_ptr<StoredArchive> stored = StoredArchive::open(one, ZIP_RDONLY, &code);
     ASSERT_TRUE(stored);
-    const std::vector<std::vector<ArchiveEntry>> unmakeable = {
-        {entry("a", "1"), entry("a", "2")},               // one name twice
-        {{"b", {}, 1, true, Modified}, entry("c", "3")}}; // no such stored entry
-    for (const std::vector<ArchiveEntry> &entries : unmakeable) {
-        error.clear();
-        EXPECT_TRUE(WriteArchive(entries, stored.get(), &error).isEmpty());
-        EXPECT_EQ(error.toStdString(), "無法組成文件的壓縮檔");
+    // Each with libzip's reason in the engines' words.
+    const std::vector<std::pair<std::vector<ArchiveEntry>, std::string>> unmakeable = {
+        {{entry("a", "1"), entry("a", "2")},
+         "無法組成文件的壓縮檔（文件中同一個部分出現了兩次，檔案已損毀）"},
+        {{{"b", {}, 1, true, Modified}, entry("c", "3")}, // no such stored entry
+         "無法組成文件的壓縮檔（檔案不完整或已損毀）"}};
+    for (const auto &[entries, said] : unmakeable) {
+        const auto written = WriteArchive(entries, stored.get());
+        EXPECT_FALSE(written.ok());
+        EXPECT_EQ(written.errorString().toStdString(), said);
     }
 }
