@@ -66,13 +66,19 @@ Done RelayClick::run(office::CommandBarControl &control)
     QTimer statusTimer;
     QObject::connect(&statusTimer, &QTimer::timeout, [this] { sendStatus(); });
     statusTimer.start(kStatusInterval);
+    m_application.takeClickFailure();
     control.click();
     statusTimer.stop();
     sendStatus();
     m_application.setDocumentOpener(nullptr);
     if (!m_opened.ok())
         return m_opened;
-    return m_openedPath.isEmpty() ? Done(true) : returnDocuments();
+    const Done returned = m_openedPath.isEmpty() ? Done(true) : returnDocuments();
+    // A failure the add-in reported in the status bar fails the request too.
+    if (const QString failure = m_application.takeClickFailure();
+        returned.ok() && !failure.isEmpty())
+        return Done::failure(failure);
+    return returned;
 }
 
 Done RelayClick::openDocument()

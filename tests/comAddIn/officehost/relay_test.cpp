@@ -446,6 +446,19 @@ TEST_F(RelayTest, ASourceTheUserSavedWhileTheChooserAskedIsNeverWrittenOver)
     EXPECT_TRUE(actions.contains(u"open "_qs + copy));
 }
 
+TEST_F(RelayTest, AConversionWhoseCopyCannotBeWrittenFailsTheRequest)
+{
+    // The document's name fits; the preview copy's, three bytes longer ("☆"), does not.
+    const QString written = path(u"short.docx"_qs);
+    ASSERT_TRUE(wordtest::writeDocx(written, "<w:p><w:r><w:t>" + Bright + "</w:t></w:r></w:p>"));
+    const QString docx = path(QString(249, u'p') + u".docx"_qs);
+    ASSERT_TRUE(QFile::rename(written, docx));
+    const auto lines = click(kWord, kToGlyphs, docx, false);
+    EXPECT_EQ(doneOf(lines)[u"ok"], false);
+    EXPECT_TRUE(doneOf(lines)[u"message"].toString().contains(u"預覽文件無法寫入"_qs))
+        << doneOf(lines)[u"message"].toString().toStdString();
+}
+
 TEST_F(RelayTest, ADocumentTheEnginesCannotReadIsRefusedAndNothingChanges)
 {
     const QString odt = path(u"notes.odt"_qs);
