@@ -94,7 +94,6 @@ Done RelayClick::openDocument()
             return stored;
     }
     m_guard.emplace(path);
-    m_digestBefore = office::FileWriteGuard::digestOf(path);
     if (Done opened = m_session.openFile(path); !opened.ok())
         return opened;
     m_openedPath = path;
@@ -131,7 +130,7 @@ Done RelayClick::returnDocuments()
     if (m_guard->refusedWrite()) {
         m_application.setStatusBar(kChangedElsewhere);
         sendStatus();
-    } else if (office::FileWriteGuard::digestOf(m_openedPath) != m_digestBefore) {
+    } else if (m_guard->fileChanged()) {
         m_peer.send(actionMessage(action::kReload));
     }
     // The last document opened is the one the user sees in front; a protected one opens

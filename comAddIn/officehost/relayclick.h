@@ -64,7 +64,6 @@ private:
     // The add-in's request for the document, once it came; true before.
     platform::Result<bool> m_opened = true;
     QString m_openedPath;                          // of the document once it is open in the session
-    QByteArray m_digestBefore;                     // of its file as the session opened it
     std::optional<office::FileWriteGuard> m_guard; // of that file while it is open
     QString m_statusSent;
 };

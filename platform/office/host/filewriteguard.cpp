@@ -30,7 +30,7 @@ QByteArray FileWriteGuard::digestOf(const QString &path)
 }
 
 FileWriteGuard::FileWriteGuard(const QString &path)
-    : m_path(canonical(path)), m_digest(digestOf(path))
+    : m_path(canonical(path)), m_read(digestOf(path)), m_digest(m_read)
 {
     g_guard = this;
 }

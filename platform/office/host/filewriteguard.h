@@ -21,6 +21,8 @@ public:
 
     // Whether a save over the file was refused while the guard lived.
     bool refusedWrite() const { return m_refused; }
+    // Whether the file's bytes now differ from those it held when the guard began.
+    bool fileChanged() const { return digestOf(m_path) != m_read; }
 
     // False, remembering the refusal, when a save over the path must not happen because
     // its file changed elsewhere; true for any path no guard holds.
@@ -28,11 +30,12 @@ public:
     // A save over the path wrote these bytes.
     static void saved(const QString &path, const QByteArray &bytes);
 
+private:
     // The file's content as a digest; empty when it cannot be read.
     static QByteArray digestOf(const QString &path);
 
-private:
     QString m_path;
+    QByteArray m_read;   // of the bytes when the guard began
     QByteArray m_digest; // of the bytes last read or written here; empty for no file
     bool m_refused = false;
 };
