@@ -4,7 +4,6 @@
 #include "platform/office/page/htmlnodes.h"
 #include "platform/office/page/htmlwriter.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace office::page
@@ -22,45 +21,92 @@ bool startsAt(const QString &text, qsizetype at, QLatin1StringView word)
     return QStringView(text).sliced(at).startsWith(word, Qt::CaseInsensitive);
 }
 
-// True when the name at `at` ends there: a tag's name is followed by a blank, "/" or ">".
-bool nameEndsAt(const QString &text, qsizetype at)
+// The blanks of libxml2's HTML parser, which ends names and unquoted values at them.
+bool isBlank(QChar ch)
 {
-    return at >= text.size() || text[at].isSpace() || text[at] == u'/' || text[at] == u'>';
+    return ch == u' ' || ch == u'\t' || ch == u'\n' || ch == u'\r';
+}
+
+// True at the "/>" that closes an empty element's tag.
+bool closesEmptyTagAt(const QString &text, qsizetype at)
+{
+    return text[at] == u'/' && at + 1 < text.size() && text[at + 1] == u'>';
+}
+
+qsizetype skipBlanks(const QString &text, qsizetype at)
+{
+    while (at < text.size() && isBlank(text[at]))
+        ++at;
+    return at;
+}
+
+// The index after the tag or attribute name at `at`, as libxml2 reads one: a letter, "_",
+// ":" or "." first, then also digits and "-", at most 100 characters (the rest starts the
+// next name); `at` when no name starts there.
+qsizetype nameEnd(const QString &text, qsizetype at)
+{
+    constexpr qsizetype kMaxNameLength = 100;
+    const auto isNameStart = [](QChar ch) {
+        return isAsciiLetter(ch) || ch == u'_' || ch == u':' || ch == u'.';
+    };
+    if (at >= text.size() || !isNameStart(text[at]))
+        return at;
+    const qsizetype last = std::min(text.size(), at + kMaxNameLength);
+    qsizetype end = at;
+    while (end < last && (isNameStart(text[end]) || (text[end] >= u'0' && text[end] <= u'9') ||
+                          text[end] == u'-'))
+        ++end;
+    return end;
 }
 
 // The elements whose content the parser takes as raw text.
 QLatin1StringView rawTextElementAt(const QString &text, qsizetype nameAt)
 {
     for (QLatin1StringView name : {QLatin1StringView("script"), QLatin1StringView("style")}) {
-        if (startsAt(text, nameAt, name) && nameEndsAt(text, nameAt + name.size()))
+        if (startsAt(text, nameAt, name) && nameEnd(text, nameAt) == nameAt + name.size())
             return name;
     }
     return {};
 }
 
-// The index of the ">" that closes the tag opened at `from`; a quoted attribute value may
-// hold ">". A quote left open gives the first ">", as a parser that gives up on the value
-// goes on there, and sets quoteLeftOpen. -1 when there is none.
+// The index of the ">" that closes the tag opened at `from`, read as libxml2 reads it. An
+// end tag ends at its first ">". A start tag holds attributes after its name: a quoted
+// value may hold ">", where anything that is no attribute name is skipped up to a blank or
+// the tag's end. A quote left open gives the first ">", as a parser that gives up on the
+// value goes on there, and sets quoteLeftOpen. -1 when there is none.
 qsizetype tagEnd(const QString &text, qsizetype from, bool &quoteLeftOpen)
 {
-    QChar quote;
-    QChar previous;
-    for (qsizetype at = from + 1; at < text.size(); ++at) {
-        const QChar ch = text[at];
-        if (!quote.isNull()) {
-            if (ch == quote)
-                quote = QChar();
-            continue;
+    if (text[from + 1] == u'/')
+        return text.indexOf(u'>', from);
+    qsizetype at = skipBlanks(text, nameEnd(text, from + 1));
+    while (at < text.size() && text[at] != u'>') {
+        if (closesEmptyTagAt(text, at))
+            return at + 1;
+        const qsizetype attributeEnd = nameEnd(text, at);
+        if (attributeEnd == at) {
+            while (at < text.size() && !isBlank(text[at]) && text[at] != u'>' &&
+                   !closesEmptyTagAt(text, at))
+                ++at;
+        } else {
+            at = skipBlanks(text, attributeEnd);
+            if (at < text.size() && text[at] == u'=') {
+                at = skipBlanks(text, at + 1);
+                if (at < text.size() && (text[at] == u'"' || text[at] == u'\'')) {
+                    const qsizetype close = text.indexOf(text[at], at + 1);
+                    if (close < 0) {
+                        quoteLeftOpen = true;
+                        return text.indexOf(u'>', from);
+                    }
+                    at = close + 1;
+                } else {
+                    while (at < text.size() && !isBlank(text[at]) && text[at] != u'>')
+                        ++at;
+                }
+            }
         }
-        if (ch == u'>')
-            return at;
-        if ((ch == u'"' || ch == u'\'') && previous == u'=')
-            quote = ch;
-        if (!ch.isSpace())
-            previous = ch;
+        at = skipBlanks(text, at);
     }
-    quoteLeftOpen = !quote.isNull();
-    return quote.isNull() ? -1 : text.indexOf(u'>', from);
+    return at < text.size() ? at : -1;
 }
 
 // The index after the comment opened at `from` ("<!-->" and "<!--->" are empty comments,
@@ -110,7 +156,7 @@ qsizetype rawTextEnd(const QString &text, qsizetype from, QLatin1StringView name
     const QString endTag = QLatin1StringView("</") + name;
     for (qsizetype at = text.indexOf(endTag, from, Qt::CaseInsensitive); at >= 0;
          at = text.indexOf(endTag, at + 1, Qt::CaseInsensitive)) {
-        if (nameEndsAt(text, at + endTag.size()))
+        if (nameEnd(text, at + 2) == at + endTag.size())
             return at;
     }
     return -1;
@@ -192,11 +238,9 @@ void VerbatimMarkup::maskReferences(const QString &text, qsizetype from, qsizety
 
 void VerbatimMarkup::markStartTag(const QString &text, qsizetype from, qsizetype to)
 {
-    qsizetype nameEnd = from + 1;
-    while (!nameEndsAt(text, nameEnd))
-        ++nameEnd;
+    // The marker goes right after the name, where libxml2 reads the attributes from.
     const QStringView tag = QStringView(text).sliced(from, to - from);
-    const qsizetype nameLength = nameEnd - from;
+    const qsizetype nameLength = nameEnd(text, from + 1) - from;
     m_masked += QStringView(text).sliced(m_copied, from - m_copied);
     m_masked += tag.first(nameLength);
     m_masked += QStringLiteral(" %1tag=\"%2\"").arg(m_prefix).arg(m_startTags.size());
@@ -216,8 +260,7 @@ void VerbatimMarkup::markEndTag(const QString &text, qsizetype from, qsizetype t
 void VerbatimMarkup::restoreEndTag(xmlNodePtr placeholder, const QString &tag) const
 {
     xmlNodePtr element = placeholder->parent;
-    const QByteArray name =
-        tag.sliced(2).section(QRegularExpression(QStringLiteral("[\\s/>]")), 0, 0).toUtf8();
+    const QByteArray name = tag.sliced(2, nameEnd(tag, 2) - 2).toUtf8();
     // The writer's own form needs no keeping.
     if (placeholder->next == nullptr && element != nullptr && element->type == XML_ELEMENT_NODE &&
         xmlStrcasecmp(element->name, reinterpret_cast<const xmlChar *>(name.constData())) == 0 &&

@@ -193,6 +193,22 @@ TEST(PageFidelity, MarkupThatLooksLikeTheEnginesOwnIsReadAndWrittenAsItWas)
         {"<p title=a\"b>甲<!-- \" --></p>", u"甲\n"},
         {"<P ALIGN=center Class='x'>甲<B>b</B ></P>", u"甲b\n"},
         {"<!-- a --!><p>甲</p>", u"甲\n"},
+        // A quote opens a value only after an attribute's name and "=", as libxml2 reads
+        // a tag: not in the tag's name, not where no name stands, not in an end tag.
+        {"<p><b=\">\"甲</b></p>", u"\"甲\n"},
+        {"<p><b =\">\"甲</b></p>", u"\"甲\n"},
+        {"<p><b c=d =\">\"甲</b></p>", u"\"甲\n"},
+        {"<p><b c =\">\">甲</b></p>", u"甲\n"},
+        {"<p><b>甲</b x=\">\">丙</p>", u"甲\">丙\n"},
+        {"<p><"
+         "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+         "aaaaaaaaaaab=\">\">"
+         "甲</"
+         "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+         "aaaaaaaaaaa></p>",
+         u"甲\n"},
+        {"<p>甲<b>丙</b=\">丙</p>", u"甲丙丙\n"},
+        {"<script=\">x<b>y</b></script><p>甲</p>", u"甲\n"},
     };
     PageFolder folder;
     for (const auto &row : pages) {
