@@ -86,15 +86,22 @@ void writeAttributes(xmlNodePtr element, QString &out)
     }
 }
 
-// A node without its content: an element's start tag, or the whole of any other node.
-void writeStart(xmlNodePtr node, QString &out)
+// A node without its content: an element's start tag, or the whole of any other node. True
+// when the tag written closes the element itself: a tag read as "<p/>", kept while the
+// element is still empty (the parser would close it before any content).
+bool writeStart(xmlNodePtr node, QString &out)
 {
     switch (node->type) {
     case XML_ELEMENT_NODE: {
         const QString formed = writeStartTag(node);
         const QString kept = keptStartTag(node, formed);
-        out += kept.isEmpty() ? formed : kept;
-        return;
+        const bool closesItself = kept.endsWith(QLatin1String("/>"));
+        if (kept.isEmpty() || (closesItself && node->children != nullptr)) {
+            out += formed;
+            return false;
+        }
+        out += kept;
+        return closesItself;
     }
     case XML_TEXT_NODE:
     case XML_CDATA_SECTION_NODE: {
@@ -106,10 +113,10 @@ void writeStart(xmlNodePtr node, QString &out)
             out += referenceText(text, reference);
         else
             out += escaped(text, false);
-        return;
+        return false;
     }
     default:
-        return;
+        return false;
     }
 }
 
@@ -118,13 +125,13 @@ void writeStart(xmlNodePtr node, QString &out)
 void writeNode(xmlNodePtr root, QString &out)
 {
     for (xmlNodePtr node = root;;) {
-        writeStart(node, out);
+        bool closedByItsTag = writeStart(node, out);
         if (hasContent(node) && node->children != nullptr) {
             node = node->children;
             continue;
         }
-        for (;;) {
-            if (hasContent(node)) {
+        for (;; closedByItsTag = false) {
+            if (hasContent(node) && !closedByItsTag) {
                 const QString kept = keptEndTag(node);
                 out += kept.isEmpty() ? QLatin1String("</") + qualifiedName(node->name, node->ns) +
                                             QLatin1Char('>')

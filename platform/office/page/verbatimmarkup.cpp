@@ -69,19 +69,26 @@ QLatin1StringView rawTextElementAt(const QString &text, qsizetype nameAt)
     return {};
 }
 
-// The index of the ">" that closes the tag opened at `from`, read as libxml2 reads it. An
-// end tag ends at its first ">". A start tag holds attributes after its name: a quoted
+// Where a tag ends, as libxml2 reads it: the index of its ">" (-1 when there is none),
+// whether a quoted value was left open, and whether the tag closes its element itself.
+struct TagEnd {
+    qsizetype at = -1;
+    bool quoteLeftOpen = false;
+    bool closesItself = false;
+};
+
+// An end tag ends at its first ">". A start tag holds attributes after its name: a quoted
 // value may hold ">", where anything that is no attribute name is skipped up to a blank or
-// the tag's end. A quote left open gives the first ">", as a parser that gives up on the
-// value goes on there, and sets quoteLeftOpen. -1 when there is none.
-qsizetype tagEnd(const QString &text, qsizetype from, bool &quoteLeftOpen)
+// the tag's end; "/>" closes the element, but not as part of an unquoted value. A quote
+// left open gives the first ">", as a parser that gives up on the value goes on there.
+TagEnd tagEnd(const QString &text, qsizetype from)
 {
     if (text[from + 1] == u'/')
-        return text.indexOf(u'>', from);
+        return {text.indexOf(u'>', from)};
     qsizetype at = skipBlanks(text, nameEnd(text, from + 1));
     while (at < text.size() && text[at] != u'>') {
         if (closesEmptyTagAt(text, at))
-            return at + 1;
+            return {at + 1, false, true};
         const qsizetype attributeEnd = nameEnd(text, at);
         if (attributeEnd == at) {
             while (at < text.size() && !isBlank(text[at]) && text[at] != u'>' &&
@@ -93,10 +100,8 @@ qsizetype tagEnd(const QString &text, qsizetype from, bool &quoteLeftOpen)
                 at = skipBlanks(text, at + 1);
                 if (at < text.size() && (text[at] == u'"' || text[at] == u'\'')) {
                     const qsizetype close = text.indexOf(text[at], at + 1);
-                    if (close < 0) {
-                        quoteLeftOpen = true;
-                        return text.indexOf(u'>', from);
-                    }
+                    if (close < 0)
+                        return {text.indexOf(u'>', from), true};
                     at = close + 1;
                 } else {
                     while (at < text.size() && !isBlank(text[at]) && text[at] != u'>')
@@ -106,7 +111,7 @@ qsizetype tagEnd(const QString &text, qsizetype from, bool &quoteLeftOpen)
         }
         at = skipBlanks(text, at);
     }
-    return at < text.size() ? at : -1;
+    return {at < text.size() ? at : -1};
 }
 
 // The index after the comment opened at `from` ("<!-->" and "<!--->" are empty comments,
@@ -185,17 +190,19 @@ VerbatimMarkup::VerbatimMarkup(const QString &text, Tags tags) : m_keepTags(tags
                 mask(text, at, end, Placeholder::Comment);
         } else if (isAsciiLetter(next) ||
                    (next == u'/' && at + 2 < text.size() && isAsciiLetter(text[at + 2]))) {
-            bool quoteLeftOpen = false;
-            end = tagEnd(text, at, quoteLeftOpen);
+            const TagEnd tag = tagEnd(text, at);
+            end = tag.at;
             // The parser takes "<script/>" as an empty element.
-            const bool opensContent = end >= 0 && next != u'/' && text[end - 1] != u'/';
+            const bool opensContent = end >= 0 && next != u'/' && !tag.closesItself;
             const QLatin1StringView raw =
                 opensContent ? rawTextElementAt(text, at + 1) : QLatin1StringView();
             if (end >= 0)
                 ++end;
             // A value left open may run on past the tag for libxml2: the tag is kept only
-            // where the two read it alike.
-            if (end >= 0 && next != u'/' && !quoteLeftOpen)
+            // where the two read it alike. The writer takes a kept tag that ends in "/>" for
+            // one that closes its element, which "<a b=c/>" does not.
+            if (end >= 0 && next != u'/' && !tag.quoteLeftOpen &&
+                tag.closesItself == (text[end - 2] == u'/'))
                 markStartTag(text, at, end);
             // The end tag of raw text is the parser's end of the text, where no placeholder
             // may stand.
