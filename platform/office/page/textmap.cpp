@@ -22,19 +22,62 @@ bool isBlank(const QString &text)
     return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.isSpace(); });
 }
 
+// Text the page reads as one with its neighbours: text nodes side by side (a reference
+// beside plain text, text an edit added), but not verbatim markup.
+bool isPlainText(xmlNodePtr node)
+{
+    return node != nullptr &&
+           (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) &&
+           !isVerbatim(node);
+}
+
 // Layout whitespace (the line breaks and indents of the source around blocks) shows nowhere
 // on the page and is no text: blank text next to a block, or at the start or end of a
-// block or the body.
-bool isLayoutWhitespace(xmlNodePtr textNode, const QString &text)
+// block or the body. Plain text nodes side by side are one text, as the page reads once it
+// is written: blank only when all of them are. A walk asks in document order, so each run
+// of nodes is looked at once.
+class LayoutWhitespace
 {
-    if (!isBlank(text))
-        return false;
-    const xmlNodePtr parent = textNode->parent;
-    const bool inBlock =
-        hasName(parent, "body") || hasName(parent, "html") || isBlockElement(parent);
-    return isBlockElement(textNode->prev) || isBlockElement(textNode->next) ||
-           (inBlock && (textNode->prev == nullptr || textNode->next == nullptr));
-}
+public:
+    bool at(xmlNodePtr textNode)
+    {
+        const bool inLastRun = m_asked != nullptr && textNode->prev == m_asked &&
+                               m_asked != m_runLast && isPlainText(m_asked);
+        m_asked = textNode;
+        if (!isPlainText(textNode))
+            return false;
+        if (!inLastRun)
+            lookAtRun(textNode);
+        return m_runIsLayout;
+    }
+
+private:
+    void lookAtRun(xmlNodePtr member)
+    {
+        xmlNodePtr first = member;
+        while (isPlainText(first->prev))
+            first = first->prev;
+        m_runLast = member;
+        while (isPlainText(m_runLast->next))
+            m_runLast = m_runLast->next;
+        m_runIsLayout = true;
+        for (xmlNodePtr node = first; m_runIsLayout; node = node->next) {
+            m_runIsLayout = isBlank(DomEditor::textOf(node));
+            if (node == m_runLast)
+                break;
+        }
+        const xmlNodePtr parent = member->parent;
+        const bool inBlock =
+            hasName(parent, "body") || hasName(parent, "html") || isBlockElement(parent);
+        m_runIsLayout =
+            m_runIsLayout && (isBlockElement(first->prev) || isBlockElement(m_runLast->next) ||
+                              (inBlock && (first->prev == nullptr || m_runLast->next == nullptr)));
+    }
+
+    xmlNodePtr m_asked = nullptr;
+    xmlNodePtr m_runLast = nullptr;
+    bool m_runIsLayout = false;
+};
 
 } // namespace
 
@@ -123,7 +166,8 @@ private:
         case XML_TEXT_NODE:
         case XML_CDATA_SECTION_NODE: {
             const QString content = DomEditor::textOf(node);
-            if (!isVerbatim(node) && !content.isEmpty() && !isLayoutWhitespace(node, content))
+            const bool layout = m_layoutWhitespace.at(node);
+            if (!isVerbatim(node) && !content.isEmpty() && !layout)
                 append(Segment::Kind::Text, node, content);
             return false;
         }
@@ -156,7 +200,7 @@ private:
     void append(Segment::Kind kind, xmlNodePtr node, const QString &unitText)
     {
         const Segment segment{kind, node, position(), static_cast<int>(unitText.size())};
-        if (m_pastRegion && kind != Segment::Kind::Break && meetsOldMap(segment))
+        if (m_pastRegion && kind != Segment::Kind::Break && meetsOldMap(segment, unitText))
             return;
         segments.push_back(segment);
         text += unitText;
@@ -165,16 +209,24 @@ private:
 
     // True when the old map holds the same unit next after the region: only breaks of
     // blocks, which an edit may add or take away, come before it.
-    bool meetsOldMap(const Segment &segment)
+    bool meetsOldMap(const Segment &segment, const QString &unitText)
     {
         const std::vector<Segment> &old = *m_old;
         int index = m_nextOld;
         while (index < static_cast<int>(old.size()) && old[index].kind == Segment::Kind::Break)
             ++index;
-        m_pastRegion = false; // One look: if they differ here, the walk goes to the end.
         if (index == static_cast<int>(old.size()) || old[index].node != segment.node ||
-            old[index].kind != segment.kind || old[index].length != segment.length)
+            old[index].kind != segment.kind || old[index].length != segment.length) {
+            m_pastRegion = false; // One look: if they differ here, the walk goes to the end.
             return false;
+        }
+        // Blank text may be layout or not by what an edit put beside it: the walk goes on
+        // to the next unit.
+        if (segment.kind == Segment::Kind::Text && isBlank(unitText)) {
+            m_nextOld = index + 1;
+            return false;
+        }
+        m_pastRegion = false;
         rejoinedAt = index;
         return true;
     }
@@ -186,6 +238,7 @@ private:
     const std::vector<Segment> *m_old = nullptr;
     int m_nextOld = 0;
     bool m_pastRegion = false;
+    LayoutWhitespace m_layoutWhitespace;
 };
 
 TextMap::TextMap(xmlNodePtr body) : m_body(body)
@@ -240,16 +293,35 @@ TextMap::Region TextMap::regionAround(int from, int to) const
     Region region{parent, nullptr, nullptr, spanOf(parent).start, contentEnd(parent)};
     if (before != nullptr)
         region.first = DomEditor::childToward(parent, before);
-    if (region.first != nullptr)
-        region.start = region.first->type == XML_ELEMENT_NODE ? spanOf(region.first).start
-                                                              : m_segments[beforeIndex].start;
+    if (region.first != nullptr && region.first->type == XML_ELEMENT_NODE) {
+        region.start = spanOf(region.first).start;
+    } else if (region.first != nullptr) {
+        // Whether blank text is layout depends on the text beside it: the region takes in
+        // the whole run of text nodes around the edit.
+        int firstIndex = beforeIndex;
+        while (isPlainText(region.first->prev)) {
+            region.first = region.first->prev;
+            if (firstIndex > 0 && m_segments[firstIndex - 1].node == region.first)
+                --firstIndex;
+        }
+        region.start = m_segments[firstIndex].start;
+    }
     // New nodes may follow the last child the edit touches (the tail of a text it splits):
     // the region ends before the child after it.
     const xmlNodePtr last = after != nullptr ? DomEditor::childToward(parent, after) : nullptr;
-    if (last != nullptr) {
+    if (last != nullptr && last->type == XML_ELEMENT_NODE) {
         region.next = last->next;
-        region.end =
-            last->type == XML_ELEMENT_NODE ? spanOf(last).end : m_segments[afterIndex].end();
+        region.end = spanOf(last).end;
+    } else if (last != nullptr) {
+        int lastIndex = afterIndex;
+        xmlNodePtr node = last;
+        for (; isPlainText(node->next); node = node->next) {
+            if (lastIndex + 1 < static_cast<int>(m_segments.size()) &&
+                m_segments[lastIndex + 1].node == node->next)
+                ++lastIndex;
+        }
+        region.next = node->next;
+        region.end = m_segments[lastIndex].end();
     }
     return region;
 }
@@ -313,6 +385,9 @@ DomPoint TextMap::startPoint(int position) const
     case Segment::Kind::Object:
         return {segment.node->parent, DomEditor::indexOf(segment.node)};
     case Segment::Kind::Break:
+        // The break of an element that holds nothing (<hr>) is the element itself.
+        if (isVoidElement(segment.node))
+            return {segment.node->parent, DomEditor::indexOf(segment.node)};
         return {segment.node, DomEditor::length(segment.node)};
     }
     return {m_body, 0};
