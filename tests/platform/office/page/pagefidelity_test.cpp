@@ -265,3 +265,34 @@ TEST(PageFidelity, EditsThroughALongTextChangeOnlyWhatTheyReplace)
 }
 
 } // namespace
+
+// Edits where the markup is not plain text beside text: once saved, the page reads back
+// with the text as edited. A rule's break replaced by text, the text before a "<" (written
+// as a reference) after a block, and the text before blanks that end the body.
+TEST(PageFidelity, EditsBesideRulesReferencesAndBlanksReadBackAsMade)
+{
+    const struct {
+        const char *page;
+        int start;
+        int count;
+    } edits[] = {
+        {"甲<hr>乙", 1, 1},
+        {"<p>甲</p>a <>b", 1, 2},
+        {"甲<br>乙\t\t", 1, 2},
+    };
+    PageFolder folder;
+    for (const auto &edit : edits) {
+        const QString path =
+            folder.write("edit.html", QByteArray("<html><body>") + edit.page + "</body></html>\n");
+        auto page = openPage(path);
+        auto range = page->body()->createTextRange();
+        range->collapse();
+        range->moveEnd(edit.start + edit.count);
+        range->moveStart(edit.start);
+        range->setText(QStringLiteral("字"));
+        const QString edited = page->body()->createTextRange()->text();
+        ASSERT_TRUE(page->save().ok());
+        EXPECT_TRUE(edited.contains(u'字')) << edit.page;
+        EXPECT_EQ(openPage(path)->body()->createTextRange()->text(), edited) << edit.page;
+    }
+}
