@@ -245,12 +245,17 @@ void setToolbar(const uno::Reference<uno::XComponentContext> &context, const OUS
     const uno::Reference<container::XIndexAccess> toolbar(settings, uno::UNO_QUERY_THROW);
     if (configuration->hasSettings(url)) {
         configuration->replaceSettings(url, toolbar);
+        // Once the toolbar is there, its window state is the user's, also as LibreOffice
+        // writes it after View > Toolbars in a window that was open when the toolbar came:
+        // without the name.
+        if (states.is() && !states->hasByName(url))
+            setFirstWindowState(states, url, bar);
     } else {
         configuration->insertSettings(url, toolbar);
         if (!isShownByUser(states, url, bar))
             hideInOpenWindows(context, moduleId, url);
+        setFirstWindowState(states, url, bar);
     }
-    setFirstWindowState(states, url, bar);
 }
 
 } // namespace

@@ -111,6 +111,26 @@ class MirroredBarsTest(OfficeTestCase):
         finally:
             session.stop()
 
+    def test_a_toolbar_the_user_showed_stays_shown_in_the_windows_that_follow(self):
+        session = OfficeSession().start()
+        try:
+            first = session.new("swriter")
+            self.assertTrue(wait_until(lambda: "構字符號" in session.toolbars(WRITER)))
+            url = session.toolbars(WRITER)["構字符號"]
+            # As View > Toolbars shows it, in the window that was open when it came:
+            # LibreOffice writes the window state without the toolbar's name.
+            session.layout(first).showElement(url)
+            self.assertIs(session.window_state(WRITER, url)["Visible"], True)
+            asked = len([r for r in session.requests() if r["op"] == "bars"])
+            session.new("swriter")
+            self.assertTrue(wait_until(lambda: len(
+                [r for r in session.requests() if r["op"] == "bars"]) > asked))
+            # The bars are mirrored into the new window's module once the reply is read.
+            self.assertFalse(wait_until(
+                lambda: session.window_state(WRITER, url)["Visible"] is False, timeout=2))
+        finally:
+            session.stop()
+
     def test_tags_arrive_raw_or_percent_encoded(self):
         document = self.keep(self.office.new("swriter"))
         trigram = chr(0xEDC0)
