@@ -1,5 +1,7 @@
 #include "platform/registry/registryhive.h"
 
+#include "platform/common/asciichars.h"
+
 namespace registry
 {
 namespace
@@ -25,26 +27,15 @@ QString escaped(QStringView text)
     return result;
 }
 
-int hexDigit(QChar ch)
-{
-    const char16_t c = ch.unicode();
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
-
 // A '%' not followed by two hex digits stands for itself.
 QString unescaped(QStringView text)
 {
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int high = text[i] == u'%' && i + 2 < text.size() ? hexDigit(text[i + 1]) : -1;
-        const int low = high >= 0 ? hexDigit(text[i + 2]) : -1;
+        const int high =
+            text[i] == u'%' && i + 2 < text.size() ? platform::hexDigitValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? platform::hexDigitValue(text[i + 2]) : -1;
         if (low >= 0) {
             result += QChar(char16_t(high * 16 + low));
             i += 2;

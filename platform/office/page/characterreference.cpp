@@ -1,5 +1,7 @@
 #include "platform/office/page/characterreference.h"
 
+#include "platform/common/asciichars.h"
+
 #include <QList>
 #include <libxml/HTMLparser.h>
 
@@ -9,22 +11,6 @@ namespace
 {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-bool isAsciiAlnum(QChar ch)
-{
-    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9');
-}
-
-int hexValue(QChar ch)
-{
-    if (ch >= u'0' && ch <= u'9')
-        return ch.unicode() - u'0';
-    if (ch >= u'a' && ch <= u'f')
-        return ch.unicode() - u'a' + 10;
-    if (ch >= u'A' && ch <= u'F')
-        return ch.unicode() - u'A' + 10;
-    return -1;
-}
 
 // What a number stands for.
 char32_t numberMeaning(char32_t number)
@@ -51,8 +37,8 @@ CharacterReference numericReferenceAt(QStringView text, qsizetype at)
     char32_t number = 0;
     for (; end < text.size(); ++end) {
         const int digit =
-            hex ? hexValue(text[end])
-                : (text[end].isDigit() && text[end] < u'\x80' ? text[end].unicode() - u'0' : -1);
+            hex ? platform::hexDigitValue(text[end])
+                : (platform::isAsciiDigit(text[end]) ? text[end].unicode() - u'0' : -1);
         if (digit < 0)
             break;
         // Past Unicode the number only needs to stay past it.
@@ -97,7 +83,7 @@ int legacyValue(const QString &name)
 CharacterReference namedReferenceAt(QStringView text, qsizetype at, bool inAttribute)
 {
     qsizetype end = at + 1;
-    while (end < text.size() && isAsciiAlnum(text[end]))
+    while (end < text.size() && platform::isAsciiAlnum(text[end]))
         ++end;
     const QString name = text.sliced(at + 1, end - at - 1).toString();
     if (name.isEmpty())
@@ -112,7 +98,7 @@ CharacterReference namedReferenceAt(QStringView text, qsizetype at, bool inAttri
             continue;
         const qsizetype after = at + 1 + length;
         if (inAttribute && after < text.size() &&
-            (isAsciiAlnum(text[after]) || text[after] == u'='))
+            (platform::isAsciiAlnum(text[after]) || text[after] == u'='))
             return {};
         return {1 + length, QString(QChar(value))};
     }

@@ -1,5 +1,6 @@
 #include "platform/office/page/verbatimmarkup.h"
 
+#include "platform/common/asciichars.h"
 #include "platform/office/page/characterreference.h"
 #include "platform/office/page/htmlnodes.h"
 #include "platform/office/page/htmlwriter.h"
@@ -11,10 +12,8 @@ namespace office::page
 namespace
 {
 
-bool isAsciiLetter(QChar ch)
-{
-    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z');
-}
+using platform::isAsciiDigit;
+using platform::isAsciiLetter;
 
 bool startsAt(const QString &text, qsizetype at, QLatin1StringView word)
 {
@@ -53,8 +52,7 @@ qsizetype nameEnd(const QString &text, qsizetype at)
         return at;
     const qsizetype last = std::min(text.size(), at + kMaxNameLength);
     qsizetype end = at;
-    while (end < last && (isNameStart(text[end]) || (text[end] >= u'0' && text[end] <= u'9') ||
-                          text[end] == u'-'))
+    while (end < last && (isNameStart(text[end]) || isAsciiDigit(text[end]) || text[end] == u'-'))
         ++end;
     return end;
 }

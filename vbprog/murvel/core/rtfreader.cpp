@@ -1,34 +1,18 @@
 #include "vbprog/murvel/core/rtfreader.h"
 
 #include "platform/codepage/cp950.h"
+#include "platform/common/asciichars.h"
 
 #include <QMap>
 
 namespace
 {
 
+using platform::hexDigitValue;
+using platform::isAsciiDigit;
+using platform::isAsciiLetter;
+
 constexpr int NoFont = -1;
-
-bool isAsciiLetter(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-int hexDigitValue(QChar c)
-{
-    if (isAsciiDigit(c))
-        return c.unicode() - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c.unicode() - u'A' + 10;
-    return -1;
-}
 
 class GlyphRtfParser
 {
