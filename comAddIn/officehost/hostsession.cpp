@@ -22,9 +22,7 @@ constexpr std::array<Start, office::kHostTable.size()> kStarts{
 
 QString HostSession::hostNameFor(const QString &path)
 {
-    const QByteArray suffix = QFileInfo(path).suffix().toLower().toUtf8();
-    const office::HostIdentity *host =
-        office::hostOpening(std::string_view(suffix.constData(), std::size_t(suffix.size())));
+    const office::HostIdentity *host = office::hostOpening(QFileInfo(path).suffix().toLower());
     return host ? office::hostText(host->name) : QString();
 }
 

@@ -61,7 +61,6 @@ platform::Result<bool> FrontPageConversion::ConvertPageToPictures()
         run.fail(folder.errorString());
         return run.finish();
     }
-    m_pagePath = page->path();
     m_pictureFolder = folder.value();
     ConvertPageRangeFormulas(run, *page);
     return run.finish();
@@ -134,8 +133,7 @@ bool FrontPageConversion::pastePicture(TextRange &formula, const GlyphFont &font
     const QString formulaText = formula.text();
     const qsizetype first = markup.indexOf(formulaText.front());
     const qsizetype last = markup.lastIndexOf(formulaText.back());
-    const QString picture =
-        PictureElement(PictureLink(m_pagePath, file), width, height, altFormula);
+    const QString picture = PictureElement(PictureLink(file), width, height, altFormula);
     if (first < 0 || last < first)
         formula.pasteHTML(picture);
     else

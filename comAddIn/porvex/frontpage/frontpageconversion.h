@@ -30,7 +30,6 @@ private:
     const ConversionContext &m_context;
     GlyphRenderer &m_renderer;
     PictureNames &m_pictures;
-    QString m_pagePath;      // the page's file, which the picture links are relative to
     QString m_pictureFolder; // the page's, once it is made
 };
 

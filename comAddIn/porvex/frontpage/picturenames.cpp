@@ -44,11 +44,10 @@ Folder MakePictureFolder(const QString &pagePath)
     return folder;
 }
 
-QString PictureLink(const QString &pagePath, const QString &picturePath)
+QString PictureLink(const QString &picturePath)
 {
     const QFileInfo picture(picturePath);
-    return encodedSegment(QFileInfo(PictureFolderOf(pagePath)).fileName()) + u'/' +
-           encodedSegment(picture.fileName());
+    return encodedSegment(picture.dir().dirName()) + u'/' + encodedSegment(picture.fileName());
 }
 
 QString PictureNames::next(const QString &folder)

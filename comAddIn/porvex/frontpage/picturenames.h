@@ -18,9 +18,9 @@ QString PictureFolderOf(const QString &pagePath);
 // or nowhere, so it fails with a message naming it and nothing is written.
 platform::Result<QString> MakePictureFolder(const QString &pagePath);
 
-// The relative link from the page to a picture in its folder, each segment
+// The relative link from the page to a picture in the page's folder, each segment
 // percent-encoded as a URL path needs ("a b_files/~cp1.bmp" gives "a%20b_files/~cp1.bmp").
-QString PictureLink(const QString &pagePath, const QString &picturePath);
+QString PictureLink(const QString &picturePath);
 
 // The names of the page converter's glyph pictures, "~cp1.bmp", "~cp2.bmp", ... in the
 // picture folder. The count lasts as long as the add-in is loaded, and a name already in

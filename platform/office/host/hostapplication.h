@@ -23,10 +23,20 @@ inline QString hostName(HostKind kind)
 {
     return hostText(hostIdentity(kind).name);
 }
+// A lookup of the host table by a Qt string.
+inline const HostIdentity *lookUpHost(const HostIdentity *(*lookUp)(std::string_view),
+                                      const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return lookUp(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+}
 inline const HostIdentity *hostNamed(const QString &name)
 {
-    const QByteArray utf8 = name.toUtf8();
-    return hostNamed(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    return lookUpHost(hostNamed, name);
+}
+inline const HostIdentity *hostOpening(const QString &lowerSuffix)
+{
+    return lookUpHost(hostOpening, lowerSuffix);
 }
 
 // A window of a host that keeps its command bars per window ("Outlook"): the add-ins take

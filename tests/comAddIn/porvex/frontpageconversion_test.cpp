@@ -277,8 +277,7 @@ TEST(PictureElement, LinksThePictureBesideThePageForARealParser)
         const QString file = QDir(pictures).filePath(u"~cp1.bmp"_qs);
         QFile out(pagePath);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(("<p>" + PictureElement(PictureLink(pagePath, file), 12, 14, formula) + "</p>")
-                      .toUtf8());
+        out.write(("<p>" + PictureElement(PictureLink(file), 12, 14, formula) + "</p>").toUtf8());
         out.close();
         const QList<QPair<QString, QString>> images = imagesOf(pagePath);
         ASSERT_EQ(images.size(), 1);
