@@ -1,5 +1,7 @@
 #include "platform/office/excel/celladdress.h"
 
+#include "platform/common/asciichars.h"
+
 #include <QRegularExpression>
 
 namespace office::excel
@@ -40,7 +42,7 @@ std::optional<int> parseDecimal(QStringView text, int limit)
         return std::nullopt;
     qint64 number = 0;
     for (QChar digit : text) {
-        if (digit < u'0' || digit > u'9')
+        if (!platform::isAsciiDigit(digit))
             return std::nullopt;
         number = number * 10 + (digit.unicode() - u'0');
         if (number > limit)

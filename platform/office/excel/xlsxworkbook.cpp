@@ -1,7 +1,6 @@
 #include "platform/office/excel/xlsxworkbook.h"
 
 #include "platform/office/excel/celladdress.h"
-#include "platform/office/excel/stringitem.h"
 #include "platform/office/excel/xlsxworksheet.h"
 #include "platform/office/package/documentmessages.h"
 #include "platform/office/package/xmlnodes.h"
@@ -164,12 +163,12 @@ void XlsxWorkbook::cellsChanged(const QString &partName)
     m_recalculationAsked = true;
 }
 
-std::optional<StyledText> XlsxWorkbook::sharedString(const QString &index)
+pugi::xml_node XlsxWorkbook::sharedStringItem(const QString &index) const
 {
     const std::optional<int> number = parseDecimal(index, std::numeric_limits<int>::max());
     if (!number || size_t(*number) >= m_sharedStringItems.size())
-        return std::nullopt;
-    return readStringItem(m_sharedStringItems[size_t(*number)]);
+        return {};
+    return m_sharedStringItems[size_t(*number)];
 }
 
 bool XlsxWorkbook::readSharedStrings()

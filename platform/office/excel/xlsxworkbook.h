@@ -2,7 +2,6 @@
 
 #include "platform/office/excel/excel.h"
 #include "platform/office/package/package.h"
-#include "platform/office/package/styledtext.h"
 
 #include <functional>
 #include <optional>
@@ -41,9 +40,10 @@ public:
     void cellsChanged(const QString &partName);
 
     Package &package() { return *m_package; }
-    // The shared string a cell's value names by its index; nothing when the value is no
-    // index of the table (a sign, an exponent, past its end), so that the cell is left alone.
-    std::optional<StyledText> sharedString(const QString &index);
+    // The item of the shared string a cell's value names by its index; a null node when the
+    // value is no index of the table (a sign, an exponent, past its end), so that the cell is
+    // left alone.
+    pugi::xml_node sharedStringItem(const QString &index) const;
     // The typeface of a cell style (the s attribute of a cell), and that font as the
     // formatting element of a rich-text run (<rPr>).
     QString styleFontName(int styleIndex);

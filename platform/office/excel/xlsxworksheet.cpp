@@ -235,8 +235,9 @@ StyledText XlsxWorksheet::styledText(const CellAddress &cell)
 {
     pugi::xml_node node = cellNode(cell);
     QString type = xml::attribute(node, "t");
+    // A value that names no shared string reads as no text (a null item holds none).
     if (type == u"s")
-        return m_workbook.sharedString(xml::text(node.child("v"))).value_or(StyledText());
+        return readStringItem(m_workbook.sharedStringItem(xml::text(node.child("v"))));
     if (type == u"inlineStr")
         return readStringItem(node.child("is"));
     QString value = cellText(cell, LookIn::Values);
@@ -250,7 +251,7 @@ bool XlsxWorksheet::holdsEditableText(const CellAddress &cell)
         return false;
     QString type = xml::attribute(node, "t");
     if (type == u"s")
-        return m_workbook.sharedString(xml::text(node.child("v"))).has_value();
+        return bool(m_workbook.sharedStringItem(xml::text(node.child("v"))));
     return type == u"inlineStr" || (!node.child("v") && !node.child("is"));
 }
 
