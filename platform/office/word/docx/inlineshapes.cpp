@@ -1,10 +1,10 @@
 #include "platform/office/word/docx/inlineshapes.h"
 
 #include "platform/office/word/docx/picturefacts.h"
+#include "platform/office/word/docx/storynodes.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
 
 namespace word::docx
 {
@@ -14,11 +14,6 @@ namespace
 constexpr const char *imageRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
 constexpr qint64 emuPerInch = 914400;
-
-bool named(const pugi::xml_node &node, const char *name)
-{
-    return std::strcmp(node.name(), name) == 0;
-}
 
 pugi::xml_node drawingOf(const pugi::xml_node &element)
 {

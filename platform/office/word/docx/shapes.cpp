@@ -1,16 +1,13 @@
 #include "platform/office/word/docx/shapes.h"
 
+#include "platform/office/word/docx/storynodes.h"
+
 #include <cstring>
 
 namespace word::docx
 {
 namespace
 {
-
-bool named(const pugi::xml_node &node, const char *name)
-{
-    return std::strcmp(node.name(), name) == 0;
-}
 
 bool isVmlShape(const pugi::xml_node &node)
 {

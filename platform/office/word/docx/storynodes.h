@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <pugixml.hpp>
 
-// What the files of a story ask of its XML nodes.
+// What the files of a document's stories and shapes ask of its XML nodes.
 namespace word::docx
 {
 
