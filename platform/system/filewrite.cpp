@@ -77,10 +77,11 @@ QString ReplaceFailure::text() const
 
 std::optional<ReplaceFailure> writeReplacing(const QString &path, QByteArrayView data)
 {
-    const QByteArray target = QFile::encodeName(savedFile(path));
+    const QString saved = savedFile(path);
+    const QByteArray target = QFile::encodeName(saved);
     int error = 0;
-    TemporaryFile temporary = createTemporary(
-        QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath()), &error);
+    TemporaryFile temporary =
+        createTemporary(QFile::encodeName(QFileInfo(saved).absolutePath()), &error);
     if (temporary.handle < 0)
         return failureOf(Step::Create, error);
     const auto failed = [&temporary](ReplaceFailure failure) {
