@@ -61,6 +61,11 @@ bool isMirrored(const Item &item)
     return textPropertyOf(item, "CommandURL").startsWith(unoText(relay::commandPrefix));
 }
 
+bool isMirroredToolbar(const OUString &resourceUrl)
+{
+    return resourceUrl.startsWith(unoText(relay::toolbarPrefix));
+}
+
 bool isSeparator(const Item &item)
 {
     sal_Int16 type = ui::ItemType::DEFAULT;
@@ -152,10 +157,9 @@ std::vector<OUString>
 mirroredToolbars(const uno::Reference<ui::XUIConfigurationManager> &configuration)
 {
     std::vector<OUString> urls;
-    const OUString prefix = unoText(relay::toolbarPrefix);
     for (const Item &info : configuration->getUIElementsInfo(ui::UIElementType::TOOLBAR)) {
         const OUString url = textPropertyOf(info, "ResourceURL");
-        if (url.startsWith(prefix))
+        if (isMirroredToolbar(url))
             urls.push_back(url);
     }
     return urls;
@@ -298,9 +302,8 @@ void removeMirroredBars(const uno::Reference<uno::XComponentContext> &context,
     // The window states of our toolbars, also of those the configuration no longer lists.
     if (!states.is())
         return;
-    const OUString prefix = unoText(relay::toolbarPrefix);
     for (const OUString &url : states->getElementNames()) {
-        if (url.startsWith(prefix))
+        if (isMirroredToolbar(url))
             states->removeByName(url);
     }
 }
@@ -311,10 +314,9 @@ std::vector<OUString> shownMirroredToolbars(const uno::Reference<frame::XFrame> 
     const uno::Reference<frame::XLayoutManager> layout = layoutOf(frame);
     if (!layout.is())
         return shown;
-    const OUString prefix = unoText(relay::toolbarPrefix);
     for (const uno::Reference<ui::XUIElement> &element : layout->getElements()) {
         const OUString url = element.is() ? element->getResourceURL() : OUString();
-        if (url.startsWith(prefix) && layout->isElementVisible(url))
+        if (isMirroredToolbar(url) && layout->isElementVisible(url))
             shown.push_back(url);
     }
     return shown;

@@ -215,11 +215,10 @@ void typeAtCaret(const Context &context, const Frame &frame, const OUString &tex
     // over the selection. Its font goes to the symbols in every script's slot, as a
     // private-use code takes the slot of the text around it; text typed after them keeps
     // the caret's font.
-    uno::Sequence<beans::PropertyValue> arguments =
-        properties({property("Symbols", uno::Any(text)), property("FontName", uno::Any(font))});
-    if (font.isEmpty())
-        arguments.realloc(1);
-    dispatch(context, frame, ".uno:InsertSymbol", arguments);
+    const beans::PropertyValue symbols = property("Symbols", uno::Any(text));
+    dispatch(context, frame, ".uno:InsertSymbol",
+             font.isEmpty() ? properties({symbols})
+                            : properties({symbols, property("FontName", uno::Any(font))}));
 }
 
 std::string storeDocument(const Frame &frame)

@@ -23,8 +23,8 @@ bool sameFrame(const uno::WeakReference<frame::XFrame> &shown,
 
 } // namespace
 
-uno::Reference<task::XStatusIndicator> StatusTexts::take(const uno::Reference<frame::XFrame> &frame,
-                                                         const unsigned *generation)
+std::optional<StatusTexts::Shown> StatusTexts::take(const uno::Reference<frame::XFrame> &frame,
+                                                    const unsigned *generation)
 {
     std::lock_guard lock(m_lock);
     // Frames that have closed take their indicators with them.
@@ -35,10 +35,10 @@ uno::Reference<task::XStatusIndicator> StatusTexts::take(const uno::Reference<fr
         return sameFrame(shown.frame, frame) && (!generation || shown.generation == *generation);
     });
     if (found == m_shown.end())
-        return {};
-    const uno::Reference<task::XStatusIndicator> indicator = found->indicator;
+        return std::nullopt;
+    Shown shown = *found;
     m_shown.erase(found);
-    return indicator;
+    return shown;
 }
 
 std::optional<StatusTexts::Shown> StatusTexts::current(const uno::Reference<frame::XFrame> &frame)
@@ -52,11 +52,10 @@ std::optional<StatusTexts::Shown> StatusTexts::current(const uno::Reference<fram
 
 void StatusTexts::renew(const uno::Reference<frame::XFrame> &frame)
 {
-    if (const std::optional<Shown> shown = current(frame)) {
+    if (const std::optional<Shown> shown = take(frame, nullptr)) {
         // The indicator may have gone with the old status bar; one that still shows is ended.
         try {
-            if (const uno::Reference<task::XStatusIndicator> old = take(frame, nullptr); old.is())
-                old->end();
+            shown->indicator->end();
         } catch (const uno::Exception &) {
         }
         show(frame, shown->text);
@@ -65,13 +64,13 @@ void StatusTexts::renew(const uno::Reference<frame::XFrame> &frame)
 
 void StatusTexts::show(const uno::Reference<frame::XFrame> &frame, const OUString &text)
 {
-    const uno::Reference<task::XStatusIndicator> previous = take(frame, nullptr);
+    const std::optional<Shown> previous = take(frame, nullptr);
     if (text.isEmpty()) {
-        if (previous.is())
-            previous->end();
+        if (previous)
+            previous->indicator->end();
         return;
     }
-    uno::Reference<task::XStatusIndicator> indicator = previous;
+    uno::Reference<task::XStatusIndicator> indicator = previous ? previous->indicator : nullptr;
     if (indicator.is()) {
         indicator->setText(text);
     } else {
@@ -90,9 +89,8 @@ void StatusTexts::end(const uno::WeakReference<frame::XFrame> &frame, unsigned g
     const uno::Reference<frame::XFrame> shownIn(frame);
     if (!shownIn.is())
         return;
-    if (const uno::Reference<task::XStatusIndicator> indicator = take(shownIn, &generation);
-        indicator.is())
-        indicator->end();
+    if (const std::optional<Shown> shown = take(shownIn, &generation))
+        shown->indicator->end();
 }
 
 void StatusTexts::release(const uno::Reference<uno::XComponentContext> &context,

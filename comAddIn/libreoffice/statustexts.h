@@ -38,10 +38,10 @@ private:
     };
     // A copy of what the frame shows, if anything.
     std::optional<Shown> current(const css::uno::Reference<css::frame::XFrame> &frame);
-    // Takes the frame's text out of the list; the indicator is ended outside the lock,
+    // Takes the frame's text out of the list; its indicator is ended outside the lock,
     // since the office's thread may wait for it meanwhile.
-    css::uno::Reference<css::task::XStatusIndicator>
-    take(const css::uno::Reference<css::frame::XFrame> &frame, const unsigned *generation);
+    std::optional<Shown> take(const css::uno::Reference<css::frame::XFrame> &frame,
+                              const unsigned *generation);
     // Ends the frame's text if it is still the one of that generation.
     void end(const css::uno::WeakReference<css::frame::XFrame> &frame, unsigned generation);
 
