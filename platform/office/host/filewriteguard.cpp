@@ -1,5 +1,7 @@
 #include "platform/office/host/filewriteguard.h"
 
+#include "platform/system/filewrite.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -41,20 +43,22 @@ FileWriteGuard::~FileWriteGuard()
         g_guard = nullptr;
 }
 
-bool FileWriteGuard::maySave(const QString &path)
+std::optional<QString> FileWriteGuard::refusal(const QString &path)
 {
-    if (g_guard == nullptr || canonical(path) != g_guard->m_path)
-        return true;
-    if (digestOf(path) == g_guard->m_digest)
-        return true;
+    if (g_guard == nullptr || canonical(path) != g_guard->m_path ||
+        digestOf(path) == g_guard->m_digest)
+        return std::nullopt;
     g_guard->m_refused = true;
-    return false;
+    return QStringLiteral("檔案已在別的程式中被更改");
 }
 
-void FileWriteGuard::saved(const QString &path, const QByteArray &bytes)
+std::optional<QString> FileWriteGuard::write(const QString &path, const QByteArray &bytes)
 {
+    if (const std::optional<sys::ReplaceFailure> failure = sys::writeReplacing(path, bytes))
+        return failure->text();
     if (g_guard != nullptr && canonical(path) == g_guard->m_path)
         g_guard->m_digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return std::nullopt;
 }
 
 } // namespace office

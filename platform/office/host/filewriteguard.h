@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace office
 {
@@ -24,11 +25,12 @@ public:
     // Whether the file's bytes now differ from those it held when the guard began.
     bool fileChanged() const { return digestOf(m_path) != m_read; }
 
-    // False, remembering the refusal, when a save over the path must not happen because
-    // its file changed elsewhere; true for any path no guard holds.
-    static bool maySave(const QString &path);
-    // A save over the path wrote these bytes.
-    static void saved(const QString &path, const QByteArray &bytes);
+    // Why a save over the path must not happen, remembering the refusal: its file changed
+    // elsewhere. Nothing for any path no guard holds.
+    static std::optional<QString> refusal(const QString &path);
+    // Writes the bytes over the path (see sys::writeReplacing) and takes them as the file's;
+    // the failure's reason when they cannot be written.
+    static std::optional<QString> write(const QString &path, const QByteArray &bytes);
 
 private:
     // The file's content as a digest; empty when it cannot be read.

@@ -3,7 +3,6 @@
 #include "platform/office/host/filewriteguard.h"
 #include "platform/office/package/documentmessages.h"
 #include "platform/office/package/storedarchive.h"
-#include "platform/system/filewrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -515,14 +514,13 @@ platform::Result<bool> Package::save(const QString &path)
     const auto failed = [&path](const QString &reason) {
         return Saved::failure(cannotSave(path, reason));
     };
-    if (!FileWriteGuard::maySave(path))
-        return failed(QStringLiteral("檔案已在別的程式中被更改"));
+    if (const std::optional<QString> refused = FileWriteGuard::refusal(path))
+        return failed(*refused);
     platform::Result<QByteArray> zipped = serialize();
     if (!zipped.ok())
         return failed(zipped.errorString());
-    if (const auto failure = sys::writeReplacing(path, zipped.value()))
-        return failed(failure->text());
-    FileWriteGuard::saved(path, zipped.value());
+    if (const std::optional<QString> failure = FileWriteGuard::write(path, zipped.value()))
+        return failed(*failure);
     // The next save copies what this one compressed, unless it changes again.
     adoptSaved(std::move(zipped.value()));
     return Saved(true);

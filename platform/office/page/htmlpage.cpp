@@ -6,7 +6,6 @@
 #include "platform/office/page/htmlparse.h"
 #include "platform/office/page/htmltextrange.h"
 #include "platform/office/page/htmlwriter.h"
-#include "platform/system/filewrite.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -292,14 +291,15 @@ QByteArray HtmlPage::encodedPage()
 
 platform::Result<bool> HtmlPage::saveAs(const QString &path)
 {
-    if (!office::FileWriteGuard::maySave(path))
+    const auto failed = [&path](const QString &reason) {
         return platform::Result<bool>::failure(
-            QStringLiteral("無法儲存網頁：%1（檔案已在別的程式中被更改）").arg(fileLabel(path)));
+            QStringLiteral("無法儲存網頁：%1（%2）").arg(fileLabel(path), reason));
+    };
+    if (const std::optional<QString> refused = office::FileWriteGuard::refusal(path))
+        return failed(*refused);
     const QByteArray bytes = m_modified ? encodedPage() : m_bytes;
-    if (const auto failure = sys::writeReplacing(path, bytes))
-        return platform::Result<bool>::failure(
-            QStringLiteral("無法儲存網頁：%1（%2）").arg(fileLabel(path), failure->text()));
-    office::FileWriteGuard::saved(path, bytes);
+    if (const std::optional<QString> failure = office::FileWriteGuard::write(path, bytes))
+        return failed(*failure);
     m_path = path;
     m_bytes = bytes;
     m_modified = false;
